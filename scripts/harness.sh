@@ -1,0 +1,187 @@
+#!/usr/bin/env bash
+# The one harness of Zentavio: installs what the build and Wine need, builds,
+# and runs Windows programs under Wine on a private Xvfb display.
+#
+#   harness.sh run [media file]   build and start the player (a generated
+#                                 sample clip when no file is named)
+#   harness.sh test [ctest args]  build and run every test
+#   harness.sh exec program args  run one Windows program in the harness's
+#                                 Wine environment (CTest's emulator)
+#   harness.sh deps               install missing packages only
+#
+# ZV_BUILD names the build folder (default: build beside this script's folder).
+set -euo pipefail
+
+ZV_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+ZV_BUILD=${ZV_BUILD:-$ZV_ROOT/build}
+ZV_BUILD_TYPE=${ZV_BUILD_TYPE:-Debug}
+
+ZV_PACKAGES=(
+  cmake make python3 mingw-w64 wine wine64 xvfb xauth openbox x11-utils
+  pulseaudio pulseaudio-utils gstreamer1.0-plugins-base gstreamer1.0-plugins-good
+  gstreamer1.0-libav ffmpeg libimage-exiftool-perl hyperfine fonts-ipafont
+  doctest-dev xdotool imagemagick
+)
+
+log() { printf 'harness: %s\n' "$*" >&2; }
+
+# ---- packages --------------------------------------------------------------
+
+deps() {
+  local missing=() p
+  for p in "${ZV_PACKAGES[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'ok installed' || missing+=("$p")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  log "installing ${missing[*]}"
+  local sudo=()
+  [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+  "${sudo[@]}" apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq \
+    --no-install-recommends "${missing[@]}" >/dev/null
+}
+
+# ---- build -----------------------------------------------------------------
+
+build() {
+  if [ ! -f "$ZV_BUILD/CMakeCache.txt" ]; then
+    cmake -S "$ZV_ROOT" -B "$ZV_BUILD" -DCMAKE_BUILD_TYPE="$ZV_BUILD_TYPE" "$@" >/dev/null
+  fi
+  cmake --build "$ZV_BUILD" -j "$(nproc)" -- --no-print-directory
+}
+
+# ---- Wine environment ------------------------------------------------------
+
+wine_env() {
+  export WINEPREFIX=${WINEPREFIX:-$ZV_BUILD/wineprefix}
+  export WINEDEBUG=${WINEDEBUG:--all}
+  export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
+  export WINEARCH=win64
+  # A display started by "up" in this build folder serves exec too.
+  if [ -z "${DISPLAY:-}" ] && [ -f "$ZV_BUILD/harness.display" ]; then
+    export DISPLAY=$(cat "$ZV_BUILD/harness.display")
+  fi
+}
+
+wine_bin() {
+  if command -v wine >/dev/null; then echo wine; else echo /usr/lib/wine/wine64; fi
+}
+
+prefix() {
+  wine_env
+  [ -f "$WINEPREFIX/.zv-ready" ] && return 0
+  log "making the Wine prefix $WINEPREFIX"
+  mkdir -p "$WINEPREFIX"
+  "$(wine_bin)" wineboot -i >/dev/null 2>&1
+  wineserver -w
+  touch "$WINEPREFIX/.zv-ready"
+}
+
+STARTED_PIDS=()
+
+free_display() {
+  local n=90
+  while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
+  echo ":$n"
+}
+
+# Starts Xvfb with openbox (windows appear in a fifth of the time they take on
+# a bare server) and a PulseAudio null sink when none runs.
+up() {
+  wine_env
+  local display pid i attempt
+  for attempt in 1 2 3 4 5; do
+    display=$(free_display)
+    Xvfb "$display" -screen 0 1920x1080x24 -nolisten tcp -ac >/dev/null 2>&1 &
+    pid=$!
+    for i in $(seq 100); do
+      [ -e "/tmp/.X11-unix/X${display#:}" ] && break
+      kill -0 "$pid" 2>/dev/null || break
+      sleep 0.05
+    done
+    # Another harness may have taken the same number at the same moment.
+    kill -0 "$pid" 2>/dev/null && break
+  done
+  STARTED_PIDS+=("$pid")
+  export DISPLAY=$display
+  echo "$display" > "$ZV_BUILD/harness.display"
+  openbox >/dev/null 2>&1 &
+  STARTED_PIDS+=($!)
+  if ! pactl info >/dev/null 2>&1; then
+    pulseaudio --start --exit-idle-time=-1 --disallow-exit >/dev/null 2>&1 || true
+    STARTED_PULSE=1
+  fi
+  # A persistent wineserver saves its start-up in every test. Wine's helper
+  # processes (services, explorer) start with the first program and inherit
+  # its output: start them here, away from the pipes CTest waits on.
+  wineserver -p >/dev/null 2>&1 || true
+  "$(wine_bin)" cmd.exe /c exit </dev/null >/dev/null 2>&1 || true
+}
+
+down() {
+  wine_env
+  wineserver -k >/dev/null 2>&1 || true
+  local pid
+  for pid in "${STARTED_PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
+  if [ -n "${STARTED_PULSE:-}" ]; then pulseaudio --kill >/dev/null 2>&1 || true; fi
+  rm -f "$ZV_BUILD/harness.display"
+}
+
+# ---- media -----------------------------------------------------------------
+
+# A short test-pattern clip with a tone: MJPEG video and PCM audio in an AVI.
+sample_clip() {
+  local out=$ZV_BUILD/media/sample.avi
+  if [ ! -f "$out" ]; then
+    mkdir -p "$(dirname "$out")"
+    ffmpeg -loglevel error -y -f lavfi -i testsrc=size=640x360:rate=30:duration=10 \
+      -f lavfi -i sine=frequency=440:sample_rate=44100:duration=10 \
+      -c:v mjpeg -q:v 4 -c:a pcm_s16le -shortest "$out"
+  fi
+  echo "$out"
+}
+
+# ---- commands --------------------------------------------------------------
+
+cmd_test() {
+  deps
+  build
+  prefix
+  trap down EXIT
+  up
+  local rc=0
+  (cd "$ZV_BUILD" && ctest --output-on-failure -j "$(nproc)" "$@") || rc=$?
+  return $rc
+}
+
+cmd_run() {
+  deps
+  build
+  prefix
+  local media=${1:-}
+  [ -n "$media" ] || media=$(sample_clip)
+  trap down EXIT
+  up
+  log "Zentavio is running on display $DISPLAY; close its window to end"
+  "$(wine_bin)" "$ZV_BUILD/bin/Zentavio.exe" "$(winepath_of "$media")"
+}
+
+winepath_of() {
+  case "$1" in
+    /*) echo "Z:${1//\//\\}" ;;
+    *) echo "$1" ;;
+  esac
+}
+
+cmd_exec() {
+  wine_env
+  exec "$(wine_bin)" "$@"
+}
+
+case "${1:-}" in
+  run) shift; cmd_run "$@" ;;
+  test) shift; cmd_test "$@" ;;
+  exec) shift; cmd_exec "$@" ;;
+  deps) deps ;;
+  *) sed -n '2,12p' "$0" >&2; exit 2 ;;
+esac

@@ -1,0 +1,3 @@
+#include "app/MainWindow.h"
+
+HWND g_hWndMain = nullptr;

@@ -1,0 +1,3 @@
+#include "playback/MediaPath.h"
+
+wchar_t g_MediaPath[MAX_PATH + 1];

@@ -1,0 +1,3 @@
+#include "playlist/ScanThread.h"
+
+HANDLE g_ScanThread = nullptr;

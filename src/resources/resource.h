@@ -1,0 +1,4 @@
+// Resource ids of Zentavio.exe.
+#pragma once
+
+#define IDI_MAIN 1
