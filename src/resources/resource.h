@@ -1,4 +1,5 @@
 // Resource ids of Zentavio.exe.
 #pragma once
 
-#define IDI_MAIN 1
+#define IDI_MAIN 123
+#define IDR_ACCEL_MAIN 103

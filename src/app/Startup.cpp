@@ -1,0 +1,284 @@
+#include "app/Startup.h"
+
+#include <objidl.h>
+#include <gdiplus.h>
+#include <locale.h>
+#include <math.h>
+#include <stdio.h>
+
+#include "app/MainWindow.h"
+#include "app/SettingsUpgrade.h"
+#include "app/StatusText.h"
+#include "app/WindowPlacement.h"
+#include "base/ErrorLog.h"
+#include "base/NumberList.h"
+#include "base/PathUtil.h"
+#include "commands/OpenCommands.h"
+#include "filedata/DataFiles.h"
+#include "library/Library.h"
+#include "playback/PlaybackControl.h"
+#include "playback/VideoProps.h"
+#include "playlist/Playlist.h"
+#include "resources/resource.h"
+#include "settings/IniPath.h"
+#include "settings/Settings.h"
+#include "settings/SettingsLists.h"
+#include "settings/SettingsMain.h"
+#include "settings/SettingsRewrite.h"
+#include "timer/TimerOwner.h"
+
+namespace {
+
+ULONG_PTR s_GdiplusToken;
+int s_PlaylistOpenOverride = -1;  // [Playlist] "Opn"
+int s_PlaylistOpen;               // the playlist window is to be open
+
+int m_IniInt(LPCWSTR section, LPCWSTR key, int def)
+{
+    return (int)GetPrivateProfileIntW(section, key, def, g_IniPath);
+}
+
+void m_StartGdiplus()
+{
+    Gdiplus::GdiplusStartupInput input;
+    Gdiplus::Status status = Gdiplus::GdiplusStartup(&s_GdiplusToken, &input, nullptr);
+    if (status != Gdiplus::Ok) m_WriteLog(L"MAIN_%d : Error / GdiplusStartup() = %d", __LINE__, (int)status);
+}
+
+void m_EnableTouch()
+{
+    if (GetSystemMetrics(SM_DIGITIZER) & (NID_READY | NID_MULTI_INPUT)) {
+        RegisterTouchWindow(g_hWndMain, 0);
+    }
+}
+
+void m_ReadInitSwitches()
+{
+    g_Settings.Main_Test = m_IniInt(L"Main", L"Test", 0);
+    g_Settings.Main_FadeTest = m_IniInt(L"Main", L"FadeTest", 0);
+    g_Settings.Main_Lgcy = m_IniInt(L"Main", L"Lgcy", 0);
+    s_PlaylistOpenOverride = m_IniInt(L"Playlist", L"Opn", -1);
+    g_Settings.Main_Fst = m_IniInt(L"Main", L"Fst", 0);
+    g_IniVersion = m_IniInt(L"Main", L"Ver", 0);
+}
+
+HICON m_LoadIconFile(LPCWSTR baseName)
+{
+    wchar_t path[MAX_PATH + 1];
+    _snwprintf(path, MAX_PATH, L"%s%s.ico", g_ExeFolder, baseName);
+    path[MAX_PATH] = 0;
+    if (m_PathExistsKind(path) != 1) return nullptr;
+    return (HICON)LoadImageW(nullptr, path, IMAGE_ICON, 32, 32, LR_LOADFROMFILE);
+}
+
+void m_ApplyIcons()
+{
+    HICON large = nullptr, little = nullptr;
+    if (g_Settings.Ctrl_CtmIco) large = little = m_LoadIconFile(g_ExeBaseName);
+    if (!large) large = LoadIconW(g_hInstance, MAKEINTRESOURCEW(IDI_MAIN));
+    if (!little) {
+        little = (HICON)LoadImageW(g_hInstance, MAKEINTRESOURCEW(IDI_MAIN), IMAGE_ICON, 32, 32,
+                                  LR_DEFAULTSIZE);
+    }
+    SendMessageW(g_hWndMain, WM_SETICON, ICON_BIG, (LPARAM)large);
+    SendMessageW(g_hWndMain, WM_SETICON, ICON_SMALL, (LPARAM)little);
+}
+
+// The last start's history or default playlist, opened by "play".
+void m_PresetPendingPath()
+{
+    if (!g_Settings.Common_LtFile || g_CmdLine.nArgCount > 1) return;
+    if (m_PathExistsKind(g_DefaultPlaylistPath) == 1) {
+        lstrcpynW(g_PendingPath, g_DefaultPlaylistPath, MAX_PATH + 1);
+        return;
+    }
+    m_Recent_ReadFile(0, 0);
+    if (m_Recent_GetCount() > 0) lstrcpynW(g_PendingPath, m_Recent_GetLastPath(), MAX_PATH + 1);
+}
+
+// 16:9 or 4:3 when the area is within rounding of either, else w / h.
+double m_InitialAspect(int w, int h)
+{
+    auto matches = [w, h](double a) {
+        return (int)(h * a + 0.5) == w || (int)(w / a + 0.5) == h;
+    };
+    if (matches(1.777777778)) return 1.777777778;
+    if (matches(1.333333333)) return 1.333333333;
+    return h > 0 ? (double)w / h : 1.777777778;
+}
+
+void m_TakeSnapshots()
+{
+    g_SettingsCopy = g_Settings;
+    g_VideoPropDefaultCopy = g_VideoPropDefault;
+    m_Settings_SnapshotMain();
+    m_Capture_Snapshot(1);
+    m_Bind_CopyList(0);
+    m_Filter_Snapshot(1);
+    m_FolderSetting_Snapshot(1);
+}
+
+void m_UpgradeOrCreateFile()
+{
+    if (g_IniVersion != 0 && g_IniVersion < ZV_INI_VERSION) {
+        m_UpgradeIniFile(0);
+    } else if (g_IniVersion == 0) {
+        if (m_PathExistsKind(g_IniPath) == 1) m_UpgradeIniFile(0);
+        else m_Settings_RewriteFile(0);
+    }
+}
+
+int m_StartShowCommand(int showCommand)
+{
+    if (g_CmdLine.bMinimized) return SW_MINIMIZE;
+    if (g_MainWindowState.nWindowMode == 1 && g_MainWindowState.bMaximized && g_Settings.Common_HoldPos) {
+        return SW_MAXIMIZE;
+    }
+    if (g_CmdLine.bJumpList) return SW_SHOWNOACTIVATE;
+    return showCommand;
+}
+
+}  // namespace
+
+void m_InitPaths()
+{
+    GetModuleFileNameW(nullptr, g_ExePath, MAX_PATH + 1);
+    g_ExePath[MAX_PATH] = 0;
+    m_SplitExePath();
+}
+
+void m_ReadStartSwitches()
+{
+    g_Settings.Main_ErrLog = m_IniInt(L"Main", L"ErrLog", 0);
+    g_Settings.Common_Mlt = m_IniInt(L"Common", L"Mlt", 1);
+    g_NotifyMessage = RegisterWindowMessageW(L"Zentavio_NotifyMessage");
+    GetPrivateProfileStringW(L"Main", L"Title", L"", g_Settings.Main_Title,
+                             ARRAYSIZE(g_Settings.Main_Title), g_IniPath);
+}
+
+int m_InitInstance(int showCommand)
+{
+    setlocale(LC_ALL, "");
+    m_StartGdiplus();
+    ImmAssociateContext(g_hWndMain, nullptr);
+    m_EnableTouch();
+    DragAcceptFiles(g_hWndMain, TRUE);
+    m_ReadInitSwitches();
+    if (g_IniVersion != 0 && g_IniVersion < ZV_INI_VERSION) m_UpgradeIniFile(1);
+    m_Settings_ReadMain();
+    m_LoadSettings(0xFFFF);
+
+    RECT frame = m_StartWindowRect();
+    m_ApplyIcons();
+    m_AudioOut_SetMode(g_Settings.Common_AudOut, 0);
+    m_Timer_SetOwner();
+    g_Playlist.m_SetOwner();
+    m_Repeat_SetMode(g_MainWindowState.nRepeat, 0);
+    m_PowerSaving_Set(g_MainWindowState.nPowerSaving, 0);
+    m_GetResumeFilePath();
+    m_GetRecentFilePath();
+    m_GetFavoriteFilePath();
+
+    s_PlaylistOpen = g_MainWindowState.nPlaylistWindow > 0;
+    if (s_PlaylistOpenOverride != -1) s_PlaylistOpen = s_PlaylistOpenOverride != 0;
+    m_PresetPendingPath();
+    m_PlaceMainWindow(&frame, g_DpiPercent);
+    m_SetInitialAspect(m_InitialAspect(frame.right - frame.left, frame.bottom - frame.top));
+    m_TakeSnapshots();
+    m_UpgradeOrCreateFile();
+    m_Menu_ApplyStyle();
+    m_UpdateToolbar();
+    m_CustomButton_UpdateTooltips();
+    if (g_Settings.Common_MonAud[0]) m_AudioDevice_Apply(0);
+
+    showCommand = m_StartShowCommand(showCommand);
+    if (g_CmdLine.nFileCount > 0) g_PlayState = 2;
+    if (g_Settings.Common_Lcr || g_CmdLine.bJumpList || g_CmdLine.nFileCount > 0) {
+        g_StartingUp = 1;
+        if (!g_CmdLine.bJumpList && g_CmdLine.nFileCount == 0) m_Launcher_Show(1, 1, 1);
+    }
+    ShowWindow(g_hWndMain, showCommand);
+    if (g_Settings.Common_AudLk[0] > 0) m_AudDev_SelectCurrent();
+    if (!m_OpenCommandLine(&g_CmdLine)) return 0;
+
+    m_FreeCommandLine(&g_CmdLine);
+    g_StartingUp = 0;
+    g_InitDone = 1;
+    m_Settings_SetStartupDone();
+    return 1;
+}
+
+namespace {
+
+int m_OpenJumpListLine(SCOMMANDLINE* cmd)
+{
+    m_OpenFile_SetJumpListBlocks(cmd->nBlock);
+    g_JumpListStartMode = 1;
+    if (!m_OpenFile(cmd->pJumpListPath, 4, 1, 0, 0, -1)) {
+        g_JumpListStartMode = 2;
+        return 0;
+    }
+    return 1;
+}
+
+void m_OpenAtPosition(SCOMMANDLINE* cmd, int start)
+{
+    m_OpenPlayListFile(cmd->nPosTrack, cmd->nPosMs, 0, start, 0);
+    m_SavePlayPosition(0);
+}
+
+void m_OpenFileArguments(SCOMMANDLINE* cmd)
+{
+    int start = cmd->bPaused ? 2 : 1;
+    if (cmd->bRange) m_PlayRange_SetPending(1, cmd->nRangeSingle, cmd->nRangeFrom, cmd->nRangeTo);
+    if (cmd->nFileCount == 1) {
+        LPCWSTR path = cmd->pArgs[cmd->nFirstFile];
+        if (!cmd->bPosition) {
+            m_OpenFile(path, start, 1, 0, 0, -1);
+            return;
+        }
+        m_OpenFile(path, 0, 1, 0, 0, -1);
+        m_Recent_AddCurrent();
+        m_OpenAtPosition(cmd, start);
+        return;
+    }
+    for (int i = cmd->nFirstFile; i <= cmd->nLastFile; i++) {
+        g_Playlist.m_AddPlayListFile(cmd->pArgs[i], 0);
+    }
+    g_Playlist.m_SortPlayList(1, 1, 0);
+    g_Playlist.m_RefreshPlayList();
+    for (int i = cmd->nFirstFile; i <= cmd->nLastFile; i++) m_Recent_AddCurrent();
+    if (cmd->bPosition) m_OpenAtPosition(cmd, start);
+    else m_OpenPlayListFile(0, 0, 0, start, 0);
+}
+
+}  // namespace
+
+int m_OpenCommandLine(SCOMMANDLINE* cmd)
+{
+    if (cmd->bJumpList) return m_OpenJumpListLine(cmd);
+    if (cmd->bAsPlaylist) {
+        m_OpenFile(cmd->pPlaylistPath, 0, 0, 0, 0, -1);
+        if (g_Settings.Common_Lcr) m_Launcher_Show(1, 1, 1);
+        return 1;
+    }
+    if (cmd->nFileCount > 0) m_OpenFileArguments(cmd);
+    return 1;
+}
+
+void m_ShowStartNotice()
+{
+    wchar_t text[64];
+    if (g_IniVersion == ZV_INI_VERSION) {
+        double seconds = (timeGetTime() - g_StartTime) / 1000.0;
+        _snwprintf(text, 63, L"BOOT``TIME````=````%.3f``SEC", seconds);
+        text[63] = 0;
+        m_OSD_ShowText(text, 1, 3000, 0, 30, -1, 0);
+    } else if (g_IniVersion == 0) {
+        m_OSD_ShowText(L"CREATE INIFILE", -1, -1, -1, -1, -1, -1);
+    } else if (g_IniVersion < ZV_INI_VERSION) {
+        _snwprintf(text, 63, L"UPDATE > %0.1f.%d", 0.9, 690);
+        text[63] = 0;
+        m_OSD_ShowText(text, 1, 3500, 0, 60, -1, 0);
+    }
+}

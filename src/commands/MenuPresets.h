@@ -1,0 +1,15 @@
+// The three user-editable preset menus kept in [Menu]: kind 0 "Size",
+// 1 "Timer", 2 "Rate".
+#pragma once
+#include <windows.h>
+
+// Reads one list from the settings file; with alsoSaved also into its saved
+// copy. Kinds of 3 and above do nothing.
+void m_MenuPresets_Read(int kind, int alsoSaved);
+// 1 when the working list differs from its saved copy; 0 when equal or
+// never read.
+int m_MenuPresets_Compare(int kind);
+// Makes the saved copy equal to the working list.
+void m_MenuPresets_Copy(int kind);
+// Writes the working list to its key; nothing for a list never read.
+void m_MenuPresets_Write(int kind);

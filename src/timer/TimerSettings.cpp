@@ -1,0 +1,4 @@
+// The timer dialog is not built yet: nothing is written.
+#include "timer/TimerSettings.h"
+
+void m_SaveTimerDlg(int) {}

@@ -1,0 +1,6 @@
+// The timer dialog's settings in [Timer].
+#pragma once
+#include <windows.h>
+
+// Writes the timer settings when changed (all with force).
+void m_SaveTimerDlg(int force);

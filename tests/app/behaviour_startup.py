@@ -1,0 +1,179 @@
+"""Start-up of the real Zentavio.exe under Wine: the first start, the
+single-instance hand-over, the JPEG hand-off and bad settings files."""
+
+import os
+import re
+import shutil
+import time
+
+import zvtest
+from zvtest import BehaviourTest, probe, read_ini, write_ini, winpath
+
+def read_text(path):
+    with open(path, encoding="utf-8-sig") as f:
+        return f.read()
+
+
+LOG_LINE = re.compile(r"^\d{4}\.\d{2}\.\d{2} \d{2}:\d{2}:\d{2}\.\d{3} - .*$")
+
+
+class FirstStart(BehaviourTest):
+    def test_fresh_folder_gets_window_and_settings_file(self):
+        proc = self.box.start(debug=True)
+        win = self.box.wait_window()
+        self.assertIsNotNone(win, "no ZENTAVIO window")
+        self.assertEqual(win["title"], "ZENTAVIO")
+        # Wine reports an older Windows than 10, so the window rectangle has
+        # no invisible resize border around the visible frame.
+        self.assertEqual((win["width"], win["height"]), (855, 555))
+
+        sections, raw = read_ini(self.box.ini)
+        self.assertTrue(raw.startswith(b"\xff\xfe[\x00M\x00a\x00i\x00n\x00]\x00"))
+        self.assertEqual(sections["Main"]["Ver"], "90690")
+        self.assertEqual(sections["Bind"]["Count"], "28")
+        self.assertEqual(sections["Bind"]["0"], "1,1,-1,20,21")
+        self.assertEqual(sections["Common"]["Mlt"], "1")
+        order = [m.group(1) for m in re.finditer(r"^\[(\w+)\]", raw[2:].decode("utf-16-le"), re.M)]
+        skeleton = ["Main", "Common", "Seek", "File", "Rec", "Jumplist", "Ctrl", "Menu",
+                    "Lnch", "Fullscr", "Opt", "Playlist", "Favo", "Timer", "AudDev", "Cap",
+                    "Prop", "Mon", "Filter", "Dir_Playlist", "Bind"]
+        self.assertEqual([name for name in order if name in skeleton], skeleton)
+
+        code, err = self.box.close(proc)
+        self.assertEqual(code, 0)
+        self.assertIn("CREATE INIFILE", err)
+
+    def test_second_start_shows_boot_time(self):
+        proc = self.box.start()
+        self.assertIsNotNone(self.box.wait_window())
+        self.box.close(proc)
+        proc = self.box.start(debug=True)
+        self.assertIsNotNone(self.box.wait_window())
+        code, err = self.box.close(proc)
+        self.assertEqual(code, 0)
+        self.assertRegex(err, r"BOOT``TIME````=````\d+\.\d{3}``SEC")
+
+
+class SingleInstance(BehaviourTest):
+    def prepare(self, mlt):
+        write_ini(self.box.ini, {"Main": {"Ver": "90690", "ErrLog": "1"},
+                                 "Common": {"Mlt": str(mlt)}})
+
+    def test_second_start_hands_over_its_line(self):
+        self.prepare(0)
+        first = self.box.start()
+        self.assertIsNotNone(self.box.wait_window())
+        media = winpath(os.path.join(self.box.dir, "clip one.avi"))
+        code, seconds = self.box.run(media)
+        self.assertEqual(code, 0)
+        self.assertLess(seconds, 3.0)  # Wine's own start is most of it
+        _, count = probe("count", "ZENTAVIO")
+        self.assertEqual(count, "1")
+        log = read_text(self.box.log)
+        self.assertIn("m_OpenFile(1) " + media, log)
+        for line in log.splitlines():
+            self.assertRegex(line, LOG_LINE)
+        self.box.close(first)
+
+    def test_new_switch_and_multi_setting_start_more(self):
+        for mlt, args in ((0, ["-NEW"]), (1, [])):
+            with self.subTest(mlt=mlt):
+                self.prepare(mlt)
+                first = self.box.start()
+                self.assertIsNotNone(self.box.wait_window())
+                second = self.box.start(*args)
+                deadline = time.monotonic() + 15
+                count = "1"
+                while time.monotonic() < deadline and count != "2":
+                    _, count = probe("count", "ZENTAVIO")
+                self.assertEqual(count, "2")
+                probe("close", "ZENTAVIO")
+                for proc in (first, second):
+                    proc.communicate(timeout=20)
+                    self.assertEqual(proc.returncode, 0)
+
+    def test_bad_copydata_is_ignored(self):
+        self.prepare(0)
+        proc = self.box.start()
+        self.assertIsNotNone(self.box.wait_window())
+        for kind in ("noterm", "odd", "null"):
+            probe("copydata", "ZENTAVIO", kind, "zv.exe C:\\x.avi")
+        probe("copydata", "ZENTAVIO", "line", "zv.exe C:\\ok.avi")
+        self.assertIsNone(proc.poll())
+        log = read_text(self.box.log)
+        self.assertEqual(log.count("m_OpenFile("), 1)
+        self.assertIn("C:\\ok.avi", log)
+        code, _ = self.box.close(proc)
+        self.assertEqual(code, 0)
+
+
+class JpegHandOff(BehaviourTest):
+    def setUp(self):
+        super().setUp()
+        shutil.copy(os.path.join(zvtest.BIN, "RecordArgs.exe"), self.box.dir)
+        self.record = os.path.join(self.box.dir, "RecordArgs.txt")
+        viewer = winpath(os.path.join(self.box.dir, "RecordArgs.exe"))
+        write_ini(self.box.ini, {"Main": {"Ver": "90690"},
+                                 "Jumplist": {"Dstc": "1", "DstcApp": viewer}})
+
+    def test_plain_jpeg_goes_to_the_viewer(self):
+        image = winpath(os.path.join(self.box.dir, "photo %PATH% one.JPG"))
+        code, _ = self.box.run(image)
+        self.assertEqual(code, 0)
+        _, count = probe("count", "ZENTAVIO")
+        self.assertEqual(count, "0")
+        deadline = time.monotonic() + 10
+        while not os.path.exists(self.record) and time.monotonic() < deadline:
+            time.sleep(0.1)
+        line = read_text(self.record)
+        self.assertTrue(line.endswith('"%s"' % image), line)
+
+    def test_jump_list_jpeg_stays_with_the_player(self):
+        image = winpath(os.path.join(self.box.dir, "movie.zvjl.jpg"))
+        proc = self.box.start(image)
+        self.assertIsNotNone(self.box.wait_window())
+        self.box.close(proc)
+        self.assertFalse(os.path.exists(self.record))
+
+
+class BadInput(BehaviourTest):
+    def check_starts(self):
+        proc = self.box.start()
+        self.assertIsNotNone(self.box.wait_window(), "no window")
+        code, _ = self.box.close(proc)
+        self.assertEqual(code, 0)
+
+    def test_garbage_settings_files(self):
+        random = bytes((i * 7919 + 13) % 256 for i in range(20000))
+        huge = {"Main": {"Ver": "90690", "Pos": "-99999,99999,-5,999999999"},
+                "Common": {"Mlt": "1", "Video": "99999"},
+                "Bind": {"Count": "2147483647"}, "Filter": {"Count": "99999999"},
+                "Cap": {"Count": "-5"}, "Rec": {"Count": "1000000"},
+                "Jumplist": {"MaxBlk": "-7", "DstcApp": "x" * 5000}}
+        fixtures = {
+            "random": random,
+            "utf8": "[Main]\nVer=90690\nTitle=日本語のタイトル\n".encode("utf-8"),
+            "empty": b"",
+        }
+        for name, data in fixtures.items():
+            with self.subTest(name):
+                with open(self.box.ini, "wb") as f:
+                    f.write(data)
+                self.check_starts()
+        with self.subTest("out of range"):
+            write_ini(self.box.ini, huge)
+            self.check_starts()
+
+    def test_many_and_overlong_arguments(self):
+        write_ini(self.box.ini, {"Main": {"Ver": "90690"}})
+        # Short names keep the line within CreateProcess's 32767 characters.
+        args = ["-WHAT", "-POS"] + [str(i) for i in range(5000)]
+        args += ["C:\\" + "d" * 300 + ".avi", "-RNG"]
+        proc = self.box.start(*args)
+        self.assertIsNotNone(self.box.wait_window())
+        code, _ = self.box.close(proc)
+        self.assertEqual(code, 0)
+
+
+if __name__ == "__main__":
+    zvtest.main()

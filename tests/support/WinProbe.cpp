@@ -1,0 +1,126 @@
+// A small Windows console program that behaviour tests run beside the
+// player to look at its windows from outside, as another process would.
+//
+//   WinProbe wait <class> <timeout ms>   waits for a top-level window of the
+//                                         class; prints its facts
+//   WinProbe count <class>               prints how many such windows exist
+//   WinProbe close <class>               posts WM_CLOSE to each of them
+//   WinProbe copydata <class> <kind> [text]
+//                                         sends WM_COPYDATA (0x8002): kind
+//                                         "line" (text with its zero),
+//                                         "noterm", "odd", "null"
+#include <windows.h>
+
+#include <stdio.h>
+#include <string.h>
+#include <wchar.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+struct SFind {
+    const wchar_t* className;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK m_Collect(HWND hwnd, LPARAM lParam)
+{
+    SFind* find = reinterpret_cast<SFind*>(lParam);
+    wchar_t name[256];
+    if (GetClassNameW(hwnd, name, 256) && wcscmp(name, find->className) == 0) {
+        find->found.push_back(hwnd);
+    }
+    return TRUE;
+}
+
+std::vector<HWND> m_FindAll(const wchar_t* className)
+{
+    SFind find{className, {}};
+    EnumWindows(m_Collect, reinterpret_cast<LPARAM>(&find));
+    return find.found;
+}
+
+void m_PrintUtf8(const std::wstring& text)
+{
+    int n = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
+    std::string out(n > 0 ? n - 1 : 0, '\0');
+    if (n > 1) WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, &out[0], n, nullptr, nullptr);
+    fwrite(out.data(), 1, out.size(), stdout);
+    fputc('\n', stdout);
+}
+
+void m_PrintWindow(HWND hwnd)
+{
+    wchar_t title[512] = L"";
+    GetWindowTextW(hwnd, title, 512);
+    RECT rc, client;
+    GetWindowRect(hwnd, &rc);
+    GetClientRect(hwnd, &client);
+    wchar_t line[900];
+    _snwprintf(line, 899,
+               L"hwnd=%p visible=%d rect=%ld,%ld,%ld,%ld client=%ld,%ld style=%08lX title=%s",
+               (void*)hwnd, IsWindowVisible(hwnd) ? 1 : 0, rc.left, rc.top, rc.right, rc.bottom,
+               client.right, client.bottom, (unsigned long)GetWindowLongW(hwnd, GWL_STYLE), title);
+    line[899] = 0;
+    m_PrintUtf8(line);
+}
+
+int m_Wait(const wchar_t* className, DWORD timeoutMs)
+{
+    DWORD start = GetTickCount();
+    for (;;) {
+        std::vector<HWND> found = m_FindAll(className);
+        for (HWND hwnd : found) {
+            if (IsWindowVisible(hwnd)) {
+                m_PrintWindow(hwnd);
+                return 0;
+            }
+        }
+        if (GetTickCount() - start > timeoutMs) return 1;
+        Sleep(20);
+    }
+}
+
+int m_CopyData(const wchar_t* className, const wchar_t* kind, const wchar_t* text)
+{
+    std::vector<HWND> found = m_FindAll(className);
+    if (found.empty()) return 1;
+    std::wstring body = text ? text : L"";
+    COPYDATASTRUCT data = {};
+    data.lpData = &body[0];
+    data.cbData = (DWORD)((body.size() + 1) * sizeof(wchar_t));
+    if (wcscmp(kind, L"noterm") == 0) data.cbData = (DWORD)(body.size() * sizeof(wchar_t));
+    if (wcscmp(kind, L"odd") == 0) data.cbData -= 1;
+    if (wcscmp(kind, L"null") == 0) {
+        data.lpData = nullptr;
+        data.cbData = 0;
+    }
+    DWORD_PTR result = 0;
+    SendMessageTimeoutW(found[0], WM_COPYDATA, 0x8002, reinterpret_cast<LPARAM>(&data),
+                        SMTO_ABORTIFHUNG, 5000, &result);
+    return 0;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv)
+{
+    if (argc < 3) return 2;
+    const wchar_t* command = argv[1];
+    const wchar_t* className = argv[2];
+    if (wcscmp(command, L"wait") == 0) return m_Wait(className, argc > 3 ? wcstoul(argv[3], nullptr, 10) : 5000);
+    if (wcscmp(command, L"count") == 0) {
+        printf("%d\n", (int)m_FindAll(className).size());
+        return 0;
+    }
+    if (wcscmp(command, L"close") == 0) {
+        for (HWND hwnd : m_FindAll(className)) PostMessageW(hwnd, WM_CLOSE, 0, 0);
+        return 0;
+    }
+    if (wcscmp(command, L"copydata") == 0 && argc > 3) {
+        return m_CopyData(className, argv[3], argc > 4 ? argv[4] : nullptr);
+    }
+    return 2;
+}

@@ -1,0 +1,138 @@
+"""Helpers of the behaviour tests: start the real Zentavio.exe under Wine in
+a folder of its own and look at what it writes and shows."""
+
+import os
+import shutil
+import subprocess
+import tempfile
+import time
+import unittest
+
+BIN = os.environ.get("ZV_BIN", "")
+HARNESS = os.environ.get("ZV_HARNESS", "")
+TMP = os.environ.get("ZV_TMP", tempfile.gettempdir())
+
+
+def winpath(path):
+    """The Wine (Z:) path of a Linux path."""
+    return "Z:" + os.path.abspath(path).replace("/", "\\")
+
+
+def wine(args, **kwargs):
+    """Runs a Windows program through the harness and waits for it."""
+    return subprocess.run([HARNESS, "exec"] + list(args), capture_output=True, **kwargs)
+
+
+def probe(*args, timeout=30):
+    """Runs WinProbe with the arguments; returns (exit code, stdout text)."""
+    result = wine([os.path.join(BIN, "WinProbe.exe")] + list(args), timeout=timeout)
+    return result.returncode, result.stdout.decode("utf-8", "replace").strip()
+
+
+def parse_window(line):
+    """The facts WinProbe prints of a window, as a dict."""
+    facts = {}
+    head, _, title = line.partition(" title=")
+    for field in head.split():
+        key, _, value = field.partition("=")
+        facts[key] = value
+    facts["title"] = title
+    left, top, right, bottom = (int(v) for v in facts["rect"].split(","))
+    facts["width"] = right - left
+    facts["height"] = bottom - top
+    return facts
+
+
+def read_ini(path):
+    """A settings file as {section: {key: value}}, with its raw bytes."""
+    data = open(path, "rb").read()
+    if data.startswith(b"\xff\xfe"):
+        text = data[2:].decode("utf-16-le")
+    else:
+        text = data.decode("utf-8", "replace")
+    sections, current = {}, None
+    for line in text.splitlines():
+        line = line.strip()
+        if line.startswith("[") and line.endswith("]"):
+            current = sections.setdefault(line[1:-1], {})
+        elif "=" in line and current is not None:
+            key, _, value = line.partition("=")
+            current[key] = value
+    return sections, data
+
+
+def write_ini(path, sections):
+    """Writes a settings file as UTF-16LE with its BOM, as the player does."""
+    lines = []
+    for name, keys in sections.items():
+        lines.append("[%s]" % name)
+        lines.extend("%s=%s" % (k, v) for k, v in keys.items())
+        lines.append("")
+    with open(path, "wb") as f:
+        f.write(b"\xff\xfe" + "\r\n".join(lines).encode("utf-16-le"))
+
+
+class Sandbox:
+    """A private folder holding a copy of Zentavio.exe (its INI and log land
+    beside it), with the running instances started from it."""
+
+    def __init__(self, name):
+        os.makedirs(TMP, exist_ok=True)
+        self.dir = tempfile.mkdtemp(prefix=name + "-", dir=TMP)
+        self.exe = os.path.join(self.dir, "Zentavio.exe")
+        shutil.copy(os.path.join(BIN, "Zentavio.exe"), self.exe)
+        self.ini = os.path.join(self.dir, "Zentavio.ini")
+        self.log = os.path.join(self.dir, "Error.log")
+        self.procs = []
+
+    def start(self, *args, debug=False):
+        env = dict(os.environ)
+        if debug:
+            # Wine reports OutputDebugString on its "seh" channel.
+            env["WINEDEBUG"] = "-all,warn+seh"
+        proc = subprocess.Popen([HARNESS, "exec", self.exe] + list(args), env=env,
+                                stdout=subprocess.PIPE, stderr=subprocess.PIPE)
+        self.procs.append(proc)
+        return proc
+
+    def run(self, *args, timeout=30):
+        """Starts the program and waits for it to end: (exit code, seconds)."""
+        began = time.monotonic()
+        result = wine([self.exe] + list(args), timeout=timeout)
+        return result.returncode, time.monotonic() - began
+
+    def wait_window(self, cls="ZENTAVIO", timeout_ms=15000):
+        code, out = probe("wait", cls, str(timeout_ms))
+        return parse_window(out) if code == 0 else None
+
+    def close(self, proc, timeout=20):
+        probe("close", "ZENTAVIO")
+        try:
+            out, err = proc.communicate(timeout=timeout)
+        except subprocess.TimeoutExpired:
+            proc.kill()
+            out, err = proc.communicate()
+        return proc.returncode, err.decode("utf-8", "replace")
+
+    def cleanup(self):
+        for proc in self.procs:
+            if proc.poll() is None:
+                proc.kill()
+                proc.communicate()
+        shutil.rmtree(self.dir, ignore_errors=True)
+
+
+class BehaviourTest(unittest.TestCase):
+    """A test case with a fresh sandbox per test."""
+
+    def setUp(self):
+        self.box = Sandbox(self.id().split(".")[-1])
+
+    def tearDown(self):
+        # Whatever a test left running is closed before the next one starts.
+        probe("close", "ZENTAVIO")
+        self.box.cleanup()
+
+
+def main():
+    unittest.main(verbosity=2)
