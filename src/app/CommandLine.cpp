@@ -129,10 +129,14 @@ static int m_ParseSwitch(SCOMMANDLINE* cmd, int i)
         m_ApplyValueSwitch(cmd, name, cmd->pArgs[i + 1]);
         return i + 1;
     }
-    if (_wcsicmp(name, L"-MIN") == 0) cmd->bMinimized = 1;
-    else if (_wcsicmp(name, L"-LO") == 0) cmd->bJumpListOption = 1;
-    else if (_wcsicmp(name, L"-PAU") == 0) cmd->bPaused = 1;
-    else if (_wcsicmp(name, L"-NEW") == 0) cmd->bNewInstance = 1;
+    if (_wcsicmp(name, L"-MIN") == 0)
+        cmd->bMinimized = 1;
+    else if (_wcsicmp(name, L"-LO") == 0)
+        cmd->bJumpListOption = 1;
+    else if (_wcsicmp(name, L"-PAU") == 0)
+        cmd->bPaused = 1;
+    else if (_wcsicmp(name, L"-NEW") == 0)
+        cmd->bNewInstance = 1;
     return i;
 }
 

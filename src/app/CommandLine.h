@@ -3,10 +3,10 @@
 #include <windows.h>
 
 struct SCOMMANDLINE {
-    int nArgCount;          // CommandLineToArgvW count, program path included
-    LPWSTR* pArgs;          // its block; free with m_FreeCommandLine
+    int nArgCount;  // CommandLineToArgvW count, program path included
+    LPWSTR* pArgs;  // its block; free with m_FreeCommandLine
     UINT bHasFiles;
-    int nFirstFile;         // index of the first file argument, -1 when none
+    int nFirstFile;  // index of the first file argument, -1 when none
     int nLastFile;
     int nFileCount;
     UINT bPaused;           // -PAU
@@ -21,7 +21,7 @@ struct SCOMMANDLINE {
     UINT bPosition;         // -POS [track,]time
     int nPosTrack;          // 0-based
     int nPosMs;
-    UINT bRange;            // -RNG value
+    UINT bRange;  // -RNG value
     int nRangeSingle;
     int nRangeFrom;
     int nRangeTo;

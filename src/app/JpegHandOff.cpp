@@ -22,7 +22,8 @@ void m_Run(LPCWSTR verb, LPCWSTR file, LPCWSTR params, int show)
 {
     HINSTANCE result = ShellExecuteW(nullptr, verb, file, params, nullptr, show);
     if ((INT_PTR)result <= 32) {
-        m_WriteLog(L"MAIN_%d : Error / ShellExecuteW(%s) = %d", __LINE__, file, (int)(INT_PTR)result);
+        m_WriteLog(L"MAIN_%d : Error / ShellExecuteW(%s) = %d", __LINE__, file,
+                   (int)(INT_PTR)result);
     }
 }
 
@@ -70,7 +71,8 @@ void m_RunViewer(LPCWSTR app, LPCWSTR image)
     if (app[0] == 0) {
         m_RunDefaultViewer(image);
     } else if (wcscmp(app, L"1") == 0) {
-        m_RunPhotoViewerDll(L"C:\\Program Files (x86)\\Windows Photo Viewer\\PhotoViewer.dll", image);
+        m_RunPhotoViewerDll(L"C:\\Program Files (x86)\\Windows Photo Viewer\\PhotoViewer.dll",
+                            image);
     } else if (wcscmp(app, L"2") == 0) {
         return;
     } else if (!m_IsThisProgram(app)) {

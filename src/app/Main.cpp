@@ -20,7 +20,8 @@ static const GUID kSessionDisplayStatus = {
 static int m_CreateWindowAndRun(HINSTANCE instance, int showCommand)
 {
     HRESULT hr = CoInitialize(nullptr);
-    if (FAILED(hr)) m_WriteLog(L"MAIN_%d : Error / CoInitialize() = 0x%08X", __LINE__, (unsigned)hr);
+    if (FAILED(hr))
+        m_WriteLog(L"MAIN_%d : Error / CoInitialize() = 0x%08X", __LINE__, (unsigned)hr);
     m_RegisterMainClass(instance);
     if (!m_CreateMainWindow(instance)) return 0;
     m_MarkInstanceWindow(g_hWndMain);

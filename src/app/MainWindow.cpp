@@ -56,9 +56,8 @@ int m_GuiIndex(const OSVERSIONINFOEXW& v)
 
 HWND m_CreatePanel(HWND parent, int id)
 {
-    return CreateWindowExW(0, L"Static", L"", WS_CHILD | WS_VISIBLE | SS_SIMPLE, 0, 0, 0, 0,
-                           parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), g_hInstance,
-                           nullptr);
+    return CreateWindowExW(0, L"Static", L"", WS_CHILD | WS_VISIBLE | SS_SIMPLE, 0, 0, 0, 0, parent,
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), g_hInstance, nullptr);
 }
 
 }  // namespace
@@ -88,9 +87,9 @@ BOOL m_CreateMainWindow(HINSTANCE instance)
 {
     g_hInstance = instance;
     const wchar_t* title = g_Settings.Main_Title[0] ? g_Settings.Main_Title : L"ZENTAVIO";
-    g_hWndMain = CreateWindowExW(0, L"ZENTAVIO", title, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
-                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
-                                 instance, nullptr);
+    g_hWndMain =
+        CreateWindowExW(0, L"ZENTAVIO", title, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
+                        CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, nullptr);
     if (!g_hWndMain) return FALSE;
     HWND control = m_CreatePanel(g_hWndMain, IDC_CONTROL_PANEL);
     HWND buttons = m_CreatePanel(control, IDC_BUTTON_PANEL);

@@ -38,14 +38,14 @@ LRESULT m_OnCopyData(HWND hwnd, WPARAM wParam, LPARAM lParam)
 LRESULT CALLBACK MainWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     switch (msg) {
-    case WM_COPYDATA:
-        return m_OnCopyData(hwnd, wParam, lParam);
-    case WM_CLOSE:
-        m_Shutdown();
-        return 0;
-    case WM_DESTROY:
-        PostQuitMessage(0);
-        return 0;
+        case WM_COPYDATA:
+            return m_OnCopyData(hwnd, wParam, lParam);
+        case WM_CLOSE:
+            m_Shutdown();
+            return 0;
+        case WM_DESTROY:
+            PostQuitMessage(0);
+            return 0;
     }
     return DefWindowProcW(hwnd, msg, wParam, lParam);
 }

@@ -1,6 +1,5 @@
 #include "app/Shutdown.h"
 
-
 #include "app/MainWindow.h"
 #include "app/Startup.h"
 #include "playback/PlaybackControl.h"

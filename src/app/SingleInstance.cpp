@@ -60,7 +60,4 @@ int m_HandOverToPrevInstance()
     return s_Found;
 }
 
-void m_MarkInstanceWindow(HWND hwnd)
-{
-    SetPropW(hwnd, g_InstanceName, (HANDLE)1);
-}
+void m_MarkInstanceWindow(HWND hwnd) { SetPropW(hwnd, g_InstanceName, (HANDLE)1); }

@@ -42,7 +42,8 @@ void m_StartGdiplus()
 {
     Gdiplus::GdiplusStartupInput input;
     Gdiplus::Status status = Gdiplus::GdiplusStartup(&s_GdiplusToken, &input, nullptr);
-    if (status != Gdiplus::Ok) m_WriteLog(L"MAIN_%d : Error / GdiplusStartup() = %d", __LINE__, (int)status);
+    if (status != Gdiplus::Ok)
+        m_WriteLog(L"MAIN_%d : Error / GdiplusStartup() = %d", __LINE__, (int)status);
 }
 
 void m_EnableTouch()
@@ -78,7 +79,7 @@ void m_ApplyIcons()
     if (!large) large = LoadIconW(g_hInstance, MAKEINTRESOURCEW(IDI_MAIN));
     if (!little) {
         little = (HICON)LoadImageW(g_hInstance, MAKEINTRESOURCEW(IDI_MAIN), IMAGE_ICON, 32, 32,
-                                  LR_DEFAULTSIZE);
+                                   LR_DEFAULTSIZE);
     }
     SendMessageW(g_hWndMain, WM_SETICON, ICON_BIG, (LPARAM)large);
     SendMessageW(g_hWndMain, WM_SETICON, ICON_SMALL, (LPARAM)little);
@@ -99,9 +100,7 @@ void m_PresetPendingPath()
 // 16:9 or 4:3 when the area is within rounding of either, else w / h.
 double m_InitialAspect(int w, int h)
 {
-    auto matches = [w, h](double a) {
-        return (int)(h * a + 0.5) == w || (int)(w / a + 0.5) == h;
-    };
+    auto matches = [w, h](double a) { return (int)(h * a + 0.5) == w || (int)(w / a + 0.5) == h; };
     if (matches(1.777777778)) return 1.777777778;
     if (matches(1.333333333)) return 1.333333333;
     return h > 0 ? (double)w / h : 1.777777778;
@@ -123,15 +122,18 @@ void m_UpgradeOrCreateFile()
     if (g_IniVersion != 0 && g_IniVersion < ZV_INI_VERSION) {
         m_UpgradeIniFile(0);
     } else if (g_IniVersion == 0) {
-        if (m_PathExistsKind(g_IniPath) == 1) m_UpgradeIniFile(0);
-        else m_Settings_RewriteFile(0);
+        if (m_PathExistsKind(g_IniPath) == 1)
+            m_UpgradeIniFile(0);
+        else
+            m_Settings_RewriteFile(0);
     }
 }
 
 int m_StartShowCommand(int showCommand)
 {
     if (g_CmdLine.bMinimized) return SW_MINIMIZE;
-    if (g_MainWindowState.nWindowMode == 1 && g_MainWindowState.bMaximized && g_Settings.Common_HoldPos) {
+    if (g_MainWindowState.nWindowMode == 1 && g_MainWindowState.bMaximized &&
+        g_Settings.Common_HoldPos) {
         return SW_MAXIMIZE;
     }
     if (g_CmdLine.bJumpList) return SW_SHOWNOACTIVATE;
@@ -248,8 +250,10 @@ void m_OpenFileArguments(SCOMMANDLINE* cmd)
     g_Playlist.m_SortPlayList(1, 1, 0);
     g_Playlist.m_RefreshPlayList();
     for (int i = cmd->nFirstFile; i <= cmd->nLastFile; i++) m_Recent_AddCurrent();
-    if (cmd->bPosition) m_OpenAtPosition(cmd, start);
-    else m_OpenPlayListFile(0, 0, 0, start, 0);
+    if (cmd->bPosition)
+        m_OpenAtPosition(cmd, start);
+    else
+        m_OpenPlayListFile(0, 0, 0, start, 0);
 }
 
 }  // namespace

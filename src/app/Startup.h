@@ -6,16 +6,16 @@
 
 enum { ZV_INI_VERSION = 90690 };
 
-extern DWORD g_StartTime;       // timeGetTime at entry, for the boot-time notice
-extern DWORD g_StartTick;       // GetTickCount at entry
-extern int g_IniVersion;        // [Main] "Ver" read at start, 0 without a file
+extern DWORD g_StartTime;                     // timeGetTime at entry, for the boot-time notice
+extern DWORD g_StartTick;                     // GetTickCount at entry
+extern int g_IniVersion;                      // [Main] "Ver" read at start, 0 without a file
 extern wchar_t g_InstanceName[MAX_PATH + 1];  // exe path with '/' for '\'
 extern HANDLE g_hInstanceMutex;
-extern UINT g_NotifyMessage;    // "Zentavio_NotifyMessage"
+extern UINT g_NotifyMessage;  // "Zentavio_NotifyMessage"
 extern HACCEL g_hAccelMain;
 extern HPOWERNOTIFY g_hPowerNotify;
-extern HWND g_hDlgCurrent;      // the one current modeless dialog
-extern int g_DpiPercent;        // DPI percent of the main window's monitor
+extern HWND g_hDlgCurrent;  // the one current modeless dialog
+extern int g_DpiPercent;    // DPI percent of the main window's monitor
 extern int g_StartingUp;
 extern int g_InitDone;
 extern int g_JumpListStartMode;

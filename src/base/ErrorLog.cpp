@@ -26,17 +26,16 @@ wchar_t s_LogPath[MAX_PATH + 1];
 struct SLOGBYTES {
     char* data;
     DWORD size;
-    DWORD textStart;   // past the BOM, or past the cut line of a tail
+    DWORD textStart;  // past the BOM, or past the cut line of a tail
     LONGLONG fileSize;
-    int lines;         // whole lines, an unended last one included
-    int partial;       // only the tail was read
+    int lines;    // whole lines, an unended last one included
+    int partial;  // only the tail was read
 };
 
 // Drive and folder of the executable joined with "Error.log"; built once.
 int m_EnsureLogPath()
 {
-    if (s_LogPath[0])
-        return 1;
+    if (s_LogPath[0]) return 1;
     wchar_t exe[MAX_PATH + 1] = {};
     if (g_ExePath[0])
         wcsncpy_s(exe, g_ExePath, _TRUNCATE);
@@ -44,8 +43,7 @@ int m_EnsureLogPath()
         return 0;
     wchar_t drive[_MAX_DRIVE] = {};
     wchar_t dir[MAX_PATH + 1] = {};
-    if (_wsplitpath_s(exe, drive, _MAX_DRIVE, dir, MAX_PATH + 1, nullptr, 0, nullptr, 0))
-        return 0;
+    if (_wsplitpath_s(exe, drive, _MAX_DRIVE, dir, MAX_PATH + 1, nullptr, 0, nullptr, 0)) return 0;
     wchar_t path[MAX_PATH + 1] = {};
     if (_snwprintf_s(path, MAX_PATH + 1, _TRUNCATE, L"%s%sError.log", drive, dir) < 0)
         return 0;  // a path that does not fit would name some other file
@@ -57,10 +55,8 @@ int m_EnsureLogPath()
 int m_CutLength(const wchar_t* text, int max)
 {
     int len = static_cast<int>(wcsnlen(text, max + 1));
-    if (len <= max)
-        return len;
-    if (max > 0 && IS_HIGH_SURROGATE(text[max - 1]))
-        return max - 1;
+    if (len <= max) return len;
+    if (max > 0 && IS_HIGH_SURROGATE(text[max - 1])) return max - 1;
     return max;
 }
 
@@ -71,11 +67,10 @@ void m_FormatLogLine(wchar_t* out, const wchar_t* message)
 {
     SYSTEMTIME t;
     GetLocalTime(&t);
-    int len = _snwprintf_s(out, kLogTextCap, _TRUNCATE, L"%04d.%02d.%02d %02d:%02d:%02d.%03d - ",
-                           t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond,
-                           t.wMilliseconds);
-    if (len < 0)
-        len = 0;
+    int len =
+        _snwprintf_s(out, kLogTextCap, _TRUNCATE, L"%04d.%02d.%02d %02d:%02d:%02d.%03d - ", t.wYear,
+                     t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond, t.wMilliseconds);
+    if (len < 0) len = 0;
     int room = kLogTextCap - 2 - len;
     int take = m_CutLength(message ? message : L"", room);
     for (int i = 0; i < take; ++i) {
@@ -90,14 +85,12 @@ void m_FormatLogLine(wchar_t* out, const wchar_t* message)
 int m_ToUtf8Line(const wchar_t* line, char* out)
 {
     int chars = static_cast<int>(wcslen(line));
-    if (chars > 0 && line[chars - 1] == L'\n')
-        --chars;
+    if (chars > 0 && line[chars - 1] == L'\n') --chars;
     int bytes = 0;
     if (chars > 0)
-        bytes = WideCharToMultiByte(CP_UTF8, 0, line, chars, out, kUtf8LineCap - 2, nullptr,
-                                    nullptr);
-    if (bytes < 0)
-        bytes = 0;
+        bytes =
+            WideCharToMultiByte(CP_UTF8, 0, line, chars, out, kUtf8LineCap - 2, nullptr, nullptr);
+    if (bytes < 0) bytes = 0;
     out[bytes++] = '\r';
     out[bytes++] = '\n';
     return bytes;
@@ -107,8 +100,7 @@ int m_WriteAll(HANDLE file, const char* data, DWORD size)
 {
     while (size > 0) {
         DWORD done = 0;
-        if (!WriteFile(file, data, size, &done, nullptr) || done == 0)
-            return 0;
+        if (!WriteFile(file, data, size, &done, nullptr) || done == 0) return 0;
         data += done;
         size -= done;
     }
@@ -119,8 +111,7 @@ int m_ReadAll(HANDLE file, char* data, DWORD size)
 {
     while (size > 0) {
         DWORD done = 0;
-        if (!ReadFile(file, data, size, &done, nullptr) || done == 0)
-            return 0;
+        if (!ReadFile(file, data, size, &done, nullptr) || done == 0) return 0;
         data += done;
         size -= done;
     }
@@ -132,8 +123,7 @@ void m_CountLines(SLOGBYTES* log)
     DWORD i = 0;
     if (log->partial) {
         // The first piece of a tail is the end of a line cut by the read.
-        while (i < log->size && log->data[i] != '\n')
-            ++i;
+        while (i < log->size && log->data[i] != '\n') ++i;
         i = (i < log->size) ? i + 1 : log->size;
     } else if (log->size >= 3 && memcmp(log->data, kBom, 3) == 0) {
         i = 3;
@@ -141,10 +131,8 @@ void m_CountLines(SLOGBYTES* log)
     log->textStart = i;
     log->lines = 0;
     for (DWORD k = i; k < log->size; ++k)
-        if (log->data[k] == '\n')
-            ++log->lines;
-    if (log->size > i && log->data[log->size - 1] != '\n')
-        ++log->lines;
+        if (log->data[k] == '\n') ++log->lines;
+    if (log->size > i && log->data[log->size - 1] != '\n') ++log->lines;
 }
 
 // Reads the file (its tail when it is large) into new memory.
@@ -152,19 +140,17 @@ int m_ReadLog(HANDLE file, SLOGBYTES* log)
 {
     *log = SLOGBYTES{};
     LARGE_INTEGER size;
-    if (!GetFileSizeEx(file, &size))
-        return 0;
+    if (!GetFileSizeEx(file, &size)) return 0;
     log->fileSize = size.QuadPart;
     log->partial = size.QuadPart > kReadCap;
     log->size = log->partial ? kReadCap : static_cast<DWORD>(size.QuadPart);
-    if (log->size == 0)
-        return 1;
+    if (log->size == 0) return 1;
     LARGE_INTEGER from;
     from.QuadPart = size.QuadPart - log->size;
     log->data = static_cast<char*>(HeapAlloc(GetProcessHeap(), 0, log->size));
-    if (!log->data)
-        return 0;
-    if (!SetFilePointerEx(file, from, nullptr, FILE_BEGIN) || !m_ReadAll(file, log->data, log->size)) {
+    if (!log->data) return 0;
+    if (!SetFilePointerEx(file, from, nullptr, FILE_BEGIN) ||
+        !m_ReadAll(file, log->data, log->size)) {
         HeapFree(GetProcessHeap(), 0, log->data);
         *log = SLOGBYTES{};
         return 0;
@@ -175,8 +161,7 @@ int m_ReadLog(HANDLE file, SLOGBYTES* log)
 
 void m_FreeLog(SLOGBYTES* log)
 {
-    if (log->data)
-        HeapFree(GetProcessHeap(), 0, log->data);
+    if (log->data) HeapFree(GetProcessHeap(), 0, log->data);
     *log = SLOGBYTES{};
 }
 
@@ -184,12 +169,10 @@ void m_FreeLog(SLOGBYTES* log)
 DWORD m_FindNewestLines(const SLOGBYTES& log, int keep)
 {
     DWORD end = log.size;
-    if (end > log.textStart && log.data[end - 1] == '\n')
-        --end;  // the last line's own newline
+    if (end > log.textStart && log.data[end - 1] == '\n') --end;  // the last line's own newline
     int found = 0;
     for (DWORD i = end; i > log.textStart; --i) {
-        if (log.data[i - 1] == '\n' && ++found == keep)
-            return i;
+        if (log.data[i - 1] == '\n' && ++found == keep) return i;
     }
     return log.textStart;
 }
@@ -200,11 +183,9 @@ DWORD m_CopyLinesCrLf(const SLOGBYTES& log, DWORD from, char* out)
     DWORD n = 0;
     DWORD lineStart = from;
     for (DWORD i = from; i <= log.size; ++i) {
-        if (i < log.size && log.data[i] != '\n')
-            continue;
+        if (i < log.size && log.data[i] != '\n') continue;
         DWORD lineEnd = i;
-        if (lineEnd > lineStart && log.data[lineEnd - 1] == '\r')
-            --lineEnd;
+        if (lineEnd > lineStart && log.data[lineEnd - 1] == '\r') --lineEnd;
         if (i < log.size || lineEnd > lineStart) {
             memcpy(out + n, log.data + lineStart, lineEnd - lineStart);
             n += lineEnd - lineStart;
@@ -221,18 +202,14 @@ DWORD m_CopyLinesCrLf(const SLOGBYTES& log, DWORD from, char* out)
 int m_ReplaceLog(const char* data, DWORD size)
 {
     wchar_t temp[MAX_PATH + 1] = {};
-    if (_snwprintf_s(temp, MAX_PATH + 1, _TRUNCATE, L"%s.tmp", s_LogPath) < 0)
-        return 0;
-    HANDLE file = CreateFileW(temp, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return 0;
+    if (_snwprintf_s(temp, MAX_PATH + 1, _TRUNCATE, L"%s.tmp", s_LogPath) < 0) return 0;
+    HANDLE file =
+        CreateFileW(temp, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return 0;
     int ok = m_WriteAll(file, data, size) && FlushFileBuffers(file);
     CloseHandle(file);
-    if (ok)
-        ok = MoveFileExW(temp, s_LogPath, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
-    if (!ok)
-        DeleteFileW(temp);
+    if (ok) ok = MoveFileExW(temp, s_LogPath, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    if (!ok) DeleteFileW(temp);
     return ok;
 }
 
@@ -243,8 +220,7 @@ int m_TrimLog(const SLOGBYTES& log, const char* line, int lineSize)
     // Every kept line may gain a CR.
     SIZE_T cap = 3 + (log.size - from) + 2 * (kKeepOld + 1) + lineSize;
     char* out = static_cast<char*>(HeapAlloc(GetProcessHeap(), 0, cap));
-    if (!out)
-        return 0;
+    if (!out) return 0;
     memcpy(out, kBom, 3);
     DWORD n = 3 + m_CopyLinesCrLf(log, from, out + 3);
     memcpy(out + n, line, lineSize);
@@ -270,16 +246,14 @@ int m_AppendToLog(HANDLE file, const SLOGBYTES& log, const char* line, int lineS
     memcpy(buffer + n, line, lineSize);
     n += lineSize;
     LARGE_INTEGER zero = {};
-    if (!SetFilePointerEx(file, zero, nullptr, FILE_END))
-        return 0;
+    if (!SetFilePointerEx(file, zero, nullptr, FILE_END)) return 0;
     return m_WriteAll(file, buffer, n);
 }
 
 HANDLE m_OpenLog()
 {
-    return CreateFileW(s_LogPath, GENERIC_READ | GENERIC_WRITE,
-                       FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
-                       FILE_ATTRIBUTE_NORMAL, nullptr);
+    return CreateFileW(s_LogPath, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                       nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
 }
 
 // Stores the UTF-8 line; the caller holds the lock. A trim that fails falls
@@ -287,8 +261,7 @@ HANDLE m_OpenLog()
 int m_StoreLine(const char* line, int lineSize)
 {
     HANDLE file = m_OpenLog();
-    if (file == INVALID_HANDLE_VALUE)
-        return 0;
+    if (file == INVALID_HANDLE_VALUE) return 0;
     SLOGBYTES log;
     if (!m_ReadLog(file, &log)) {
         CloseHandle(file);
@@ -300,10 +273,8 @@ int m_StoreLine(const char* line, int lineSize)
         stored = m_TrimLog(log, line, lineSize);
         file = stored ? INVALID_HANDLE_VALUE : m_OpenLog();
     }
-    if (!stored && file != INVALID_HANDLE_VALUE)
-        stored = m_AppendToLog(file, log, line, lineSize);
-    if (file != INVALID_HANDLE_VALUE)
-        CloseHandle(file);
+    if (!stored && file != INVALID_HANDLE_VALUE) stored = m_AppendToLog(file, log, line, lineSize);
+    if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
     m_FreeLog(&log);
     return stored;
 }
@@ -312,8 +283,7 @@ int m_StoreLine(const char* line, int lineSize)
 
 int m_WriteLog(const wchar_t* format, ...)
 {
-    if (!g_Settings.Main_ErrLog || !format)
-        return 1;
+    if (!g_Settings.Main_ErrLog || !format) return 1;
     wchar_t message[kLogTextCap] = {};
     va_list args;
     va_start(args, format);
@@ -330,8 +300,7 @@ int m_AppendLogLine(const wchar_t* message)
     char utf8[kUtf8LineCap];
     AcquireSRWLockExclusive(&s_LogLock);
     m_FormatLogLine(line, message);
-    if (m_EnsureLogPath())
-        m_StoreLine(utf8, m_ToUtf8Line(line, utf8));
+    if (m_EnsureLogPath()) m_StoreLine(utf8, m_ToUtf8Line(line, utf8));
     ReleaseSRWLockExclusive(&s_LogLock);
     OutputDebugStringW(line);
     return 1;

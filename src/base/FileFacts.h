@@ -24,8 +24,8 @@ int m_GetLongPath(const wchar_t* path, wchar_t* out, int size);
 
 // Kinds of m_MatchFileFilter.
 enum {
-  FILE_FILTER_ANY = 0,
-  FILE_FILTER_EXTENSIONS = 3,  // text: extensions separated by ':'
-  FILE_FILTER_FOLDER = 4,      // text: a folder holding the file
+    FILE_FILTER_ANY = 0,
+    FILE_FILTER_EXTENSIONS = 3,  // text: extensions separated by ':'
+    FILE_FILTER_FOLDER = 4,      // text: a folder holding the file
 };
 int m_MatchFileFilter(const wchar_t* path, int kind, const wchar_t* text);

@@ -20,8 +20,8 @@ int m_PathExistsKind(const wchar_t* path);
 
 // Splits a command text into an existing program path and its arguments;
 // 1 when found, else both outputs empty and 0.
-int m_SplitCommandPath(const wchar_t* command, wchar_t* outPath, int pathSize,
-                       wchar_t* outArgs, int argsSize);
+int m_SplitCommandPath(const wchar_t* command, wchar_t* outPath, int pathSize, wchar_t* outArgs,
+                       int argsSize);
 
 // Full path of a relative path taken against base (an existing file or
 // folder; a file's folder is used). Does not touch the current directory.
@@ -55,5 +55,5 @@ int m_CreateDirectoryTree(const wchar_t* path);
 
 // Looks for folder\name, then through subfolders down to depth levels;
 // 1 with the path found, 0 when not found.
-int m_FindFileRecursive(wchar_t* out, int size, const wchar_t* name,
-                        const wchar_t* folder, int depth);
+int m_FindFileRecursive(wchar_t* out, int size, const wchar_t* name, const wchar_t* folder,
+                        int depth);

@@ -7,24 +7,24 @@
 
 // A file entry sorted by key or by path.
 struct SFILERECORD {
-  int index;
-  wchar_t path[kPathCap];
-  INT64 key;
-  void* item;
+    int index;
+    wchar_t path[kPathCap];
+    INT64 key;
+    void* item;
 };
 
 // An entry sorted by the text it points at.
 struct SPATHRECORD {
-  INT64 index;
-  const wchar_t* name;
-  INT64 data;
+    INT64 index;
+    const wchar_t* name;
+    INT64 data;
 };
 
 // An entry sorted by a time in seconds.
 struct STIMERECORD {
-  INT64 index;
-  double time;
-  INT64 data;
+    INT64 index;
+    double time;
+    INT64 data;
 };
 
 // Mode 1: by key ascending; other modes: by path in natural order.

@@ -9,8 +9,7 @@ wchar_t* m_ShiftString(wchar_t* text, int n);
 // Replaces occurrences of find by repl within a buffer of size characters;
 // the search goes on after each replacement. max below 1 replaces all.
 // A replacement that would not fit is not made. The number replaced.
-int m_ReplaceString(wchar_t* text, int size, const wchar_t* find,
-                    const wchar_t* repl, int max);
+int m_ReplaceString(wchar_t* text, int size, const wchar_t* find, const wchar_t* repl, int max);
 
 // Replaces the first occurrence of find, ignoring case, in a text of at most
 // 255 characters (256-character buffer); refused when the text would grow

@@ -11,12 +11,13 @@ int m_HasSuffix(const wchar_t* text, const wchar_t* suffix, bool caseSensitive);
 // As m_HasSuffix; on a match the suffix is cut off the text.
 int m_RemoveSuffix(wchar_t* text, const wchar_t* suffix, bool caseSensitive);
 
-inline int m_EndsWithNoCase(const wchar_t* text, const wchar_t* suffix,
-                            bool caseSensitive = false) {
-  return m_HasSuffix(text, suffix, caseSensitive);
+inline int m_EndsWithNoCase(const wchar_t* text, const wchar_t* suffix, bool caseSensitive = false)
+{
+    return m_HasSuffix(text, suffix, caseSensitive);
 }
-inline int m_EndsWith(wchar_t* text, const wchar_t* suffix, bool caseSensitive) {
-  return m_RemoveSuffix(text, suffix, caseSensitive);
+inline int m_EndsWith(wchar_t* text, const wchar_t* suffix, bool caseSensitive)
+{
+    return m_RemoveSuffix(text, suffix, caseSensitive);
 }
 
 // Line feeds become CR LF, carriage returns of the input are dropped;
@@ -37,9 +38,8 @@ int m_ParseGuidHex(const wchar_t* text, GUID* out);
 
 // A value of "[section]" / "key=" in an INI text held in memory
 // (case-sensitive); 1, or 0 with the default (or an empty text).
-int m_GetIniValueFromText(const wchar_t* section, const wchar_t* key,
-                          const wchar_t* defaultValue, wchar_t* out, int size,
-                          const wchar_t* text);
+int m_GetIniValueFromText(const wchar_t* section, const wchar_t* key, const wchar_t* defaultValue,
+                          wchar_t* out, int size, const wchar_t* text);
 // The value as an integer; the default when missing or empty.
-int m_ReadIniIntFromText(const wchar_t* section, const wchar_t* key,
-                         int defaultValue, const wchar_t* text);
+int m_ReadIniIntFromText(const wchar_t* section, const wchar_t* key, int defaultValue,
+                         const wchar_t* text);

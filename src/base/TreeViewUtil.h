@@ -13,9 +13,8 @@ constexpr int kTreeRecordTextChars = 256;
 // goes into records[firstIndex + n] as long as that slot lies in
 // 0..capacity-1; each stored record owns a text buffer from
 // new wchar_t[kTreeRecordTextChars]. Returns the number of items walked.
-int m_TreeView_CollectItems(HWND window, HTREEITEM start, bool siblings,
-                            TVINSERTSTRUCTW* records, int capacity, int firstIndex,
-                            bool expandedOnly);
+int m_TreeView_CollectItems(HWND window, HTREEITEM start, bool siblings, TVINSERTSTRUCTW* records,
+                            int capacity, int firstIndex, bool expandedOnly);
 
 // Index of the record collected from item, else -1.
 int m_FindTreeRecord(HTREEITEM item, const TVINSERTSTRUCTW* records, int count);
@@ -27,8 +26,8 @@ HTREEITEM m_TreeView_GetLastRoot(HWND window);
 // expanded or collapsed state. Takes ownership of records (allocated with
 // new TVINSERTSTRUCTW[]) and of their text buffers, and frees them.
 // Returns the handle of the first inserted item.
-HTREEITEM m_TreeView_InsertCollected(HWND window, HTREEITEM newParent,
-                                     TVINSERTSTRUCTW* records, int count);
+HTREEITEM m_TreeView_InsertCollected(HWND window, HTREEITEM newParent, TVINSERTSTRUCTW* records,
+                                     int count);
 
 // Deletes the item; a parent left without children loses its expand button.
 BOOL m_TreeView_DeleteItem(HWND window, HTREEITEM item);

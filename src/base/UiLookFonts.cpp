@@ -16,16 +16,14 @@ int CALLBACK m_OnFontFamily(const LOGFONTW* font, const TEXTMETRICW*, DWORD, LPA
 {
     // Vertical ('@') and other special faces are not offered.
     wchar_t first = font->lfFaceName[0];
-    if (first == L'@' || first == L'$' || first == L'%' || first == L'&')
-        return 1;
+    if (first == L'@' || first == L'$' || first == L'%' || first == L'&') return 1;
     wcsncpy_s(s_FontNames[s_FontCount], font->lfFaceName, _TRUNCATE);
     return ++s_FontCount < kFontListCap;
 }
 
 int m_HasYuGothic()
 {
-    if (s_HasYuGothic < 0)
-        s_HasYuGothic = m_IsFontInstalled(L"Yu Gothic UI");
+    if (s_HasYuGothic < 0) s_HasYuGothic = m_IsFontInstalled(L"Yu Gothic UI");
     return s_HasYuGothic;
 }
 
@@ -40,11 +38,9 @@ HFONT m_CreateLookFont(const wchar_t* face, int height, int width)
 
 int m_EnumFonts()
 {
-    if (s_FontsListed)
-        return s_FontCount;
+    if (s_FontsListed) return s_FontCount;
     HDC dc = GetDC(g_hWndMain);
-    if (!dc)
-        return 0;  // listed on a later call
+    if (!dc) return 0;  // listed on a later call
     s_FontCount = 0;
     EnumFontFamiliesW(dc, nullptr, m_OnFontFamily, 0);
     ReleaseDC(g_hWndMain, dc);
@@ -52,19 +48,14 @@ int m_EnumFonts()
     return s_FontCount;
 }
 
-const wchar_t (*m_GetFontNames())[kFontNameCap]
-{
-    return s_FontNames;
-}
+const wchar_t (*m_GetFontNames())[kFontNameCap] { return s_FontNames; }
 
 int m_IsFontInstalled(const wchar_t* face)
 {
-    if (!face || !face[0])
-        return 0;
+    if (!face || !face[0]) return 0;
     int count = m_EnumFonts();
     for (int i = 0; i < count; ++i)
-        if (wcscmp(s_FontNames[i], face) == 0)
-            return 1;
+        if (wcscmp(s_FontNames[i], face) == 0) return 1;
     return 0;
 }
 

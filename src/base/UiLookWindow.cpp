@@ -13,8 +13,7 @@ namespace {
 // Border at the window's own scale unless a percent is given.
 int m_BorderFor(HWND window, int dpiPercent)
 {
-    if (g_OsVersion < 10)
-        return 0;
+    if (g_OsVersion < 10) return 0;
     return m_GetInvisibleBorder(dpiPercent == -1 ? m_GetWindowDpiPercent(window) : dpiPercent);
 }
 
@@ -24,10 +23,8 @@ int m_BorderFor(HWND window, int dpiPercent)
 LONG m_ShiftInto(LONG lo, LONG hi, LONG areaLo, LONG areaHi)
 {
     LONG shift = 0;
-    if (hi > areaHi)
-        shift = areaHi - hi;
-    if (lo + shift < areaLo)
-        shift = areaLo - lo;
+    if (hi > areaHi) shift = areaHi - hi;
+    if (lo + shift < areaLo) shift = areaLo - lo;
     return shift;
 }
 
@@ -41,17 +38,14 @@ int m_Near(LONG a, LONG b, int gap)
 
 int m_GetInvisibleBorder(int dpiPercent)
 {
-    if (g_OsVersion < 10)
-        return 0;
-    if (dpiPercent == -1)
-        dpiPercent = g_DpiPercent;
+    if (g_OsVersion < 10) return 0;
+    if (dpiPercent == -1) dpiPercent = g_DpiPercent;
     return dpiPercent <= 100 ? 7 : 7 + (dpiPercent - 100) / 25;
 }
 
 int m_GetWindowRect(HWND window, RECT* out, int dpiPercent)
 {
-    if (!out || !GetWindowRect(window, out))
-        return 0;
+    if (!out || !GetWindowRect(window, out)) return 0;
     int b = m_BorderFor(window, dpiPercent);
     out->left += b;
     out->right -= b;
@@ -83,11 +77,9 @@ BOOL m_MoveWindow(HWND window, int x, int y, int cx, int cy, int repaint, int dp
 void m_AdjustRectForBorder(RECT* rc, int toVisible, int unused, int dpiPercent)
 {
     (void)unused;
-    if (!rc)
-        return;
+    if (!rc) return;
     int b = m_GetInvisibleBorder(dpiPercent);
-    if (!toVisible)
-        b = -b;
+    if (!toVisible) b = -b;
     rc->left += b;
     rc->right -= b;
     rc->bottom -= b;
@@ -108,11 +100,9 @@ int m_GetMonitorRect(RECT* out, const POINT* pt, int full)
 
 void m_KeepWindowOnMonitor(HWND window)
 {
-    if (m_IsKeyDown(VK_SHIFT) || m_IsKeyDown(VK_CONTROL))
-        return;
+    if (m_IsKeyDown(VK_SHIFT) || m_IsKeyDown(VK_CONTROL)) return;
     RECT area, rc;
-    if (!m_GetMonitorWorkArea(&area, nullptr, 1) || !m_GetWindowRect(window, &rc, -1))
-        return;
+    if (!m_GetMonitorWorkArea(&area, nullptr, 1) || !m_GetWindowRect(window, &rc, -1)) return;
     int margin = g_Settings.Common_Snap[2];
     if (g_Settings.Common_Snap[0] && margin > 0 && m_RectOverlap(area, rc) != 2 &&
         rc.right - rc.left <= area.right - area.left - 2 * margin &&
@@ -127,14 +117,12 @@ void m_KeepWindowOnMonitor(HWND window)
 
 int m_GetDockSide(const RECT* a, const RECT* b, int gap)
 {
-    if (!a || !b)
-        return 0;
+    if (!a || !b) return 0;
     int rows = a->top < b->bottom && a->bottom > b->top;
     int columns = a->left < b->right && a->right > b->left;
     int touch = (rows && (m_Near(a->left, b->right, gap) || m_Near(a->right, b->left, gap))) ||
                 (columns && (m_Near(a->top, b->bottom, gap) || m_Near(a->bottom, b->top, gap)));
-    if (!touch)
-        return 0;
+    if (!touch) return 0;
     int sideBySide = a->top == b->top && a->bottom == b->bottom;
     int stacked = a->left == b->left && a->right == b->right;
     return (sideBySide || stacked) ? 2 : 1;

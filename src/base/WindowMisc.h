@@ -17,15 +17,15 @@ HWND m_GetVisibleRootWindow(HWND window);
 int m_AlignControlToLabel(HWND dialog, int labelId, int controlId, int gap, int width);
 // Alignments of m_AlignRect.
 enum {
-  ALIGN_LEFT_MIDDLE = 0,
-  ALIGN_CENTER_TOP = 1,
-  ALIGN_RIGHT_MIDDLE = 2,
-  ALIGN_CENTER_BOTTOM = 3,
-  ALIGN_LEFT_TOP = 4,
-  ALIGN_LEFT_BOTTOM = 5,
-  ALIGN_RIGHT_TOP = 6,
-  ALIGN_RIGHT_BOTTOM = 7,
-  ALIGN_CENTER_MIDDLE = 8,
+    ALIGN_LEFT_MIDDLE = 0,
+    ALIGN_CENTER_TOP = 1,
+    ALIGN_RIGHT_MIDDLE = 2,
+    ALIGN_CENTER_BOTTOM = 3,
+    ALIGN_LEFT_TOP = 4,
+    ALIGN_LEFT_BOTTOM = 5,
+    ALIGN_RIGHT_TOP = 6,
+    ALIGN_RIGHT_BOTTOM = 7,
+    ALIGN_CENTER_MIDDLE = 8,
 };
 // Position of a w x h box in the area; 1 when the box fits in it, else 0
 // (the position is written either way).

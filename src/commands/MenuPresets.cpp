@@ -19,9 +19,9 @@ const wchar_t* const kDefaults[kKinds] = {
 };
 
 struct SPresetText {
-  bool Read;
-  wchar_t Working[kValueCap];
-  wchar_t Saved[kValueCap];
+    bool Read;
+    wchar_t Working[kValueCap];
+    wchar_t Saved[kValueCap];
 };
 
 SPresetText s_Lists[kKinds];
@@ -30,26 +30,30 @@ bool IsKind(int kind) { return kind >= 0 && kind < kKinds; }
 
 }  // namespace
 
-void m_MenuPresets_Read(int kind, int alsoSaved) {
-  if (!IsKind(kind)) return;
-  SPresetText& list = s_Lists[kind];
-  GetPrivateProfileStringW(L"Menu", kKeys[kind], kDefaults[kind], list.Working, kValueCap,
-                           g_IniPath);
-  list.Read = true;
-  if (alsoSaved) m_MenuPresets_Copy(kind);
+void m_MenuPresets_Read(int kind, int alsoSaved)
+{
+    if (!IsKind(kind)) return;
+    SPresetText& list = s_Lists[kind];
+    GetPrivateProfileStringW(L"Menu", kKeys[kind], kDefaults[kind], list.Working, kValueCap,
+                             g_IniPath);
+    list.Read = true;
+    if (alsoSaved) m_MenuPresets_Copy(kind);
 }
 
-int m_MenuPresets_Compare(int kind) {
-  if (!IsKind(kind) || !s_Lists[kind].Read) return 0;
-  return wcscmp(s_Lists[kind].Working, s_Lists[kind].Saved) != 0;
+int m_MenuPresets_Compare(int kind)
+{
+    if (!IsKind(kind) || !s_Lists[kind].Read) return 0;
+    return wcscmp(s_Lists[kind].Working, s_Lists[kind].Saved) != 0;
 }
 
-void m_MenuPresets_Copy(int kind) {
-  if (!IsKind(kind)) return;
-  wcscpy(s_Lists[kind].Saved, s_Lists[kind].Working);
+void m_MenuPresets_Copy(int kind)
+{
+    if (!IsKind(kind)) return;
+    wcscpy(s_Lists[kind].Saved, s_Lists[kind].Working);
 }
 
-void m_MenuPresets_Write(int kind) {
-  if (!IsKind(kind) || !s_Lists[kind].Read) return;
-  WritePrivateProfileStringW(L"Menu", kKeys[kind], s_Lists[kind].Working, g_IniPath);
+void m_MenuPresets_Write(int kind)
+{
+    if (!IsKind(kind) || !s_Lists[kind].Read) return;
+    WritePrivateProfileStringW(L"Menu", kKeys[kind], s_Lists[kind].Working, g_IniPath);
 }

@@ -11,9 +11,9 @@ struct SVIDEOPROPSET {
     int RangeMode;  // 1 percentage, 2 rectangle; 0 or negative: off
     int BoostOn;
     int BalanceOn;
-    int ProcAmpKind;   // the range kind the positions were made for
-    int ProcAmp[4];    // contrast, brightness, hue, saturation slider positions
-    int AspectMode;    // 1 4:3, 2 16:9, 3 x:y
+    int ProcAmpKind;  // the range kind the positions were made for
+    int ProcAmp[4];   // contrast, brightness, hue, saturation slider positions
+    int AspectMode;   // 1 4:3, 2 16:9, 3 x:y
     int AspectX;
     int AspectY;
     int CropMode;

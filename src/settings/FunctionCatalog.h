@@ -14,7 +14,7 @@ enum {
 
 // What m_GetFunctionInfo fills; the bits may be combined.
 enum {
-    FUNC_INFO_LIMITS = 1,   // kind, default text, value count and value blocks
+    FUNC_INFO_LIMITS = 1,  // kind, default text, value count and value blocks
     FUNC_INFO_NAME = 2,
     FUNC_INFO_HELP = 4,
     FUNC_INFO_VARIANT = 8,

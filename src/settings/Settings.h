@@ -236,7 +236,7 @@ struct SSETTINGS {
     int Ctrl_SttPosClrSet;  // 1 when the key held a value
 
     // [Lnch], group 0x4.
-    int Lnch_Clr[4];  // as Ctrl_Clr
+    int Lnch_Clr[4];     // as Ctrl_Clr
     int Lnch_TxtClr[2];  // mode, colour 0xAARRGGBB
     int Lnch_SelClr[2];
     int Lnch_Lbl[2];

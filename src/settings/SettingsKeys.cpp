@@ -9,16 +9,26 @@ namespace {
 
 #define FIELD(type, f) (int)offsetof(type, f), (int)sizeof(type::f)
 // A key of the settings block whose field is <Section>_<Key>.
-#define K(grp, sec, key, form, flags, def) \
-    {L"" #sec, L"" #key, grp, form, flags, FIELD(SSETTINGS, sec##_##key), 0, 0, def}
+#define K(grp, sec, key, form, flags, def)                                             \
+    {                                                                                  \
+        L"" #sec, L"" #key, grp, form, flags, FIELD(SSETTINGS, sec##_##key), 0, 0, def \
+    }
 // The same with a second field.
-#define K2(grp, sec, key, form, flags, second, def)                                   \
-    {L"" #sec, L"" #key, grp, form, flags, FIELD(SSETTINGS, sec##_##key),           \
-     FIELD(SSETTINGS, second), def}
+#define K2(grp, sec, key, form, flags, second, def)                          \
+    {                                                                        \
+        L"" #sec, L"" #key, grp, form, flags, FIELD(SSETTINGS, sec##_##key), \
+            FIELD(SSETTINGS, second), def                                    \
+    }
 // A key of the [Timer] block; the saver never writes these.
-#define KT(key, form, def) \
-    {L"Timer", L"" #key, 0x1000, form, KEY_TIMER | KEY_NOSAVE, FIELD(STIMERSETTINGS, Timer_##key), 0, 0, def}
-#define STEP(n) {nullptr, nullptr, 0, n, 0, 0, 0, 0, 0, nullptr}
+#define KT(key, form, def)                                        \
+    {                                                             \
+        L"Timer", L"" #key, 0x1000, form, KEY_TIMER | KEY_NOSAVE, \
+            FIELD(STIMERSETTINGS, Timer_##key), 0, 0, def         \
+    }
+#define STEP(n)                                        \
+    {                                                  \
+        nullptr, nullptr, 0, n, 0, 0, 0, 0, 0, nullptr \
+    }
 
 const int NS = KEY_NOSAVE;
 const int G2 = SETTINGS_GROUP_COMMON;
@@ -289,7 +299,8 @@ const wchar_t* m_SettingKey_Default(const SSETTINGKEY& key)
     if (key.Offset == (int)offsetof(SSETTINGS, Common_Video)) return g_OsVersion >= 6 ? L"7" : L"3";
     if (key.Offset == (int)offsetof(SSETTINGS, Ctrl_Stt)) return g_OsVersion == 7 ? L"14" : L"15";
     if (key.Offset == (int)offsetof(SSETTINGS, Ctrl_WndCor)) return g_OsVersion >= 11 ? L"3" : L"0";
-    if (key.Offset == (int)offsetof(SSETTINGS, Jumplist_Spc)) return g_OsVersion >= 10 ? L"0,0" : L"1,1";
+    if (key.Offset == (int)offsetof(SSETTINGS, Jumplist_Spc))
+        return g_OsVersion >= 10 ? L"0,0" : L"1,1";
     return L"";
 }
 

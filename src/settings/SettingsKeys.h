@@ -54,10 +54,10 @@ struct SSETTINGKEY {
     int Group;
     int Form;
     int Flags;
-    int Offset;   // first field and its size in bytes
+    int Offset;  // first field and its size in bytes
     int Size;
-    int Offset2;  // second field (a copy, bits, rectangle, folder or count)
-    int Size2;    // 0 when there is none
+    int Offset2;             // second field (a copy, bits, rectangle, folder or count)
+    int Size2;               // 0 when there is none
     const wchar_t* Default;  // null: chosen by Windows version
 };
 

@@ -56,11 +56,11 @@ struct SCAPTUREPRESET {
 struct SFUNCTIONBIND {
     int Enabled;
     int Function;
-    int Param;     // for number parameters
+    int Param;        // for number parameters
     wchar_t Arg[32];  // for text and list parameters
-    WORD Key;      // virtual-key code | 0x100 Shift | 0x200 Ctrl | 0x400 Alt
-    int Mouse;     // mouse input code, 0 = none
-    int KeyDup;    // set by the binding editor only
+    WORD Key;         // virtual-key code | 0x100 Shift | 0x200 Ctrl | 0x400 Alt
+    int Mouse;        // mouse input code, 0 = none
+    int KeyDup;       // set by the binding editor only
     int MouseDup;
 };
 

@@ -103,45 +103,76 @@ void m_ParseKey(const SSETTINGKEY& k, BYTE* base, const wchar_t* text, bool isVa
     int n = k.Size / (int)sizeof(int);
     int* f2 = m_Ints(base, k.Offset2);
     switch (k.Form) {
-    case SF_INT: f[0] = m_LeadingInt(text); break;
-    case SF_SWITCH: f[0] = m_LeadingInt(text) != 0; break;
-    case SF_BITS: m_ParseBits(m_LeadingInt(text), f, n); break;
-    case SF_TEXT: m_CopyText(m_Text(base, k.Offset), k.Size / 2, text); break;
-    case SF_PAIR:
-    case SF_LBL: m_ParsePair(text, f); break;
-    case SF_LIST: m_ParseIntList(text, f, n, 0); break;
-    case SF_LISTZ: m_ParseIntList(text, f, n, 1); break;
-    case SF_HEX: f[0] = m_HexValue(text); break;
-    case SF_RGB: f[0] = m_RgbTextToColorref(m_HexValue(text)); break;
-    case SF_CLR:
-        f[0] = m_LeadingInt(text) & 3;
-        f[1] = (m_LeadingInt(text) >> 2) & 1;
-        m_ParseColours(text, f + 2, 2);
-        break;
-    case SF_KCLR:
-    case SF_MENUCLR:
-        f[0] = m_LeadingInt(text);
-        m_ParseColours(text, f + 1, n - 1);
-        break;
-    case SF_SPF: m_ParseSpf(text, f, m_Text(base, k.Offset2), k.Size2 / 2); break;
-    case SF_FSMON: m_ParseMonitorPair(text, f); break;
-    case SF_MONAUD: m_ParseMonitorAudio(text, f, n); break;
-    case SF_BTNODR: m_ParseButtonOrder(text, f, n, f2); break;
-    case SF_CTMBTN: m_ParseCustomButtons(text, f); break;
-    case SF_OVERSCAN:
-        f[0] = isValue ? m_LeadingInt(text) : 0;
-        m_ParseIntList(text, f2, 4, 0);
-        break;
-    case SF_TIP:
-        f[0] = m_LeadingInt(text) != 0;
-        m_ParseBits(m_LeadingInt(text), f2, k.Size2 / (int)sizeof(int));
-        break;
-    case SF_TASK: m_ParseTask(text, f, m_Text(base, k.Offset2), k.Size2 / 2); break;
-    case SF_STTPOS:
-        f2[0] = isValue && text[0] != 0;
-        f[0] = f2[0] ? m_HexValue(text) : 0;
-        break;
-    default: break;
+        case SF_INT:
+            f[0] = m_LeadingInt(text);
+            break;
+        case SF_SWITCH:
+            f[0] = m_LeadingInt(text) != 0;
+            break;
+        case SF_BITS:
+            m_ParseBits(m_LeadingInt(text), f, n);
+            break;
+        case SF_TEXT:
+            m_CopyText(m_Text(base, k.Offset), k.Size / 2, text);
+            break;
+        case SF_PAIR:
+        case SF_LBL:
+            m_ParsePair(text, f);
+            break;
+        case SF_LIST:
+            m_ParseIntList(text, f, n, 0);
+            break;
+        case SF_LISTZ:
+            m_ParseIntList(text, f, n, 1);
+            break;
+        case SF_HEX:
+            f[0] = m_HexValue(text);
+            break;
+        case SF_RGB:
+            f[0] = m_RgbTextToColorref(m_HexValue(text));
+            break;
+        case SF_CLR:
+            f[0] = m_LeadingInt(text) & 3;
+            f[1] = (m_LeadingInt(text) >> 2) & 1;
+            m_ParseColours(text, f + 2, 2);
+            break;
+        case SF_KCLR:
+        case SF_MENUCLR:
+            f[0] = m_LeadingInt(text);
+            m_ParseColours(text, f + 1, n - 1);
+            break;
+        case SF_SPF:
+            m_ParseSpf(text, f, m_Text(base, k.Offset2), k.Size2 / 2);
+            break;
+        case SF_FSMON:
+            m_ParseMonitorPair(text, f);
+            break;
+        case SF_MONAUD:
+            m_ParseMonitorAudio(text, f, n);
+            break;
+        case SF_BTNODR:
+            m_ParseButtonOrder(text, f, n, f2);
+            break;
+        case SF_CTMBTN:
+            m_ParseCustomButtons(text, f);
+            break;
+        case SF_OVERSCAN:
+            f[0] = isValue ? m_LeadingInt(text) : 0;
+            m_ParseIntList(text, f2, 4, 0);
+            break;
+        case SF_TIP:
+            f[0] = m_LeadingInt(text) != 0;
+            m_ParseBits(m_LeadingInt(text), f2, k.Size2 / (int)sizeof(int));
+            break;
+        case SF_TASK:
+            m_ParseTask(text, f, m_Text(base, k.Offset2), k.Size2 / 2);
+            break;
+        case SF_STTPOS:
+            f2[0] = isValue && text[0] != 0;
+            f[0] = f2[0] ? m_HexValue(text) : 0;
+            break;
+        default:
+            break;
     }
     // A setting kept in two fields.
     if (k.Form == SF_INT && k.Size2) f2[0] = f[0];
@@ -226,20 +257,17 @@ struct SCLAMP {
     int Max;
 };
 
-#define CLAMP(f, lo, hi) {(int)offsetof(SSETTINGS, f), (int)(sizeof(SSETTINGS::f) / sizeof(int)), lo, hi}
+#define CLAMP(f, lo, hi)                                                               \
+    {                                                                                  \
+        (int)offsetof(SSETTINGS, f), (int)(sizeof(SSETTINGS::f) / sizeof(int)), lo, hi \
+    }
 const SCLAMP kClamps[] = {
-    CLAMP(Common_MvLog, 0, 32),
-    CLAMP(Jumplist_PrevArea, 10, 100),
-    CLAMP(Jumplist_Size, 0, 16384),
-    CLAMP(Jumplist_IdxSize, 0, 16384),
-    CLAMP(Jumplist_Qt, 0, 100),
-    CLAMP(Jumplist_IdxQt, 0, 100),
-    CLAMP(Menu_Rct, 0, INT_MAX),
-    CLAMP(Lnch_Ht, 0, INT_MAX),
-    CLAMP(Osc_SizeTi, 0, INT_MAX),
-    CLAMP(Osc_SizeTm, 0, INT_MAX),
-    CLAMP(Ctrl_Ico, 0, INT_MAX),
-    CLAMP(Ctrl_Btn, 0, INT_MAX),
+    CLAMP(Common_MvLog, 0, 32),     CLAMP(Jumplist_PrevArea, 10, 100),
+    CLAMP(Jumplist_Size, 0, 16384), CLAMP(Jumplist_IdxSize, 0, 16384),
+    CLAMP(Jumplist_Qt, 0, 100),     CLAMP(Jumplist_IdxQt, 0, 100),
+    CLAMP(Menu_Rct, 0, INT_MAX),    CLAMP(Lnch_Ht, 0, INT_MAX),
+    CLAMP(Osc_SizeTi, 0, INT_MAX),  CLAMP(Osc_SizeTm, 0, INT_MAX),
+    CLAMP(Ctrl_Ico, 0, INT_MAX),    CLAMP(Ctrl_Btn, 0, INT_MAX),
 };
 #undef CLAMP
 
@@ -248,7 +276,8 @@ void m_ApplyClamps(int group)
     for (const SCLAMP& c : kClamps) {
         const SSETTINGKEY* key = nullptr;
         for (int i = 0; i < g_SettingKeyCount && !key; ++i) {
-            if (g_SettingKeys[i].Section && g_SettingKeys[i].Offset == c.Offset) key = &g_SettingKeys[i];
+            if (g_SettingKeys[i].Section && g_SettingKeys[i].Offset == c.Offset)
+                key = &g_SettingKeys[i];
         }
         if (!key || key->Group != group) continue;
         int* f = m_Ints(reinterpret_cast<BYTE*>(&g_Settings), c.Offset);
@@ -268,19 +297,26 @@ void m_CorrectJumplist()
 void m_LoadGroupExtras(int group)
 {
     switch (group) {
-    case SETTINGS_GROUP_FILTER: m_Filter_Read(); break;
-    case SETTINGS_GROUP_JUMPLIST:
-        m_CorrectJumplist();
-        m_Capture_Read();
-        m_FolderSetting_Read();
-        break;
-    case SETTINGS_GROUP_CTRL:
-        g_PlaylistChap = m_ReadSettingInt(L"Playlist", L"Chap", 2);
-        m_ApplyProgressColour();
-        break;
-    case SETTINGS_GROUP_BIND: m_Bind_Read(); break;
-    case SETTINGS_GROUP_PROP: m_LoadVideoProps(); break;
-    default: break;
+        case SETTINGS_GROUP_FILTER:
+            m_Filter_Read();
+            break;
+        case SETTINGS_GROUP_JUMPLIST:
+            m_CorrectJumplist();
+            m_Capture_Read();
+            m_FolderSetting_Read();
+            break;
+        case SETTINGS_GROUP_CTRL:
+            g_PlaylistChap = m_ReadSettingInt(L"Playlist", L"Chap", 2);
+            m_ApplyProgressColour();
+            break;
+        case SETTINGS_GROUP_BIND:
+            m_Bind_Read();
+            break;
+        case SETTINGS_GROUP_PROP:
+            m_LoadVideoProps();
+            break;
+        default:
+            break;
     }
 }
 

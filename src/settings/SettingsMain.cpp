@@ -94,7 +94,8 @@ void m_ReadLauncherTimer(SMAINWINDOWSTATE& s)
 void m_WriteVersion(int force)
 {
     const SSETTINGS& st = g_Settings;
-    if (force || s_VersionAtStart != kSettingsVersion) m_WriteSettingF(kMain, L"Ver", L"%d", kSettingsVersion);
+    if (force || s_VersionAtStart != kSettingsVersion)
+        m_WriteSettingF(kMain, L"Ver", L"%d", kSettingsVersion);
     if (!force) return;
     if (st.Main_Fst != 0) m_WriteSettingF(kMain, L"Fst", L"%d", st.Main_Fst);
     if (st.Main_Test > 0) m_WriteSettingF(kMain, L"Test", L"%d", st.Main_Test);
@@ -115,9 +116,12 @@ void m_WriteVolume(const SMAINWINDOWSTATE& s)
     const wchar_t* sign = v < 0 ? L"-" : L"";
     if (v < 0) v = -v;
     int whole = (int)(v / 100), cents = (int)(v % 100);
-    if (cents == 0) m_WriteSettingF(kMain, L"Vol", L"%ls%d", sign, whole);
-    else if (cents % 10 == 0) m_WriteSettingF(kMain, L"Vol", L"%ls%d.%d", sign, whole, cents / 10);
-    else m_WriteSettingF(kMain, L"Vol", L"%ls%d.%02d", sign, whole, cents);
+    if (cents == 0)
+        m_WriteSettingF(kMain, L"Vol", L"%ls%d", sign, whole);
+    else if (cents % 10 == 0)
+        m_WriteSettingF(kMain, L"Vol", L"%ls%d.%d", sign, whole, cents / 10);
+    else
+        m_WriteSettingF(kMain, L"Vol", L"%ls%d.%02d", sign, whole, cents);
 }
 
 void m_WriteRepeat(const SMAINWINDOWSTATE& s)
@@ -131,8 +135,10 @@ void m_WriteTime(const SMAINWINDOWSTATE& s)
     for (int i = 0; i < 5; ++i) {
         if (s.nTimeFlags[i]) bits |= 1 << i;
     }
-    if (bits) m_WriteSettingF(kMain, L"Time", L"%d,%X", s.nTimeMode, bits);
-    else m_WriteSettingF(kMain, L"Time", L"%d", s.nTimeMode);
+    if (bits)
+        m_WriteSettingF(kMain, L"Time", L"%d,%X", s.nTimeMode, bits);
+    else
+        m_WriteSettingF(kMain, L"Time", L"%d", s.nTimeMode);
 }
 
 void m_WriteWindow(const SMAINWINDOWSTATE& s)
@@ -141,7 +147,8 @@ void m_WriteWindow(const SMAINWINDOWSTATE& s)
     m_WriteSettingF(kMain, L"Pow", L"%d", s.nPower);
     if (s.nWindowMode != 2) {
         m_WriteSettingText(kMain, L"Wnd", s.bMaximized ? L"1" : L"0");
-    } else if (s.nFullMonitor == g_Settings.Fullscr_Mon[0] && s.nFullSub == g_Settings.Fullscr_Mon[1]) {
+    } else if (s.nFullMonitor == g_Settings.Fullscr_Mon[0] &&
+               s.nFullSub == g_Settings.Fullscr_Mon[1]) {
         m_WriteSettingText(kMain, L"Wnd", L"2");
     } else if (s.nFullSub > 0) {
         m_WriteSettingF(kMain, L"Wnd", L"2,%d-%d", s.nFullMonitor, s.nFullSub);
@@ -277,7 +284,8 @@ void m_Settings_WritePlacement(int force, int fromWindow)
     SMAINWINDOWSTATE& s = g_MainWindowState;
     SMAINWINDOWSTATE& c = g_MainWindowStateCopy;
     if (fromWindow) m_TakeWindowRect(s);
-    if (!force && s.nLeft == c.nLeft && s.nTop == c.nTop && s.nWidth == c.nWidth && s.nHeight == c.nHeight)
+    if (!force && s.nLeft == c.nLeft && s.nTop == c.nTop && s.nWidth == c.nWidth &&
+        s.nHeight == c.nHeight)
         return;
     RECT rc = {s.nLeft, s.nTop, s.nWidth, s.nHeight};
     m_WriteIniRect(kMain, L"Pos", &rc);
@@ -288,12 +296,6 @@ void m_Settings_WritePlacement(int force, int fromWindow)
     c.nDpiPercent = s.nDpiPercent;
 }
 
-void m_Settings_SnapshotMain()
-{
-    g_MainWindowStateCopy = g_MainWindowState;
-}
+void m_Settings_SnapshotMain() { g_MainWindowStateCopy = g_MainWindowState; }
 
-void m_Settings_SetStartupDone()
-{
-    s_StartupDone = true;
-}
+void m_Settings_SetStartupDone() { s_StartupDone = true; }

@@ -10,16 +10,16 @@ constexpr UINT kMainSaveDelayMs = 2000;
 
 // Groups of the [Main] writer.
 enum {
-    MAIN_GROUP_VERSION = 0x1,    // Ver (forced: Fst, Test, Lgcy, ErrLog too)
-    MAIN_GROUP_PLACEMENT = 0x2,  // Pos
-    MAIN_GROUP_PANELS = 0x4,     // Ctrl, HdBtn
-    MAIN_GROUP_VOLUME = 0x8,     // Vol
-    MAIN_GROUP_REPEAT = 0x10,    // Rpt
-    MAIN_GROUP_TIME = 0x20,      // Time
-    MAIN_GROUP_WINDOW = 0x40,    // Top, Pow, Wnd
-    MAIN_GROUP_PLAYLIST = 0x80,  // List
-    MAIN_GROUP_LAUNCHER = 0x100, // Mon, LtRate, LtTmr
-    MAIN_GROUP_ALL = 0xFFFF,     // (any of 0xF0 also writes LnchRt)
+    MAIN_GROUP_VERSION = 0x1,     // Ver (forced: Fst, Test, Lgcy, ErrLog too)
+    MAIN_GROUP_PLACEMENT = 0x2,   // Pos
+    MAIN_GROUP_PANELS = 0x4,      // Ctrl, HdBtn
+    MAIN_GROUP_VOLUME = 0x8,      // Vol
+    MAIN_GROUP_REPEAT = 0x10,     // Rpt
+    MAIN_GROUP_TIME = 0x20,       // Time
+    MAIN_GROUP_WINDOW = 0x40,     // Top, Pow, Wnd
+    MAIN_GROUP_PLAYLIST = 0x80,   // List
+    MAIN_GROUP_LAUNCHER = 0x100,  // Mon, LtRate, LtTmr
+    MAIN_GROUP_ALL = 0xFFFF,      // (any of 0xF0 also writes LnchRt)
 };
 
 // The fields of each writer group lie together, in the order of the groups.

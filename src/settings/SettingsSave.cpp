@@ -13,7 +13,10 @@
 
 namespace {
 
-const int* m_Ints(const BYTE* base, int offset) { return reinterpret_cast<const int*>(base + offset); }
+const int* m_Ints(const BYTE* base, int offset)
+{
+    return reinterpret_cast<const int*>(base + offset);
+}
 
 bool m_KeyChanged(const SSETTINGKEY& k)
 {
@@ -66,28 +69,59 @@ void m_FormatKey(const SSETTINGKEY& k, const BYTE* base, wchar_t* out, int cap)
     int n = k.Size / (int)sizeof(int);
     out[0] = 0;
     switch (k.Form) {
-    case SF_INT:
-    case SF_SWITCH: m_AppendF(out, cap, L"%d", f[0]); break;
-    case SF_BITS: m_AppendF(out, cap, L"%d", m_BitsValue(f, n)); break;
-    case SF_TEXT: m_CopyText(out, cap, reinterpret_cast<const wchar_t*>(f)); break;
-    case SF_PAIR:
-    case SF_LIST:
-    case SF_LISTZ: m_FormatList(out, cap, f, n); break;
-    case SF_HEX: m_AppendF(out, cap, L"%08X", f[0]); break;
-    case SF_RGB: m_AppendF(out, cap, L"%06X", m_ColorrefToRgbText(f[0])); break;
-    case SF_CLR: m_AppendF(out, cap, L"%d,%06X,%06X", (f[0] & 3) | (f[1] ? 4 : 0), f[2], f[3]); break;
-    case SF_KCLR: m_AppendF(out, cap, L"%d,%08X", f[0], f[1]); break;
-    case SF_MENUCLR: m_AppendF(out, cap, L"%d,%08X,%08X", f[0], f[1], f[2]); break;
-    case SF_LBL: m_AppendF(out, cap, f[1] ? L"%d,1" : L"%d", f[0]); break;
-    case SF_SPF:
-        m_AppendF(out, cap, L"%d/%ls", m_BitsValue(f, 3), reinterpret_cast<const wchar_t*>(f2));
-        break;
-    case SF_FSMON: m_AppendF(out, cap, f[1] > 0 ? L"%d-%d" : L"%d", f[0], f[1]); break;
-    case SF_MONAUD: m_FormatMonitorAudio(out, cap, f, n); break;
-    case SF_BTNODR: m_FormatButtonOrder(out, cap, f, m_Clamp(f2[0], 0, n)); break;
-    case SF_OVERSCAN: m_FormatList(out, cap, f2, 4); break;
-    case SF_TIP: m_AppendF(out, cap, L"%d", m_TipValue(f, f2)); break;
-    default: break;
+        case SF_INT:
+        case SF_SWITCH:
+            m_AppendF(out, cap, L"%d", f[0]);
+            break;
+        case SF_BITS:
+            m_AppendF(out, cap, L"%d", m_BitsValue(f, n));
+            break;
+        case SF_TEXT:
+            m_CopyText(out, cap, reinterpret_cast<const wchar_t*>(f));
+            break;
+        case SF_PAIR:
+        case SF_LIST:
+        case SF_LISTZ:
+            m_FormatList(out, cap, f, n);
+            break;
+        case SF_HEX:
+            m_AppendF(out, cap, L"%08X", f[0]);
+            break;
+        case SF_RGB:
+            m_AppendF(out, cap, L"%06X", m_ColorrefToRgbText(f[0]));
+            break;
+        case SF_CLR:
+            m_AppendF(out, cap, L"%d,%06X,%06X", (f[0] & 3) | (f[1] ? 4 : 0), f[2], f[3]);
+            break;
+        case SF_KCLR:
+            m_AppendF(out, cap, L"%d,%08X", f[0], f[1]);
+            break;
+        case SF_MENUCLR:
+            m_AppendF(out, cap, L"%d,%08X,%08X", f[0], f[1], f[2]);
+            break;
+        case SF_LBL:
+            m_AppendF(out, cap, f[1] ? L"%d,1" : L"%d", f[0]);
+            break;
+        case SF_SPF:
+            m_AppendF(out, cap, L"%d/%ls", m_BitsValue(f, 3), reinterpret_cast<const wchar_t*>(f2));
+            break;
+        case SF_FSMON:
+            m_AppendF(out, cap, f[1] > 0 ? L"%d-%d" : L"%d", f[0], f[1]);
+            break;
+        case SF_MONAUD:
+            m_FormatMonitorAudio(out, cap, f, n);
+            break;
+        case SF_BTNODR:
+            m_FormatButtonOrder(out, cap, f, m_Clamp(f2[0], 0, n));
+            break;
+        case SF_OVERSCAN:
+            m_FormatList(out, cap, f2, 4);
+            break;
+        case SF_TIP:
+            m_AppendF(out, cap, L"%d", m_TipValue(f, f2));
+            break;
+        default:
+            break;
     }
 }
 
@@ -133,18 +167,24 @@ void m_SaveVideoProps(int force)
 int m_SaveStep(int step, int force)
 {
     switch (step) {
-    case SAVE_STEP_REC:
-        return m_SaveList(m_FolderSetting_Changed, m_FolderSetting_Write, m_FolderSetting_Snapshot, force);
-    case SAVE_STEP_CAP:
-        return m_SaveList(m_Capture_Changed, m_Capture_Write, m_Capture_Snapshot, force);
-    case SAVE_STEP_FILTER:
-        return m_SaveList(m_Filter_Changed, m_Filter_Write, m_Filter_Snapshot, force);
-    case SAVE_STEP_MENU_PRESETS: m_SaveMenuPresets(force); return 0;
-    case SAVE_STEP_BIND:
-        m_Bind_Write(force);
-        return m_Bind_CopyList(0) != 0;
-    case SAVE_STEP_PROP: m_SaveVideoProps(force); return 0;
-    default: return 0;
+        case SAVE_STEP_REC:
+            return m_SaveList(m_FolderSetting_Changed, m_FolderSetting_Write,
+                              m_FolderSetting_Snapshot, force);
+        case SAVE_STEP_CAP:
+            return m_SaveList(m_Capture_Changed, m_Capture_Write, m_Capture_Snapshot, force);
+        case SAVE_STEP_FILTER:
+            return m_SaveList(m_Filter_Changed, m_Filter_Write, m_Filter_Snapshot, force);
+        case SAVE_STEP_MENU_PRESETS:
+            m_SaveMenuPresets(force);
+            return 0;
+        case SAVE_STEP_BIND:
+            m_Bind_Write(force);
+            return m_Bind_CopyList(0) != 0;
+        case SAVE_STEP_PROP:
+            m_SaveVideoProps(force);
+            return 0;
+        default:
+            return 0;
     }
 }
 
@@ -184,8 +224,10 @@ int m_SaveSettings(int force, int mask)
     int changed = 0;
     for (int i = 0; i < g_SettingKeyCount; ++i) {
         const SSETTINGKEY& k = g_SettingKeys[i];
-        if (k.Section) m_SaveKey(k, force);
-        else changed |= m_SaveStep(k.Form, force);
+        if (k.Section)
+            m_SaveKey(k, force);
+        else
+            changed |= m_SaveStep(k.Form, force);
     }
     changed |= m_RefreshCopies();
     if (changed) m_NotifyOtherInstances(1, 1);

@@ -68,15 +68,9 @@ int m_LeadingInt(const wchar_t* text)
     return text ? (int)wcstol(text, nullptr, 10) : 0;
 }
 
-int m_HexValue(const wchar_t* text)
-{
-    return text ? (int)wcstoul(text, nullptr, 16) : 0;
-}
+int m_HexValue(const wchar_t* text) { return text ? (int)wcstoul(text, nullptr, 16) : 0; }
 
-int m_Clamp(int value, int lo, int hi)
-{
-    return value < lo ? lo : (value > hi ? hi : value);
-}
+int m_Clamp(int value, int lo, int hi) { return value < lo ? lo : (value > hi ? hi : value); }
 
 void m_CopyText(wchar_t* out, int cap, const wchar_t* text)
 {

@@ -60,12 +60,8 @@ TEST_CASE("-POS track and time")
         int track, ms;
     };
     const Case cases[] = {
-        {L"2,1:02:03.5", 1, 3723500},
-        {L"90", 0, 90000},
-        {L"1:30", 0, 90000},
-        {L"0,5", 0, 5000},
-        {L"3,0.0005", 2, 1},
-        {L"x", 0, 0},
+        {L"2,1:02:03.5", 1, 3723500}, {L"90", 0, 90000}, {L"1:30", 0, 90000}, {L"0,5", 0, 5000},
+        {L"3,0.0005", 2, 1},          {L"x", 0, 0},
     };
     for (const Case& c : cases) {
         std::wstring line = std::wstring(L"zv.exe -POS ") + c.value;
@@ -79,7 +75,8 @@ TEST_CASE("-POS track and time")
 
 TEST_CASE("a value switch as the last argument sets nothing")
 {
-    for (const wchar_t* line : {L"zv.exe -POS", L"zv.exe a.avi -RNG", L"zv.exe -JL", L"zv.exe -NP", L"zv.exe -BLK"}) {
+    for (const wchar_t* line :
+         {L"zv.exe -POS", L"zv.exe a.avi -RNG", L"zv.exe -JL", L"zv.exe -NP", L"zv.exe -BLK"}) {
         Parsed p(line);
         CHECK(p.cmd.bPosition == 0);
         CHECK(p.cmd.bRange == 0);

@@ -47,12 +47,10 @@ std::string m_ReadBytes(const wchar_t* path, bool* exists)
     std::string bytes;
     FILE* f = _wfopen(path, L"rb");
     *exists = f != nullptr;
-    if (!f)
-        return bytes;
+    if (!f) return bytes;
     char buffer[65536];
     size_t n;
-    while ((n = fread(buffer, 1, sizeof(buffer), f)) > 0)
-        bytes.append(buffer, n);
+    while ((n = fread(buffer, 1, sizeof(buffer), f)) > 0) bytes.append(buffer, n);
     fclose(f);
     return bytes;
 }
@@ -73,8 +71,7 @@ SLogFile m_ReadLogFile()
             end = bytes.size();
         }
         std::string line = bytes.substr(pos, end - pos);
-        if (line.find_first_of("\r\n") != std::string::npos)
-            out.clean = false;
+        if (line.find_first_of("\r\n") != std::string::npos) out.clean = false;
         out.lines.push_back(line);
         pos = end + 2;
     }
@@ -88,8 +85,7 @@ void m_WriteFixture(const std::vector<std::string>& lines, bool endLast = true)
     fputs("\xEF\xBB\xBF", f);
     for (size_t i = 0; i < lines.size(); ++i) {
         fputs(lines[i].c_str(), f);
-        if (i + 1 < lines.size() || endLast)
-            fputs("\r\n", f);
+        if (i + 1 < lines.size() || endLast) fputs("\r\n", f);
     }
     fclose(f);
 }
@@ -115,12 +111,10 @@ std::string m_MessageOf(const std::string& line)
 bool m_HasStamp(const std::string& line)
 {
     const char* shape = "dddd.dd.dd dd:dd:dd.ddd - ";
-    if (line.size() < 26)
-        return false;
+    if (line.size() < 26) return false;
     for (int i = 0; i < 26; ++i) {
         bool digit = line[i] >= '0' && line[i] <= '9';
-        if (shape[i] == 'd' ? !digit : line[i] != shape[i])
-            return false;
+        if (shape[i] == 'd' ? !digit : line[i] != shape[i]) return false;
     }
     return true;
 }
@@ -204,8 +198,7 @@ TEST_CASE("a log far larger than any it writes is cut from its tail")
 {
     m_StartEmpty();
     std::vector<std::string> old = m_NumberedLines(30000);
-    for (auto& line : old)
-        line += std::string(90, 'y');  // about 3 MB in all
+    for (auto& line : old) line += std::string(90, 'y');  // about 3 MB in all
     m_WriteFixture(old);
     m_WriteLog(L"new");
     SLogFile file = m_ReadLogFile();
@@ -248,8 +241,7 @@ namespace {
 DWORD WINAPI m_LogFromThread(void* param)
 {
     int thread = static_cast<int>(reinterpret_cast<INT_PTR>(param));
-    for (int i = 0; i < 200; ++i)
-        m_WriteLog(L"T%d %03d", thread, i);
+    for (int i = 0; i < 200; ++i) m_WriteLog(L"T%d %03d", thread, i);
     return 0;
 }
 
@@ -265,8 +257,7 @@ TEST_CASE("two threads logging at once lose and split no line")
         REQUIRE(threads[t]);
     }
     WaitForMultipleObjects(2, threads, TRUE, INFINITE);
-    for (HANDLE h : threads)
-        CloseHandle(h);
+    for (HANDLE h : threads) CloseHandle(h);
 
     // 400 entries: 300 lines, cut to 200 by the 301st, then 99 more.
     SLogFile file = m_ReadLogFile();
@@ -279,8 +270,7 @@ TEST_CASE("two threads logging at once lose and split no line")
         int thread = -1, seq = -1;
         REQUIRE(sscanf(m_MessageOf(line).c_str(), "T%d %d", &thread, &seq) == 2);
         REQUIRE((thread == 0 || thread == 1));
-        if (next[thread] >= 0)
-            CHECK(seq == next[thread]);
+        if (next[thread] >= 0) CHECK(seq == next[thread]);
         next[thread] = seq + 1;
     }
     CHECK(next[0] == 200);

@@ -25,9 +25,8 @@ struct STestWindow {
     HWND hwnd;
     explicit STestWindow(RECT rc, DWORD style = WS_OVERLAPPEDWINDOW)
     {
-        hwnd = CreateWindowExW(0, L"STATIC", L"", style, rc.left, rc.top,
-                               rc.right - rc.left, rc.bottom - rc.top, nullptr, nullptr,
-                               nullptr, nullptr);
+        hwnd = CreateWindowExW(0, L"STATIC", L"", style, rc.left, rc.top, rc.right - rc.left,
+                               rc.bottom - rc.top, nullptr, nullptr, nullptr, nullptr);
     }
     ~STestWindow() { DestroyWindow(hwnd); }
     RECT Outer() const
@@ -116,16 +115,16 @@ TEST_CASE("a window off the work area is moved back onto it, within the snap mar
     REQUIRE(m_GetMonitorRect(&monitor, &origin, 0));
     CHECK(m_Same(monitor, work));
 
-    int saved[4] = {g_Settings.Common_Snap[0], g_Settings.Common_Snap[1],
-                    g_Settings.Common_Snap[2], g_Settings.Common_Snap[3]};
+    int saved[4] = {g_Settings.Common_Snap[0], g_Settings.Common_Snap[1], g_Settings.Common_Snap[2],
+                    g_Settings.Common_Snap[3]};
     struct {
         int snap, margin, dx, dy;  // the window's visible offset from the work area's corner
         int expectLeft, expectTop;
     } cases[] = {
-        {1, 0, -150, -80, 0, 0},      // off the top left: to the corner
-        {1, 20, -150, -80, 20, 20},   // with a margin: that far inside
-        {0, 20, -150, -80, 0, 0},     // the margin counts only while snapping
-        {1, 20, 40, 30, 40, 30},      // already inside: left alone
+        {1, 0, -150, -80, 0, 0},     // off the top left: to the corner
+        {1, 20, -150, -80, 20, 20},  // with a margin: that far inside
+        {0, 20, -150, -80, 0, 0},    // the margin counts only while snapping
+        {1, 20, 40, 30, 40, 30},     // already inside: left alone
     };
     for (const auto& c : cases) {
         CAPTURE(c.margin);
@@ -149,7 +148,8 @@ TEST_CASE("a window off the work area is moved back onto it, within the snap mar
         LONG w0 = work.right - work.left + 100, h0 = work.bottom - work.top + 100;
         // A popup: the system would cut a framed window down to the screen.
         STestWindow w(RECT{work.left + 50 - 7, work.top + 50, work.left + 50 + w0 + 7,
-                           work.top + 50 + h0 + 7}, WS_POPUP);
+                           work.top + 50 + h0 + 7},
+                      WS_POPUP);
         REQUIRE(w.hwnd);
         REQUIRE(w.Outer().right - w.Outer().left == w0 + 14);
         m_KeepWindowOnMonitor(w.hwnd);
@@ -158,8 +158,7 @@ TEST_CASE("a window off the work area is moved back onto it, within the snap mar
         CHECK(visible.left == work.left);
         CHECK(visible.top == work.top);
     }
-    for (int i = 0; i < 4; ++i)
-        g_Settings.Common_Snap[i] = saved[i];
+    for (int i = 0; i < 4; ++i) g_Settings.Common_Snap[i] = saved[i];
 }
 
 TEST_CASE("UI metrics: icon size by step, the rest scaled from their design size")
@@ -167,10 +166,9 @@ TEST_CASE("UI metrics: icon size by step, the rest scaled from their design size
     struct {
         int id, percent, expected;
     } cases[] = {
-        {0, 100, 13}, {0, 124, 13}, {0, 125, 16}, {0, 150, 20}, {0, 200, 26},
-        {0, 250, 32}, {0, 300, 40},
-        {25, 150, 12}, {28, 125, 4}, {28, 150, 5}, {5, 200, 0}, {1, 175, 2},
-        {36, 100, 0}, {-1, 100, 0},
+        {0, 100, 13}, {0, 124, 13}, {0, 125, 16},  {0, 150, 20}, {0, 200, 26},
+        {0, 250, 32}, {0, 300, 40}, {25, 150, 12}, {28, 125, 4}, {28, 150, 5},
+        {5, 200, 0},  {1, 175, 2},  {36, 100, 0},  {-1, 100, 0},
     };
     for (const auto& c : cases) {
         CAPTURE(c.id);
@@ -207,8 +205,7 @@ TEST_CASE("installed fonts are matched exactly and the UI fonts take their sizes
     for (int i = 0; i < count && other.empty(); ++i) {
         CHECK(names[i][0] != L'@');
         std::wstring face = names[i];
-        for (wchar_t& ch : face)
-            ch = iswupper(ch) ? towlower(ch) : towupper(ch);
+        for (wchar_t& ch : face) ch = iswupper(ch) ? towlower(ch) : towupper(ch);
         if (face != names[i]) {
             CHECK(m_IsFontInstalled(names[i]) == 1);
             other = face;
@@ -251,14 +248,14 @@ TEST_CASE("windows touch when within the gap and dock when their sides line up")
         RECT b;
         int gap, expected;
     } cases[] = {
-        {{303, 0, 500, 200}, 4, 2},     // beside it, 3 pixels away, same height
-        {{310, 0, 500, 200}, 4, 0},     // 10 pixels away
-        {{303, 50, 500, 150}, 4, 1},    // beside it, other height
-        {{-205, 0, -5, 200}, 3, 0},     // 5 pixels away with gap 3
-        {{-204, 0, -4, 200}, 3, 2},     // 4 pixels away with gap 3: within gap + 1
-        {{0, 202, 300, 400}, 4, 2},     // below it, same width
-        {{50, 202, 250, 400}, 4, 1},    // below it, narrower
-        {{302, 202, 500, 400}, 4, 0},   // only the corners near each other
+        {{303, 0, 500, 200}, 4, 2},    // beside it, 3 pixels away, same height
+        {{310, 0, 500, 200}, 4, 0},    // 10 pixels away
+        {{303, 50, 500, 150}, 4, 1},   // beside it, other height
+        {{-205, 0, -5, 200}, 3, 0},    // 5 pixels away with gap 3
+        {{-204, 0, -4, 200}, 3, 2},    // 4 pixels away with gap 3: within gap + 1
+        {{0, 202, 300, 400}, 4, 2},    // below it, same width
+        {{50, 202, 250, 400}, 4, 1},   // below it, narrower
+        {{302, 202, 500, 400}, 4, 0},  // only the corners near each other
     };
     for (const auto& c : cases) {
         CAPTURE(c.b.left);

@@ -24,7 +24,8 @@ struct StringMaker<std::wstring> {
     static String convert(const std::wstring& text)
     {
         char out[2048] = {};
-        WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, out, (int)sizeof(out) - 1, nullptr, nullptr);
+        WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, out, (int)sizeof(out) - 1, nullptr,
+                            nullptr);
         return String(out);
     }
 };
@@ -81,8 +82,8 @@ public:
     {
         Flush();
         std::string bytes;
-        HANDLE file = CreateFileW(g_IniPath, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0,
-                                  nullptr);
+        HANDLE file = CreateFileW(g_IniPath, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                  0, nullptr);
         if (file == INVALID_HANDLE_VALUE) return bytes;
         bytes.resize(GetFileSize(file, nullptr));
         DWORD read = 0;

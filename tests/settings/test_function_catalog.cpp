@@ -10,20 +10,23 @@
 
 namespace {
 
-SFUNCTIONINFO Info(int id, int mode = FUNC_INFO_ALL) {
+SFUNCTIONINFO Info(int id, int mode = FUNC_INFO_ALL)
+{
     SFUNCTIONINFO info{};
     info.Id = id;
     REQUIRE(m_GetFunctionInfo(nullptr, &info, mode) == 1);
     return info;
 }
 
-std::wstring Text(const wchar_t* text) {
+std::wstring Text(const wchar_t* text)
+{
     return text ? std::wstring(text) : std::wstring(L"(null)");
 }
 
 }  // namespace
 
-TEST_CASE("kinds and limits of the first value") {
+TEST_CASE("kinds and limits of the first value")
+{
     struct Case {
         int id, kind, count, min, max, def, step, divisor;
     };
@@ -67,7 +70,8 @@ TEST_CASE("kinds and limits of the first value") {
     }
 }
 
-TEST_CASE("further values and their extra integers") {
+TEST_CASE("further values and their extra integers")
+{
     const SFUNCTIONINFO frame = Info(12, FUNC_INFO_LIMITS);
     CHECK(frame.Count == 5);
     CHECK(frame.Values[0].X6 == 1);
@@ -103,7 +107,8 @@ TEST_CASE("further values and their extra integers") {
     CHECK(std::wstring(Info(1, FUNC_INFO_LIMITS).DefaultText).empty());
 }
 
-TEST_CASE("every id keeps sane limits") {
+TEST_CASE("every id keeps sane limits")
+{
     for (int id = -2; id <= 4200; ++id) {
         CAPTURE(id);
         const SFUNCTIONINFO info = Info(id, FUNC_INFO_LIMITS);
@@ -116,7 +121,8 @@ TEST_CASE("every id keeps sane limits") {
     }
 }
 
-TEST_CASE("names") {
+TEST_CASE("names")
+{
     struct Case {
         int id;
         const wchar_t* name;
@@ -139,7 +145,8 @@ TEST_CASE("names") {
     }
 }
 
-TEST_CASE("variant names") {
+TEST_CASE("variant names")
+{
     struct Case {
         int id;
         const wchar_t* variant;  // null: none
@@ -162,13 +169,15 @@ TEST_CASE("variant names") {
     }
 }
 
-TEST_CASE("help texts") {
+TEST_CASE("help texts")
+{
     const std::wstring none = L"\u306A\u3057";
     CHECK(Text(m_Function_GetHelp(nullptr, 0)) == none);
     CHECK(Text(m_Function_GetHelp(nullptr, 200)) == none);
     CHECK(Text(m_Function_GetHelp(nullptr, 255)) == none);
     CHECK(Text(m_Function_GetHelp(nullptr, 159)) == none);
-    const std::wstring show = L"-1=\u5207\u308A\u66FF\u3048\u30010=\u975E\u8868\u793A\u30011=\u8868\u793A";
+    const std::wstring show =
+        L"-1=\u5207\u308A\u66FF\u3048\u30010=\u975E\u8868\u793A\u30011=\u8868\u793A";
     for (int id = 4177; id <= 4180; ++id) CHECK(Text(m_Function_GetHelp(nullptr, id)) == show);
     CHECK(Text(m_Function_GetHelp(nullptr, 82)) == show);
     CHECK(Text(m_Function_GetHelp(nullptr, 1)) ==
@@ -178,7 +187,8 @@ TEST_CASE("help texts") {
     CHECK(repeat.find(L"\u30B7\u30E3\u30C3\u30D5\u30EB\r\n\u307E\u305F") != std::wstring::npos);
 }
 
-TEST_CASE("mode bits fill only what they name") {
+TEST_CASE("mode bits fill only what they name")
+{
     SFUNCTIONINFO info{};
     info.Id = 13;
     m_GetFunctionInfo(nullptr, &info, FUNC_INFO_NAME);
@@ -206,7 +216,8 @@ TEST_CASE("mode bits fill only what they name") {
     CHECK(m_GetFunctionInfo(nullptr, nullptr, FUNC_INFO_ALL) == 0);
 }
 
-TEST_CASE("defaults that follow the settings") {
+TEST_CASE("defaults that follow the settings")
+{
     const SSETTINGS saved = g_Settings;
     g_Settings.Seek_Step[0] = 4000;
     g_Settings.Seek_Key = 1;
@@ -239,7 +250,8 @@ TEST_CASE("defaults that follow the settings") {
     g_Settings = saved;
 }
 
-TEST_CASE("the detailed seek default with settings loaded from no file") {
+TEST_CASE("the detailed seek default with settings loaded from no file")
+{
     CSettingsFixture ini;
     m_LoadSettings(SETTINGS_GROUP_ALL);
     CHECK(std::wstring(Info(7).DefaultText) == L"3000,2,10,200,300");
@@ -247,7 +259,8 @@ TEST_CASE("the detailed seek default with settings loaded from no file") {
     CHECK(Info(67).Values[0].Max == g_Settings.Jumplist_MaxBlk);
 }
 
-TEST_CASE("window defaults come from the main window's visible rectangle") {
+TEST_CASE("window defaults come from the main window's visible rectangle")
+{
     const HWND savedMain = g_hWndMain;
     g_hWndMain = nullptr;
     CHECK(std::wstring(Info(148).DefaultText) == L"0,0");

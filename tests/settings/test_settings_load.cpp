@@ -87,9 +87,10 @@ TEST_CASE("defaults that follow the Windows version")
 TEST_CASE("corrections and list places")
 {
     CSettingsFixture ini;
-    ini.Write(L"[Common]\r\nMvLog=100\r\nSnap=,20\r\n"
-              L"[Jumplist]\r\nMaxBlk=60\r\nBlk=50\r\nAt=5\r\nPrevArea=5\r\n"
-              L"[Ctrl]\r\nCtmBtn=9\r\n");
+    ini.Write(
+        L"[Common]\r\nMvLog=100\r\nSnap=,20\r\n"
+        L"[Jumplist]\r\nMaxBlk=60\r\nBlk=50\r\nAt=5\r\nPrevArea=5\r\n"
+        L"[Ctrl]\r\nCtmBtn=9\r\n");
     m_LoadSettings(SETTINGS_GROUP_ALL);
     const SSETTINGS& s = g_Settings;
     CHECK(s.Common_MvLog == 32);
@@ -112,14 +113,15 @@ TEST_CASE("corrections and list places")
 TEST_CASE("special forms are read into their fields")
 {
     CSettingsFixture ini;
-    ini.Write(L"[Common]\r\nSpf=5/D:\\data/x\r\nMonAud=1,,3,x,5\r\nTip=0\r\n"
-              L"[Fullscr]\r\nMon=-1\r\n"
-              L"[Ctrl]\r\nBtnOdr=0A1bZZ03\r\nSttPosClr=FF00FF00\r\nClr=6,123456\r\n"
-              L"[Lnch]\r\nLbl=3,1\r\n"
-              L"[Jumplist]\r\nBkClr=0A0B0C\r\n"
-              L"[Osc]\r\nOverScan=1,2\r\n"
-              L"[Timer]\r\nTask=1,shutdown /s, now\r\n"
-              L"[Prop]\r\nPrcAmp=0,I\r\nRng=2,500\r\nBst=1\r\nBlc=1,-150\r\n");
+    ini.Write(
+        L"[Common]\r\nSpf=5/D:\\data/x\r\nMonAud=1,,3,x,5\r\nTip=0\r\n"
+        L"[Fullscr]\r\nMon=-1\r\n"
+        L"[Ctrl]\r\nBtnOdr=0A1bZZ03\r\nSttPosClr=FF00FF00\r\nClr=6,123456\r\n"
+        L"[Lnch]\r\nLbl=3,1\r\n"
+        L"[Jumplist]\r\nBkClr=0A0B0C\r\n"
+        L"[Osc]\r\nOverScan=1,2\r\n"
+        L"[Timer]\r\nTask=1,shutdown /s, now\r\n"
+        L"[Prop]\r\nPrcAmp=0,I\r\nRng=2,500\r\nBst=1\r\nBlc=1,-150\r\n");
     m_LoadSettings(SETTINGS_GROUP_ALL);
     const SSETTINGS& s = g_Settings;
     CHECK(Ints(s.Common_Spf, 3) == std::vector<int>{1, 0, 1});
@@ -192,8 +194,9 @@ TEST_CASE("a garbage settings file is read safely")
     }
     SUBCASE("UTF-8 without a byte-order mark")
     {
-        ini.WriteBytes("[Common]\r\nMouSens=42\r\nAudio=\xE3\x83\x87\xE3\x83\x90\xE3\x82\xA4\xE3\x82\xB9\r\n"
-                       "[Lnch]\r\nFont=\xE3\x83\xA1\xE3\x82\xA4\xE3\x83\xAA\xE3\x82\xAA\r\n");
+        ini.WriteBytes(
+            "[Common]\r\nMouSens=42\r\nAudio=\xE3\x83\x87\xE3\x83\x90\xE3\x82\xA4\xE3\x82\xB9\r\n"
+            "[Lnch]\r\nFont=\xE3\x83\xA1\xE3\x82\xA4\xE3\x83\xAA\xE3\x82\xAA\r\n");
         m_LoadSettings(SETTINGS_GROUP_ALL);
         CHECK(g_Settings.Common_MouSens == 42);
         CHECK(wcslen(g_Settings.Common_Audio) < (size_t)kSettingDeviceCap);
@@ -212,10 +215,11 @@ TEST_CASE("a garbage settings file is read safely")
     }
     SUBCASE("numbers far out of range")
     {
-        ini.Write(L"[Common]\r\nMouSens=99999999999999\r\nRsmIgnr=99999999,-99999999,x\r\nMvLog=-4\r\n"
-                  L"[Jumplist]\r\nSize=-5,999999\r\nQt=400\r\nIdxSize=-1\r\n"
-                  L"[Menu]\r\nRct=-25\r\n[Ctrl]\r\nIco=-100\r\nBtn=-28,-2\r\n[Osc]\r\nSizeTi=-48\r\n"
-                  L"[Prop]\r\nRng=1,-5000\r\nBst=1,100000\r\n[Main]\r\nRateRng=abc\r\n");
+        ini.Write(
+            L"[Common]\r\nMouSens=99999999999999\r\nRsmIgnr=99999999,-99999999,x\r\nMvLog=-4\r\n"
+            L"[Jumplist]\r\nSize=-5,999999\r\nQt=400\r\nIdxSize=-1\r\n"
+            L"[Menu]\r\nRct=-25\r\n[Ctrl]\r\nIco=-100\r\nBtn=-28,-2\r\n[Osc]\r\nSizeTi=-48\r\n"
+            L"[Prop]\r\nRng=1,-5000\r\nBst=1,100000\r\n[Main]\r\nRateRng=abc\r\n");
         m_LoadSettings(SETTINGS_GROUP_ALL);
         const SSETTINGS& s = g_Settings;
         CHECK(s.Common_MouSens == INT_MAX);

@@ -61,7 +61,8 @@ TEST_CASE("the volume is written with no more decimals than it needs and read ba
     struct {
         int hundredths;
         const wchar_t* text;
-    } cases[] = {{3000, L"30"}, {3050, L"30.5"}, {3055, L"30.55"}, {5, L"0.05"}, {10000, L"100"}, {0, L"0"}};
+    } cases[] = {{3000, L"30"}, {3050, L"30.5"}, {3055, L"30.55"},
+                 {5, L"0.05"},  {10000, L"100"}, {0, L"0"}};
     for (const auto& c : cases) {
         CAPTURE(c.hundredths);
         g_MainWindowState.nVolume = c.hundredths;
@@ -79,8 +80,9 @@ TEST_CASE("volume texts are read to the nearest hundredth and held within 0..100
     struct {
         const wchar_t* text;
         int hundredths;
-    } cases[] = {{L"30.555", 3056}, {L"7.5x", 750}, {L"abc", 0},    {L"-5", 0},
-                 {L"150", 10000},   {L"99999999999999", 10000},      {L"1e300", 100}};
+    } cases[] = {{L"30.555", 3056}, {L"7.5x", 750},  {L"abc", 0},
+                 {L"-5", 0},        {L"150", 10000}, {L"99999999999999", 10000},
+                 {L"1e300", 100}};
     for (const auto& c : cases) {
         CAPTURE(std::wstring(c.text));
         std::wstring text = L"[Main]\r\nVol=" + std::wstring(c.text) + L"\r\n";
@@ -128,7 +130,8 @@ TEST_CASE("[Main] defaults and forms")
     }
     SUBCASE("values")
     {
-        ini.Write(L"[Main]\r\nTime=2,15\r\nWnd=2,3-1\r\nLtTmr=30,1\r\nRpt=3\r\nList=-3\r\nCtrl=0,,1\r\n");
+        ini.Write(
+            L"[Main]\r\nTime=2,15\r\nWnd=2,3-1\r\nLtTmr=30,1\r\nRpt=3\r\nList=-3\r\nCtrl=0,,1\r\n");
         m_Settings_ReadMain();
         CHECK(s.nTimeMode == 2);
         CHECK(Ints(s.nTimeFlags, 5) == std::vector<int>{1, 0, 1, 0, 1});

@@ -16,130 +16,139 @@ namespace {
 // A fresh temp folder whose settings file is g_IniPath; removed afterwards.
 class CTempFolder {
 public:
-  CTempFolder() {
-    static int s_Serial = 0;
-    wchar_t temp[MAX_PATH];
-    GetTempPathW(MAX_PATH, temp);
-    _snwprintf(m_Folder, MAX_PATH - 1, L"%szv_rewrite_%lu_%d", temp, GetCurrentProcessId(),
-               ++s_Serial);
-    CreateDirectoryW(m_Folder, nullptr);
-    _snwprintf(m_Path, MAX_PATH - 1, L"%s\\test.ini", m_Folder);
-    lstrcpyW(g_IniPath, m_Path);
-  }
-  ~CTempFolder() {
-    WritePrivateProfileStringW(nullptr, nullptr, nullptr, m_Path);
-    DeleteFileW(m_Path);
-    RemoveDirectoryW(m_Folder);
-  }
-  const wchar_t* Folder() const { return m_Folder; }
+    CTempFolder()
+    {
+        static int s_Serial = 0;
+        wchar_t temp[MAX_PATH];
+        GetTempPathW(MAX_PATH, temp);
+        _snwprintf(m_Folder, MAX_PATH - 1, L"%szv_rewrite_%lu_%d", temp, GetCurrentProcessId(),
+                   ++s_Serial);
+        CreateDirectoryW(m_Folder, nullptr);
+        _snwprintf(m_Path, MAX_PATH - 1, L"%s\\test.ini", m_Folder);
+        lstrcpyW(g_IniPath, m_Path);
+    }
+    ~CTempFolder()
+    {
+        WritePrivateProfileStringW(nullptr, nullptr, nullptr, m_Path);
+        DeleteFileW(m_Path);
+        RemoveDirectoryW(m_Folder);
+    }
+    const wchar_t* Folder() const { return m_Folder; }
 
 private:
-  wchar_t m_Folder[MAX_PATH] = {};
-  wchar_t m_Path[MAX_PATH] = {};
+    wchar_t m_Folder[MAX_PATH] = {};
+    wchar_t m_Path[MAX_PATH] = {};
 };
 
-std::vector<unsigned char> ReadBytes() {
-  std::vector<unsigned char> bytes;
-  HANDLE file = CreateFileW(g_IniPath, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                            0, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return bytes;
-  bytes.resize(GetFileSize(file, nullptr));
-  DWORD read = 0;
-  if (!bytes.empty()) ReadFile(file, bytes.data(), (DWORD)bytes.size(), &read, nullptr);
-  CloseHandle(file);
-  bytes.resize(read);
-  return bytes;
+std::vector<unsigned char> ReadBytes()
+{
+    std::vector<unsigned char> bytes;
+    HANDLE file =
+        CreateFileW(g_IniPath, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return bytes;
+    bytes.resize(GetFileSize(file, nullptr));
+    DWORD read = 0;
+    if (!bytes.empty()) ReadFile(file, bytes.data(), (DWORD)bytes.size(), &read, nullptr);
+    CloseHandle(file);
+    bytes.resize(read);
+    return bytes;
 }
 
-void WriteBytes(const char* text) {
-  HANDLE file = CreateFileW(g_IniPath, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-  REQUIRE(file != INVALID_HANDLE_VALUE);
-  DWORD written = 0;
-  WriteFile(file, text, (DWORD)strlen(text), &written, nullptr);
-  CloseHandle(file);
+void WriteBytes(const char* text)
+{
+    HANDLE file = CreateFileW(g_IniPath, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    REQUIRE(file != INVALID_HANDLE_VALUE);
+    DWORD written = 0;
+    WriteFile(file, text, (DWORD)strlen(text), &written, nullptr);
+    CloseHandle(file);
 }
 
 // The file as UTF-16 text after its byte-order mark; empty without one.
-std::wstring ReadUtf16() {
-  const std::vector<unsigned char> bytes = ReadBytes();
-  if (bytes.size() < 2 || bytes[0] != 0xFF || bytes[1] != 0xFE) return L"";
-  return std::wstring((const wchar_t*)(bytes.data() + 2), (bytes.size() - 2) / 2);
+std::wstring ReadUtf16()
+{
+    const std::vector<unsigned char> bytes = ReadBytes();
+    if (bytes.size() < 2 || bytes[0] != 0xFF || bytes[1] != 0xFE) return L"";
+    return std::wstring((const wchar_t*)(bytes.data() + 2), (bytes.size() - 2) / 2);
 }
 
-std::wstring Get(const wchar_t* section, const wchar_t* key) {
-  wchar_t value[1024];
-  GetPrivateProfileStringW(section, key, L"<none>", value, 1024, g_IniPath);
-  return value;
+std::wstring Get(const wchar_t* section, const wchar_t* key)
+{
+    wchar_t value[1024];
+    GetPrivateProfileStringW(section, key, L"<none>", value, 1024, g_IniPath);
+    return value;
 }
 
 const wchar_t* const kOrder[] = {
-    L"[Main]",   L"[Common]", L"[Seek]",   L"[File]",   L"[Rec]",    L"[Jumplist]",
-    L"[Ctrl]",   L"[Menu]",   L"[Lnch]",   L"[Fullscr]", L"[Opt]",   L"[Playlist]",
-    L"[Favo]",   L"[Timer]",  L"[AudDev]", L"[Cap]",    L"[Prop]",   L"[Mon]",
-    L"[Filter]", L"[Dir_Playlist]", L"[Bind]",
+    L"[Main]",   L"[Common]", L"[Seek]",    L"[File]", L"[Rec]",      L"[Jumplist]",     L"[Ctrl]",
+    L"[Menu]",   L"[Lnch]",   L"[Fullscr]", L"[Opt]",  L"[Playlist]", L"[Favo]",         L"[Timer]",
+    L"[AudDev]", L"[Cap]",    L"[Prop]",    L"[Mon]",  L"[Filter]",   L"[Dir_Playlist]", L"[Bind]",
 };
 
 // The skeleton's headers, each once and in its order; sections that it does
 // not name (written by their owners) may follow.
-void CheckSectionOrder(const std::wstring& text) {
-  std::vector<std::wstring> found;
-  size_t start = 0;
-  while (start < text.size()) {
-    size_t end = text.find(L'\n', start);
-    if (end == std::wstring::npos) end = text.size();
-    std::wstring line = text.substr(start, end - start);
-    if (!line.empty() && line.back() == L'\r') line.pop_back();
-    for (const wchar_t* known : kOrder)
-      if (line == known) found.push_back(line);
-    start = end + 1;
-  }
-  const std::vector<std::wstring> expected(std::begin(kOrder), std::end(kOrder));
-  CHECK(found == expected);
+void CheckSectionOrder(const std::wstring& text)
+{
+    std::vector<std::wstring> found;
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find(L'\n', start);
+        if (end == std::wstring::npos) end = text.size();
+        std::wstring line = text.substr(start, end - start);
+        if (!line.empty() && line.back() == L'\r') line.pop_back();
+        for (const wchar_t* known : kOrder)
+            if (line == known) found.push_back(line);
+        start = end + 1;
+    }
+    const std::vector<std::wstring> expected(std::begin(kOrder), std::end(kOrder));
+    CHECK(found == expected);
 }
 
 }  // namespace
 
-TEST_CASE("a new settings file is UTF-16 with the skeleton's sections in order") {
-  CTempFolder folder;
-  m_LoadSettings(SETTINGS_GROUP_ALL);
-  g_Settings.Main_Fst = 0;
-  CHECK(m_Settings_RewriteFile(0) == 1);
+TEST_CASE("a new settings file is UTF-16 with the skeleton's sections in order")
+{
+    CTempFolder folder;
+    m_LoadSettings(SETTINGS_GROUP_ALL);
+    g_Settings.Main_Fst = 0;
+    CHECK(m_Settings_RewriteFile(0) == 1);
 
-  const std::wstring text = ReadUtf16();
-  REQUIRE(!text.empty());
-  CHECK(text.rfind(L"[Main]\r\n", 0) == 0);
-  CheckSectionOrder(text);
-  CHECK(g_Settings.Main_Fst == kSettingsVersion);
-  // Every writer wrote with force, the lists among them.
-  CHECK(Get(L"Bind", L"Count") == L"28");
-  CHECK(Get(L"Bind", L"0") == L"1,1,-1,20,21");
-  CHECK(Get(L"Cap", L"0") == L"DEFAULT");
-  CHECK(Get(L"Filter", L"Count") == L"0");
+    const std::wstring text = ReadUtf16();
+    REQUIRE(!text.empty());
+    CHECK(text.rfind(L"[Main]\r\n", 0) == 0);
+    CheckSectionOrder(text);
+    CHECK(g_Settings.Main_Fst == kSettingsVersion);
+    // Every writer wrote with force, the lists among them.
+    CHECK(Get(L"Bind", L"Count") == L"28");
+    CHECK(Get(L"Bind", L"0") == L"1,1,-1,20,21");
+    CHECK(Get(L"Cap", L"0") == L"DEFAULT");
+    CHECK(Get(L"Filter", L"Count") == L"0");
 }
 
-TEST_CASE("rewriting an existing file keeps what lives only in it and drops stray keys") {
-  CTempFolder folder;
-  WriteBytes(
-      "[Common]\r\nLoos=0\r\n[Stray]\r\nx=1\r\n[Menu]\r\nSize=20,25|FF|28\r\n"
-      "[Main]\r\nFst=90600\r\n[Bind]\r\nCount=1\r\n0=1,5,1,27\r\n");
-  m_LoadSettings(SETTINGS_GROUP_ALL);
-  g_Settings.Main_Fst = 90600;
-  CHECK(m_Settings_RewriteFile(1) == 1);
+TEST_CASE("rewriting an existing file keeps what lives only in it and drops stray keys")
+{
+    CTempFolder folder;
+    WriteBytes(
+        "[Common]\r\nLoos=0\r\n[Stray]\r\nx=1\r\n[Menu]\r\nSize=20,25|FF|28\r\n"
+        "[Main]\r\nFst=90600\r\n[Bind]\r\nCount=1\r\n0=1,5,1,27\r\n");
+    m_LoadSettings(SETTINGS_GROUP_ALL);
+    g_Settings.Main_Fst = 90600;
+    CHECK(m_Settings_RewriteFile(1) == 1);
 
-  const std::wstring text = ReadUtf16();
-  REQUIRE(!text.empty());
-  CheckSectionOrder(text);
-  CHECK(Get(L"Common", L"Loos") == L"<none>");
-  CHECK(Get(L"Stray", L"x") == L"<none>");
-  CHECK(Get(L"Menu", L"Size") == L"20,25|FF|28");
-  CHECK(Get(L"Main", L"Fst") == L"90600");
-  CHECK(Get(L"Bind", L"Count") == L"1");
-  CHECK(Get(L"Bind", L"0") == L"1,5,1,27");
+    const std::wstring text = ReadUtf16();
+    REQUIRE(!text.empty());
+    CheckSectionOrder(text);
+    CHECK(Get(L"Common", L"Loos") == L"<none>");
+    CHECK(Get(L"Stray", L"x") == L"<none>");
+    CHECK(Get(L"Menu", L"Size") == L"20,25|FF|28");
+    CHECK(Get(L"Main", L"Fst") == L"90600");
+    CHECK(Get(L"Bind", L"Count") == L"1");
+    CHECK(Get(L"Bind", L"0") == L"1,5,1,27");
 }
 
-TEST_CASE("the rewrite reports a file it cannot create") {
-  CTempFolder folder;
-  lstrcpyW(g_IniPath, folder.Folder());  // a folder cannot be opened as a file
-  CHECK(m_Settings_RewriteFile(0) == 0);
-  CHECK((GetFileAttributesW(folder.Folder()) & FILE_ATTRIBUTE_DIRECTORY) != 0);
+TEST_CASE("the rewrite reports a file it cannot create")
+{
+    CTempFolder folder;
+    lstrcpyW(g_IniPath, folder.Folder());  // a folder cannot be opened as a file
+    CHECK(m_Settings_RewriteFile(0) == 0);
+    CHECK((GetFileAttributesW(folder.Folder()) & FILE_ATTRIBUTE_DIRECTORY) != 0);
 }

@@ -110,7 +110,8 @@ int wmain(int argc, wchar_t** argv)
     if (argc < 3) return 2;
     const wchar_t* command = argv[1];
     const wchar_t* className = argv[2];
-    if (wcscmp(command, L"wait") == 0) return m_Wait(className, argc > 3 ? wcstoul(argv[3], nullptr, 10) : 5000);
+    if (wcscmp(command, L"wait") == 0)
+        return m_Wait(className, argc > 3 ? wcstoul(argv[3], nullptr, 10) : 5000);
     if (wcscmp(command, L"count") == 0) {
         printf("%d\n", (int)m_FindAll(className).size());
         return 0;
