@@ -7,6 +7,7 @@
 #   harness.sh test [ctest args]  build and run every test
 #   harness.sh exec program args  run one Windows program in the harness's
 #                                 Wine environment (CTest's emulator)
+#   harness.sh bench              build in Release and run every benchmark
 #   harness.sh deps               install missing packages only
 #
 # ZV_BUILD names the build folder (default: build beside this script's folder).
@@ -173,6 +174,23 @@ winepath_of() {
   esac
 }
 
+# Benchmarks build into their own Release folder and may need a display.
+cmd_bench() {
+  deps
+  ZV_BUILD=${ZV_BENCH_BUILD:-$ZV_ROOT/build-bench}
+  ZV_BUILD_TYPE=Release
+  build -DZV_BUILD_BENCH=ON -DZV_BUILD_TESTS=OFF
+  prefix
+  trap down EXIT
+  up
+  local exe rc=0
+  for exe in "$ZV_BUILD"/bin/bench_*.exe; do
+    [ -e "$exe" ] || continue
+    "$(wine_bin)" "$exe" || rc=1
+  done
+  return $rc
+}
+
 cmd_exec() {
   wine_env
   exec "$(wine_bin)" "$@"
@@ -182,6 +200,7 @@ case "${1:-}" in
   run) shift; cmd_run "$@" ;;
   test) shift; cmd_test "$@" ;;
   exec) shift; cmd_exec "$@" ;;
+  bench) cmd_bench ;;
   deps) deps ;;
   *) sed -n '2,12p' "$0" >&2; exit 2 ;;
 esac

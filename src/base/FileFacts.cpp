@@ -105,11 +105,22 @@ int MatchFolder(const wchar_t* path, const wchar_t* folder)
 
 }  // namespace
 
+namespace {
+
+bool m_ScanThreadRuns()
+{
+    DWORD code = 0;
+    return g_ScanThread && GetExitCodeThread(g_ScanThread, &code) && code == STILL_ACTIVE;
+}
+
+}  // namespace
+
 DWORD m_WaitScanThread()
 {
+    // A thread that has already ended costs no wait, whatever the clock does.
+    if (!m_ScanThreadRuns()) return 0;
     const ULONGLONG start = GetTickCount64();
-    DWORD code = 0;
-    while (g_ScanThread && GetExitCodeThread(g_ScanThread, &code) && code == STILL_ACTIVE) {
+    while (m_ScanThreadRuns()) {
         if (GetTickCount64() - start > kScanWaitLimitMs) return 0xFFFFFFFF;
         Sleep(10);
     }

@@ -3,6 +3,7 @@
 #include <stdio.h>
 
 #include "settings/IniPath.h"
+#include "settings/SettingsValue.h"
 
 namespace {
 
@@ -16,7 +17,7 @@ void FormatKey(wchar_t* key, int size, int index, const wchar_t* suffix)
 
 int m_ListIni_ReadCount(const wchar_t* section, int cap)
 {
-    const int count = (int)GetPrivateProfileIntW(section, L"Count", -1, g_IniPath);
+    const int count = m_ReadSettingInt(section, L"Count", -1);
     if (count < 0) return -1;
     return count < cap ? count : cap;
 }
@@ -35,8 +36,7 @@ void m_ListIni_Read(const wchar_t* section, int index, const wchar_t* suffix, wc
     if (!out || size < 1) return;
     wchar_t key[16];
     FormatKey(key, 16, index, suffix);
-    out[0] = 0;
-    GetPrivateProfileStringW(section, key, L"", out, (DWORD)size, g_IniPath);
+    m_ReadSettingRaw(section, key, out, size);
 }
 
 void m_ListIni_Write(const wchar_t* section, int index, const wchar_t* suffix, const wchar_t* value)

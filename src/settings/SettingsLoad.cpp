@@ -326,6 +326,7 @@ const int kGroupOrder[] = {0x10, 0x200, 0x2, 0x8, 0x20, 0x4, 0x400, 0x100, 0x800
 
 void m_LoadSettings(int mask)
 {
+    CSettingsReadScope scope;
     for (int group : kGroupOrder) {
         if (!(mask & group)) continue;
         m_LoadKeys(group);

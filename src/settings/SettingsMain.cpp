@@ -226,6 +226,7 @@ void m_TakeWindowRect(SMAINWINDOWSTATE& s)
 
 void m_Settings_ReadMain()
 {
+    CSettingsReadScope scope;
     SMAINWINDOWSTATE& s = g_MainWindowState;
     s_VersionAtStart = m_ReadSettingInt(kMain, L"Ver", 0);
     int pos[4];

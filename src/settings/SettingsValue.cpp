@@ -4,6 +4,7 @@
 
 #include <cwchar>
 
+#include "base/IniSnapshot.h"
 #include "settings/IniPath.h"
 
 namespace {
@@ -11,16 +12,37 @@ namespace {
 // A default no settings file holds, to tell a missing key from an empty one.
 const wchar_t kMissing[] = L"\x01\x02";
 
+CIniSnapshot s_Snapshot;
+int s_ScopeDepth;
+bool s_SnapshotActive;
+
 }  // namespace
+
+CSettingsReadScope::CSettingsReadScope()
+{
+    if (s_ScopeDepth++ == 0) s_SnapshotActive = s_Snapshot.m_Load(g_IniPath) != 0;
+}
+
+CSettingsReadScope::~CSettingsReadScope()
+{
+    if (--s_ScopeDepth == 0) s_SnapshotActive = false;
+}
+
+bool m_ReadSettingRaw(const wchar_t* section, const wchar_t* key, wchar_t* out, int size)
+{
+    if (size <= 0) return false;
+    out[0] = 0;
+    if (s_SnapshotActive) return s_Snapshot.m_GetString(section, key, out, size) != 0;
+    GetPrivateProfileStringW(section, key, kMissing, out, (DWORD)size, g_IniPath);
+    if (wcscmp(out, kMissing) != 0) return true;
+    out[0] = 0;
+    return false;
+}
 
 bool m_ReadSettingValue(const wchar_t* section, const wchar_t* key,
                         wchar_t (&out)[kSettingValueCap])
 {
-    out[0] = 0;
-    GetPrivateProfileStringW(section, key, kMissing, out, kSettingValueCap, g_IniPath);
-    if (wcscmp(out, kMissing) != 0) return true;
-    out[0] = 0;
-    return false;
+    return m_ReadSettingRaw(section, key, out, kSettingValueCap);
 }
 
 void m_ReadSettingText(const wchar_t* section, const wchar_t* key, const wchar_t* def,

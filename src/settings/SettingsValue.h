@@ -5,6 +5,19 @@
 // Characters of one value as read from the file; longer values are cut.
 constexpr int kSettingValueCap = 1024;
 
+// While a scope lives, settings reads are answered from one snapshot of the
+// file taken when the outermost scope began; nothing may write meanwhile.
+class CSettingsReadScope {
+public:
+    CSettingsReadScope();
+    ~CSettingsReadScope();
+    CSettingsReadScope(const CSettingsReadScope&) = delete;
+    CSettingsReadScope& operator=(const CSettingsReadScope&) = delete;
+};
+
+// The key's value cut to size - 1 characters; false (and an empty text) when
+// the key is missing.
+bool m_ReadSettingRaw(const wchar_t* section, const wchar_t* key, wchar_t* out, int size);
 // The key's value; false (and an empty text) when the key is missing.
 bool m_ReadSettingValue(const wchar_t* section, const wchar_t* key,
                         wchar_t (&out)[kSettingValueCap]);
