@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "TempFolder.h"
 #include "base/ErrorLog.h"
 #include "settings/IniPath.h"
 #include "settings/Settings.h"
@@ -14,23 +15,13 @@ namespace {
 // The log lies beside the executable path, which is fixed at its first
 // entry: every case here shares one private folder.
 struct SLogFolder {
-    wchar_t folder[MAX_PATH + 1] = {};
+    CTempFolder folder;
     wchar_t log[MAX_PATH + 1] = {};
 
     SLogFolder()
     {
-        wchar_t temp[MAX_PATH + 1];
-        GetTempPathW(MAX_PATH, temp);
-        _snwprintf_s(folder, MAX_PATH + 1, _TRUNCATE, L"%szv_errlog_%lu\\", temp,
-                     GetCurrentProcessId());
-        CreateDirectoryW(folder, nullptr);
-        _snwprintf_s(g_ExePath, MAX_PATH + 1, _TRUNCATE, L"%sZentavio.exe", folder);
-        _snwprintf_s(log, MAX_PATH + 1, _TRUNCATE, L"%sError.log", folder);
-    }
-    ~SLogFolder()
-    {
-        DeleteFileW(log);
-        RemoveDirectoryW(folder);
+        lstrcpynW(g_ExePath, folder.Join(L"Zentavio.exe").c_str(), MAX_PATH + 1);
+        lstrcpynW(log, folder.Join(L"Error.log").c_str(), MAX_PATH + 1);
     }
 };
 SLogFolder s_Folder;

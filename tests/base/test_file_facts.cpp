@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "TempFolder.h"
 #include "base/FileFacts.h"
 #include "base/TextSearch.h"
 #include "jumplist/JumpListPath.h"
@@ -9,50 +10,6 @@
 #include "playlist/ScanThread.h"
 
 namespace {
-
-// A unique folder under the temp folder, removed with its contents.
-struct STempFolder {
-    std::wstring path;  // with a trailing backslash
-    STempFolder()
-    {
-        wchar_t temp[MAX_PATH + 1];
-        GetTempPathW(MAX_PATH + 1, temp);
-        path = std::wstring(temp) + L"zv_facts_" + std::to_wstring(GetCurrentProcessId()) + L"_" +
-               std::to_wstring(GetTickCount64()) + L"\\";
-        CreateDirectoryW(path.c_str(), nullptr);
-    }
-    ~STempFolder() { RemoveTree(path); }
-    static void RemoveTree(const std::wstring& folder)
-    {
-        WIN32_FIND_DATAW fd;
-        HANDLE find = FindFirstFileW((folder + L"*").c_str(), &fd);
-        if (find != INVALID_HANDLE_VALUE) {
-            do {
-                const std::wstring name = fd.cFileName;
-                if (name == L"." || name == L"..") continue;
-                if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                    RemoveTree(folder + name + L"\\");
-                } else {
-                    SetFileAttributesW((folder + name).c_str(), FILE_ATTRIBUTE_NORMAL);
-                    DeleteFileW((folder + name).c_str());
-                }
-            } while (FindNextFileW(find, &fd));
-            FindClose(find);
-        }
-        RemoveDirectoryW(folder.c_str());
-    }
-    std::wstring Write(const std::wstring& name, DWORD bytes) const
-    {
-        const std::wstring full = path + name;
-        HANDLE h = CreateFileW(full.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                               FILE_ATTRIBUTE_NORMAL, nullptr);
-        std::string data(bytes, 'z');
-        DWORD written = 0;
-        if (bytes) WriteFile(h, data.data(), bytes, &written, nullptr);
-        CloseHandle(h);
-        return full;
-    }
-};
 
 bool Exists(const std::wstring& path)
 {
@@ -127,13 +84,13 @@ TEST_CASE("waiting for the scan thread")
 
 TEST_CASE("file sizes and write times")
 {
-    STempFolder dir;
-    const std::wstring file = dir.Write(L"a.bin", 1234);
-    const std::wstring empty = dir.Write(L"empty.bin", 0);
+    CTempFolder dir;
+    const std::wstring file = dir.MakeFile(L"a.bin", std::string(1234, 'z'));
+    const std::wstring empty = dir.MakeFile(L"empty.bin");
     CHECK(m_GetFileSize(file.c_str()) == 1234);
     CHECK(m_GetFileSize(empty.c_str()) == 0);
-    CHECK(m_GetFileSize((dir.path + L"missing.bin").c_str()) == -1);
-    CHECK(m_GetFileSize(dir.path.c_str()) == -1);  // a folder is no file
+    CHECK(m_GetFileSize((dir.Path() + L"missing.bin").c_str()) == -1);
+    CHECK(m_GetFileSize(dir.Path().c_str()) == -1);  // a folder is no file
 
     // A file held open for writing without read sharing cannot be measured.
     HANDLE held = CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
@@ -143,20 +100,20 @@ TEST_CASE("file sizes and write times")
     CloseHandle(held);
 
     SetWriteTime(file, TimeOf(2015));
-    SetWriteTime(dir.path, TimeOf(2011));
+    SetWriteTime(dir.Path(), TimeOf(2011));
     FILETIME ft = {};
     CHECK(m_GetFileWriteTime(file.c_str(), &ft) == 1);
     CHECK(SameTime(ft, TimeOf(2015)));
-    CHECK(m_GetFileWriteTime(dir.path.c_str(), &ft) == 1);  // folders work too
+    CHECK(m_GetFileWriteTime(dir.Path().c_str(), &ft) == 1);  // folders work too
     CHECK(SameTime(ft, TimeOf(2011)));
-    CHECK(m_GetFileWriteTime((dir.path + L"missing").c_str(), &ft) == 0);
+    CHECK(m_GetFileWriteTime((dir.Path() + L"missing").c_str(), &ft) == 0);
 }
 
 TEST_CASE("media write time copied to its jump-list image")
 {
-    STempFolder dir;
-    const std::wstring media = dir.Write(L"movie.mp4", 10);
-    const std::wstring image = dir.Write(L"movie.jpg", 10);
+    CTempFolder dir;
+    const std::wstring media = dir.MakeFile(L"movie.mp4", std::string(10, 'z'));
+    const std::wstring image = dir.MakeFile(L"movie.jpg", std::string(10, 'z'));
     SetWriteTime(media, TimeOf(2012));
     SetWriteTime(image, TimeOf(2020));
     SetGlobalPath(g_MediaPath, media);
@@ -189,7 +146,7 @@ TEST_CASE("media write time copied to its jump-list image")
     }
     SUBCASE("a missing image is not created")
     {
-        const std::wstring missing = dir.path + L"none.jpg";
+        const std::wstring missing = dir.Path() + L"none.jpg";
         SetGlobalPath(g_JumpListPath, missing);
         CHECK(m_CopyMediaTimeToImage() == 0);
         CHECK_FALSE(Exists(missing));
@@ -205,8 +162,8 @@ TEST_CASE("media write time copied to its jump-list image")
 
 TEST_CASE("free space of the image folder")
 {
-    STempFolder dir;
-    SetGlobalPath(g_JumpListPath, dir.path + L"movie.jpg");
+    CTempFolder dir;
+    SetGlobalPath(g_JumpListPath, dir.Path() + L"movie.jpg");
     CHECK(m_GetImageFolderFreeSpace() > 0);
     g_JumpListPath[0] = 0;
     CHECK(m_GetImageFolderFreeSpace() == 0);
@@ -217,36 +174,36 @@ TEST_CASE("free space of the image folder")
 
 TEST_CASE("folder writability probe")
 {
-    STempFolder dir;
-    const std::wstring nested = dir.path + L"new\\deeper\\";
+    CTempFolder dir;
+    const std::wstring nested = dir.Path() + L"new\\deeper\\";
     CHECK(m_TestFolderWritable((nested + L"cap.jpg").c_str()) == 1);
     CHECK(Exists(nested));
     CHECK_FALSE(Exists(nested + L"writetest_0000"));
 
     // Taken names are skipped; the probe is removed again.
-    dir.Write(L"writetest_0000", 1);
-    CHECK(m_TestFolderWritable((dir.path + L"x.jpg").c_str()) == 1);
-    CHECK_FALSE(Exists(dir.path + L"writetest_0001"));
+    dir.MakeFile(L"writetest_0000", "z");
+    CHECK(m_TestFolderWritable((dir.Path() + L"x.jpg").c_str()) == 1);
+    CHECK_FALSE(Exists(dir.Path() + L"writetest_0001"));
     for (int n = 1; n < 100; ++n) {
         wchar_t name[32];
         wsprintfW(name, L"writetest_%04d", n);
-        dir.Write(name, 0);
+        dir.MakeFile(name);
     }
-    CHECK(m_TestFolderWritable((dir.path + L"x.jpg").c_str()) == 0);
+    CHECK(m_TestFolderWritable((dir.Path() + L"x.jpg").c_str()) == 0);
 
     // A level that is a file cannot become a folder.
-    dir.Write(L"plain", 1);
-    CHECK(m_TestFolderWritable((dir.path + L"plain\\sub\\x.jpg").c_str()) == 0);
-    CHECK_FALSE(Exists(dir.path + L"plain\\sub"));
+    dir.MakeFile(L"plain", "z");
+    CHECK(m_TestFolderWritable((dir.Path() + L"plain\\sub\\x.jpg").c_str()) == 0);
+    CHECK_FALSE(Exists(dir.Path() + L"plain\\sub"));
     CHECK(m_TestFolderWritable(L"x.jpg") == 0);
     CHECK(m_TestFolderWritable(L"") == 0);
 }
 
 TEST_CASE("long paths with the stored letter case")
 {
-    STempFolder dir;
-    CreateDirectoryW((dir.path + L"Long Folder Name").c_str(), nullptr);
-    const std::wstring file = dir.Write(L"Long Folder Name\\Mixed Case File.txt", 1);
+    CTempFolder dir;
+    CreateDirectoryW((dir.Path() + L"Long Folder Name").c_str(), nullptr);
+    const std::wstring file = dir.MakeFile(L"Long Folder Name\\Mixed Case File.txt", "z");
     wchar_t shortPath[MAX_PATH + 1];
     REQUIRE(GetShortPathNameW(file.c_str(), shortPath, MAX_PATH + 1) > 0);
 
@@ -254,13 +211,13 @@ TEST_CASE("long paths with the stored letter case")
     CHECK(m_GetLongPath(shortPath, out, MAX_PATH + 1) == 1);
     CHECK(m_HasSuffix(out, L"\\Long Folder Name\\Mixed Case File.txt", true));
 
-    std::wstring lower = dir.path + L"long folder name\\mixed case file.txt";
+    std::wstring lower = dir.Path() + L"long folder name\\mixed case file.txt";
     wchar_t inPlace[MAX_PATH + 1];
     lstrcpynW(inPlace, lower.c_str(), MAX_PATH + 1);
     CHECK(m_GetLongPath(inPlace, inPlace, MAX_PATH + 1) == 1);
     CHECK(m_HasSuffix(inPlace, L"\\Long Folder Name\\Mixed Case File.txt", true));
 
-    const std::wstring missing = dir.path + L"missing.txt";
+    const std::wstring missing = dir.Path() + L"missing.txt";
     CHECK(m_GetLongPath(missing.c_str(), out, MAX_PATH + 1) == 0);
     CHECK(std::wstring(out) == missing);
     CHECK(m_GetLongPath(missing.c_str(), out, 4) == 0);  // cut copy

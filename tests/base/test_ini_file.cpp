@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "TempFolder.h"
 #include "base/IniFile.h"
 #include "settings/IniPath.h"
 
@@ -9,20 +10,13 @@ namespace {
 
 // Points the settings INI at a fresh file in a private temp folder.
 struct CTempIni {
-    wchar_t folder[MAX_PATH + 1] = {};
+    CTempFolder folder;
 
-    CTempIni()
-    {
-        wchar_t temp[MAX_PATH + 1];
-        GetTempPathW(MAX_PATH + 1, temp);
-        swprintf(folder, MAX_PATH + 1, L"%lsini_file_test_%lu", temp, GetCurrentProcessId());
-        CreateDirectoryW(folder, nullptr);
-        swprintf(g_IniPath, MAX_PATH + 1, L"%ls\\test.ini", folder);
-    }
+    CTempIni() { lstrcpynW(g_IniPath, folder.Join(L"test.ini").c_str(), MAX_PATH + 1); }
+    // The system keeps the file cached between profile calls.
     ~CTempIni()
     {
-        DeleteFileW(g_IniPath);
-        RemoveDirectoryW(folder);
+        WritePrivateProfileStringW(nullptr, nullptr, nullptr, g_IniPath);
         g_IniPath[0] = L'\0';
     }
     void Put(const wchar_t* section, const wchar_t* key, const wchar_t* value)

@@ -4,51 +4,10 @@
 #include <stdlib.h>
 #include <string>
 
+#include "TempFolder.h"
 #include "base/PathUtil.h"
 
 namespace {
-
-// A unique folder under the temp folder, removed with its content.
-struct STempFolder {
-    std::wstring path;  // with a trailing backslash
-
-    STempFolder()
-    {
-        wchar_t temp[MAX_PATH];
-        GetTempPathW(MAX_PATH, temp);
-        path = std::wstring(temp) + L"zv_path_" + std::to_wstring(GetCurrentProcessId()) + L"_" +
-               std::to_wstring(GetTickCount64()) + L"\\";
-        CreateDirectoryW(path.c_str(), nullptr);
-    }
-    ~STempFolder() { Remove(path); }
-
-    std::wstring operator/(const std::wstring& name) const { return path + name; }
-
-    void MakeFile(const std::wstring& name) const
-    {
-        HANDLE file = CreateFileW((path + name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr);
-        CloseHandle(file);
-    }
-
-    static void Remove(const std::wstring& folder)
-    {
-        WIN32_FIND_DATAW data;
-        HANDLE find = FindFirstFileW((folder + L"*").c_str(), &data);
-        if (find != INVALID_HANDLE_VALUE) {
-            do {
-                std::wstring name = data.cFileName;
-                if (name == L"." || name == L"..") continue;
-                if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                    Remove(folder + name + L"\\");
-                else
-                    DeleteFileW((folder + name).c_str());
-            } while (FindNextFileW(find, &data));
-            FindClose(find);
-        }
-        RemoveDirectoryW(folder.c_str());
-    }
-};
 
 std::wstring CurrentFolder()
 {
@@ -103,11 +62,11 @@ TEST_CASE("m_GetDriveKind and m_PathExistsKind")
         CHECK(m_GetDriveKind(path) == DRIVE_NO_ROOT_DIR);
     }
 
-    STempFolder temp;
+    CTempFolder temp;
     temp.MakeFile(L"f.txt");
-    CHECK(m_PathExistsKind((temp / L"f.txt").c_str()) == 1);
-    CHECK(m_PathExistsKind(temp.path.c_str()) == 2);
-    CHECK(m_PathExistsKind((temp / L"missing").c_str()) == 0);
+    CHECK(m_PathExistsKind(temp.Join(L"f.txt").c_str()) == 1);
+    CHECK(m_PathExistsKind(temp.Path().c_str()) == 2);
+    CHECK(m_PathExistsKind(temp.Join(L"missing").c_str()) == 0);
     CHECK(m_PathExistsKind(L"") == 0);
     CHECK(m_PathExistsKind(nullptr) == 0);
 }
@@ -179,20 +138,20 @@ TEST_CASE("m_SplitFolderName")
 
 TEST_CASE("m_CreateDirectoryTree")
 {
-    STempFolder temp;
-    std::wstring deep = temp / L"x\\y\\z";
+    CTempFolder temp;
+    std::wstring deep = temp.Join(L"x\\y\\z");
     CHECK(m_CreateDirectoryTree(deep.c_str()) == 1);
     CHECK(m_PathExistsKind(deep.c_str()) == 2);
     CHECK(m_CreateDirectoryTree(deep.c_str()) == 2);
-    CHECK(m_CreateDirectoryTree((temp / L"x\\w\\\\v\\").c_str()) == 1);
-    CHECK(m_PathExistsKind((temp / L"x\\w\\v").c_str()) == 2);
+    CHECK(m_CreateDirectoryTree(temp.Join(L"x\\w\\\\v\\").c_str()) == 1);
+    CHECK(m_PathExistsKind(temp.Join(L"x\\w\\v").c_str()) == 2);
 
     temp.MakeFile(L"file");
-    CHECK(m_CreateDirectoryTree((temp / L"file\\g\\h").c_str()) == -1);
-    CHECK(m_PathExistsKind((temp / L"file\\g").c_str()) == 0);
-    CHECK(m_CreateDirectoryTree((temp / L"file").c_str()) == -1);
+    CHECK(m_CreateDirectoryTree(temp.Join(L"file\\g\\h").c_str()) == -1);
+    CHECK(m_PathExistsKind(temp.Join(L"file\\g").c_str()) == 0);
+    CHECK(m_CreateDirectoryTree(temp.Join(L"file").c_str()) == -1);
 
-    CHECK(m_CreateDirectoryTree((temp / L"ok\\bad|name\\x").c_str()) == -2);
+    CHECK(m_CreateDirectoryTree(temp.Join(L"ok\\bad|name\\x").c_str()) == -2);
     if (wchar_t missing = MissingDrive()) {
         wchar_t path[] = {missing, L':', L'\\', L'a', L'\\', L'b', 0};
         CHECK(m_CreateDirectoryTree(path) == -3);
@@ -202,28 +161,28 @@ TEST_CASE("m_CreateDirectoryTree")
 
 TEST_CASE("m_FindFileRecursive and m_FindExistingParent")
 {
-    STempFolder temp;
-    m_CreateDirectoryTree((temp / L"a\\b").c_str());
-    m_CreateDirectoryTree((temp / L"c").c_str());
+    CTempFolder temp;
+    m_CreateDirectoryTree(temp.Join(L"a\\b").c_str());
+    m_CreateDirectoryTree(temp.Join(L"c").c_str());
     temp.MakeFile(L"a\\b\\target.txt");
     temp.MakeFile(L"top.txt");
 
     wchar_t out[kPathCap];
-    CHECK(m_FindFileRecursive(out, kPathCap, L"top.txt", temp.path.c_str(), 0) == 1);
-    CHECK(std::wstring(out) == temp / L"top.txt");
-    CHECK(m_FindFileRecursive(out, kPathCap, L"target.txt", temp.path.c_str(), 1) == 0);
+    CHECK(m_FindFileRecursive(out, kPathCap, L"top.txt", temp.Path().c_str(), 0) == 1);
+    CHECK(std::wstring(out) == temp.Join(L"top.txt"));
+    CHECK(m_FindFileRecursive(out, kPathCap, L"target.txt", temp.Path().c_str(), 1) == 0);
     CHECK(std::wstring(out) == L"");
-    CHECK(m_FindFileRecursive(out, kPathCap, L"target.txt", temp.path.c_str(), 2) == 1);
-    CHECK(std::wstring(out) == temp / L"a\\b\\target.txt");
-    std::wstring noSlash = temp.path.substr(0, temp.path.size() - 1);
+    CHECK(m_FindFileRecursive(out, kPathCap, L"target.txt", temp.Path().c_str(), 2) == 1);
+    CHECK(std::wstring(out) == temp.Join(L"a\\b\\target.txt"));
+    std::wstring noSlash = temp.Path().substr(0, temp.Path().size() - 1);
     CHECK(m_FindFileRecursive(out, kPathCap, L"target.txt", noSlash.c_str(), 8) == 1);
-    CHECK(std::wstring(out) == temp / L"a\\b\\target.txt");
-    CHECK(m_FindFileRecursive(out, kPathCap, L"none.txt", temp.path.c_str(), 8) == 0);
+    CHECK(std::wstring(out) == temp.Join(L"a\\b\\target.txt"));
+    CHECK(m_FindFileRecursive(out, kPathCap, L"none.txt", temp.Path().c_str(), 8) == 0);
 
-    CHECK(m_FindExistingParent(out, kPathCap, (temp / L"a\\gone\\deeper\\f.mp4").c_str()) == 1);
-    CHECK(std::wstring(out) == temp / L"a\\");
-    CHECK(m_FindExistingParent(out, kPathCap, (temp / L"a\\b\\target.txt").c_str()) == 1);
-    CHECK(std::wstring(out) == temp / L"a\\b\\");
+    CHECK(m_FindExistingParent(out, kPathCap, temp.Join(L"a\\gone\\deeper\\f.mp4").c_str()) == 1);
+    CHECK(std::wstring(out) == temp.Join(L"a\\"));
+    CHECK(m_FindExistingParent(out, kPathCap, temp.Join(L"a\\b\\target.txt").c_str()) == 1);
+    CHECK(std::wstring(out) == temp.Join(L"a\\b\\"));
     CHECK(m_FindExistingParent(out, kPathCap, L"nowhere") == 1);
     CHECK(std::wstring(out) == L"");
     if (wchar_t missing = MissingDrive()) {
@@ -235,11 +194,11 @@ TEST_CASE("m_FindFileRecursive and m_FindExistingParent")
 
 TEST_CASE("m_GetFullPath matches resolving against the base as current folder, and leaves it alone")
 {
-    STempFolder temp;
-    m_CreateDirectoryTree((temp / L"base\\sub").c_str());
-    m_CreateDirectoryTree((temp / L"elsewhere").c_str());
+    CTempFolder temp;
+    m_CreateDirectoryTree(temp.Join(L"base\\sub").c_str());
+    m_CreateDirectoryTree(temp.Join(L"elsewhere").c_str());
     temp.MakeFile(L"base\\list.m3u");
-    std::wstring folder = temp / L"base";
+    std::wstring folder = temp.Join(L"base");
 
     const wchar_t* bases[] = {L"base", L"base\\", L"base\\list.m3u"};
     const wchar_t* relatives[] = {L"..\\x.mp4",
@@ -253,7 +212,7 @@ TEST_CASE("m_GetFullPath matches resolving against the base as current folder, a
                                   L"Z:other.mp4",
                                   L"\\\\srv\\share\\u.mp4",
                                   L"..\\..\\..\\..\\..\\..\\..\\..\\..\\up.mp4"};
-    std::wstring elsewhere = temp / L"elsewhere";
+    std::wstring elsewhere = temp.Join(L"elsewhere");
     SetCurrentDirectoryW(elsewhere.c_str());
     std::wstring before = CurrentFolder();
     for (const wchar_t* base : bases) {
@@ -261,7 +220,7 @@ TEST_CASE("m_GetFullPath matches resolving against the base as current folder, a
             CAPTURE(std::wstring(base).size());
             CAPTURE(std::wstring(relative).size());
             wchar_t got[kPathCap];
-            CHECK(m_GetFullPath(got, kPathCap, (temp / base).c_str(), relative) == 1);
+            CHECK(m_GetFullPath(got, kPathCap, temp.Join(base).c_str(), relative) == 1);
             CHECK(CurrentFolder() == before);
 
             // The way it used to be done: move the current folder, resolve, move back.
@@ -294,7 +253,7 @@ TEST_CASE("m_GetFullPath matches resolving against the base as current folder, a
     REQUIRE(watcher != nullptr);
     for (int i = 0; i < 300; ++i) {
         wchar_t got[kPathCap];
-        m_GetFullPath(got, kPathCap, (temp / L"base\\list.m3u").c_str(), L"..\\x.mp4");
+        m_GetFullPath(got, kPathCap, temp.Join(L"base\\list.m3u").c_str(), L"..\\x.mp4");
     }
     watch.stop = 1;
     WaitForSingleObject(watcher, INFINITE);
@@ -302,21 +261,21 @@ TEST_CASE("m_GetFullPath matches resolving against the base as current folder, a
     CHECK(watch.moved == 0);
 
     wchar_t out[kPathCap] = L"junk";
-    CHECK(m_GetFullPath(out, kPathCap, (temp / L"missing").c_str(), L"x") == 0);
+    CHECK(m_GetFullPath(out, kPathCap, temp.Join(L"missing").c_str(), L"x") == 0);
     CHECK(std::wstring(out) == L"");
     CHECK(m_GetFullPath(out, 8, folder.c_str(), L"x.mp4") == 0);  // does not fit
     CHECK(std::wstring(out) == L"");
     CHECK(m_GetFullPath(out, kPathCap, L"C:\\", L"x.mp4") == 1);
     CHECK(std::wstring(out) == L"C:\\x.mp4");
-    SetCurrentDirectoryW(temp.path.c_str());
+    SetCurrentDirectoryW(temp.Path().c_str());
     SetCurrentDirectoryW(L"C:\\");  // let the folder go before it is removed
 }
 
 TEST_CASE("m_SplitCommandPath")
 {
-    STempFolder temp;
+    CTempFolder temp;
     temp.MakeFile(L"my prog.exe");
-    std::wstring program = temp / L"my prog.exe";
+    std::wstring program = temp.Join(L"my prog.exe");
     wchar_t path[kPathCap], args[kPathCap];
 
     CHECK(m_SplitCommandPath((L"\"" + program + L"\"   -a  -b  ").c_str(), path, kPathCap, args,
@@ -336,7 +295,8 @@ TEST_CASE("m_SplitCommandPath")
                              args, 16) == 1);
     CHECK(std::wstring(args) == std::wstring(15, L'x'));
 
-    CHECK(m_SplitCommandPath((temp / L"none.exe -a").c_str(), path, kPathCap, args, kPathCap) == 0);
+    CHECK(m_SplitCommandPath(temp.Join(L"none.exe -a").c_str(), path, kPathCap, args, kPathCap) ==
+          0);
     CHECK(std::wstring(path) == L"");
     CHECK(std::wstring(args) == L"");
 }

@@ -5,11 +5,10 @@
 
 #include <doctest/doctest.h>
 
-#include <cstdio>
 #include <cstring>
 #include <string>
-#include <vector>
 
+#include "TempFolder.h"
 #include "app/MainWindow.h"
 #include "settings/IniPath.h"
 #include "settings/InstanceNotice.h"
@@ -35,13 +34,7 @@ class CSettingsFixture {
 public:
     CSettingsFixture()
     {
-        static int s_Serial = 0;
-        wchar_t temp[MAX_PATH];
-        GetTempPathW(MAX_PATH, temp);
-        _snwprintf(m_Folder, MAX_PATH - 1, L"%lszv_settings_%lu_%d", temp, GetCurrentProcessId(),
-                   ++s_Serial);
-        CreateDirectoryW(m_Folder, nullptr);
-        _snwprintf(g_IniPath, MAX_PATH - 1, L"%ls\\Zentavio.ini", m_Folder);
+        lstrcpynW(g_IniPath, m_Folder.Join(kIniName).c_str(), MAX_PATH + 1);
         g_Settings = SSETTINGS{};
         g_SettingsCopy = SSETTINGS{};
         g_TimerSettings = STIMERSETTINGS{};
@@ -55,13 +48,14 @@ public:
         g_hWndMain = nullptr;
         m_SettingsLists_Free();
     }
+    // The folder itself goes after this, with whatever the test left in it.
     ~CSettingsFixture()
     {
         Flush();
-        DeleteFileW(g_IniPath);
-        RemoveDirectoryW(m_Folder);
         m_SettingsLists_Free();
     }
+
+    const CTempFolder& Folder() const { return m_Folder; }
 
     // The settings file as UTF-16 with a byte-order mark.
     void Write(const wchar_t* text)
@@ -73,10 +67,7 @@ public:
     void WriteBytes(const std::string& bytes)
     {
         Flush();
-        HANDLE file = CreateFileW(g_IniPath, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-        DWORD written = 0;
-        WriteFile(file, bytes.data(), (DWORD)bytes.size(), &written, nullptr);
-        CloseHandle(file);
+        REQUIRE(!m_Folder.MakeFile(kIniName, bytes).empty());
     }
     std::string ReadBytes()
     {
@@ -99,8 +90,8 @@ public:
     }
     static std::wstring Get(const wchar_t* section, const wchar_t* key)
     {
-        wchar_t value[1024];
-        GetPrivateProfileStringW(section, key, L"<none>", value, 1024, g_IniPath);
+        wchar_t value[4096];
+        GetPrivateProfileStringW(section, key, L"<none>", value, 4096, g_IniPath);
         return value;
     }
     // The snapshots start-up takes after the first load.
@@ -118,5 +109,6 @@ private:
     // The system keeps the file cached between profile calls.
     static void Flush() { WritePrivateProfileStringW(nullptr, nullptr, nullptr, g_IniPath); }
 
-    wchar_t m_Folder[MAX_PATH] = {};
+    static constexpr const wchar_t* kIniName = L"Zentavio.ini";
+    CTempFolder m_Folder;
 };

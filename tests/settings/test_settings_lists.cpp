@@ -6,53 +6,9 @@
 
 #include <string>
 
-#include "settings/IniPath.h"
-#include "settings/SettingsLists.h"
+#include "SettingsFixture.h"
 
 namespace {
-
-// A settings file of its own in a fresh temp folder, removed afterwards.
-class CTempIni {
-public:
-    explicit CTempIni(const wchar_t* text)
-    {
-        static int s_Serial = 0;
-        wchar_t temp[MAX_PATH];
-        GetTempPathW(MAX_PATH, temp);
-        _snwprintf(m_Folder, MAX_PATH - 1, L"%szv_lists_%lu_%d", temp, GetCurrentProcessId(),
-                   ++s_Serial);
-        CreateDirectoryW(m_Folder, nullptr);
-        _snwprintf(m_Path, MAX_PATH - 1, L"%s\\test.ini", m_Folder);
-        lstrcpyW(g_IniPath, m_Path);
-        SetText(text);
-    }
-    ~CTempIni()
-    {
-        WritePrivateProfileStringW(nullptr, nullptr, nullptr, m_Path);
-        DeleteFileW(m_Path);
-        RemoveDirectoryW(m_Folder);
-    }
-    // UTF-16 little-endian with a byte-order mark, as the program writes it.
-    void SetText(const wchar_t* text)
-    {
-        HANDLE file = CreateFileW(g_IniPath, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-        REQUIRE(file != INVALID_HANDLE_VALUE);
-        const std::wstring body = std::wstring(1, 0xFEFF) + text;
-        DWORD written = 0;
-        WriteFile(file, body.data(), (DWORD)(body.size() * sizeof(wchar_t)), &written, nullptr);
-        CloseHandle(file);
-    }
-    static std::wstring Get(const wchar_t* section, const wchar_t* key)
-    {
-        wchar_t value[4096];
-        GetPrivateProfileStringW(section, key, L"<none>", value, 4096, g_IniPath);
-        return value;
-    }
-
-private:
-    wchar_t m_Folder[MAX_PATH] = {};
-    wchar_t m_Path[MAX_PATH] = {};
-};
 
 // Reads every list and makes the snapshots equal to it.
 void LoadAll()
@@ -93,7 +49,8 @@ SFUNCTIONBIND MakeBind(int enabled, int function, int param, const wchar_t* arg,
 
 TEST_CASE("filter entries escape percent and comma and read back unchanged")
 {
-    CTempIni ini(L"[Filter]\r\nCount=0\r\n");
+    CSettingsFixture ini;
+    ini.Write(L"[Filter]\r\nCount=0\r\n");
     LoadAll();
     SFILTERITEM items[2] = {};
     items[0].Enabled = 1;
@@ -108,10 +65,10 @@ TEST_CASE("filter entries escape percent and comma and read back unchanged")
 
     CHECK(m_Filter_Changed() == 1);
     CHECK(m_Filter_Write(0) == 1);
-    CHECK(CTempIni::Get(L"Filter", L"Count") == L"2");
-    CHECK(CTempIni::Get(L"Filter", L"0") ==
+    CHECK(ini.Get(L"Filter", L"Count") == L"2");
+    CHECK(ini.Get(L"Filter", L"0") ==
           L"1,,50%% a%cb,{083863F1-70DE-11D0-BD40-00A0C911CE86},,1,3,mp4%cmkv");
-    CHECK(CTempIni::Get(L"Filter", L"1") == L",2,x");
+    CHECK(ini.Get(L"Filter", L"1") == L",2,x");
 
     m_Filter_Read();
     REQUIRE(g_FilterCount == 2);
@@ -127,7 +84,8 @@ TEST_CASE("filter entries with missing, extra and overlong fields")
         L"[Filter]\r\nCount=3\r\n0=1,0,name\r\n"
         L"1=1,0,n,c,5,1,2,p,extra,more\r\n2=1,0," +
         longName + L",clsid\r\n";
-    CTempIni ini(text.c_str());
+    CSettingsFixture ini;
+    ini.Write(text.c_str());
     m_Filter_Read();
     REQUIRE(g_FilterCount == 3);
     CHECK(std::wstring(g_FilterList[0].Name) == L"name");
@@ -143,7 +101,8 @@ TEST_CASE("filter entries with missing, extra and overlong fields")
 
 TEST_CASE("a filter entry the writer lengthens by escapes reads back whole")
 {
-    CTempIni ini(L"[Filter]\r\nCount=0\r\n");
+    CSettingsFixture ini;
+    ini.Write(L"[Filter]\r\nCount=0\r\n");
     LoadAll();
     SFILTERITEM item = {};
     item.Enabled = 1;
@@ -173,7 +132,8 @@ TEST_CASE("counts are cut to the table limits; negative counts read as missing")
         {L"[Cap]\r\nCount=0\r\n[Bind]\r\nCount=0\r\n", 0, 0, 1, 0},
     };
     for (const SCase& c : cases) {
-        CTempIni ini(c.Text);
+        CSettingsFixture ini;
+        ini.Write(c.Text);
         LoadAll();
         CHECK(g_FilterCount == c.Filters);
         CHECK(g_FolderSettingCount == c.Folders);
@@ -184,7 +144,8 @@ TEST_CASE("counts are cut to the table limits; negative counts read as missing")
 
 TEST_CASE("folder settings: flags as hex bits, folder after the first comma")
 {
-    CTempIni ini(L"[Rec]\r\nCount=5\r\n0=1F,C:\\a,b\r\n1=2\r\n2=19,D:\\v\r\n3=0,E:\\\r\n4=1\r\n");
+    CSettingsFixture ini;
+    ini.Write(L"[Rec]\r\nCount=5\r\n0=1F,C:\\a,b\r\n1=2\r\n2=19,D:\\v\r\n3=0,E:\\\r\n4=1\r\n");
     LoadAll();
     REQUIRE(g_FolderSettingCount == 5);
     for (int i = 0; i < 5; ++i) CHECK(g_FolderSettings[0].Flags[i] == 1);
@@ -197,19 +158,20 @@ TEST_CASE("folder settings: flags as hex bits, folder after the first comma")
     {
         g_FolderSettingCount = 3;
         CHECK(m_FolderSetting_Write(0) == 1);
-        CHECK(CTempIni::Get(L"Rec", L"Count") == L"3");
-        CHECK(CTempIni::Get(L"Rec", L"0") == L"1F,C:\\a,b");
-        CHECK(CTempIni::Get(L"Rec", L"1") == L"2");
-        CHECK(CTempIni::Get(L"Rec", L"2") == L"19,D:\\v");
-        CHECK(CTempIni::Get(L"Rec", L"3") == L"<none>");
-        CHECK(CTempIni::Get(L"Rec", L"4") == L"<none>");
+        CHECK(ini.Get(L"Rec", L"Count") == L"3");
+        CHECK(ini.Get(L"Rec", L"0") == L"1F,C:\\a,b");
+        CHECK(ini.Get(L"Rec", L"1") == L"2");
+        CHECK(ini.Get(L"Rec", L"2") == L"19,D:\\v");
+        CHECK(ini.Get(L"Rec", L"3") == L"<none>");
+        CHECK(ini.Get(L"Rec", L"4") == L"<none>");
     }
     SUBCASE("an unchanged list is not written") { CHECK(m_FolderSetting_Write(0) == 0); }
 }
 
 TEST_CASE("a file without [Cap] gives the one DEFAULT preset")
 {
-    CTempIni ini(L"[Main]\r\n");
+    CSettingsFixture ini;
+    ini.Write(L"[Main]\r\n");
     LoadAll();
     REQUIRE(g_CaptureCount == 1);
     const SCAPTUREPRESET& p = g_CaptureSettings[0];
@@ -224,15 +186,16 @@ TEST_CASE("a file without [Cap] gives the one DEFAULT preset")
     CHECK(p.MaxWidth == 1280);
     CHECK(p.MaxHeight == 720);
     CHECK(m_Capture_Write(1) == 1);
-    CHECK(CTempIni::Get(L"Cap", L"Count") == L"1");
-    CHECK(CTempIni::Get(L"Cap", L"0") == L"DEFAULT");
-    CHECK(CTempIni::Get(L"Cap", L"0_Val") == L"3,90,0,1,1,0,1280,720,0,0,0,0,0");
-    CHECK(CTempIni::Get(L"Cap", L"0_Fmt") == L"%FN%(%MT_HMS%)");
+    CHECK(ini.Get(L"Cap", L"Count") == L"1");
+    CHECK(ini.Get(L"Cap", L"0") == L"DEFAULT");
+    CHECK(ini.Get(L"Cap", L"0_Val") == L"3,90,0,1,1,0,1280,720,0,0,0,0,0");
+    CHECK(ini.Get(L"Cap", L"0_Fmt") == L"%FN%(%MT_HMS%)");
 }
 
 TEST_CASE("capture presets: places of _Val and shrinking deletes all four keys")
 {
-    CTempIni ini(
+    CSettingsFixture ini;
+    ini.Write(
         L"[Cap]\r\nCount=3\r\n0=A\r\n0_Val=2,80,,,,1,640,480,1,1,1,1,1\r\n0_Dir=C:\\shots\r\n"
         L"0_Fmt=%NUM%\r\n1=B\r\n1_Val=0\r\n2=C\r\n2_Val=3\r\n2_Dir=x\r\n2_Fmt=y\r\n");
     LoadAll();
@@ -253,14 +216,15 @@ TEST_CASE("capture presets: places of _Val and shrinking deletes all four keys")
 
     g_CaptureCount = 1;
     CHECK(m_Capture_Write(0) == 1);
-    CHECK(CTempIni::Get(L"Cap", L"0_Val") == L"2,80,0,0,0,1,640,480,1,1,1,1,1");
+    CHECK(ini.Get(L"Cap", L"0_Val") == L"2,80,0,0,0,1,640,480,1,1,1,1,1");
     for (const wchar_t* key : {L"1", L"1_Val", L"2", L"2_Val", L"2_Dir", L"2_Fmt"})
-        CHECK(CTempIni::Get(L"Cap", key) == L"<none>");
+        CHECK(ini.Get(L"Cap", key) == L"<none>");
 }
 
 TEST_CASE("binding entries take the form of the parameter kind")
 {
-    CTempIni ini(L"[Bind]\r\nCount=0\r\n");
+    CSettingsFixture ini;
+    ini.Write(L"[Bind]\r\nCount=0\r\n");
     LoadAll();
     const SFUNCTIONBIND binds[] = {
         MakeBind(1, 1, -1, L"", 0, 0x21),       // number parameter, mouse only
@@ -275,7 +239,7 @@ TEST_CASE("binding entries take the form of the parameter kind")
     for (int i = 0; i < 4; ++i) {
         wchar_t key[8];
         _snwprintf(key, 7, L"%d", i);
-        CHECK(CTempIni::Get(L"Bind", key) == expected[i]);
+        CHECK(ini.Get(L"Bind", key) == expected[i]);
     }
     m_Bind_Read();
     REQUIRE(m_nBindCount == 4);
@@ -295,7 +259,8 @@ TEST_CASE("short and overlong binding values")
     const std::wstring longArg(40, L'x');
     const std::wstring text =
         L"[Bind]\r\nCount=4\r\n0=1,5\r\n1=1\r\n2=1,2E," + longArg + L",41,4\r\n3=1,5,2,25\r\n";
-    CTempIni ini(text.c_str());
+    CSettingsFixture ini;
+    ini.Write(text.c_str());
     m_Bind_Read();
     REQUIRE(m_nBindCount == 4);
     CHECK(m_pBind[0].Enabled == 1);
@@ -313,7 +278,8 @@ TEST_CASE("short and overlong binding values")
 
 TEST_CASE("a missing [Bind] Count gives the 28 default bindings")
 {
-    CTempIni ini(L"[Bind]\r\nClr=1\r\n");
+    CSettingsFixture ini;
+    ini.Write(L"[Bind]\r\nClr=1\r\n");
     LoadAll();
     REQUIRE(m_nBindCount == kDefaultBindCount);
     const wchar_t* const expected[kDefaultBindCount] = {
@@ -325,19 +291,20 @@ TEST_CASE("a missing [Bind] Count gives the 28 default bindings")
         L"1,53,-1,46",     L"1,54,-1,54",  L"1,92,0,258",
     };
     CHECK(m_Bind_Write(1) == 1);
-    CHECK(CTempIni::Get(L"Bind", L"Count") == L"28");
+    CHECK(ini.Get(L"Bind", L"Count") == L"28");
     for (int i = 0; i < kDefaultBindCount; ++i) {
         wchar_t key[8];
         _snwprintf(key, 7, L"%d", i);
         CAPTURE(i);
-        CHECK(CTempIni::Get(L"Bind", key) == expected[i]);
+        CHECK(ini.Get(L"Bind", key) == expected[i]);
     }
     CHECK(m_pBind[16].Param == 2);  // kept in memory although its kind stores text
 }
 
 TEST_CASE("snapshots and the binding edit copy")
 {
-    CTempIni ini(
+    CSettingsFixture ini;
+    ini.Write(
         L"[Filter]\r\nCount=1\r\n0=1,0,a\r\n[Bind]\r\nCount=2\r\n0=1,1,-1,20\r\n1=1,5,1,27\r\n");
     LoadAll();
     CHECK(m_Filter_Changed() == 0);
@@ -357,14 +324,15 @@ TEST_CASE("snapshots and the binding edit copy")
     {
         m_nBindCount = 1;
         CHECK(m_Bind_Write(0) == 1);
-        CHECK(CTempIni::Get(L"Bind", L"1") == L"<none>");
-        CHECK(CTempIni::Get(L"Bind", L"0") == L"1,1,-1,20");
+        CHECK(ini.Get(L"Bind", L"1") == L"<none>");
+        CHECK(ini.Get(L"Bind", L"0") == L"1,1,-1,20");
     }
 }
 
 TEST_CASE("empty lists equal their empty snapshots")
 {
-    CTempIni ini(L"[Filter]\r\nCount=0\r\n[Bind]\r\nCount=0\r\n");
+    CSettingsFixture ini;
+    ini.Write(L"[Filter]\r\nCount=0\r\n[Bind]\r\nCount=0\r\n");
     LoadAll();
     CHECK(m_Filter_Changed() == 0);
     CHECK(m_FolderSetting_Changed() == 0);

@@ -2,80 +2,20 @@
 
 #include <windows.h>
 
-#include <stdio.h>
-
 #include <string>
 #include <vector>
 
-#include "settings/IniPath.h"
-#include "settings/Settings.h"
+#include "SettingsFixture.h"
 #include "settings/SettingsRewrite.h"
 
 namespace {
 
-// A fresh temp folder whose settings file is g_IniPath; removed afterwards.
-class CTempFolder {
-public:
-    CTempFolder()
-    {
-        static int s_Serial = 0;
-        wchar_t temp[MAX_PATH];
-        GetTempPathW(MAX_PATH, temp);
-        _snwprintf(m_Folder, MAX_PATH - 1, L"%szv_rewrite_%lu_%d", temp, GetCurrentProcessId(),
-                   ++s_Serial);
-        CreateDirectoryW(m_Folder, nullptr);
-        _snwprintf(m_Path, MAX_PATH - 1, L"%s\\test.ini", m_Folder);
-        lstrcpyW(g_IniPath, m_Path);
-    }
-    ~CTempFolder()
-    {
-        WritePrivateProfileStringW(nullptr, nullptr, nullptr, m_Path);
-        DeleteFileW(m_Path);
-        RemoveDirectoryW(m_Folder);
-    }
-    const wchar_t* Folder() const { return m_Folder; }
-
-private:
-    wchar_t m_Folder[MAX_PATH] = {};
-    wchar_t m_Path[MAX_PATH] = {};
-};
-
-std::vector<unsigned char> ReadBytes()
-{
-    std::vector<unsigned char> bytes;
-    HANDLE file =
-        CreateFileW(g_IniPath, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return bytes;
-    bytes.resize(GetFileSize(file, nullptr));
-    DWORD read = 0;
-    if (!bytes.empty()) ReadFile(file, bytes.data(), (DWORD)bytes.size(), &read, nullptr);
-    CloseHandle(file);
-    bytes.resize(read);
-    return bytes;
-}
-
-void WriteBytes(const char* text)
-{
-    HANDLE file = CreateFileW(g_IniPath, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    REQUIRE(file != INVALID_HANDLE_VALUE);
-    DWORD written = 0;
-    WriteFile(file, text, (DWORD)strlen(text), &written, nullptr);
-    CloseHandle(file);
-}
-
 // The file as UTF-16 text after its byte-order mark; empty without one.
-std::wstring ReadUtf16()
+std::wstring ReadUtf16(CSettingsFixture& ini)
 {
-    const std::vector<unsigned char> bytes = ReadBytes();
-    if (bytes.size() < 2 || bytes[0] != 0xFF || bytes[1] != 0xFE) return L"";
+    const std::string bytes = ini.ReadBytes();
+    if (bytes.size() < 2 || bytes.compare(0, 2, "\xFF\xFE") != 0) return L"";
     return std::wstring((const wchar_t*)(bytes.data() + 2), (bytes.size() - 2) / 2);
-}
-
-std::wstring Get(const wchar_t* section, const wchar_t* key)
-{
-    wchar_t value[1024];
-    GetPrivateProfileStringW(section, key, L"<none>", value, 1024, g_IniPath);
-    return value;
 }
 
 const wchar_t* const kOrder[] = {
@@ -107,48 +47,50 @@ void CheckSectionOrder(const std::wstring& text)
 
 TEST_CASE("a new settings file is UTF-16 with the skeleton's sections in order")
 {
-    CTempFolder folder;
+    CSettingsFixture ini;
     m_LoadSettings(SETTINGS_GROUP_ALL);
     g_Settings.Main_Fst = 0;
     CHECK(m_Settings_RewriteFile(0) == 1);
 
-    const std::wstring text = ReadUtf16();
+    const std::wstring text = ReadUtf16(ini);
     REQUIRE(!text.empty());
     CHECK(text.rfind(L"[Main]\r\n", 0) == 0);
     CheckSectionOrder(text);
     CHECK(g_Settings.Main_Fst == kSettingsVersion);
     // Every writer wrote with force, the lists among them.
-    CHECK(Get(L"Bind", L"Count") == L"28");
-    CHECK(Get(L"Bind", L"0") == L"1,1,-1,20,21");
-    CHECK(Get(L"Cap", L"0") == L"DEFAULT");
-    CHECK(Get(L"Filter", L"Count") == L"0");
+    CHECK(ini.Get(L"Bind", L"Count") == L"28");
+    CHECK(ini.Get(L"Bind", L"0") == L"1,1,-1,20,21");
+    CHECK(ini.Get(L"Cap", L"0") == L"DEFAULT");
+    CHECK(ini.Get(L"Filter", L"Count") == L"0");
 }
 
 TEST_CASE("rewriting an existing file keeps what lives only in it and drops stray keys")
 {
-    CTempFolder folder;
-    WriteBytes(
+    CSettingsFixture ini;
+    ini.WriteBytes(
         "[Common]\r\nLoos=0\r\n[Stray]\r\nx=1\r\n[Menu]\r\nSize=20,25|FF|28\r\n"
         "[Main]\r\nFst=90600\r\n[Bind]\r\nCount=1\r\n0=1,5,1,27\r\n");
     m_LoadSettings(SETTINGS_GROUP_ALL);
     g_Settings.Main_Fst = 90600;
     CHECK(m_Settings_RewriteFile(1) == 1);
 
-    const std::wstring text = ReadUtf16();
+    const std::wstring text = ReadUtf16(ini);
     REQUIRE(!text.empty());
     CheckSectionOrder(text);
-    CHECK(Get(L"Common", L"Loos") == L"<none>");
-    CHECK(Get(L"Stray", L"x") == L"<none>");
-    CHECK(Get(L"Menu", L"Size") == L"20,25|FF|28");
-    CHECK(Get(L"Main", L"Fst") == L"90600");
-    CHECK(Get(L"Bind", L"Count") == L"1");
-    CHECK(Get(L"Bind", L"0") == L"1,5,1,27");
+    CHECK(ini.Get(L"Common", L"Loos") == L"<none>");
+    CHECK(ini.Get(L"Stray", L"x") == L"<none>");
+    CHECK(ini.Get(L"Menu", L"Size") == L"20,25|FF|28");
+    CHECK(ini.Get(L"Main", L"Fst") == L"90600");
+    CHECK(ini.Get(L"Bind", L"Count") == L"1");
+    CHECK(ini.Get(L"Bind", L"0") == L"1,5,1,27");
 }
 
 TEST_CASE("the rewrite reports a file it cannot create")
 {
-    CTempFolder folder;
-    lstrcpyW(g_IniPath, folder.Folder());  // a folder cannot be opened as a file
+    CSettingsFixture ini;
+    std::wstring folder = ini.Folder().Path();
+    folder.pop_back();
+    lstrcpynW(g_IniPath, folder.c_str(), MAX_PATH + 1);  // a folder cannot be opened as a file
     CHECK(m_Settings_RewriteFile(0) == 0);
-    CHECK((GetFileAttributesW(folder.Folder()) & FILE_ATTRIBUTE_DIRECTORY) != 0);
+    CHECK((GetFileAttributesW(folder.c_str()) & FILE_ATTRIBUTE_DIRECTORY) != 0);
 }
