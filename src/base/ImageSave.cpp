@@ -38,6 +38,21 @@ Gdiplus::GpImage* m_BitmapOf(const CArgbImage* img)
     return reinterpret_cast<Gdiplus::GpImage*>(bitmap);
 }
 
+// An 8-bit palette copy of the bitmap for the GIF encoder, which in some
+// GDI+ versions writes a GIF without pixels from 32-bit input; the bitmap
+// itself when no copy can be made.
+Gdiplus::GpImage* m_ToIndexed(Gdiplus::GpImage* bitmap, const CArgbImage* img)
+{
+    Gdiplus::GpBitmap* indexed = nullptr;
+    if (gp::GdipCloneBitmapAreaI(0, 0, img->m_Width, img->m_Height, PixelFormat8bppIndexed,
+                                 reinterpret_cast<Gdiplus::GpBitmap*>(bitmap),
+                                 &indexed) != Gdiplus::Ok ||
+        !indexed)
+        return bitmap;
+    gp::GdipDisposeImage(bitmap);
+    return reinterpret_cast<Gdiplus::GpImage*>(indexed);
+}
+
 // Encodes the image into the stream; quality is given to the JPEG encoder
 // only (the others take no parameter).
 bool m_Encode(const CArgbImage* img, IStream* stream, int format, int quality)
@@ -46,6 +61,7 @@ bool m_Encode(const CArgbImage* img, IStream* stream, int format, int quality)
     if (m_GetEncoderClsid(m_MimeOf(format), &encoder) < 0) return false;
     Gdiplus::GpImage* bitmap = m_BitmapOf(img);
     if (!bitmap) return false;
+    if (format == IMAGE_FORMAT_GIF) bitmap = m_ToIndexed(bitmap, img);
     LONG value = quality < 0 ? 0 : quality > 100 ? 100 : quality;
     Gdiplus::EncoderParameters params = {};
     params.Count = 1;
