@@ -79,13 +79,14 @@ void m_ApplyComment(CArgbImage* img, const SComment& comment)
 
 // Decoded pixels move into the image only once both the lock and the
 // image's re-creation have worked; until then the image stays as it was.
+// Sizes no image can hold are refused before the decoder allocates them.
 int m_TakePixels(CArgbImage* img, Gdiplus::GpBitmap* bitmap, bool fromStream)
 {
     UINT w = 0, h = 0;
     auto* image = reinterpret_cast<Gdiplus::GpImage*>(bitmap);
     if (gp::GdipGetImageWidth(image, &w) != Gdiplus::Ok ||
         gp::GdipGetImageHeight(image, &h) != Gdiplus::Ok || w < 1 || h < 1 ||
-        w > UINT(kArgbMaxSide) || h > UINT(kArgbMaxSide))
+        w > UINT(kArgbMaxSide) || h > UINT(kArgbMaxSide) || UINT64(w) * h > UINT64(kArgbMaxPixels))
         return 0;
     const Gdiplus::GpRect all(0, 0, INT(w), INT(h));
     const Gdiplus::PixelFormat format = fromStream ? PixelFormat32bppARGB : PixelFormat32bppRGB;
