@@ -81,11 +81,11 @@ int CArgbImage::m_Rotate180()
 int CArgbImage::m_Crop(int left, int top, int right, int bottom)
 {
     if (!m_IsValid()) return 0;
-    if (left == 0 && top == 0 && right == 0 && bottom == 0) return 0;
     // Negative margins would reach outside the pixels; margins that leave
     // nothing fail and keep the image.
     left = std::max(left, 0), top = std::max(top, 0);
     right = std::max(right, 0), bottom = std::max(bottom, 0);
+    if (left == 0 && top == 0 && right == 0 && bottom == 0) return 0;
     const long long w = static_cast<long long>(m_Width) - left - right;
     const long long h = static_cast<long long>(m_Height) - top - bottom;
     if (w < 1 || h < 1) return 0;
