@@ -10,13 +10,16 @@
 namespace {
 
 // x / 255 for x in 0..65534, without a division.
-inline uint32_t m_Div255(uint32_t x) { return (x + (x >> 8) + 1) >> 8; }
+__attribute__((always_inline)) inline uint32_t m_Div255(uint32_t x)
+{
+    return (x + (x >> 8) + 1) >> 8;
+}
 
 // "Over" onto an opaque pixel with source weight a (0..255): each channel
 // (Cd (255 - a) + Cs a + 127) / 255, which equals m_BlendOver's rounding since
 // a multiple of 1/255 never lies half-way between integers. Red and blue move
 // together in one word.
-inline uint32_t m_OverOpaque(uint32_t d, uint32_t s, uint32_t a)
+__attribute__((always_inline)) inline uint32_t m_OverOpaque(uint32_t d, uint32_t s, uint32_t a)
 {
     const uint32_t ia = 255 - a;
     uint32_t rb = (s & 0xFF00FF) * a + (d & 0xFF00FF) * ia + 0x7F007F;
@@ -25,11 +28,43 @@ inline uint32_t m_OverOpaque(uint32_t d, uint32_t s, uint32_t a)
     return 0xFF000000 | rb | (m_Div255(g) << 8);
 }
 
-bool m_RowOpaque(const uint32_t* d, int n)
+// The loops below are compiled twice: for the baseline and for AVX2, whose
+// eight 32-bit multiplies per instruction make "over" several times faster.
+// Both give the same results; the choice is made once from the processor.
+__attribute__((always_inline)) inline bool m_RowOpaqueLoop(const uint32_t* d, int n)
 {
     uint32_t all = 0xFF000000;
     for (int i = 0; i < n; ++i) all &= d[i];
     return all == 0xFF000000;
+}
+
+__attribute__((always_inline)) inline void m_OverOpaqueLoop(uint32_t* d, const uint32_t* s, int n)
+{
+    for (int i = 0; i < n; ++i) d[i] = m_OverOpaque(d[i], s[i], s[i] >> 24);
+}
+
+// Blends the row when the destination is wholly opaque; false otherwise.
+bool m_OverOpaqueRow(uint32_t* d, const uint32_t* s, int n)
+{
+    if (!m_RowOpaqueLoop(d, n)) return false;
+    m_OverOpaqueLoop(d, s, n);
+    return true;
+}
+
+__attribute__((target("avx2"))) bool m_OverOpaqueRowAvx2(uint32_t* d, const uint32_t* s, int n)
+{
+    if (!m_RowOpaqueLoop(d, n)) return false;
+    m_OverOpaqueLoop(d, s, n);
+    return true;
+}
+
+bool m_HasAvx2()
+{
+    static const bool has = [] {
+        __builtin_cpu_init();
+        return __builtin_cpu_supports("avx2") != 0;
+    }();
+    return has;
 }
 
 }  // namespace
@@ -47,12 +82,9 @@ uint32_t m_BlendOne(uint32_t d, uint32_t s)
 
 void m_BlendRowOver(uint32_t* d, const uint32_t* s, int n)
 {
-    if (m_RowOpaque(d, n)) {
-        // The common case of composing onto an opaque picture: one branch-free
-        // loop the compiler vectorises (alpha 0 and 255 come out exact).
-        for (int i = 0; i < n; ++i) d[i] = m_OverOpaque(d[i], s[i], s[i] >> 24);
-        return;
-    }
+    // The common case of composing onto an opaque picture takes one
+    // branch-free vectorised loop (alpha 0 and 255 come out exact too).
+    if (m_HasAvx2() ? m_OverOpaqueRowAvx2(d, s, n) : m_OverOpaqueRow(d, s, n)) return;
     for (int i = 0; i < n; ++i) d[i] = m_BlendOne(d[i], s[i]);
 }
 
