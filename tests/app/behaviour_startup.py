@@ -66,7 +66,7 @@ class SingleInstance(BehaviourTest):
         media = winpath(os.path.join(self.box.dir, "clip one.avi"))
         code, seconds = self.box.run(media)
         self.assertEqual(code, 0)
-        self.assertLess(seconds, 3.0)  # Wine's own start is most of it
+        self.assertLess(seconds, 1.0)
         _, count = probe("count", "ZENTAVIO")
         self.assertEqual(count, "1")
         log = read_text(self.box.log)
