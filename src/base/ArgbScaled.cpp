@@ -55,31 +55,43 @@ uint32_t m_SamplePixel(const SSample& s, double area)
            m_RoundByte(s.g / s.w) << 8 | m_RoundByte(s.b / s.w);
 }
 
+// Samples src (which may be dst itself) over a w x h grid placed at (x, y)
+// and hands each destination pixel inside dst, with its sample, to put.
+template <class Put>
+int m_ForEachScaledPixel(CArgbImage& dst, int x, int y, int w, int h, const CArgbImage* src, int sx,
+                         int sy, int sw, int sh, bool alphaWeighted, Put put)
+{
+    CArgbImage copy;
+    if (src == &dst) {
+        if (!copy.m_CopyFrom(src)) return 0;
+        src = &copy;
+    }
+    const double rx = static_cast<double>(sw) / w, ry = static_cast<double>(sh) / h;
+    const int i0 = std::max(0, -x),
+              i1 = static_cast<int>(std::min<long long>(w, 0LL + dst.m_Width - x));
+    const int j0 = std::max(0, -y),
+              j1 = static_cast<int>(std::min<long long>(h, 0LL + dst.m_Height - y));
+    for (int j = j0; j < j1; ++j) {
+        uint32_t* d = dst.m_Row(y + j);
+        for (int i = i0; i < i1; ++i) {
+            const SSample s = m_SampleBox(*src, sx + i * rx, sx + (i + 1) * rx, sy + j * ry,
+                                          sy + (j + 1) * ry, alphaWeighted);
+            put(d[x + i], s, rx * ry);
+        }
+    }
+    return 1;
+}
+
 }  // namespace
 
 int CArgbImage::m_DrawScaled(int x, int y, int w, int h, const CArgbImage* src, int sx, int sy,
                              int sw, int sh)
 {
     if (!m_IsValid() || !src || !src->m_IsValid() || w < 1 || h < 1 || sw < 1 || sh < 1) return 0;
-    CArgbImage copy;
-    if (src == this) {
-        if (!copy.m_CopyFrom(src)) return 0;
-        src = &copy;
-    }
-    const double rx = static_cast<double>(sw) / w, ry = static_cast<double>(sh) / h;
-    const int i0 = std::max(0, -x),
-              i1 = static_cast<int>(std::min<long long>(w, 0LL + m_Width - x));
-    const int j0 = std::max(0, -y),
-              j1 = static_cast<int>(std::min<long long>(h, 0LL + m_Height - y));
-    for (int j = j0; j < j1; ++j) {
-        uint32_t* d = m_Row(y + j);
-        for (int i = i0; i < i1; ++i) {
-            const SSample s = m_SampleBox(*src, sx + i * rx, sx + (i + 1) * rx, sy + j * ry,
-                                          sy + (j + 1) * ry, false);
-            if (s.w > 0.0) d[x + i] = m_SamplePixel(s, rx * ry);
-        }
-    }
-    return 1;
+    return m_ForEachScaledPixel(*this, x, y, w, h, src, sx, sy, sw, sh, false,
+                                [](uint32_t& d, const SSample& s, double area) {
+                                    if (s.w > 0.0) d = m_SamplePixel(s, area);
+                                });
 }
 
 int CArgbImage::m_DrawScaledAlpha(const CArgbImage* src, int alpha, int x, int y, int w, int h, int,
@@ -88,25 +100,11 @@ int CArgbImage::m_DrawScaledAlpha(const CArgbImage* src, int alpha, int x, int y
     if (!m_IsValid() || !src || !src->m_IsValid() || alpha < 1) return 0;
     if (w == sw && h == sh) return m_DrawAlpha(src, alpha, x, y, w, h, 0, 0);
     if (w < 1 || h < 1 || sw < 1 || sh < 1) return 0;
-    CArgbImage copy;
-    if (src == this) {
-        if (!copy.m_CopyFrom(src)) return 0;
-        src = &copy;
-    }
-    const double rx = static_cast<double>(sw) / w, ry = static_cast<double>(sh) / h;
-    const int i0 = std::max(0, -x),
-              i1 = static_cast<int>(std::min<long long>(w, 0LL + m_Width - x));
-    const int j0 = std::max(0, -y),
-              j1 = static_cast<int>(std::min<long long>(h, 0LL + m_Height - y));
-    for (int j = j0; j < j1; ++j) {
-        uint32_t* d = m_Row(y + j);
-        for (int i = i0; i < i1; ++i) {
-            const SSample s = m_SampleBox(*src, i * rx, (i + 1) * rx, j * ry, (j + 1) * ry, true);
-            const uint32_t avg = m_SamplePixel(s, rx * ry);
-            if (avg >> 24) d[x + i] = m_BlendOver(d[x + i], avg, alpha);
-        }
-    }
-    return 1;
+    return m_ForEachScaledPixel(*this, x, y, w, h, src, 0, 0, sw, sh, true,
+                                [alpha](uint32_t& d, const SSample& s, double area) {
+                                    const uint32_t avg = m_SamplePixel(s, area);
+                                    if (avg >> 24) d = m_BlendOver(d, avg, alpha);
+                                });
 }
 
 int CArgbImage::m_StretchToDC(int x, int y, int w, int h, const CArgbImage* src, int sx, int sy,
