@@ -124,25 +124,49 @@ TEST_CASE("a new settings file is UTF-16 with the skeleton's sections in order")
     CHECK(Get(L"Filter", L"Count") == L"0");
 }
 
-TEST_CASE("rewriting an existing file keeps what lives only in it and drops stray keys")
+TEST_CASE("rewriting an existing file carries over every key no writer writes")
 {
     CTempFolder folder;
     WriteBytes(
-        "[Common]\r\nLoos=0\r\n[Stray]\r\nx=1\r\n[Menu]\r\nSize=20,25|FF|28\r\n"
-        "[Main]\r\nFst=90600\r\n[Bind]\r\nCount=1\r\n0=1,5,1,27\r\n");
+        "[Common]\r\nLoos=0\r\nMouSens=10\r\n[Stray]\r\nx=1\r\n[Menu]\r\nSize=20,25|FF|28\r\n"
+        "[Main]\r\nFst=90600\r\nSptExt=.xyz\r\nTitle=My player\r\nMine=7\r\n"
+        "[Task]\r\n0=1,C:\\a.bat\r\n[Dir_Playlist]\r\n0=C:\\v\\/D:\\pl\r\n"
+        "[FileMove]\r\nCount=1\r\n0=C:\\a/D:\\a\r\n"
+        "[Bind]\r\nCount=1\r\n0=1,5,1,27\r\n1=1,5,-1,25\r\n"
+        "[Filter]\r\nCount=0\r\n0=1,0,stale\r\n");
     m_LoadSettings(SETTINGS_GROUP_ALL);
     g_Settings.Main_Fst = 90600;
+    g_Settings.Common_MouSens = 20;
     CHECK(m_Settings_RewriteFile(1) == 1);
 
     const std::wstring text = ReadUtf16();
     REQUIRE(!text.empty());
+    CHECK(text.rfind(L"[Main]\r\n", 0) == 0);
     CheckSectionOrder(text);
-    CHECK(Get(L"Common", L"Loos") == L"<none>");
-    CHECK(Get(L"Stray", L"x") == L"<none>");
-    CHECK(Get(L"Menu", L"Size") == L"20,25|FF|28");
-    CHECK(Get(L"Main", L"Fst") == L"90600");
-    CHECK(Get(L"Bind", L"Count") == L"1");
-    CHECK(Get(L"Bind", L"0") == L"1,5,1,27");
+    const wchar_t* const kept[][3] = {
+        {L"Common", L"Loos", L"0"},
+        {L"Stray", L"x", L"1"},
+        {L"Menu", L"Size", L"20,25|FF|28"},
+        {L"Main", L"Fst", L"90600"},
+        {L"Main", L"SptExt", L".xyz"},
+        {L"Main", L"Title", L"My player"},
+        {L"Main", L"Mine", L"7"},
+        {L"Task", L"0", L"1,C:\\a.bat"},
+        {L"Dir_Playlist", L"0", L"C:\\v\\/D:\\pl"},
+        {L"FileMove", L"Count", L"1"},
+        {L"FileMove", L"0", L"C:\\a/D:\\a"},
+        // the writers' values win over the old ones
+        {L"Common", L"MouSens", L"20"},
+        {L"Bind", L"Count", L"1"},
+        {L"Bind", L"0", L"1,5,1,27"},
+        // entries past a written Count are not brought back
+        {L"Bind", L"1", L"<none>"},
+        {L"Filter", L"0", L"<none>"},
+    };
+    for (const auto& k : kept) {
+        CAPTURE(std::wstring(k[1]));
+        CHECK(Get(k[0], k[1]) == k[2]);
+    }
 }
 
 TEST_CASE("the rewrite reports a file it cannot create")
