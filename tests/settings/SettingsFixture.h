@@ -7,6 +7,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -59,6 +60,8 @@ public:
     {
         Flush();
         DeleteFileW(g_IniPath);
+        for (const wchar_t* suffix : {L".bak", L".new"})
+            DeleteFileW((std::wstring(g_IniPath) + suffix).c_str());
         RemoveDirectoryW(m_Folder);
         m_SettingsLists_Free();
     }
