@@ -66,6 +66,10 @@ public:
         m_SettingsLists_Free();
     }
 
+    // The folder that holds the settings file (removed afterwards, so
+    // whatever a test puts there must go again).
+    const wchar_t* Folder() const { return m_Folder; }
+
     // The settings file as UTF-16 with a byte-order mark.
     void Write(const wchar_t* text)
     {
