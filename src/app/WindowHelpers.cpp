@@ -3,11 +3,14 @@
 #include "app/WindowHelpers.h"
 
 int g_TopMostStateCalls;
+int g_TopMostCalls;
 int g_VideoClipCalls;
 int g_HideButtonsCalls;
 int g_HideButtonsLast;
 
 void m_SetTopMostState() { ++g_TopMostStateCalls; }
+
+void m_SetTopMost(int) { ++g_TopMostCalls; }
 
 void m_VideoClip_Set(int, int, int) { ++g_VideoClipCalls; }
 

@@ -6,6 +6,7 @@
 #include "app/ControlTooltips.h"
 #include "app/WindowHelpers.h"
 #include "engine/RendererKind.h"
+#include "settings/SettingsLists.h"
 #include "playback/PlaybackControl.h"
 #include "playback/ReopenFile.h"
 #include "playback/VideoPropApply.h"
@@ -135,4 +136,42 @@ TEST_CASE("the renderer kind is taken over, and an open file reopened, only when
     m_ApplyRendererKind();
     CHECK(g_RendererKind == 5);
     CHECK(g_ReopenCalls == 1);
+}
+
+TEST_CASE("cancelling the options puts back what was saved and applies what differed")
+{
+    CSettingsFixture ini;
+    ini.Write(
+        L"[Common]\r\nTip=1\r\nMouSens=10\r\nVideo=7\r\n[Filter]\r\nCount=1\r\n0=1,0,a\r\n"
+        L"[Bind]\r\nCount=1\r\n0=1,5,1,27\r\n");
+    Load();
+    const SSETTINGS saved = g_Settings;
+    g_RendererKind = 7;
+    g_PlayState = 5;
+    g_ReopenCalls = 0;
+
+    // what the options dialog changed before it was cancelled
+    g_Settings.Common_MouSens = 40;
+    g_Settings.Common_Mlt = 0;
+    g_Settings.Common_Tip = 0;
+    g_Settings.Common_Video = 3;
+    g_RendererKind = 3;
+    g_FilterList[0].Enabled = 0;
+    m_pBind[0].Key = 0x28;
+    g_VideoPropDefault.Boost = 250;
+
+    m_Options_Revert();
+    CHECK(memcmp(&g_Settings, &saved, sizeof(SSETTINGS)) == 0);
+    CHECK(g_RendererKind == 7);
+    CHECK(g_ReopenCalls == 1);
+    CHECK(g_ToolTipsCalls == 1);
+    CHECK(g_ToolTipsShown == 1);
+    CHECK(ini.Get(L"Common", L"Mlt") == L"1");
+    CHECK(ini.Get(L"Common", L"MouSens") == L"10");
+    CHECK(g_FilterList[0].Enabled == 1);
+    CHECK(m_pBind[0].Key == 0x27);
+    CHECK(g_VideoPropDefault.Boost == g_VideoPropDefaultCopy.Boost);
+    CHECK(g_VideoPropApplyBits == 0xFFFF);
+    CHECK(m_SaveSettings(0) == 0);
+    g_PlayState = 0;
 }

@@ -121,6 +121,8 @@ TEST_CASE("a new settings file is UTF-16 with the skeleton's sections in order")
     CHECK(Get(L"Bind", L"Count") == L"28");
     CHECK(Get(L"Bind", L"0") == L"1,1,-1,20,21");
     CHECK(Get(L"Cap", L"0") == L"DEFAULT");
+    CHECK(Get(L"Cap", L"0_Fmt") == L"%FN%(%MT_HMS%)");
+    CHECK(Get(L"Cap", L"0_Val") == L"3,90,0,1,1,0,1280,720,0,0,0,0,0");
     CHECK(Get(L"Filter", L"Count") == L"0");
 }
 
@@ -175,4 +177,20 @@ TEST_CASE("the rewrite reports a file it cannot create")
     lstrcpyW(g_IniPath, folder.Folder());  // a folder cannot be opened as a file
     CHECK(m_Settings_RewriteFile(0) == 0);
     CHECK((GetFileAttributesW(folder.Folder()) & FILE_ATTRIBUTE_DIRECTORY) != 0);
+}
+
+TEST_CASE("carried-over Japanese keys and values stay whole")
+{
+    CTempFolder folder;
+    const std::wstring text =
+        std::wstring(1, 0xFEFF) + L"[ユーザー]\r\n名前=日本語の値\r\n[Main]\r\nTitle=動画\r\n";
+    HANDLE file = CreateFileW(g_IniPath, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    REQUIRE(file != INVALID_HANDLE_VALUE);
+    DWORD written = 0;
+    WriteFile(file, text.data(), (DWORD)(text.size() * sizeof(wchar_t)), &written, nullptr);
+    CloseHandle(file);
+    m_LoadSettings(SETTINGS_GROUP_ALL);
+    CHECK(m_Settings_RewriteFile(1) == 1);
+    CHECK(Get(L"ユーザー", L"名前") == L"日本語の値");
+    CHECK(Get(L"Main", L"Title") == L"動画");
 }
