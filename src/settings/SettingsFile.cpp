@@ -103,6 +103,7 @@ void m_FlushToDisk(const wchar_t* path)
 // Points g_IniPath at a fresh copy of the file (no copy when there is no file).
 bool m_StartCopy()
 {
+    if (!s_FilePath[0]) return false;
     if (FAILED(StringCchPrintfW(s_CopyPath, MAX_PATH + 1, L"%s%s", s_FilePath, kCopySuffix)))
         return false;
     m_DropCache(s_FilePath);
