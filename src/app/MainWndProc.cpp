@@ -2,9 +2,11 @@
 #include "app/MainWindow.h"
 
 #include "app/CommandLine.h"
+#include "app/InstanceNoticeReceiver.h"
 #include "app/Shutdown.h"
 #include "app/Startup.h"
 #include "playback/PlaybackControl.h"
+#include "settings/SettingsMain.h"
 
 namespace {
 
@@ -46,6 +48,14 @@ LRESULT CALLBACK MainWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         case WM_DESTROY:
             PostQuitMessage(0);
             return 0;
+        case WM_TIMER:
+            if (wParam != kMainSaveTimerId) break;
+            m_Settings_WriteMain(0, g_MainSavePending);
+            return 0;
+    }
+    if (g_NotifyMessage && msg == g_NotifyMessage) {
+        m_OnInstanceNotice(wParam);
+        return 0;
     }
     return DefWindowProcW(hwnd, msg, wParam, lParam);
 }

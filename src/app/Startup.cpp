@@ -22,6 +22,7 @@
 #include "resources/resource.h"
 #include "settings/IniPath.h"
 #include "settings/Settings.h"
+#include "settings/SettingsFile.h"
 #include "settings/SettingsLists.h"
 #include "settings/SettingsMain.h"
 #include "settings/SettingsRewrite.h"
@@ -166,6 +167,9 @@ int m_InitInstance(int showCommand)
     m_EnableTouch();
     DragAcceptFiles(g_hWndMain, TRUE);
     m_ReadInitSwitches();
+    // An upgrade, or the first file, reaches the disk whole or not at all.
+    const bool rewriting = g_IniVersion < ZV_INI_VERSION;
+    if (rewriting) m_SettingsFile_BeginWrite();
     if (g_IniVersion != 0 && g_IniVersion < ZV_INI_VERSION) m_UpgradeIniFile(1);
     m_Settings_ReadMain();
     m_LoadSettings(0xFFFF);
@@ -188,6 +192,7 @@ int m_InitInstance(int showCommand)
     m_SetInitialAspect(m_InitialAspect(frame.right - frame.left, frame.bottom - frame.top));
     m_TakeSnapshots();
     m_UpgradeOrCreateFile();
+    if (rewriting) m_SettingsFile_EndWrite();
     m_Menu_ApplyStyle();
     m_UpdateToolbar();
     m_CustomButton_UpdateTooltips();

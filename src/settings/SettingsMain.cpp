@@ -11,6 +11,7 @@
 #include "base/UiLook.h"
 #include "playback/VolumeControl.h"
 #include "settings/Settings.h"
+#include "settings/SettingsFile.h"
 #include "settings/SettingsValue.h"
 
 SMAINWINDOWSTATE g_MainWindowState;
@@ -261,6 +262,7 @@ void m_Settings_WriteMain(int force, int mask)
 {
     if (g_hWndMain) KillTimer(g_hWndMain, kMainSaveTimerId);
     g_MainSavePending = 0;
+    CSettingsFileWrite batch;
     if (mask & MAIN_GROUP_VERSION) m_WriteVersion(force);
     if (mask & MAIN_GROUP_PLACEMENT) {
         int hold = g_Settings.Common_HoldPos;
@@ -288,6 +290,7 @@ void m_Settings_WritePlacement(int force, int fromWindow)
     if (!force && s.nLeft == c.nLeft && s.nTop == c.nTop && s.nWidth == c.nWidth &&
         s.nHeight == c.nHeight)
         return;
+    CSettingsFileWrite batch;
     RECT rc = {s.nLeft, s.nTop, s.nWidth, s.nHeight};
     m_WriteIniRect(kMain, L"Pos", &rc);
     c.nLeft = s.nLeft;

@@ -7,6 +7,8 @@
 #include "playlist/Playlist.h"
 #include "settings/IniPath.h"
 #include "settings/Settings.h"
+#include "settings/SettingsCarryOver.h"
+#include "settings/SettingsFile.h"
 #include "settings/SettingsMain.h"
 #include "timer/TimerSettings.h"
 
@@ -52,22 +54,8 @@ void ReadUnopenedWindows()
     m_ReadFavoWndPos();
 }
 
-}  // namespace
-
-int m_Settings_RewriteFile(int deleteExisting)
+void m_WriteEverything(int deleteExisting)
 {
-    const bool replace = deleteExisting && FileExists(g_IniPath);
-    if (replace) {
-        m_AudDev_Enumerate();
-        for (int kind = 0; kind < 3; ++kind) m_MenuPresets_Read(kind, 1);
-    }
-    ReadUnopenedWindows();
-    if (replace) {
-        // No cached copy of the old file may outlive it.
-        WritePrivateProfileStringW(nullptr, nullptr, nullptr, g_IniPath);
-        DeleteFileW(g_IniPath);
-    }
-    const int created = WriteSkeleton();
     if (!deleteExisting && !g_Settings.Main_Fst) g_Settings.Main_Fst = kSettingsVersion;
     m_Settings_WriteMain(1, 0xFFFF);
     m_SaveSettings(1);
@@ -77,5 +65,29 @@ int m_Settings_RewriteFile(int deleteExisting)
     m_SaveTimerDlg(1);
     m_AudDev_Enumerate();
     m_AudDev_Write();
-    return created;
+}
+
+}  // namespace
+
+int m_Settings_RewriteFile(int deleteExisting)
+{
+    m_SettingsFile_BeginWrite();
+    const bool replace = deleteExisting && FileExists(g_IniPath);
+    CSettingsCarryOver kept;
+    if (replace) {
+        m_AudDev_Enumerate();
+        for (int kind = 0; kind < 3; ++kind) m_MenuPresets_Read(kind, 1);
+        kept.m_Take(g_IniPath);
+    }
+    ReadUnopenedWindows();
+    if (replace) {
+        // No cached copy of the old file may outlive it.
+        WritePrivateProfileStringW(nullptr, nullptr, nullptr, g_IniPath);
+        DeleteFileW(g_IniPath);
+    }
+    const int created = WriteSkeleton();
+    m_WriteEverything(deleteExisting);
+    kept.m_PutBack(g_IniPath);
+    const int replaced = m_SettingsFile_EndWrite();
+    return created && replaced ? 1 : 0;
 }

@@ -7,6 +7,7 @@
 #include "commands/MenuPresets.h"
 #include "settings/InstanceNotice.h"
 #include "settings/Settings.h"
+#include "settings/SettingsFile.h"
 #include "settings/SettingsKeys.h"
 #include "settings/SettingsLists.h"
 #include "settings/SettingsValue.h"
@@ -221,6 +222,7 @@ int m_RefreshCopies()
 int m_SaveSettings(int force, int mask)
 {
     (void)mask;
+    CSettingsFileWrite batch;
     int changed = 0;
     for (int i = 0; i < g_SettingKeyCount; ++i) {
         const SSETTINGKEY& k = g_SettingKeys[i];

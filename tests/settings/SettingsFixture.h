@@ -35,6 +35,8 @@ public:
     CSettingsFixture()
     {
         lstrcpynW(g_IniPath, m_Folder.Join(kIniName).c_str(), MAX_PATH + 1);
+        m_FolderPath = m_Folder.Path();
+        if (!m_FolderPath.empty()) m_FolderPath.pop_back();
         g_Settings = SSETTINGS{};
         g_SettingsCopy = SSETTINGS{};
         g_TimerSettings = STIMERSETTINGS{};
@@ -55,7 +57,9 @@ public:
         m_SettingsLists_Free();
     }
 
-    const CTempFolder& Folder() const { return m_Folder; }
+    // The folder that holds the settings file, without a trailing backslash
+    // (removed afterwards with whatever a test puts there).
+    const wchar_t* Folder() const { return m_FolderPath.c_str(); }
 
     // The settings file as UTF-16 with a byte-order mark.
     void Write(const wchar_t* text)
@@ -111,4 +115,5 @@ private:
 
     static constexpr const wchar_t* kIniName = L"Zentavio.ini";
     CTempFolder m_Folder;
+    std::wstring m_FolderPath;
 };

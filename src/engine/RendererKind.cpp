@@ -1,0 +1,3 @@
+#include "engine/RendererKind.h"
+
+int g_RendererKind;

@@ -1,0 +1,23 @@
+// The history's records (oldest first), as the file-move history looks
+// through them for files that moved.
+#pragma once
+#include <windows.h>
+
+// Existence states of a record.
+enum {
+    RECENT_UNTESTED = 0,
+    RECENT_EXISTS = 1,
+    RECENT_MISSING = -1,
+    RECENT_FOUND_MOVED = 2,
+};
+
+int m_Recent_GetRecordCount();
+// The record's path; an empty text outside the table.
+const wchar_t* m_Recent_GetRecordPath(int index);
+int m_Recent_GetRecordState(int index);
+void m_Recent_SetRecordState(int index, int state);
+
+// Adds a record as the newest (until the history store is built, the only
+// way records arrive); 0 when the table is full.
+int m_Recent_AddRecord(const wchar_t* path);
+void m_Recent_ClearRecords();

@@ -1,0 +1,3 @@
+#include "playback/AudioDeviceName.h"
+
+wchar_t g_AudioDeviceName[kAudioDeviceNameCap];

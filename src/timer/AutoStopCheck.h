@@ -1,0 +1,6 @@
+// The idle auto-stop check ([Common] AtStop).
+#pragma once
+#include <windows.h>
+
+// Arms or stops the check by the setting.
+void m_SetAutoStopCheck();
