@@ -2,7 +2,6 @@
 
 #include <commctrl.h>
 
-#include "app/MainWindow.h"
 #include "app/ToolWindowPlacement.h"
 #include "app/ToolWindows.h"
 #include "base/ErrorLog.h"
