@@ -2,9 +2,12 @@
 #include "app/MainWindow.h"
 
 #include "app/CommandLine.h"
+#include "app/DpiChange.h"
 #include "app/InstanceNoticeReceiver.h"
+#include "app/PlaylistFollow.h"
 #include "app/Shutdown.h"
 #include "app/Startup.h"
+#include "app/ToolWindows.h"
 #include "playback/PlaybackControl.h"
 #include "settings/SettingsMain.h"
 
@@ -42,6 +45,18 @@ LRESULT CALLBACK MainWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     switch (msg) {
         case WM_COPYDATA:
             return m_OnCopyData(hwnd, wParam, lParam);
+        case WM_MOVE:
+            m_OnMainWindowMoved();
+            break;
+        case WM_ACTIVATE:
+            m_RaiseToolWindows(hwnd, reinterpret_cast<HWND>(lParam), LOWORD(wParam));
+            break;
+        case WM_EXITSIZEMOVE:
+            m_PlaylistWnd_ShowAfterMove();
+            break;
+        case WM_DPICHANGED:
+            m_OnDpiChanged(LOWORD(wParam), reinterpret_cast<const RECT*>(lParam));
+            break;
         case WM_CLOSE:
             m_Shutdown();
             return 0;

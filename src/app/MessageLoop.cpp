@@ -1,5 +1,6 @@
 #include "app/MessageLoop.h"
 
+#include "app/AboutBox.h"
 #include "app/MainWindow.h"
 #include "app/Startup.h"
 #include "filedata/DataFiles.h"
@@ -29,7 +30,7 @@ int m_ToolWindowKey(MSG* msg, HWND top)
     if (m_OptionDlg_PreTranslateKey(top, msg->message, msg->wParam, msg->lParam)) return 1;
     if (m_TimerDlg_PreTranslateKey(top, msg->message, msg->wParam, msg->lParam)) return 1;
     if (m_RenameDlg_PreTranslateKey(top, msg->message, msg->wParam)) return 1;
-    return 0;
+    return m_AboutBox_PreTranslateKey(top, msg->message, msg->wParam);
 }
 
 // 1 when a pre-filter consumed the message.

@@ -9,6 +9,7 @@
 #include "app/MainWindow.h"
 #include "app/SettingsUpgrade.h"
 #include "app/StatusText.h"
+#include "app/ToolWindows.h"
 #include "app/WindowPlacement.h"
 #include "base/ErrorLog.h"
 #include "base/NumberList.h"
@@ -141,6 +142,16 @@ int m_StartShowCommand(int showCommand)
     return showCommand;
 }
 
+// The playlist window open at the last exit opens again, below the main
+// window; only created while the main window starts minimised.
+void m_ShowPlaylistAtStart(int showCommand)
+{
+    if (!s_PlaylistOpen) return;
+    int createOnly = showCommand == SW_MINIMIZE || showCommand == SW_SHOWMINNOACTIVE;
+    m_ShowPlayListWnd(1, createOnly ? 6 : SW_SHOWNOACTIVATE);
+    SetWindowPos(g_hWndMain, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
 }  // namespace
 
 void m_InitPaths()
@@ -205,6 +216,7 @@ int m_InitInstance(int showCommand)
         if (!g_CmdLine.bJumpList && g_CmdLine.nFileCount == 0) m_Launcher_Show(1, 1, 1);
     }
     ShowWindow(g_hWndMain, showCommand);
+    m_ShowPlaylistAtStart(showCommand);
     if (g_Settings.Common_AudLk[0] > 0) m_AudDev_SelectCurrent();
     if (!m_OpenCommandLine(&g_CmdLine)) return 0;
 

@@ -8,3 +8,9 @@
 #define IDR_BMPFONT_3X 165
 #define IDR_BMPFONT_2X 166
 #define IDR_BMPFONT_1X 167
+
+// The about box: dialog, its text field and icon control, and its icon.
+#define IDD_ABOUT 163
+#define IDC_ABOUT_TEXT 1730
+#define IDC_ABOUT_ICON 1731
+#define IDI_ABOUT 104

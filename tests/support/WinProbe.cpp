@@ -9,9 +9,20 @@
 //                                         sends WM_COPYDATA (0x8002): kind
 //                                         "line" (text with its zero),
 //                                         "noterm", "odd", "null"
+//   WinProbe visible <class>             prints how many are visible
+//   WinProbe move <class> <x> <y> <w> <h>
+//                                         moves and sizes the first one
+//   WinProbe text <class> <control id>   prints the text of a control of
+//                                         the first visible one
+//   WinProbe foreground <class>          prints 1 when the foreground
+//                                         window is of the class, else 0
+//   WinProbe press <class> <vk>...       brings the first visible one to
+//                                         the front and types the keys
+//   WinProbe gone <class> <timeout ms>   waits until none is visible
 #include <windows.h>
 
 #include <stdio.h>
+#include <stdlib.h>
 #include <string.h>
 #include <wchar.h>
 
@@ -103,6 +114,74 @@ int m_CopyData(const wchar_t* className, const wchar_t* kind, const wchar_t* tex
     return 0;
 }
 
+HWND m_FirstVisible(const wchar_t* className)
+{
+    for (HWND hwnd : m_FindAll(className))
+        if (IsWindowVisible(hwnd)) return hwnd;
+    return nullptr;
+}
+
+int m_CountVisible(const wchar_t* className)
+{
+    int count = 0;
+    for (HWND hwnd : m_FindAll(className)) count += IsWindowVisible(hwnd) ? 1 : 0;
+    return count;
+}
+
+int m_Move(const wchar_t* className, wchar_t** values)
+{
+    std::vector<HWND> found = m_FindAll(className);
+    if (found.empty()) return 1;
+    int v[4];
+    for (int i = 0; i < 4; ++i) v[i] = _wtoi(values[i]);
+    return SetWindowPos(found[0], nullptr, v[0], v[1], v[2], v[3], SWP_NOZORDER | SWP_NOACTIVATE)
+               ? 0
+               : 1;
+}
+
+int m_Text(const wchar_t* className, int id)
+{
+    HWND hwnd = m_FirstVisible(className);
+    HWND control = hwnd ? GetDlgItem(hwnd, id) : nullptr;
+    if (!control) return 1;
+    wchar_t text[1024] = L"";
+    SendMessageTimeoutW(control, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG,
+                        5000, nullptr);
+    text[1023] = 0;
+    m_PrintUtf8(text);
+    return 0;
+}
+
+// Real key input, as the keyboard gives it, to the foreground window.
+int m_Press(const wchar_t* className, int count, wchar_t** keys)
+{
+    HWND hwnd = m_FirstVisible(className);
+    if (!hwnd) return 1;
+    SetForegroundWindow(hwnd);
+    Sleep(200);
+    for (int i = 0; i < count; ++i) {
+        INPUT input[2] = {};
+        for (INPUT& in : input) {
+            in.type = INPUT_KEYBOARD;
+            in.ki.wVk = (WORD)wcstoul(keys[i], nullptr, 0);
+        }
+        input[1].ki.dwFlags = KEYEVENTF_KEYUP;
+        if (SendInput(2, input, sizeof(INPUT)) != 2) return 1;
+        Sleep(100);
+    }
+    return 0;
+}
+
+int m_Gone(const wchar_t* className, DWORD timeoutMs)
+{
+    DWORD start = GetTickCount();
+    while (m_CountVisible(className) > 0) {
+        if (GetTickCount() - start > timeoutMs) return 1;
+        Sleep(20);
+    }
+    return 0;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv)
@@ -123,5 +202,20 @@ int wmain(int argc, wchar_t** argv)
     if (wcscmp(command, L"copydata") == 0 && argc > 3) {
         return m_CopyData(className, argv[3], argc > 4 ? argv[4] : nullptr);
     }
+    if (wcscmp(command, L"visible") == 0) {
+        printf("%d\n", m_CountVisible(className));
+        return 0;
+    }
+    if (wcscmp(command, L"move") == 0 && argc > 6) return m_Move(className, argv + 3);
+    if (wcscmp(command, L"text") == 0 && argc > 3) return m_Text(className, _wtoi(argv[3]));
+    if (wcscmp(command, L"foreground") == 0) {
+        wchar_t name[256] = L"";
+        HWND fg = GetForegroundWindow();
+        printf("%d\n", fg && GetClassNameW(fg, name, 256) && wcscmp(name, className) == 0 ? 1 : 0);
+        return 0;
+    }
+    if (wcscmp(command, L"press") == 0 && argc > 3) return m_Press(className, argc - 3, argv + 3);
+    if (wcscmp(command, L"gone") == 0)
+        return m_Gone(className, argc > 3 ? wcstoul(argv[3], nullptr, 10) : 5000);
     return 2;
 }
