@@ -9,9 +9,14 @@
 //                                         sends WM_COPYDATA (0x8002): kind
 //                                         "line" (text with its zero),
 //                                         "noterm", "odd", "null"
+//   WinProbe text <class> <child id>     prints the WM_GETTEXT answer of the
+//                                         first visible window's descendant
+//                                         with that id; exit code 3 when
+//                                         there is no such child
 #include <windows.h>
 
 #include <stdio.h>
+#include <stdlib.h>
 #include <string.h>
 #include <wchar.h>
 
@@ -103,6 +108,40 @@ int m_CopyData(const wchar_t* className, const wchar_t* kind, const wchar_t* tex
     return 0;
 }
 
+struct SChildFind {
+    int id;
+    HWND found;
+};
+
+BOOL CALLBACK m_FindChild(HWND hwnd, LPARAM lParam)
+{
+    SChildFind* find = reinterpret_cast<SChildFind*>(lParam);
+    if (GetDlgCtrlID(hwnd) != find->id) return TRUE;
+    find->found = hwnd;
+    return FALSE;
+}
+
+// GetWindowText does not ask another process's window for its text, so
+// WM_GETTEXT is sent itself.
+int m_Text(const wchar_t* className, int id)
+{
+    for (HWND top : m_FindAll(className)) {
+        if (!IsWindowVisible(top)) continue;
+        SChildFind find{id, nullptr};
+        EnumChildWindows(top, m_FindChild, reinterpret_cast<LPARAM>(&find));
+        if (!find.found) return 3;
+        wchar_t text[2048] = L"";
+        DWORD_PTR length = 0;
+        if (!SendMessageTimeoutW(find.found, WM_GETTEXT, 2048, reinterpret_cast<LPARAM>(text),
+                                 SMTO_ABORTIFHUNG, 5000, &length))
+            return 1;
+        text[2047] = 0;
+        m_PrintUtf8(text);
+        return 0;
+    }
+    return 1;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv)
@@ -120,6 +159,7 @@ int wmain(int argc, wchar_t** argv)
         for (HWND hwnd : m_FindAll(className)) PostMessageW(hwnd, WM_CLOSE, 0, 0);
         return 0;
     }
+    if (wcscmp(command, L"text") == 0 && argc > 3) return m_Text(className, _wtoi(argv[3]));
     if (wcscmp(command, L"copydata") == 0 && argc > 3) {
         return m_CopyData(className, argv[3], argc > 4 ? argv[4] : nullptr);
     }
