@@ -124,8 +124,8 @@ void CSliderPlus::m_LayoutChapters(const RECT& inner)
             m_ChapterRects[i] = {};
             continue;
         }
-        int left = m_ValueToX(v, inner) - fw / 2;
-        left = std::max(lo, std::min(left, hi));
+        // Crowded marks pile up at the right end rather than leave the channel.
+        const int left = std::min(std::max(lo, m_ValueToX(v, inner) - fw / 2), hi);
         m_ChapterRects[i] = {left, m_ChannelRect.top, left + fw, m_ChannelRect.bottom};
         lo = left + fw + 1;
     }
@@ -137,8 +137,8 @@ void CSliderPlus::m_LayoutMarkers(const RECT& inner)
     int lo = inner.left;
     const int hi = inner.right - w;
     for (int i = 0; i < m_MarkerCount; ++i) {
-        int left = m_ValueToX(m_Markers[i].position, inner) - w / 2;
-        left = std::max(lo, std::min(left, hi));
+        const int left =
+            std::min(std::max(lo, m_ValueToX(m_Markers[i].position, inner) - w / 2), hi);
         m_MarkerRects[i] = {left, m_Scaled(2), left + w, m_ChannelRect.top - m_Scaled(2)};
         lo = left + w + 1;
     }
