@@ -1,7 +1,8 @@
-"""The status bar seen from outside: a host window shows the main status bar
-with a state, a time and a message sent through m_OSD_ShowText; another
-process reads the panes through WM_GETTEXT, and the screen matches the
-reference image."""
+"""The status bar and the on-screen display bars seen from outside: a host
+window shows the main status bar with a state, a time and a message sent
+through m_OSD_ShowText; another process reads the panes through WM_GETTEXT,
+and the screen matches the reference image. The display bars appear over
+the host window with the band between them left see-through."""
 
 import os
 import re
@@ -62,11 +63,17 @@ class StatusHostCase(unittest.TestCase):
                 break
         return text
 
-    def screenshot(self, name):
+    def screenshot(self, name, geometry=GEOMETRY):
         out = os.path.join(self.dir, name)
-        subprocess.run(["import", "-window", "root", "-crop", GEOMETRY, "+repage", out],
+        subprocess.run(["import", "-window", "root", "-crop", geometry, "+repage", out],
                        check=True)
         return out
+
+
+def pixel(path, x, y):
+    """The pixel at (x, y) as RRGGBB."""
+    return subprocess.run(["convert", path, "-format", "%%[hex:p{%d,%d}]" % (x, y), "info:"],
+                          capture_output=True, text=True, check=True).stdout.strip()[:6]
 
 
 class WindowText(StatusHostCase):
@@ -90,6 +97,18 @@ class Screenshot(StatusHostCase):
     def test_compare_sees_another_message(self):
         shot = self.shot_of("REPEAT : OFF")
         self.assertGreater(differing_pixels(shot, REFERENCE), 20)
+
+
+class DisplayBars(StatusHostCase):
+    def test_bars_cover_the_top_and_bottom_of_the_host(self):
+        self.start("-osd")
+        time.sleep(1.0)
+        shot = self.screenshot("osd.png", "480x270+100+100")
+        grey = "808080"
+        self.assertEqual(pixel(shot, 240, 135), grey)
+        for x, y in ((5, 5), (470, 20), (5, 265), (240, 250)):
+            with self.subTest(x=x, y=y):
+                self.assertNotEqual(pixel(shot, x, y), grey)
 
 
 if __name__ == "__main__":
