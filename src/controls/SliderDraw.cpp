@@ -77,6 +77,7 @@ void CSliderPlus::m_Compose()
         theme = m_hWnd ? OpenThemeData(m_hWnd, L"TRACKBAR") : nullptr;
         if (!theme) style = 11;
     }
+    if (m_LayoutPending) m_LayoutMarks();
     m_Image.m_FillColorRef(m_BaseColor);
     m_DrawChannel(style);
     m_DrawChannelContents(style);

@@ -76,6 +76,7 @@ int CSliderPlus::m_HitMarks(POINT pt, int* index)
 
 int CSliderPlus::m_HitTest(POINT pt)
 {
+    if (m_LayoutPending) m_LayoutMarks();
     m_OnThumb = PtInRect(&m_ThumbRect, pt) ? 1 : 0;
     int index = 0;
     const int part = m_HitMarks(pt, &index);

@@ -101,6 +101,7 @@ int CSliderPlus::m_MoveThumb(int x)
 
 void CSliderPlus::m_LayoutMarks()
 {
+    m_LayoutPending = 0;
     const RECT inner = m_InnerChannel(m_FrameWidth);
     m_SelRect = {m_ValueToX(m_SelStart, inner), inner.top, m_ValueToX(m_SelEnd, inner),
                  inner.bottom};

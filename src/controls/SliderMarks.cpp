@@ -24,10 +24,7 @@ void CSliderPlus::m_SetChapters(int count, const int* positions, const UINT* fla
         m_ChapterRects[i] = {};
     }
     m_ChapterCount = count;
-    if (relayout) {
-        m_LayoutMarks();
-        m_Repaint();
-    }
+    m_MarksChanged(relayout);
 }
 
 void CSliderPlus::m_SetPlayRanges(const SPLAYRANGEITEM* ranges, int count, int relayout)
@@ -38,10 +35,7 @@ void CSliderPlus::m_SetPlayRanges(const SPLAYRANGEITEM* ranges, int count, int r
     count = std::min(count, kFileInfoItemCap);
     std::copy(ranges, ranges + count, m_Ranges);
     m_RangeCount = count;
-    if (relayout) {
-        m_LayoutMarks();
-        m_Repaint();
-    }
+    m_MarksChanged(relayout);
 }
 
 void CSliderPlus::m_SetMarkers(const SMARKERITEM* markers, int count, int relayout)
@@ -51,10 +45,17 @@ void CSliderPlus::m_SetMarkers(const SMARKERITEM* markers, int count, int relayo
     count = std::min(count, kFileInfoItemCap);
     std::copy(markers, markers + count, m_Markers);
     m_MarkerCount = count;
-    if (relayout) {
-        m_LayoutMarks();
-        m_Repaint();
-    }
+    m_MarksChanged(relayout);
+}
+
+// Without a relayout the marks are laid out when next drawn or hit.
+void CSliderPlus::m_MarksChanged(int relayout)
+{
+    m_LayoutPending = 1;
+    m_Dirty = 1;
+    if (!relayout) return;
+    m_LayoutMarks();
+    m_Repaint();
 }
 
 void CSliderPlus::m_ClearMarks()

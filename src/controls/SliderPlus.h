@@ -116,6 +116,7 @@ private:
     int m_SyncThumb(int fromPosition);
     int m_MoveThumb(int x);
     void m_LayoutMarks();
+    void m_MarksChanged(int relayout);
     int m_Scaled(int n) const;
     int m_ValueToX(double v, const RECT& inner) const;
     int m_ValueAtX(int x) const;
@@ -159,6 +160,7 @@ private:
     int m_Width, m_Height;
     int m_DpiPercent;
     int m_Dirty;
+    int m_LayoutPending;  // marks changed without a layout: lay out before use
     int m_AutoHide, m_ThumbFade, m_KeepThumbForSelection;
     int m_PositionHidden;
 
