@@ -110,6 +110,12 @@ int CStatusbar::m_GetPaneAlpha(int pane) const
     return m_Panes[pane].nAlpha;
 }
 
+ARGB CStatusbar::m_GetPaneColor(int pane) const
+{
+    if (pane < 0 || pane >= STATUS_PANE_COUNT) return 0;
+    return m_Panes[pane].colour;
+}
+
 int CStatusbar::m_GetWindowText(wchar_t* out, int capacity) const
 {
     if (!out || capacity < 1) return 0;

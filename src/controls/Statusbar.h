@@ -79,6 +79,7 @@ public:
     // Read access for the owner and for tests.
     const wchar_t* m_GetPaneText(int pane) const;
     int m_GetPaneAlpha(int pane) const;
+    ARGB m_GetPaneColor(int pane) const;
     UINT m_GetMessagePriority() const { return m_nMessagePriority; }
     const CArgbImage* m_GetImage() const { return &m_Image; }
     // The window text: the panes joined by CR LF, "`" shown as a blank.
