@@ -43,7 +43,13 @@ CCustomWindow::CCustomWindow() : m_hWnd(nullptr), m_pThunk(nullptr), m_DefProc(D
 
 CCustomWindow::~CCustomWindow()
 {
-    m_DestroyWindow();
+    // The derived part is gone already: the window's last messages must not
+    // reach its message map.
+    if (m_hWnd && IsWindow(m_hWnd)) {
+        SetWindowLongPtrW(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(DefWindowProcW));
+        DestroyWindow(m_hWnd);
+    }
+    m_hWnd = nullptr;
     if (m_pThunk && ThunkHeap()) HeapFree(ThunkHeap(), 0, m_pThunk);
     m_pThunk = nullptr;
 }

@@ -69,8 +69,12 @@ void CSliderPlus::m_Compose()
     if (!m_Image.m_IsValid() || m_Image.m_Width != m_Width || m_Image.m_Height != m_Height) {
         if (!m_Image.m_Create(nullptr, m_Width, m_Height, 32)) return;
     }
-    m_DpiPercent = m_hWnd ? m_GetWindowDpiPercent(m_hWnd) : 100;
-    if (m_DpiPercent <= 0) m_DpiPercent = 100;
+    int dpi = m_hWnd ? m_GetWindowDpiPercent(m_hWnd) : 100;
+    if (dpi <= 0) dpi = 100;
+    if (dpi != m_DpiPercent) {
+        m_DpiPercent = dpi;
+        m_LayoutPending = 1;  // the marks' sizes follow the DPI
+    }
     int style = m_DrawStyle;
     HTHEME theme = nullptr;
     if (style >= 1 && style <= 3) {

@@ -13,7 +13,7 @@ enum { kChapter = 0, kMarker = 1, kRange = 2 };
 
 // The colour with its alpha moved from a0 toward a1 by t (0..255), both
 // taken relative to the colour's own alpha.
-ARGB LerpAlpha(ARGB colour, int t, int a0, int a1)
+ARGB m_LerpAlpha(ARGB colour, int t, int a0, int a1)
 {
     const double a = colour >> 24;
     const double b0 = std::round(a * a0 / 255.0), b1 = std::round(a * a1 / 255.0);
@@ -103,7 +103,7 @@ void CSliderPlus::m_DrawChapters()
         const RECT& c = m_ChapterRects[hl];
         const RECT box = {c.left - s1, s2, c.right + s1, m_Height - s2};
         const ARGB colour =
-            LerpAlpha(0x90C07878, m_Alpha[kChapter], m_FadeOff[kChapter], m_FadeOn[kChapter]);
+            m_LerpAlpha(0x90C07878, m_Alpha[kChapter], m_FadeOff[kChapter], m_FadeOn[kChapter]);
         m_Image.m_FillRoundRectEx(colour, 1, &box, 1.0, 15);
     }
 }
@@ -117,13 +117,13 @@ void CSliderPlus::m_DrawRanges()
     const double radius = m_Scaled(1);
     const int t = m_Alpha[kRange], a0 = m_FadeOff[kRange], a1 = m_FadeOn[kRange];
     if (m_MarkerStyle == 0) {
-        const ARGB other = LerpAlpha(0x32000000, t, a0, a1);
+        const ARGB other = m_LerpAlpha(0x32000000, t, a0, a1);
         for (int i = 0; i < m_RangeCount; ++i)
             if (i != emph) m_Image.m_FillRoundRectEx(other, 1, &m_RangeRects[i], radius, 15);
     }
     if (emph >= 0 && emph < m_RangeCount)
-        m_Image.m_FillRoundRectEx(LerpAlpha(0xC8C89696, t, a0, a1), 1, &m_RangeRects[emph], radius,
-                                  15);
+        m_Image.m_FillRoundRectEx(m_LerpAlpha(0xC8C89696, t, a0, a1), 1, &m_RangeRects[emph],
+                                  radius, 15);
 }
 
 void CSliderPlus::m_DrawMarkers()
@@ -137,9 +137,9 @@ void CSliderPlus::m_DrawMarkers()
     const double radius = m_Scaled(1);
     const int t = m_Alpha[kMarker], a0 = m_FadeOff[kMarker], a1 = m_FadeOn[kMarker];
     const ARGB other =
-        LerpAlpha(m_LerpRGB(m_ColorRefToArgb(m_BaseColor), 0xFF000000, 50), t, a0, a1);
+        m_LerpAlpha(m_LerpRGB(m_ColorRefToArgb(m_BaseColor), 0xFF000000, 50), t, a0, a1);
     for (int i = 0; i < m_MarkerCount; ++i) {
-        const ARGB c = i == emph ? LerpAlpha(0xFFD28C8C, t, a0, a1) : other;
+        const ARGB c = i == emph ? m_LerpAlpha(0xFFD28C8C, t, a0, a1) : other;
         m_Image.m_FillRoundRectEx(c, 1, &m_MarkerRects[i], radius, 15);
     }
 }
