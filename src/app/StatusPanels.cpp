@@ -6,6 +6,7 @@
 #include "app/MainWindow.h"
 #include "base/ArgbImage.h"
 #include "base/UiLook.h"
+#include "controls/SliderPlus.h"
 #include "settings/Settings.h"
 
 SPANELLOOK g_PanelLook = {RGB(0xF0, 0xF0, 0xF0), RGB(0xA0, 0xA0, 0xA0), RGB(0xC0, 0xC0, 0xC0), 0,

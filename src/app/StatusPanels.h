@@ -28,8 +28,6 @@ extern SPANELLOOK g_PanelLook;
 
 // Codes of the button order list ([Ctrl] "BtnOdr") that are not buttons.
 enum { BUTTON_ORDER_BLANK = 254, BUTTON_ORDER_SEPARATOR = 255 };
-// Child id of the seek bar.
-enum { IDC_SEEKBAR = 33070 };
 
 // Installs the painter of the kind on the panel; FALSE when it cannot.
 BOOL m_Panel_Install(HWND panel, EPANELKIND kind);

@@ -6,6 +6,7 @@
 
 #include "app/MainWindow.h"
 #include "app/StatusPanels.h"
+#include "controls/SliderPlus.h"
 #include "settings/Settings.h"
 
 namespace {
