@@ -1,5 +1,5 @@
 // A host of the control-bar controls for the behaviour tests: a borderless
-// window of class "ZvControlsHost" at (100, 300), 420 x 96, holding a strip
+// window of class "ZvControlsHost" at (1200, 700), 420 x 96, holding a strip
 // of eight image buttons in several looks (ids 32969 to 32976), a seek bar
 // with chapters, play ranges and markers (33070) and a volume slider with a
 // level mark (33071). It prints the screen rectangle of each control, then
@@ -21,7 +21,7 @@
 
 namespace {
 
-constexpr int kLeft = 100, kTop = 300, kWidth = 420, kHeight = 96;
+constexpr int kLeft = 1200, kTop = 700, kWidth = 420, kHeight = 96;
 constexpr COLORREF kFace = RGB(240, 240, 240);
 constexpr UINT kFirstButton = 32969;
 constexpr int kButtons = 8;

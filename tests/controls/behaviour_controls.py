@@ -21,9 +21,11 @@ IMAGE_TOOL = os.path.join(zvtest.BIN, "ImageTool.exe")
 HOST_CLASS = "ZvControlsHost"
 PLAY, PAUSE, STOP = 32969, 32970, 32971
 SEEK, VOLUME = 33070, 33071
-# Where the host shows the button strip and the two sliders on the screen.
-STRIP_GEOMETRY = "276x36+100+300"
-SLIDERS_GEOMETRY = "420x60+100+336"
+# Where the host shows the button strip and the two sliders on the screen:
+# away from the windows that unit tests running beside it put up.
+STRIP_GEOMETRY = "276x36+1200+700"
+SLIDERS_GEOMETRY = "420x60+1200+736"
+PARKED = (1000, 1000)  # a pointer position away from the host
 
 
 def xdotool(*args):
@@ -34,7 +36,7 @@ class ControlsHostCase(unittest.TestCase):
     def setUp(self):
         os.makedirs(zvtest.TMP, exist_ok=True)
         self.dir = tempfile.mkdtemp(prefix="controls-", dir=zvtest.TMP)
-        xdotool("mousemove", 1500, 900)
+        xdotool("mousemove", *PARKED)
         self.proc = subprocess.Popen([zvtest.HARNESS, "exec", HOST], stdin=subprocess.PIPE,
                                      stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
         self.lines = queue.Queue()
@@ -168,7 +170,7 @@ class SliderInput(ControlsHostCase):
         xdotool("mousemove", *self.at(SEEK, 300, dy=-6))
         xdotool("mousemove", *self.at(SEEK, 300, dy=-4))  # no new value
         xdotool("mousemove", *self.at(SEEK, 125))  # onto the thumb
-        xdotool("mousemove", 1500, 900)
+        xdotool("mousemove", *PARKED)
         events = self.slider_events(self.take())
         self.assertEqual([e[1:3] for e in events],
                          [(110, self.value(300)), (110, -1), (111, -1)])
@@ -257,7 +259,7 @@ class Screens(ControlsHostCase):
 
     def settle(self):
         # Pointer away and hover fades over before the picture is taken.
-        xdotool("mousemove", 1500, 900)
+        xdotool("mousemove", *PARKED)
         time.sleep(0.5)
 
     def test_button_strip_matches_the_reference(self):
