@@ -206,3 +206,28 @@ TEST_CASE("button: a zero-sized button composes nothing")
     CHECK_FALSE(button.m_GetImage()->m_IsValid());
     UpdateWindow(hWnd);
 }
+
+TEST_CASE(
+    "button: the hover fade starts on entering; without the fade or while blocked the hover is "
+    "full at once")
+{
+    SButtonCase c;
+    c.button.m_SetBackColor(RGB(200, 200, 200));
+    const ARGB idle = c.button.m_GetImage()->m_Row(12)[2];
+    m_Mouse(c.hWnd, WM_MOUSEMOVE, 10, 10);
+    CHECK(c.button.m_GetHoverAlpha() == 85);  // ceil(255 / 3)
+    CHECK(c.button.m_GetImage()->m_Row(12)[2] < idle);
+
+    c.button.m_SetHoverFade(0, 1);
+    CHECK(c.button.m_GetHoverAlpha() == 0);
+    SendMessageW(c.hWnd, WM_MOUSELEAVE, 0, 0);
+    m_Mouse(c.hWnd, WM_MOUSEMOVE, 10, 10);
+    CHECK(c.button.m_GetHoverAlpha() == 255);
+    CHECK(Near(c.button.m_GetImage()->m_Row(12)[2], 0xFFA8A8A8, 1));  // the full hover box
+
+    c.button.m_SetHoverFade(1, 1);
+    SendMessageW(c.hWnd, WM_MOUSELEAVE, 0, 0);
+    c.button.m_BlockInput(255);
+    m_Mouse(c.hWnd, WM_MOUSEMOVE, 10, 10);
+    CHECK(c.button.m_GetHoverAlpha() == 255);
+}
