@@ -4,6 +4,9 @@
 //   SettingsProbe wait <title> <timeout ms>   waits until it is visible
 //   SettingsProbe style <title>               prints its window style in hex
 //   SettingsProbe close <title>               posts WM_CLOSE to it
+//   SettingsProbe text <title> <child id>     prints the WM_GETTEXT answer of
+//                                             its child with that id; exit
+//                                             code 3 when there is none
 #include <windows.h>
 
 #include <stdio.h>
@@ -44,6 +47,22 @@ int m_Wait(const wchar_t* title, DWORD timeoutMs)
     }
 }
 
+// WM_GETTEXT is sent, since GetWindowText does not ask another process.
+int m_Text(HWND hwnd, int id)
+{
+    HWND child = GetDlgItem(hwnd, id);
+    if (!child) return 3;
+    wchar_t text[2048] = L"";
+    if (!SendMessageTimeoutW(child, WM_GETTEXT, 2048, reinterpret_cast<LPARAM>(text),
+                             SMTO_ABORTIFHUNG, 5000, nullptr))
+        return 1;
+    text[2047] = 0;
+    char utf8[6144];
+    if (!WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8, sizeof(utf8), nullptr, nullptr)) return 1;
+    printf("%s\n", utf8);
+    return 0;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv)
@@ -60,5 +79,6 @@ int wmain(int argc, wchar_t** argv)
         return 0;
     }
     if (wcscmp(command, L"close") == 0) return PostMessageW(hwnd, WM_CLOSE, 0, 0) ? 0 : 1;
+    if (wcscmp(command, L"text") == 0 && argc > 3) return m_Text(hwnd, _wtoi(argv[3]));
     return 2;
 }

@@ -12,8 +12,10 @@
 //   WinProbe visible <class>             prints how many are visible
 //   WinProbe move <class> <x> <y> <w> <h>
 //                                         moves and sizes the first one
-//   WinProbe text <class> <control id>   prints the text of a control of
-//                                         the first visible one
+//   WinProbe text <class> <child id>     prints the WM_GETTEXT answer of the
+//                                         first visible window's descendant
+//                                         with that id; exit code 3 when
+//                                         there is no such child
 //   WinProbe foreground <class>          prints 1 when the foreground
 //                                         window is of the class, else 0
 //   WinProbe press <class> <vk>...       brings the first visible one to
@@ -139,19 +141,6 @@ int m_Move(const wchar_t* className, wchar_t** values)
                : 1;
 }
 
-int m_Text(const wchar_t* className, int id)
-{
-    HWND hwnd = m_FirstVisible(className);
-    HWND control = hwnd ? GetDlgItem(hwnd, id) : nullptr;
-    if (!control) return 1;
-    wchar_t text[1024] = L"";
-    SendMessageTimeoutW(control, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG,
-                        5000, nullptr);
-    text[1023] = 0;
-    m_PrintUtf8(text);
-    return 0;
-}
-
 // Real key input, as the keyboard gives it, to the foreground window.
 int m_Press(const wchar_t* className, int count, wchar_t** keys)
 {
@@ -182,6 +171,40 @@ int m_Gone(const wchar_t* className, DWORD timeoutMs)
     return 0;
 }
 
+struct SChildFind {
+    int id;
+    HWND found;
+};
+
+BOOL CALLBACK m_FindChild(HWND hwnd, LPARAM lParam)
+{
+    SChildFind* find = reinterpret_cast<SChildFind*>(lParam);
+    if (GetDlgCtrlID(hwnd) != find->id) return TRUE;
+    find->found = hwnd;
+    return FALSE;
+}
+
+// GetWindowText does not ask another process's window for its text, so
+// WM_GETTEXT is sent itself.
+int m_Text(const wchar_t* className, int id)
+{
+    for (HWND top : m_FindAll(className)) {
+        if (!IsWindowVisible(top)) continue;
+        SChildFind find{id, nullptr};
+        EnumChildWindows(top, m_FindChild, reinterpret_cast<LPARAM>(&find));
+        if (!find.found) return 3;
+        wchar_t text[2048] = L"";
+        DWORD_PTR length = 0;
+        if (!SendMessageTimeoutW(find.found, WM_GETTEXT, 2048, reinterpret_cast<LPARAM>(text),
+                                 SMTO_ABORTIFHUNG, 5000, &length))
+            return 1;
+        text[2047] = 0;
+        m_PrintUtf8(text);
+        return 0;
+    }
+    return 1;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv)
@@ -199,6 +222,7 @@ int wmain(int argc, wchar_t** argv)
         for (HWND hwnd : m_FindAll(className)) PostMessageW(hwnd, WM_CLOSE, 0, 0);
         return 0;
     }
+    if (wcscmp(command, L"text") == 0 && argc > 3) return m_Text(className, _wtoi(argv[3]));
     if (wcscmp(command, L"copydata") == 0 && argc > 3) {
         return m_CopyData(className, argv[3], argc > 4 ? argv[4] : nullptr);
     }
@@ -207,7 +231,6 @@ int wmain(int argc, wchar_t** argv)
         return 0;
     }
     if (wcscmp(command, L"move") == 0 && argc > 6) return m_Move(className, argv + 3);
-    if (wcscmp(command, L"text") == 0 && argc > 3) return m_Text(className, _wtoi(argv[3]));
     if (wcscmp(command, L"foreground") == 0) {
         wchar_t name[256] = L"";
         HWND fg = GetForegroundWindow();
