@@ -81,10 +81,7 @@ struct SFrames {
 // Two steps of the coarsest format (8 bits) are within tolerance.
 constexpr double kTolerance = 2.0 / 127;
 
-bool Near(double value, double expected)
-{
-    return fabs(value - expected) < kTolerance;
-}
+bool Near(double value, double expected) { return fabs(value - expected) < kTolerance; }
 
 const int kKinds[] = {AUDIO_SAMPLE_U8, AUDIO_SAMPLE_S16, AUDIO_SAMPLE_S24, AUDIO_SAMPLE_S32,
                       AUDIO_SAMPLE_F32};
@@ -193,12 +190,10 @@ TEST_CASE("balance, swap and mix act on the front pair only, gain on all channel
                 } else {
                     CHECK(Near(buf.Get(f, 0), 0.1 * sign));
                 }
-                for (int c = 2; c < channels; c++)
-                    CHECK(Near(buf.Get(f, c), 0.1 * (c + 1) * sign));
+                for (int c = 2; c < channels; c++) CHECK(Near(buf.Get(f, c), 0.1 * (c + 1) * sign));
             }
             buf.Process({50, 0, 0, 0});
-            for (int c = 2; c < channels; c++)
-                CHECK(Near(buf.Get(0, c), 0.05 * (c + 1)));
+            for (int c = 2; c < channels; c++) CHECK(Near(buf.Get(0, c), 0.05 * (c + 1)));
             CHECK(Near(buf.Get(1, 0), (channels >= 2 ? -0.1 : -0.05)));
         }
     }
@@ -272,8 +267,11 @@ TEST_CASE("audio that cannot be processed passes through unchanged")
     std::vector<BYTE> original(64);
     for (size_t i = 0; i < original.size(); i++) original[i] = static_cast<BYTE>(i * 37 + 11);
     SAUDIOFORMAT unusable[] = {
-        {AUDIO_SAMPLE_NONE, 2, 4}, {AUDIO_SAMPLE_S16, 9, 18}, {AUDIO_SAMPLE_S16, 2, 6},
-        {AUDIO_SAMPLE_S24, 0, 0},  {7, 2, 8},
+        {AUDIO_SAMPLE_NONE, 2, 4},
+        {AUDIO_SAMPLE_S16, 9, 18},
+        {AUDIO_SAMPLE_S16, 2, 6},
+        {AUDIO_SAMPLE_S24, 0, 0},
+        {7, 2, 8},
     };
     for (const SAUDIOFORMAT& f : unusable) {
         std::vector<BYTE> data = original;
@@ -292,8 +290,8 @@ TEST_CASE("audio that cannot be processed passes through unchanged")
 TEST_CASE("a partial frame at the end of a buffer is left as it is")
 {
     int16_t buffer[5] = {1000, 2000, 3000, 4000, 5000};  // two frames and a half
-    CHECK(m_Audio_Process(reinterpret_cast<BYTE*>(buffer), sizeof(buffer),
-                          m_Audio_DefaultFormat(), {50, 0, 0, 0}) == 1);
+    CHECK(m_Audio_Process(reinterpret_cast<BYTE*>(buffer), sizeof(buffer), m_Audio_DefaultFormat(),
+                          {50, 0, 0, 0}) == 1);
     CHECK(buffer[3] == 2000);
     CHECK(buffer[4] == 5000);
     BYTE tiny[3] = {1, 2, 3};  // less than one frame
