@@ -3,6 +3,7 @@
 // Nothing can be opened yet: the engine and the playlist arrive later, so
 // these keep the state a player with no file open has.
 int g_PlayState = 0;
+wchar_t g_AudioDeviceName[kAudioDeviceNameCap];
 
 void m_CloseFile(int, int, int, int) { g_PlayState = 0; }
 int m_OpenPlayListFile(int, int, int, int, int) { return 0; }

@@ -6,6 +6,11 @@
 // 0 nothing open, 1 ready, 2 loading, 3 stopped, 4 paused, 5 playing.
 extern int g_PlayState;
 
+// The chosen audio output device (256 characters), empty for the system
+// default; the engine binds the audio renderer of this name.
+constexpr int kAudioDeviceNameCap = 257;
+extern wchar_t g_AudioDeviceName[kAudioDeviceNameCap];
+
 void m_CloseFile(int showMessage, int a, int b, int c);
 int m_OpenPlayListFile(int track, int startMs, int showLoadTime, int startState, int skipOnError);
 void m_SavePlayPosition(int force);

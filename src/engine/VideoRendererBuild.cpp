@@ -1,0 +1,212 @@
+// Build steps around rendering: the audio grabber, rendering the source's
+// pins, the video window, the notify filter and the audio format.
+#include "engine/VideoRenderer.h"
+
+#include "base/ErrorLog.h"
+#include "engine/AudioGrab.h"
+#include "engine/DsGuids.h"
+#include "engine/DsMediaType.h"
+#include "engine/GraphUtil.h"
+#include "engine/NotifyFilter.h"
+
+int CVideoRenderer::m_VR_AddAudioGrabber()
+{
+    HRESULT hr =
+        CoCreateInstance(CLSID_SampleGrabber, nullptr, CLSCTX_INPROC_SERVER | CLSCTX_INPROC_HANDLER,
+                         IID_IBaseFilter, reinterpret_cast<void**>(&m_pAudioGrabberFilter));
+    if (FAILED(hr)) {
+        m_WriteLog(L"VR_%d : Error / CoCreateInstance(CLSID_SampleGrabber) = 0x%08X", __LINE__, hr);
+        m_pAudioGrabberFilter = nullptr;
+        return 0;
+    }
+    hr = m_pAudioGrabberFilter->QueryInterface(IID_ISampleGrabber,
+                                               reinterpret_cast<void**>(&m_pAudioGrabber));
+    if (FAILED(hr)) {
+        m_WriteLog(L"VR_%d : Error / QueryInterface(IID_ISampleGrabber) = 0x%08X", __LINE__, hr);
+        m_pAudioGrabber = nullptr;
+        m_VR_Release(m_pAudioGrabberFilter);
+        return 0;
+    }
+    AM_MEDIA_TYPE type = {};
+    type.majortype = MEDIATYPE_Audio;
+    type.subtype = MEDIASUBTYPE_PCM;
+    type.formattype = FORMAT_WaveFormatEx;
+    hr = m_pAudioGrabber->SetMediaType(&type);
+    if (FAILED(hr)) {
+        m_WriteLog(L"VR_%d : Error / ISampleGrabber::SetMediaType() = 0x%08X", __LINE__, hr);
+        m_VR_Release(m_pAudioGrabber);
+        m_VR_Release(m_pAudioGrabberFilter);
+        return 0;
+    }
+    m_pAudioGrabber->SetOneShot(FALSE);
+    m_pAudioGrabber->SetBufferSamples(FALSE);
+    m_pAudioGrabCB = CAudioGrabCB::Create();
+    if (m_pAudioGrabCB) {
+        m_pAudioGrabber->SetCallback(m_pAudioGrabCB, 1);
+        m_pAudioGrabCB->SetGain(m_AudioOptions[0]);
+        m_pAudioGrabCB->SetMix(m_AudioOptions[1]);
+        m_pAudioGrabCB->SetSwap(m_AudioOptions[2]);
+        m_pAudioGrabCB->SetBalance(m_AudioOptions[3]);
+    }
+    hr = m_pGraph->AddFilter(m_pAudioGrabberFilter, L"GrabberAudio");
+    if (FAILED(hr))
+        m_WriteLog(L"VR_%d : Error / IGraphBuilder::AddFilter(GrabberAudio) = 0x%08X", __LINE__,
+                   hr);
+    return 1;
+}
+
+// RenderEx on every pin of the source, to the renderers already in the
+// graph; the number of pins rendered.
+int CVideoRenderer::m_RenderSourcePins()
+{
+    IFilterGraph2* graph = nullptr;
+    IEnumPins* pins = nullptr;
+    int rendered = 0;
+    if (SUCCEEDED(m_pGraph->QueryInterface(IID_IFilterGraph2, reinterpret_cast<void**>(&graph))) &&
+        m_pSourceFilter && SUCCEEDED(m_pSourceFilter->EnumPins(&pins)) && pins) {
+        IPin* pin = nullptr;
+        while (pins->Next(1, &pin, nullptr) == S_OK) {
+            HRESULT hr = graph->RenderEx(pin, AM_RENDEREX_RENDERTOEXISTINGRENDERERS, nullptr);
+            if (FAILED(hr))
+                m_WriteLog(L"VR_%d : Error / IFilterGraph2::RenderEx() = 0x%08X", __LINE__, hr);
+            else
+                ++rendered;
+            pin->Release();
+        }
+        pins->Release();
+    }
+    if (graph) graph->Release();
+    if (!rendered)
+        m_WriteLog(L"VR_%d : Error / IFilterGraph2::RenderEx() = 0x%08X", __LINE__,
+                   VFW_E_CANNOT_RENDER);
+    return rendered;
+}
+
+void CVideoRenderer::m_SetUpVideoWindow()
+{
+    if (!m_pVideoWindow) return;
+    const OAHWND owner = reinterpret_cast<OAHWND>(m_hVideoWindow);
+    RECT client = {};
+    if (m_hVideoWindow) GetClientRect(m_hVideoWindow, &client);
+    HRESULT hr;
+    if (FAILED(hr = m_pVideoWindow->put_Owner(owner)))
+        m_WriteLog(L"VR_%d : Error / IVideoWindow::put_Owner() = 0x%08X", __LINE__, hr);
+    if (FAILED(hr = m_pVideoWindow->put_MessageDrain(owner)))
+        m_WriteLog(L"VR_%d : Error / IVideoWindow::put_MessageDrain() = 0x%08X", __LINE__, hr);
+    if (FAILED(hr = m_pVideoWindow->put_WindowStyle(WS_CHILD | WS_CLIPSIBLINGS)))
+        m_WriteLog(L"VR_%d : Error / IVideoWindow::put_WindowStyle() = 0x%08X", __LINE__, hr);
+    if (FAILED(hr = m_pVideoWindow->SetWindowPosition(0, 0, client.right, client.bottom)))
+        m_WriteLog(L"VR_%d : Error / IVideoWindow::SetWindowPosition() = 0x%08X", __LINE__, hr);
+    if (FAILED(hr = m_pVideoWindow->SetWindowForeground(OATRUE)))
+        m_WriteLog(L"VR_%d : Error / IVideoWindow::SetWindowForeground() = 0x%08X", __LINE__, hr);
+    if (FAILED(hr = m_pVideoWindow->put_Visible(OATRUE)))
+        m_WriteLog(L"VR_%d : Error / IVideoWindow::put_Visible() = 0x%08X", __LINE__, hr);
+}
+
+// Splices the notify filter between the video renderer and the filter that
+// feeds it: 1 when it is in place, 0 when not (it is then taken out again),
+// kVrNotAvailable without a video renderer.
+int CVideoRenderer::m_VR_InsertNotifyFilter()
+{
+    if (!m_pVideoRenderer) return kVrNotAvailable;
+    m_pNotifyFilter = CNotifyFilter::Create();
+    if (!m_pNotifyFilter) {
+        m_WriteLog(L"VR_%d : Error / new CNotifyFilter() = 0x%08X", __LINE__, E_OUTOFMEMORY);
+        return 0;
+    }
+    HRESULT hr = m_pGraph->AddFilter(m_pNotifyFilter, L"NotifyFilter");
+    if (FAILED(hr)) {
+        m_WriteLog(L"VR_%d : Error / AddFilter(CNotifyFilter) = 0x%08X", __LINE__, hr);
+        m_VR_Release(m_pNotifyFilter);
+        return 0;
+    }
+    m_pNotifyFilter->SetWindow(m_hNotifyWindow);
+    m_pNotifyFilter->SetSeeking(m_pMediaSeeking);
+    if (m_SpliceNotifyFilter()) return 1;
+    m_pGraph->RemoveFilter(m_pNotifyFilter);
+    m_VR_Release(m_pNotifyFilter);
+    return 0;
+}
+
+int CVideoRenderer::m_SpliceNotifyFilter()
+{
+    IPin* videoIn = m_VR_FindPin(m_pVideoRenderer, PINDIR_INPUT, nullptr);
+    if (!videoIn) {
+        m_WriteLog(L"VR_%d : Error / IBaseFilter::EnumPins() = 0x%08X", __LINE__, VFW_E_NOT_FOUND);
+        return 0;
+    }
+    IPin* videoOut = nullptr;
+    HRESULT hr = videoIn->ConnectedTo(&videoOut);
+    if (FAILED(hr) || !videoOut) {
+        m_WriteLog(L"VR_%d : Error / IPin::ConnectedTo() = 0x%08X", __LINE__, hr);
+        videoIn->Release();
+        return 0;
+    }
+    IPin* filterIn = m_VR_FindPin(m_pNotifyFilter, PINDIR_INPUT, nullptr);
+    IPin* filterOut = m_VR_FindPin(m_pNotifyFilter, PINDIR_OUTPUT, nullptr);
+    int done = 0;
+    if (!filterIn || !filterOut) {
+        m_WriteLog(L"VR_%d : Error / CNotifyFilter::EnumPins() = 0x%08X / pEnumPins=%d", __LINE__,
+                   VFW_E_NOT_FOUND, 0);
+    } else {
+        done = m_ConnectThrough(videoOut, filterIn, filterOut, videoIn);
+    }
+    if (filterIn) filterIn->Release();
+    if (filterOut) filterOut->Release();
+    videoOut->Release();
+    videoIn->Release();
+    return done;
+}
+
+// Reconnects out -> filterIn and filterOut -> in with the type the renderer
+// took before (the upstream pin may offer first a type the renderer cannot
+// take); when that fails, the direct connection is put back so that the
+// picture still reaches the renderer.
+int CVideoRenderer::m_ConnectThrough(IPin* out, IPin* filterIn, IPin* filterOut, IPin* in)
+{
+    AM_MEDIA_TYPE type = {};
+    const bool known = in->ConnectionMediaType(&type) == S_OK;
+    HRESULT hr;
+    if (FAILED(hr = m_pGraph->Disconnect(in)))
+        m_WriteLog(
+            L"VR_%d : Error / IGraphBuilder::Disconnect(PinVideoIn)() = 0x%08X / PinVideoIn=%d",
+            __LINE__, hr, 1);
+    if (FAILED(hr = m_pGraph->Disconnect(out)))
+        m_WriteLog(
+            L"VR_%d : Error / IGraphBuilder::Disconnect(PinVideoOut) = 0x%08X / PinVideoOut=%d",
+            __LINE__, hr, 1);
+    hr = known ? m_pGraph->ConnectDirect(out, filterIn, &type) : E_FAIL;
+    if (FAILED(hr)) hr = m_pGraph->Connect(out, filterIn);
+    if (FAILED(hr)) {
+        m_WriteLog(
+            L"VR_%d : Error / IGraphBuilder::Connect(PinVideoOut, PinFilterIn) = 0x%08X / "
+            L"PinVideoOut=%d, PinFilterIn=%d",
+            __LINE__, hr, 1, 1);
+    } else {
+        hr = m_pGraph->Connect(filterOut, in);
+        if (FAILED(hr))
+            m_WriteLog(
+                L"VR_%d : Error / IGraphBuilder::Connect(PinFilterOut, PinVideoIn) = 0x%08X / "
+                L"PinFilterOut=%d, PinVideoIn=%d",
+                __LINE__, hr, 1, 1);
+    }
+    if (FAILED(hr)) {
+        m_pGraph->Disconnect(filterIn);
+        m_pGraph->Disconnect(filterOut);
+        m_pGraph->Disconnect(out);
+        if (!known || FAILED(m_pGraph->ConnectDirect(out, in, &type))) m_pGraph->Connect(out, in);
+    }
+    if (known) m_Ds_FreeMediaType(&type);
+    return SUCCEEDED(hr) ? 1 : 0;
+}
+
+void CVideoRenderer::m_ReadAudioFormat()
+{
+    if (!m_pAudioGrabCB) return;
+    m_pAudioGrabCB->ResetFormat();
+    if (!m_pAudioGrabber) return;
+    AM_MEDIA_TYPE type = {};
+    if (FAILED(m_pAudioGrabber->GetConnectedMediaType(&type))) return;
+    m_pAudioGrabCB->SetMediaType(&type);
+    m_Ds_FreeMediaType(&type);
+}

@@ -1,0 +1,117 @@
+// Positions and seeking: absolute, near the end and by frames.
+#include "engine/VideoRenderer.h"
+
+#include <math.h>
+
+#include "engine/NotifyFilter.h"
+#include "engine/WineQuirks.h"
+
+namespace {
+
+constexpr double kUnitsPerSecond = 10000000.0;
+
+}  // namespace
+
+HRESULT CVideoRenderer::m_VR_GetCurrentPosition(LONGLONG* out, int force)
+{
+    if (!m_pMediaSeeking) return kVrNotAvailable;
+    HRESULT hr = S_OK;
+    if (force || m_State == VR_STATE_RUNNING) {
+        LONGLONG position = 0;
+        hr = m_pMediaSeeking->GetCurrentPosition(&position);
+        if (SUCCEEDED(hr)) m_Position = position;
+    }
+    if (out) *out = m_Position;
+    return hr;
+}
+
+LONGLONG CVideoRenderer::m_VR_GetPositionMs()
+{
+    m_VR_GetCurrentPosition(nullptr, 0);
+    return (m_Position + 9999) / 10000;
+}
+
+// One seek of the graph. Where a running or paused graph cannot be sought
+// safely, it is stopped for the seek and put back in its state.
+HRESULT CVideoRenderer::m_SeekTo(LONGLONG position)
+{
+    const bool restore = m_pMediaControl && m_Wine_SeekWhileStopped() &&
+                         (m_State == VR_STATE_RUNNING || m_State == VR_STATE_PAUSED);
+    if (restore) m_pMediaControl->Stop();
+    LONGLONG at = position;
+    HRESULT hr = m_pMediaSeeking->SetPositions(&at, AM_SEEKING_AbsolutePositioning, nullptr,
+                                               AM_SEEKING_NoPositioning);
+    if (restore) {
+        if (m_State == VR_STATE_RUNNING)
+            m_pMediaControl->Run();
+        else
+            m_pMediaControl->Pause();
+    }
+    return hr;
+}
+
+HRESULT CVideoRenderer::m_VR_SetPosition(LONGLONG position)
+{
+    if (!m_Duration || !m_pMediaSeeking) return kVrNotAvailable;
+    if (m_pNotifyFilter) m_pNotifyFilter->Arm();
+    HRESULT hr = m_SeekTo(position);
+    m_Position = position;
+    if (m_State == VR_STATE_RUNNING) m_RestartTimers();
+    return hr;
+}
+
+void CVideoRenderer::m_VR_SeekNearEnd()
+{
+    if (m_State != VR_STATE_NONE && m_Duration) m_VR_SetPosition(m_Duration - 2000000);
+}
+
+int CVideoRenderer::m_VR_IsNearEnd(LONGLONG position)
+{
+    if (m_State == VR_STATE_NONE || !m_Duration) return 0;
+    if (position == -1) m_VR_GetCurrentPosition(&position, 0);
+    const LONGLONG from = static_cast<LONGLONG>(m_Duration - 2333333.3333333335);
+    return position >= from ? 1 : 0;
+}
+
+HRESULT CVideoRenderer::m_VR_FrameStep(int frames)
+{
+    if (!m_Opened || m_FrameTime == 0) return kVrNotAvailable;
+    LONGLONG position = 0;
+    HRESULT hr = m_VR_GetCurrentPosition(&position, 0);
+    const LONGLONG current = llround(position / kUnitsPerSecond / m_FrameTime);
+    const LONGLONG last = static_cast<LONGLONG>(m_Duration / kUnitsPerSecond / m_FrameTime);
+    if (current == last && frames > 0) return hr;
+    LONGLONG target = current + frames;
+    if (target > last) target = last;
+    LONGLONG next = static_cast<LONGLONG>(ceil(target * m_FrameTime * kUnitsPerSecond));
+    if (next < 0) next = 0;
+    if (next > m_Duration) next = m_Duration;
+    if (next == m_Position) return hr;
+    hr = m_VR_SetPosition(next);
+    m_Position = next;
+    m_VR_UpdateChapter(1);
+    return hr;
+}
+
+LONGLONG CVideoRenderer::m_VR_FrameTimeMs(LONGLONG ms, int frames) const
+{
+    if (!m_Opened || m_FrameTime == 0) return static_cast<LONGLONG>(0xFFFFFFFF);
+    const double t = ms == -1 ? static_cast<double>(m_Position) : ms * 10000.0;
+    const LONGLONG frame =
+        static_cast<LONGLONG>(t / kUnitsPerSecond / m_FrameTime + 0.001) + frames;
+    const LONGLONG result = llround(frame * m_FrameTime * kUnitsPerSecond) / 10000 + 1;
+    return result < 0 ? 0 : result;
+}
+
+HRESULT CVideoRenderer::m_VR_GetFrameNumber(LONGLONG* out)
+{
+    if (!m_Opened || m_FrameTime == 0) return kVrNotAvailable;
+    if (!m_pMediaSeeking) {
+        *out = 0;
+        return kVrNotAvailable;
+    }
+    LONGLONG position = 0;
+    HRESULT hr = m_pMediaSeeking->GetCurrentPosition(&position);
+    *out = llround(position / kUnitsPerSecond / m_FrameTime);
+    return hr;
+}
