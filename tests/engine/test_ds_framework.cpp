@@ -1,5 +1,6 @@
 #include <doctest/doctest.h>
 
+#include "engine/AudioGrab.h"
 #include "engine/DsGuids.h"
 #include "engine/DsMediaType.h"
 #include "engine/DsTransInPlace.h"
@@ -161,6 +162,7 @@ struct SGraph {
         Control->Release();
         Renderer->Release();
         Graph->Release();
+        if (Counter) Counter->Release();
         DeleteFileW(Path.c_str());
     }
 };
@@ -292,4 +294,53 @@ TEST_CASE("a removed filter is let go by the graph and keeps only its creator's 
     CHECK(g.Counter->GetGraph() == nullptr);
     CHECK(g.Counter->GetRefCount() == 1);
     g.Counter->Release();
+    g.Counter = nullptr;
+}
+
+TEST_CASE("a grab callback lives as long as the sample grabber holds it")
+{
+    SGraph g;
+    // The counting filter leaves; a sample grabber takes its place.
+    IPin* upstream = g.Counter->InputPin()->GetPeer();
+    REQUIRE(upstream);
+    upstream->AddRef();
+    REQUIRE(g.Graph->RemoveFilter(g.Counter) == S_OK);
+    IBaseFilter* grabber = nullptr;
+    REQUIRE(CoCreateInstance(CLSID_SampleGrabber, nullptr, CLSCTX_INPROC_SERVER, IID_IBaseFilter,
+                             reinterpret_cast<void**>(&grabber)) == S_OK);
+    ISampleGrabber* sg = nullptr;
+    REQUIRE(grabber->QueryInterface(IID_ISampleGrabber, reinterpret_cast<void**>(&sg)) == S_OK);
+    AM_MEDIA_TYPE audio = {};
+    audio.majortype = MEDIATYPE_Audio;
+    audio.subtype = MEDIASUBTYPE_PCM;
+    CHECK(sg->SetMediaType(&audio) == S_OK);
+    REQUIRE(g.Graph->AddFilter(grabber, L"GrabberAudio") == S_OK);
+    IPin* rendererIn = FirstPin(g.Renderer, PINDIR_INPUT);
+    IPin* grabIn = FirstPin(grabber, PINDIR_INPUT);
+    IPin* grabOut = FirstPin(grabber, PINDIR_OUTPUT);
+    CHECK(g.Graph->Connect(upstream, grabIn) == S_OK);
+    CHECK(g.Graph->Connect(grabOut, rendererIn) == S_OK);
+
+    CAudioGrabCB* cb = CAudioGrabCB::Create();
+    REQUIRE(cb);
+    cb->SetGain(50);
+    REQUIRE(sg->SetCallback(cb, 1) == S_OK);
+    CHECK(cb->GetRefCount() == 2);  // the grabber holds its own reference
+    ISampleGrabberCB* held = cb;
+    cb->Release();  // the creator lets go; the grabber keeps it alive
+    CHECK(cb->GetRefCount() == 1);
+
+    REQUIRE(SUCCEEDED(g.Control->Run()));
+    Sleep(300);
+    g.Control->Stop();
+    CHECK(held->BufferCB(0, nullptr, 0) == E_NOTIMPL);  // still a live object
+    // Detaching gives the last reference back: the callback ends here.
+    CHECK(sg->SetCallback(nullptr, 0) == S_OK);
+
+    grabIn->Release();
+    grabOut->Release();
+    rendererIn->Release();
+    upstream->Release();
+    sg->Release();
+    grabber->Release();
 }
