@@ -163,7 +163,10 @@ private:
     int m_RenderSourcePins();
     void m_SetUpVideoWindow();
     int m_SpliceNotifyFilter();
-    int m_ConnectThrough(IPin* out, IPin* filterIn, IPin* filterOut, IPin* in);
+    void m_DisconnectVideo(IPin* out, IPin* in);
+    void m_RenewVideoRenderer(IPin** in);
+    int m_ConnectThrough(IPin* out, IPin* filterIn, IPin* filterOut, IPin* in,
+                         const AM_MEDIA_TYPE* type);
     void m_ReadAudioFormat();
     HRESULT m_BuildPreviewGraph();
     HRESULT m_BuildPreviewRest();
@@ -184,6 +187,7 @@ private:
     HRESULT m_SetUpVmr7();
     HRESULT m_SetUpVmr9();
     HRESULT m_SetUpEvr();
+    void m_AttachNullRenderer();
 
     // Audio renderer switching (VideoRendererAudio.cpp).
     HRESULT m_BindDevice(const wchar_t* wantedName);
@@ -256,6 +260,7 @@ private:
     HANDLE m_hOpenThread = nullptr;
     volatile DWORD m_State = VR_STATE_NONE;
     int m_RendererKind = 0;
+    int m_NullRendererInUse = 0;
     long m_Volume = 0;
     int m_FullDeviceNames = 0;
     int m_TimeStretchWanted = 0;

@@ -7,7 +7,6 @@
 #include "engine/DsGuids.h"
 #include "engine/DsMediaType.h"
 #include "engine/GraphUtil.h"
-#include "engine/NotifyFilter.h"
 
 int CVideoRenderer::m_VR_AddAudioGrabber()
 {
@@ -59,6 +58,8 @@ int CVideoRenderer::m_VR_AddAudioGrabber()
 // graph; the number of pins rendered.
 int CVideoRenderer::m_RenderSourcePins()
 {
+    const bool parkNull = m_NullRendererInUse && m_pVideoRenderer;
+    if (parkNull) m_pGraph->RemoveFilter(m_pVideoRenderer);
     IFilterGraph2* graph = nullptr;
     IEnumPins* pins = nullptr;
     int rendered = 0;
@@ -76,6 +77,7 @@ int CVideoRenderer::m_RenderSourcePins()
         pins->Release();
     }
     if (graph) graph->Release();
+    if (parkNull) m_AttachNullRenderer();
     if (!rendered)
         m_WriteLog(L"VR_%d : Error / IFilterGraph2::RenderEx() = 0x%08X", __LINE__,
                    VFW_E_CANNOT_RENDER);
@@ -101,103 +103,6 @@ void CVideoRenderer::m_SetUpVideoWindow()
         m_WriteLog(L"VR_%d : Error / IVideoWindow::SetWindowForeground() = 0x%08X", __LINE__, hr);
     if (FAILED(hr = m_pVideoWindow->put_Visible(OATRUE)))
         m_WriteLog(L"VR_%d : Error / IVideoWindow::put_Visible() = 0x%08X", __LINE__, hr);
-}
-
-// Splices the notify filter between the video renderer and the filter that
-// feeds it: 1 when it is in place, 0 when not (it is then taken out again),
-// kVrNotAvailable without a video renderer.
-int CVideoRenderer::m_VR_InsertNotifyFilter()
-{
-    if (!m_pVideoRenderer) return kVrNotAvailable;
-    m_pNotifyFilter = CNotifyFilter::Create();
-    if (!m_pNotifyFilter) {
-        m_WriteLog(L"VR_%d : Error / new CNotifyFilter() = 0x%08X", __LINE__, E_OUTOFMEMORY);
-        return 0;
-    }
-    HRESULT hr = m_pGraph->AddFilter(m_pNotifyFilter, L"NotifyFilter");
-    if (FAILED(hr)) {
-        m_WriteLog(L"VR_%d : Error / AddFilter(CNotifyFilter) = 0x%08X", __LINE__, hr);
-        m_VR_Release(m_pNotifyFilter);
-        return 0;
-    }
-    m_pNotifyFilter->SetWindow(m_hNotifyWindow);
-    m_pNotifyFilter->SetSeeking(m_pMediaSeeking);
-    if (m_SpliceNotifyFilter()) return 1;
-    m_pGraph->RemoveFilter(m_pNotifyFilter);
-    m_VR_Release(m_pNotifyFilter);
-    return 0;
-}
-
-int CVideoRenderer::m_SpliceNotifyFilter()
-{
-    IPin* videoIn = m_VR_FindPin(m_pVideoRenderer, PINDIR_INPUT, nullptr);
-    if (!videoIn) {
-        m_WriteLog(L"VR_%d : Error / IBaseFilter::EnumPins() = 0x%08X", __LINE__, VFW_E_NOT_FOUND);
-        return 0;
-    }
-    IPin* videoOut = nullptr;
-    HRESULT hr = videoIn->ConnectedTo(&videoOut);
-    if (FAILED(hr) || !videoOut) {
-        m_WriteLog(L"VR_%d : Error / IPin::ConnectedTo() = 0x%08X", __LINE__, hr);
-        videoIn->Release();
-        return 0;
-    }
-    IPin* filterIn = m_VR_FindPin(m_pNotifyFilter, PINDIR_INPUT, nullptr);
-    IPin* filterOut = m_VR_FindPin(m_pNotifyFilter, PINDIR_OUTPUT, nullptr);
-    int done = 0;
-    if (!filterIn || !filterOut) {
-        m_WriteLog(L"VR_%d : Error / CNotifyFilter::EnumPins() = 0x%08X / pEnumPins=%d", __LINE__,
-                   VFW_E_NOT_FOUND, 0);
-    } else {
-        done = m_ConnectThrough(videoOut, filterIn, filterOut, videoIn);
-    }
-    if (filterIn) filterIn->Release();
-    if (filterOut) filterOut->Release();
-    videoOut->Release();
-    videoIn->Release();
-    return done;
-}
-
-// Reconnects out -> filterIn and filterOut -> in with the type the renderer
-// took before (the upstream pin may offer first a type the renderer cannot
-// take); when that fails, the direct connection is put back so that the
-// picture still reaches the renderer.
-int CVideoRenderer::m_ConnectThrough(IPin* out, IPin* filterIn, IPin* filterOut, IPin* in)
-{
-    AM_MEDIA_TYPE type = {};
-    const bool known = in->ConnectionMediaType(&type) == S_OK;
-    HRESULT hr;
-    if (FAILED(hr = m_pGraph->Disconnect(in)))
-        m_WriteLog(
-            L"VR_%d : Error / IGraphBuilder::Disconnect(PinVideoIn)() = 0x%08X / PinVideoIn=%d",
-            __LINE__, hr, 1);
-    if (FAILED(hr = m_pGraph->Disconnect(out)))
-        m_WriteLog(
-            L"VR_%d : Error / IGraphBuilder::Disconnect(PinVideoOut) = 0x%08X / PinVideoOut=%d",
-            __LINE__, hr, 1);
-    hr = known ? m_pGraph->ConnectDirect(out, filterIn, &type) : E_FAIL;
-    if (FAILED(hr)) hr = m_pGraph->Connect(out, filterIn);
-    if (FAILED(hr)) {
-        m_WriteLog(
-            L"VR_%d : Error / IGraphBuilder::Connect(PinVideoOut, PinFilterIn) = 0x%08X / "
-            L"PinVideoOut=%d, PinFilterIn=%d",
-            __LINE__, hr, 1, 1);
-    } else {
-        hr = m_pGraph->Connect(filterOut, in);
-        if (FAILED(hr))
-            m_WriteLog(
-                L"VR_%d : Error / IGraphBuilder::Connect(PinFilterOut, PinVideoIn) = 0x%08X / "
-                L"PinFilterOut=%d, PinVideoIn=%d",
-                __LINE__, hr, 1, 1);
-    }
-    if (FAILED(hr)) {
-        m_pGraph->Disconnect(filterIn);
-        m_pGraph->Disconnect(filterOut);
-        m_pGraph->Disconnect(out);
-        if (!known || FAILED(m_pGraph->ConnectDirect(out, in, &type))) m_pGraph->Connect(out, in);
-    }
-    if (known) m_Ds_FreeMediaType(&type);
-    return SUCCEEDED(hr) ? 1 : 0;
 }
 
 void CVideoRenderer::m_ReadAudioFormat()

@@ -149,6 +149,7 @@ void CVideoRenderer::m_ReleaseAll()
     m_VR_Reset();
     m_Opened = 0;
     m_NotifyFilterInserted = 0;
+    m_NullRendererInUse = 0;
     m_TimeStretchInGraph = 0;
     m_RatePending = 0;
     m_State = VR_STATE_NONE;

@@ -214,9 +214,10 @@ HRESULT CVideoRenderer::m_VR_CreateRenderer(int kind)
             break;
         case -1:
             // The kind in use stays 0: there is no picture to manage.
-            return m_AddRenderer(CLSID_NullRenderer, CLSCTX_INPROC_SERVER, L"Null Renderer",
-                                 __LINE__, L"CLSID_NullRenderer",
-                                 L"IGraphBuilder::AddFilter(Null Renderer)");
+            hr = m_AddRenderer(CLSID_NullRenderer, CLSCTX_INPROC_SERVER, L"Null Renderer", __LINE__,
+                               L"CLSID_NullRenderer", L"IGraphBuilder::AddFilter(Null Renderer)");
+            m_NullRendererInUse = m_pVideoRenderer ? 1 : 0;
+            return hr;
         default:
             return kVrNotAvailable;  // kinds 5 and 6: no video renderer
     }
@@ -282,4 +283,64 @@ HRESULT CVideoRenderer::m_VR_GetVideoProcessor(IMFVideoProcessor** out)
     return m_GetRendererService(m_pVideoRenderer, MR_VIDEO_MIXER_SERVICE,
                                 __uuidof(IMFVideoProcessor), reinterpret_cast<void**>(out),
                                 L"MR_VIDEO_MIXER_SERVICE, IID_IMFVideoProcessor");
+}
+
+namespace {
+
+// An output pin of the filter that is not connected and offers video.
+IPin* m_FindLooseVideoPin(IBaseFilter* filter)
+{
+    IEnumPins* pins = nullptr;
+    if (FAILED(filter->EnumPins(&pins)) || !pins) return nullptr;
+    IPin* found = nullptr;
+    IPin* pin = nullptr;
+    while (!found && pins->Next(1, &pin, nullptr) == S_OK) {
+        PIN_DIRECTION direction;
+        IPin* peer = nullptr;
+        if (SUCCEEDED(pin->QueryDirection(&direction)) && direction == PINDIR_OUTPUT &&
+            pin->ConnectedTo(&peer) == VFW_E_NOT_CONNECTED &&
+            m_VR_PinOffersMajorType(pin, MEDIATYPE_Video)) {
+            found = pin;
+        } else {
+            if (peer) peer->Release();
+            pin->Release();
+        }
+        pin = nullptr;
+    }
+    pins->Release();
+    return found;
+}
+
+}  // namespace
+
+// The Null Renderer takes any type, so while the source's pins are rendered
+// it stays out of the graph (it would swallow the file's byte stream); then
+// it takes the video stream that found no renderer.
+void CVideoRenderer::m_AttachNullRenderer()
+{
+    HRESULT hr = m_pGraph->AddFilter(m_pVideoRenderer, L"Null Renderer");
+    if (FAILED(hr)) {
+        m_WriteLog(L"VR_%d : Error / IGraphBuilder::AddFilter(Null Renderer) = 0x%08X", __LINE__,
+                   hr);
+        m_VR_Release(m_pVideoRenderer);
+        return;
+    }
+    IPin* input = m_VR_FindPin(m_pVideoRenderer, PINDIR_INPUT, nullptr);
+    IEnumFilters* filters = nullptr;
+    if (!input || FAILED(m_pGraph->EnumFilters(&filters)) || !filters) {
+        if (input) input->Release();
+        return;
+    }
+    IBaseFilter* filter = nullptr;
+    bool connected = false;
+    while (!connected && filters->Next(1, &filter, nullptr) == S_OK) {
+        IPin* video = filter != m_pVideoRenderer ? m_FindLooseVideoPin(filter) : nullptr;
+        if (video) {
+            connected = SUCCEEDED(m_pGraph->Connect(video, input));
+            video->Release();
+        }
+        filter->Release();
+    }
+    filters->Release();
+    input->Release();
 }

@@ -30,3 +30,8 @@ int m_Wine_RendererKind(int kind)
 int m_Wine_ReadBackRate() { return m_Wine_IsWine(); }
 
 int m_Wine_CanClearGraphSite() { return m_Wine_IsWine() ? 0 : 1; }
+
+int m_Wine_RenewRendererToReconnect(int kind)
+{
+    return m_Wine_IsWine() && (kind == 0 || kind == 3 || kind == 4) ? 1 : 0;
+}

@@ -26,3 +26,9 @@ int m_Wine_ReadBackRate();
 // graph-builder callback (which is counted, so leaving it attached until
 // the graph goes is safe).
 int m_Wine_CanClearGraphSite();
+
+// Wine's video mixing renderers (kinds 0, 3 and 4) leak a Direct3D device
+// and its thread (about 6 MB) each time their input is connected again: 1
+// when the renderer the render step connected is to be replaced by a new
+// one of the kind before the notify filter is spliced in front of it.
+int m_Wine_RenewRendererToReconnect(int kind);

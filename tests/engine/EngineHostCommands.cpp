@@ -1,11 +1,11 @@
 // The engine host's commands: each calls the engine and prints its result.
 #include <windows.h>
 #include <psapi.h>
+#include <winternl.h>
 
 #include <stdlib.h>
 #include <wchar.h>
 
-#include <map>
 #include <string>
 #include <vector>
 
@@ -125,21 +125,42 @@ void m_Filters(bool chains)
 // Wine answers 0 for GetProcessHandleCount and PrivateUsage: then the
 // handles are counted by probing the handle table, and the pagefile usage
 // (the committed private memory) stands in for the private bytes.
+typedef LONG(WINAPI* PFNQUERYOBJECT)(HANDLE, int, void*, ULONG, ULONG*);
+
+// 1 when the handle is a registry key.
+bool m_IsKeyHandle(PFNQUERYOBJECT query, HANDLE handle)
+{
+    alignas(8) BYTE buffer[512];
+    ULONG size = 0;
+    if (!query || query(handle, 2 /* ObjectTypeInformation */, buffer, sizeof(buffer), &size) != 0)
+        return false;
+    const UNICODE_STRING* name = reinterpret_cast<UNICODE_STRING*>(buffer);
+    return name->Length == 6 && wcsncmp(name->Buffer, L"Key", 3) == 0;
+}
+
+// The process's handles (and how many are registry keys) and private
+// bytes. Wine answers 0 for GetProcessHandleCount and PrivateUsage: the
+// handle table is then probed, and the pagefile usage (the committed
+// private memory) stands in for the private bytes.
 void m_Mem()
 {
-    DWORD handles = 0;
-    if (!GetProcessHandleCount(GetCurrentProcess(), &handles) || handles == 0) {
-        for (ULONG_PTR h = 4; h < 0x40000; h += 4) {
-            DWORD flags;
-            if (GetHandleInformation(reinterpret_cast<HANDLE>(h), &flags)) ++handles;
-        }
+    auto query = reinterpret_cast<PFNQUERYOBJECT>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQueryObject")));
+    DWORD handles = 0, probed = 0, keys = 0;
+    GetProcessHandleCount(GetCurrentProcess(), &handles);
+    for (ULONG_PTR h = 4; h < 0x40000; h += 4) {
+        DWORD flags;
+        if (!GetHandleInformation(reinterpret_cast<HANDLE>(h), &flags)) continue;
+        ++probed;
+        if (m_IsKeyHandle(query, reinterpret_cast<HANDLE>(h))) ++keys;
     }
+    if (handles == 0) handles = probed;
     PROCESS_MEMORY_COUNTERS_EX counters = {};
     counters.cb = sizeof(counters);
     GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters),
                          sizeof(counters));
     SIZE_T privateBytes = counters.PrivateUsage ? counters.PrivateUsage : counters.PagefileUsage;
-    m_Host_Print(L"mem handles=%lu private=%llu", handles,
+    m_Host_Print(L"mem handles=%lu keys=%lu private=%llu", handles, keys,
                  static_cast<unsigned long long>(privateBytes));
 }
 
@@ -201,12 +222,48 @@ void m_Simple(const std::wstring& name, HRESULT hr)
                  E()->m_VR_GetRate());
 }
 
+// The plainest program's cycle on the file, to compare what Wine's own
+// DirectShow keeps per graph: RenderFile, run, a seek while stopped, pause,
+// stop and release.
+void m_BareCycle(const Args& a)
+{
+    std::wstring path;
+    for (const std::wstring& w : a) path += (path.empty() ? L"" : L" ") + w;
+    IGraphBuilder* graph = nullptr;
+    HRESULT hr = CoCreateInstance(CLSID_FilterGraph, nullptr, CLSCTX_INPROC_SERVER,
+                                  IID_IGraphBuilder, reinterpret_cast<void**>(&graph));
+    if (FAILED(hr)) return;
+    IMediaControl* control = nullptr;
+    IMediaSeeking* seeking = nullptr;
+    graph->QueryInterface(IID_IMediaControl, reinterpret_cast<void**>(&control));
+    graph->QueryInterface(IID_IMediaSeeking, reinterpret_cast<void**>(&seeking));
+    hr = graph->RenderFile(path.c_str(), nullptr);
+    if (SUCCEEDED(hr) && control && seeking) {
+        OAFilterState state;
+        control->Run();
+        m_Host_Pump(300);
+        control->Stop();
+        LONGLONG at = 30000000;
+        seeking->SetPositions(&at, AM_SEEKING_AbsolutePositioning, nullptr,
+                              AM_SEEKING_NoPositioning);
+        control->Pause();
+        control->GetState(5000, &state);
+        control->Stop();
+    }
+    if (seeking) seeking->Release();
+    if (control) control->Release();
+    graph->Release();
+    m_Host_Print(L"barecycle hr=0x%08X", m_Hr(hr));
+}
+
 }  // namespace
 
 int m_Host_RunCommand(const std::wstring& name, const Args& a)
 {
     CVideoRenderer* e = E();
-    if (name == L"open") {
+    if (name == L"barecycle") {
+        m_BareCycle(a);
+    } else if (name == L"open") {
         m_Open(a);
     } else if (name == L"openasync") {
         std::wstring path;
@@ -232,8 +289,8 @@ int m_Host_RunCommand(const std::wstring& name, const Args& a)
         e->m_VR_SetStopPosition(static_cast<LONGLONG>(m_Num(a, 0)) * 10000);
         m_Host_Print(L"stoppos %lld", e->m_GetStopPosition() / 10000);
     } else if (name == L"volume") {
-        m_Host_Print(L"volume hr=0x%08X volume=%ld", m_Hr(e->m_VR_SetVolume(m_Num(a, 0))),
-                     e->m_GetVolume());
+        HRESULT hr = e->m_VR_SetVolume(m_Num(a, 0));
+        m_Host_Print(L"volume hr=0x%08X volume=%ld", m_Hr(hr), e->m_GetVolume());
     } else if (name == L"balance") {
         m_Simple(name, e->m_VR_SetBalance(m_Num(a, 0)));
     } else if (name == L"gain") {
