@@ -166,7 +166,7 @@ HRESULT CVideoRenderer::m_ReplaceAudioRenderer()
 HRESULT CVideoRenderer::m_VR_SwitchAudioRenderer()
 {
     if (!m_Opened || !m_pGraph) return kVrNotAvailable;
-    if (!m_pAudioRenderer) return VFW_E_NO_AUDIO_HARDWARE;
+    if (!m_pAudioRenderer) return VFW_E_NOT_FOUND;  // 0x80040216: no audio renderer
     IPin* input = m_VR_FindPin(m_pAudioRenderer, PINDIR_INPUT, &MEDIATYPE_Audio);
     if (!input) return VFW_E_NOT_CONNECTED;
     IPin* upstream = nullptr;
@@ -176,6 +176,11 @@ HRESULT CVideoRenderer::m_VR_SwitchAudioRenderer()
         input->Release();
         return FAILED(hr) ? hr : VFW_E_NOT_CONNECTED;
     }
+    // Stopping may take the graph back to the start: the position is kept
+    // and set again before the graph runs on.
+    LONGLONG position = 0;
+    const bool atKnown =
+        m_pMediaSeeking && SUCCEEDED(m_pMediaSeeking->GetCurrentPosition(&position));
     if (m_pMediaControl) m_pMediaControl->Stop();
     hr = upstream->Disconnect();
     if (FAILED(hr)) m_WriteLog(L"VR_%d : Error / IPin::Disconnect() = 0x%08X", __LINE__, hr);
@@ -196,6 +201,9 @@ HRESULT CVideoRenderer::m_VR_SwitchAudioRenderer()
     old->Release();
     input->Release();
     upstream->Release();
+    if (atKnown)
+        m_pMediaSeeking->SetPositions(&position, AM_SEEKING_AbsolutePositioning, nullptr,
+                                      AM_SEEKING_NoPositioning);
     m_RestoreRunState();
     return hr;
 }

@@ -58,7 +58,8 @@ int CVideoRenderer::m_SpliceNotifyFilter()
                    VFW_E_NOT_FOUND, 0);
     } else {
         m_DisconnectVideo(videoOut, videoIn);
-        if (m_Wine_RenewRendererToReconnect(m_RendererKind)) m_RenewVideoRenderer(&videoIn);
+        const int kind = m_NullRendererInUse ? -1 : m_RendererKind;
+        if (m_Wine_RenewRendererToReconnect(kind)) m_RenewVideoRenderer(&videoIn);
         done = videoIn ? m_ConnectThrough(videoOut, filterIn, filterOut, videoIn,
                                           known ? &type : nullptr)
                        : 0;
