@@ -7,6 +7,8 @@
 #   harness.sh test [ctest args]  build and run every test
 #   harness.sh exec program args  run one Windows program in the harness's
 #                                 Wine environment (CTest's emulator)
+#   harness.sh bench programs     run each Windows program in turn on the
+#                                 harness's display (benchmarks)
 #   harness.sh deps               install missing packages only
 #
 # ZV_BUILD names the build folder (default: build beside this script's folder).
@@ -178,10 +180,23 @@ cmd_exec() {
   exec "$(wine_bin)" "$@"
 }
 
+# Programs that need windows and sound, one after the other on one display.
+cmd_bench() {
+  prefix
+  trap down EXIT
+  up
+  local rc=0 program
+  for program in "$@"; do
+    "$(wine_bin)" "$program" </dev/null || rc=1
+  done
+  return $rc
+}
+
 case "${1:-}" in
   run) shift; cmd_run "$@" ;;
   test) shift; cmd_test "$@" ;;
   exec) shift; cmd_exec "$@" ;;
+  bench) shift; cmd_bench "$@" ;;
   deps) deps ;;
-  *) sed -n '2,12p' "$0" >&2; exit 2 ;;
+  *) sed -n '2,14p' "$0" >&2; exit 2 ;;
 esac

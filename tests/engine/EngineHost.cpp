@@ -13,6 +13,10 @@
 //   format     nearend     waitframe MS
 //   wait frameshown|stopreached|graphbuilt|complete|chapter [MS]
 //   sleep MS   (pumps messages; posted messages print as "event ...")
+//   barecycle PATH   the plainest program's open/run/seek/stop/close, to
+//                    compare what Wine's DirectShow keeps per graph
+// "mem" prints the handles (and how many are registry keys) and the
+// private bytes of the process.
 #include "EngineHost.h"
 
 #include <stdarg.h>
