@@ -4,6 +4,7 @@
 #include <math.h>
 
 #include "base/ErrorLog.h"
+#include "engine/EngineTiming.h"
 #include "engine/ExternalFilters.h"
 #include "engine/WineQuirks.h"
 
@@ -75,7 +76,7 @@ HRESULT m_SetGraphRate(IGraphBuilder* graph, int percent, int* applied)
                    __LINE__, hr);
         return hr;
     }
-    hr = position->put_Rate(percent == 100 ? 1.0 : percent / 100.0);
+    hr = position->put_Rate(m_VR_RateValue(percent));
     if (SUCCEEDED(hr)) *applied = percent;
     double rate = 0;
     if (SUCCEEDED(hr) && m_Wine_ReadBackRate() && SUCCEEDED(position->get_Rate(&rate))) {

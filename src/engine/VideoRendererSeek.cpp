@@ -3,6 +3,7 @@
 
 #include <math.h>
 
+#include "engine/EngineTiming.h"
 #include "engine/NotifyFilter.h"
 #include "engine/WineQuirks.h"
 
@@ -69,8 +70,7 @@ int CVideoRenderer::m_VR_IsNearEnd(LONGLONG position)
 {
     if (m_State == VR_STATE_NONE || !m_Duration) return 0;
     if (position == -1) m_VR_GetCurrentPosition(&position, 0);
-    const LONGLONG from = static_cast<LONGLONG>(m_Duration - 2333333.3333333335);
-    return position >= from ? 1 : 0;
+    return m_VR_IsNearEndOf(position, m_Duration);
 }
 
 HRESULT CVideoRenderer::m_VR_FrameStep(int frames)
@@ -78,14 +78,8 @@ HRESULT CVideoRenderer::m_VR_FrameStep(int frames)
     if (!m_Opened || m_FrameTime == 0) return kVrNotAvailable;
     LONGLONG position = 0;
     HRESULT hr = m_VR_GetCurrentPosition(&position, 0);
-    const LONGLONG current = llround(position / kUnitsPerSecond / m_FrameTime);
-    const LONGLONG last = static_cast<LONGLONG>(m_Duration / kUnitsPerSecond / m_FrameTime);
-    if (current == last && frames > 0) return hr;
-    LONGLONG target = current + frames;
-    if (target > last) target = last;
-    LONGLONG next = static_cast<LONGLONG>(ceil(target * m_FrameTime * kUnitsPerSecond));
-    if (next < 0) next = 0;
-    if (next > m_Duration) next = m_Duration;
+    const LONGLONG next = m_VR_StepTarget(position, m_Duration, m_FrameTime, frames);
+    if (next < 0) return hr;
     if (next == m_Position) return hr;
     hr = m_VR_SetPosition(next);
     m_Position = next;
@@ -97,10 +91,7 @@ LONGLONG CVideoRenderer::m_VR_FrameTimeMs(LONGLONG ms, int frames) const
 {
     if (!m_Opened || m_FrameTime == 0) return static_cast<LONGLONG>(0xFFFFFFFF);
     const double t = ms == -1 ? static_cast<double>(m_Position) : ms * 10000.0;
-    const LONGLONG frame =
-        static_cast<LONGLONG>(t / kUnitsPerSecond / m_FrameTime + 0.001) + frames;
-    const LONGLONG result = llround(frame * m_FrameTime * kUnitsPerSecond) / 10000 + 1;
-    return result < 0 ? 0 : result;
+    return m_VR_FrameStartMs(t, m_FrameTime, frames);
 }
 
 HRESULT CVideoRenderer::m_VR_GetFrameNumber(LONGLONG* out)

@@ -6,6 +6,7 @@
 #include "engine/VideoRenderer.h"
 
 #include "engine/EngineMessages.h"
+#include "engine/EngineTiming.h"
 #include "engine/NotifyFilter.h"
 
 namespace {
@@ -42,16 +43,12 @@ void CVideoRenderer::m_ArmStopTimer()
 {
     LONGLONG position = 0;
     if (FAILED(m_pMediaSeeking->GetCurrentPosition(&position))) return;
-    LONGLONG rest = (m_StopPosition - position) / kUnitsPerMs;
-    if (rest > 10) {
-        if (m_Rate != 100) rest = rest * 100 / m_Rate;
-        LONGLONG delay = rest / 2;
-        if (delay < 10) delay = 10;
-        if (delay > 60000) delay = 60000;
+    const LONGLONG delay = m_VR_ShotDelayMs((m_StopPosition - position) / kUnitsPerMs, m_Rate);
+    if (delay > 0) {
         m_StopTimerId =
             timeSetEvent(static_cast<UINT>(delay), 0, m_VR_StopTimerProc,
                          reinterpret_cast<DWORD_PTR>(this), TIME_ONESHOT | TIME_CALLBACK_FUNCTION);
-    } else if (rest > -1000) {
+    } else if (delay == 0) {
         PostMessageW(m_hNotifyWindow, WM_APP_STOPREACHED, 0, 0);
     }
 }

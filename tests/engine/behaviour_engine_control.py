@@ -77,6 +77,14 @@ class EngineControl(unittest.TestCase):
                                 "seek 4500; wait frameshown 5000; stoppos 2000; sleep 500")
         self.assertEqual(len(all_of(lines, "event stopreached")), 1)
 
+    def test_close_while_the_stop_timer_runs(self):
+        # The timer re-arms itself from its own callback: it must be gone
+        # before the graph it reads is released.
+        cycle = "open %s; seek 0; run; stoppos 9000; sleep 30; rate 150; close" % self.av
+        lines = self.host.run("; ".join([cycle] * 20) + "; sleep 500")
+        self.assertEqual(len(all_of(lines, "close hr=0x00000000")), 20)
+        self.assertEqual(all_of(lines, "event stopreached"), [])
+
     def test_volume_and_balance(self):
         lines = self.run_script("volume 500; volume -20000; volume -2500; balance 3000; "
                                 "balance -10000")
