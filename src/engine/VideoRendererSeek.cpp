@@ -33,17 +33,20 @@ LONGLONG CVideoRenderer::m_VR_GetPositionMs()
 }
 
 // One seek of the graph. Where a running or paused graph cannot be sought
-// safely, it is stopped for the seek and put back in its state.
+// safely, it is stopped for the seek and put back in the state it was in
+// (asked of the graph itself: an audio switch may have paused a graph the
+// engine still counts as built).
 HRESULT CVideoRenderer::m_SeekTo(LONGLONG position)
 {
+    OAFilterState state = State_Stopped;
     const bool restore = m_pMediaControl && m_Wine_SeekWhileStopped() &&
-                         (m_State == VR_STATE_RUNNING || m_State == VR_STATE_PAUSED);
+                         SUCCEEDED(m_pMediaControl->GetState(0, &state)) && state != State_Stopped;
     if (restore) m_pMediaControl->Stop();
     LONGLONG at = position;
     HRESULT hr = m_pMediaSeeking->SetPositions(&at, AM_SEEKING_AbsolutePositioning, nullptr,
                                                AM_SEEKING_NoPositioning);
     if (restore) {
-        if (m_State == VR_STATE_RUNNING)
+        if (state == State_Running)
             m_pMediaControl->Run();
         else
             m_pMediaControl->Pause();

@@ -38,7 +38,10 @@ class EngineControl(unittest.TestCase):
     def test_seeking_while_running_never_hangs_the_next_stop(self):
         # Wine's splitter hangs the Stop after a seek of a running graph
         # with audio and video; the engine seeks that graph while stopped.
-        lines = self.run_script("seek 0; run; wait frameshown 5000; seek 4000; sleep 300; "
+        # An audio switch leaves a built graph paused: the graph's own state
+        # decides, not the engine's.
+        lines = self.run_script("switchaudio PulseAudio; seek 1000; stopready; "
+                                "seek 0; run; wait frameshown 5000; seek 4000; sleep 300; "
                                 "seek 7000; sleep 300; stopready; run; seek 2000; pause; stopready")
         for line in all_of(lines, "seek ") + all_of(lines, "stopready "):
             self.assertEqual(fields(line)["hr"], "0x00000000", line)
