@@ -269,7 +269,7 @@ private:
     UINT m_TimeStretchMessage = 0;
     int m_NotifyFilterInserted = 0;
 
-    // Video geometry (Part of the later picture subject; kept for it).
+    // Video geometry, filled in by the picture subject.
     int m_NativeSize[4] = {};
     int m_DisplaySize[4] = {};
     int m_GrabFrameFacts[3] = {};

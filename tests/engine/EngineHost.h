@@ -1,4 +1,4 @@
-// The engine host's shared pieces: output, the message pump and the events
+// What the engine host's files share: output, the message pump and the events
 // the engine posted.
 #pragma once
 #include <windows.h>
