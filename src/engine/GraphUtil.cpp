@@ -1,6 +1,13 @@
 #include "engine/GraphUtil.h"
 
+#include "base/ErrorLog.h"
 #include "engine/DsMediaType.h"
+
+HRESULT m_VR_Checked(HRESULT hr, int line, const wchar_t* call)
+{
+    if (FAILED(hr)) m_WriteLog(L"VR_%d : Error / %s = 0x%08X", line, call, hr);
+    return hr;
+}
 
 int m_VR_PinOffersMajorType(IPin* pin, REFGUID majorType)
 {

@@ -13,6 +13,9 @@ void m_VR_Release(T*& p)
     }
 }
 
+// Logs a failed call as "VR_<line> : Error / <call> = 0x<hr>"; the result.
+HRESULT m_VR_Checked(HRESULT hr, int line, const wchar_t* call);
+
 // The first pin of the filter in the direction (AddRef'd), null when none.
 // With a major type, only a pin offering a media type of that major type.
 IPin* m_VR_FindPin(IBaseFilter* filter, PIN_DIRECTION direction, const GUID* majorType);

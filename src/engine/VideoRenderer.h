@@ -188,6 +188,7 @@ private:
     HRESULT m_SetUpVmr9();
     HRESULT m_SetUpEvr();
     void m_AttachNullRenderer();
+    void m_GiveVideoWindow(HWND window);
 
     // Audio renderer switching (VideoRendererAudio.cpp).
     HRESULT m_BindDevice(const wchar_t* wantedName);

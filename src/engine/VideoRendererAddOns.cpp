@@ -72,7 +72,8 @@ void CVideoRenderer::m_AddTimeStretchFilter()
     if (FAILED(hr)) {
         m_WriteLog(L"VR_%d : Error / ITimeStretchFilter::QueryInterface() = 0x%08X", __LINE__, hr);
     } else {
-        stretch->Enable(1, m_hTimeStretchWindow, m_TimeStretchMessage);
+        m_VR_Checked(stretch->Enable(1, m_hTimeStretchWindow, m_TimeStretchMessage), __LINE__,
+                     L"ITimeStretchFilter::Enable()");
         stretch->Release();
     }
     m_TimeStretchInGraph = 1;

@@ -106,8 +106,9 @@ void CVideoRenderer::m_SetUpVideoGrabCB()
         m_GrabFrameFacts[2] = static_cast<int>(type.lSampleSize);
         m_Ds_FreeMediaType(&type);
     }
-    m_pVideoGrabber->SetBufferSamples(FALSE);
-    m_pVideoGrabber->SetOneShot(FALSE);
+    m_VR_Checked(m_pVideoGrabber->SetBufferSamples(FALSE), __LINE__,
+                 L"ISampleGrabber::SetBufferSamples()");
+    m_VR_Checked(m_pVideoGrabber->SetOneShot(FALSE), __LINE__, L"ISampleGrabber::SetOneShot()");
     m_pVideoGrabCB = CVideoGrabCB::Create();
     if (!m_pVideoGrabCB) return;
     m_pVideoGrabCB->SetWindow(m_hNotifyWindow);
@@ -126,12 +127,22 @@ HRESULT CVideoRenderer::m_BuildPreviewGraph()
         m_pGraph = nullptr;
         return hr;
     }
-    m_pGraph->QueryInterface(IID_IMediaControl, reinterpret_cast<void**>(&m_pMediaControl));
-    m_pGraph->QueryInterface(IID_IMediaEventEx, reinterpret_cast<void**>(&m_pMediaEvent));
-    m_pGraph->QueryInterface(IID_IMediaSeeking, reinterpret_cast<void**>(&m_pMediaSeeking));
+    if (FAILED(m_VR_Checked(
+            m_pGraph->QueryInterface(IID_IMediaControl, reinterpret_cast<void**>(&m_pMediaControl)),
+            __LINE__, L"IGraphBuilder::QueryInterface(IID_IMediaControl)")))
+        m_pMediaControl = nullptr;
+    if (FAILED(m_VR_Checked(
+            m_pGraph->QueryInterface(IID_IMediaEventEx, reinterpret_cast<void**>(&m_pMediaEvent)),
+            __LINE__, L"IGraphBuilder::QueryInterface(IID_IMediaEventEx)")))
+        m_pMediaEvent = nullptr;
+    if (FAILED(m_VR_Checked(
+            m_pGraph->QueryInterface(IID_IMediaSeeking, reinterpret_cast<void**>(&m_pMediaSeeking)),
+            __LINE__, L"IGraphBuilder::QueryInterface(IID_IMediaSeeking)")))
+        m_pMediaSeeking = nullptr;
     if (m_pMediaEvent)
-        m_pMediaEvent->SetNotifyWindow(reinterpret_cast<OAHWND>(m_hNotifyWindow), m_NotifyMessage,
-                                       0);
+        m_VR_Checked(m_pMediaEvent->SetNotifyWindow(reinterpret_cast<OAHWND>(m_hNotifyWindow),
+                                                    m_NotifyMessage, 0),
+                     __LINE__, L"IMediaEventEx::SetNotifyWindow()");
     m_VR_InstallGraphBuilderCB(1);
     m_State = VR_STATE_CREATED;
     hr = m_AddSource(m_MediaPath);

@@ -141,9 +141,9 @@ void CVideoRenderer::m_RestoreRunState()
 {
     if (!m_pMediaControl) return;
     if (m_State == VR_STATE_RUNNING)
-        m_pMediaControl->Run();
+        m_VR_Checked(m_pMediaControl->Run(), __LINE__, L"IMediaControl::Run()");
     else
-        m_pMediaControl->Pause();
+        m_VR_Checked(m_pMediaControl->Pause(), __LINE__, L"IMediaControl::Pause()");
 }
 
 // Takes the renderer out of the graph and binds the one of the current
@@ -181,7 +181,7 @@ HRESULT CVideoRenderer::m_VR_SwitchAudioRenderer()
     LONGLONG position = 0;
     const bool atKnown =
         m_pMediaSeeking && SUCCEEDED(m_pMediaSeeking->GetCurrentPosition(&position));
-    if (m_pMediaControl) m_pMediaControl->Stop();
+    if (m_pMediaControl) m_VR_Checked(m_pMediaControl->Stop(), __LINE__, L"IMediaControl::Stop()");
     hr = upstream->Disconnect();
     if (FAILED(hr)) m_WriteLog(L"VR_%d : Error / IPin::Disconnect() = 0x%08X", __LINE__, hr);
     IBaseFilter* old = m_pAudioRenderer;
@@ -189,7 +189,8 @@ HRESULT CVideoRenderer::m_VR_SwitchAudioRenderer()
     hr = m_ReplaceAudioRenderer();
     if (m_pAudioRenderer == old) {
         // Still in the graph: it plays on as before.
-        m_pGraph->ConnectDirect(upstream, input, nullptr);
+        m_VR_Checked(m_pGraph->ConnectDirect(upstream, input, nullptr), __LINE__,
+                     L"IGraphBuilder::ConnectDirect()");
     } else if (m_pAudioRenderer) {
         IPin* newInput = m_VR_FindPin(m_pAudioRenderer, PINDIR_INPUT, nullptr);
         hr = newInput ? m_pGraph->Connect(upstream, newInput) : VFW_E_NO_ACCEPTABLE_TYPES;
@@ -202,8 +203,9 @@ HRESULT CVideoRenderer::m_VR_SwitchAudioRenderer()
     input->Release();
     upstream->Release();
     if (atKnown)
-        m_pMediaSeeking->SetPositions(&position, AM_SEEKING_AbsolutePositioning, nullptr,
-                                      AM_SEEKING_NoPositioning);
+        m_VR_Checked(m_pMediaSeeking->SetPositions(&position, AM_SEEKING_AbsolutePositioning,
+                                                   nullptr, AM_SEEKING_NoPositioning),
+                     __LINE__, L"IMediaSeeking::SetPositions()");
     m_RestoreRunState();
     return hr;
 }

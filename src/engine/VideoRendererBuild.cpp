@@ -37,11 +37,13 @@ int CVideoRenderer::m_VR_AddAudioGrabber()
         m_VR_Release(m_pAudioGrabberFilter);
         return 0;
     }
-    m_pAudioGrabber->SetOneShot(FALSE);
-    m_pAudioGrabber->SetBufferSamples(FALSE);
+    m_VR_Checked(m_pAudioGrabber->SetOneShot(FALSE), __LINE__, L"ISampleGrabber::SetOneShot()");
+    m_VR_Checked(m_pAudioGrabber->SetBufferSamples(FALSE), __LINE__,
+                 L"ISampleGrabber::SetBufferSamples()");
     m_pAudioGrabCB = CAudioGrabCB::Create();
     if (m_pAudioGrabCB) {
-        m_pAudioGrabber->SetCallback(m_pAudioGrabCB, 1);
+        m_VR_Checked(m_pAudioGrabber->SetCallback(m_pAudioGrabCB, 1), __LINE__,
+                     L"ISampleGrabber::SetCallback()");
         m_pAudioGrabCB->SetGain(m_AudioOptions[0]);
         m_pAudioGrabCB->SetMix(m_AudioOptions[1]);
         m_pAudioGrabCB->SetSwap(m_AudioOptions[2]);
@@ -59,7 +61,9 @@ int CVideoRenderer::m_VR_AddAudioGrabber()
 int CVideoRenderer::m_RenderSourcePins()
 {
     const bool parkNull = m_NullRendererInUse && m_pVideoRenderer;
-    if (parkNull) m_pGraph->RemoveFilter(m_pVideoRenderer);
+    if (parkNull)
+        m_VR_Checked(m_pGraph->RemoveFilter(m_pVideoRenderer), __LINE__,
+                     L"IGraphBuilder::RemoveFilter(Null Renderer)");
     IFilterGraph2* graph = nullptr;
     IEnumPins* pins = nullptr;
     int rendered = 0;

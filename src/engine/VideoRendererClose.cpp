@@ -28,15 +28,18 @@ HRESULT CVideoRenderer::m_CloseGraph()
 {
     m_Opened = 0;
     m_StopAllTimers();
-    if (m_State == VR_STATE_RUNNING && m_pMediaControl) m_pMediaControl->Pause();
-    if (m_pMediaEvent) m_pMediaEvent->SetNotifyWindow(0, 0, 0);
+    if (m_State == VR_STATE_RUNNING && m_pMediaControl)
+        m_VR_Checked(m_pMediaControl->Pause(), __LINE__, L"IMediaControl::Pause()");
+    if (m_pMediaEvent)
+        m_VR_Checked(m_pMediaEvent->SetNotifyWindow(0, 0, 0), __LINE__,
+                     L"IMediaEventEx::SetNotifyWindow()");
     m_ForgetFile();
     HRESULT hr = kVrNotAvailable;
     if (m_pMediaControl) {
         OAFilterState state = State_Stopped;
         hr = m_pMediaControl->GetState(5000, &state);
         if (state != State_Stopped) {
-            m_pMediaControl->Stop();
+            m_VR_Checked(m_pMediaControl->Stop(), __LINE__, L"IMediaControl::Stop()");
             hr = m_pMediaControl->GetState(5000, &state);
         }
         if (FAILED(hr))
@@ -93,7 +96,9 @@ void CVideoRenderer::m_DetachOwnObjects()
             m_WriteLog(L"VR_%d : Error / IGraphBuilder::RemoveFilter(CNotifyFilter) = 0x%08X",
                        __LINE__, hr);
     }
-    if (m_pVideoGrabber) m_pVideoGrabber->SetCallback(nullptr, 0);
+    if (m_pVideoGrabber)
+        m_VR_Checked(m_pVideoGrabber->SetCallback(nullptr, 0), __LINE__,
+                     L"ISampleGrabber::SetCallback(null)");
     if (m_pVideoGrabberFilter) {
         HRESULT hr = m_pGraph->RemoveFilter(m_pVideoGrabberFilter);
         if (FAILED(hr))
@@ -101,11 +106,13 @@ void CVideoRenderer::m_DetachOwnObjects()
                        __LINE__, hr);
     }
     m_VideoGrabPresent = 0;
-    if (m_pAudioGrabber) m_pAudioGrabber->SetCallback(nullptr, 0);
+    if (m_pAudioGrabber)
+        m_VR_Checked(m_pAudioGrabber->SetCallback(nullptr, 0), __LINE__,
+                     L"ISampleGrabber::SetCallback(null)");
     IObjectWithSite* site = nullptr;
     if (m_pGraphBuilderCB && m_Wine_CanClearGraphSite() &&
         SUCCEEDED(m_pGraph->QueryInterface(IID_IObjectWithSite, reinterpret_cast<void**>(&site)))) {
-        site->SetSite(nullptr);
+        m_VR_Checked(site->SetSite(nullptr), __LINE__, L"IObjectWithSite::SetSite(null)");
         site->Release();
     }
 }

@@ -5,6 +5,7 @@
 
 #include "base/ErrorLog.h"
 #include "engine/EngineTiming.h"
+#include "engine/GraphUtil.h"
 #include "engine/ExternalFilters.h"
 #include "engine/WineQuirks.h"
 
@@ -46,7 +47,8 @@ HRESULT CVideoRenderer::m_VR_StopWhenReady()
     if (!m_pMediaControl) return kVrNotAvailable;
     HRESULT hr = m_pMediaControl->StopWhenReady();
     OAFilterState state;
-    m_pMediaControl->GetState(INFINITE, &state);
+    m_VR_Checked(m_pMediaControl->GetState(INFINITE, &state), __LINE__,
+                 L"IMediaControl::GetState()");
     return hr;
 }
 

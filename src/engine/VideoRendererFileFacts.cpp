@@ -7,6 +7,7 @@
 #include <dvdmedia.h>
 
 #include "engine/DsMediaType.h"
+#include "engine/GraphUtil.h"
 
 namespace {
 
@@ -69,7 +70,8 @@ HRESULT CVideoRenderer::m_VR_ReadDuration()
 {
     if (!m_pMediaSeeking) return kVrNotAvailable;
     if (m_pMediaSeeking->IsUsingTimeFormat(&TIME_FORMAT_MEDIA_TIME) != S_OK)
-        m_pMediaSeeking->SetTimeFormat(&TIME_FORMAT_MEDIA_TIME);
+        m_VR_Checked(m_pMediaSeeking->SetTimeFormat(&TIME_FORMAT_MEDIA_TIME), __LINE__,
+                     L"IMediaSeeking::SetTimeFormat(TIME_FORMAT_MEDIA_TIME)");
     LONGLONG duration = 0;
     if (FAILED(m_pMediaSeeking->GetDuration(&duration)) || duration < 0) duration = 0;
     m_Duration = duration;
@@ -82,7 +84,8 @@ HRESULT CVideoRenderer::m_VR_ReadDuration()
         LONGLONG frames = 0;
         hr = m_pMediaSeeking->GetDuration(&frames);
         m_FrameCount = (SUCCEEDED(hr) && frames > 0) ? frames : 0;
-        m_pMediaSeeking->SetTimeFormat(&TIME_FORMAT_MEDIA_TIME);
+        m_VR_Checked(m_pMediaSeeking->SetTimeFormat(&TIME_FORMAT_MEDIA_TIME), __LINE__,
+                     L"IMediaSeeking::SetTimeFormat(TIME_FORMAT_MEDIA_TIME)");
         if (m_FrameCount && m_Duration)
             m_FramesPerSecond = m_FrameCount / (m_Duration / kUnitsPerSecond);
     }

@@ -143,7 +143,8 @@ HRESULT CVideoRenderer::m_SetUpEvr()
     }
     IMFVideoProcessor* processor = nullptr;
     if (SUCCEEDED(m_VR_GetVideoProcessor(&processor))) {
-        processor->SetBackgroundColor(0);
+        m_VR_Checked(processor->SetBackgroundColor(0), __LINE__,
+                     L"IMFVideoProcessor::SetBackgroundColor()");
         processor->Release();
     }
     return hr;
@@ -208,8 +209,7 @@ HRESULT CVideoRenderer::m_VR_CreateRenderer(int kind)
             hr = m_AddRenderer(CLSID_madVR, CLSCTX_INPROC_SERVER, L"MADVR", __LINE__,
                                L"CLSID_madVR", L"IGraphBuilder::AddFilter(MADVR)");
             if (SUCCEEDED(hr) && m_pVideoWindow) {
-                m_pVideoWindow->put_Owner(reinterpret_cast<OAHWND>(m_hVideoWindow));
-                m_pVideoWindow->put_MessageDrain(reinterpret_cast<OAHWND>(m_hVideoWindow));
+                m_GiveVideoWindow(m_hVideoWindow);
             }
             break;
         case -1:
@@ -225,23 +225,34 @@ HRESULT CVideoRenderer::m_VR_CreateRenderer(int kind)
     return hr;
 }
 
+// The renderer's own window becomes a child of the window.
+void CVideoRenderer::m_GiveVideoWindow(HWND window)
+{
+    const OAHWND owner = reinterpret_cast<OAHWND>(window);
+    m_VR_Checked(m_pVideoWindow->put_Owner(owner), __LINE__, L"IVideoWindow::put_Owner()");
+    m_VR_Checked(m_pVideoWindow->put_MessageDrain(owner), __LINE__,
+                 L"IVideoWindow::put_MessageDrain()");
+}
+
 HRESULT CVideoRenderer::m_VR_SetVideoWindow(HWND window)
 {
     if (!m_pGraph) return kVrNotAvailable;
     m_hVideoWindow = window;
     if (m_RendererKind == 3 && m_pVmr7Control) {
-        m_pVmr7Control->SetVideoClippingWindow(window);
+        m_VR_Checked(m_pVmr7Control->SetVideoClippingWindow(window), __LINE__,
+                     L"IVMRWindowlessControl::SetVideoClippingWindow()");
     } else if (m_RendererKind == 4 && m_pVmr9Control) {
-        m_pVmr9Control->SetVideoClippingWindow(window);
+        m_VR_Checked(m_pVmr9Control->SetVideoClippingWindow(window), __LINE__,
+                     L"IVMRWindowlessControl9::SetVideoClippingWindow()");
     } else if (m_RendererKind == 7) {
         IMFVideoDisplayControl* display = nullptr;
         if (SUCCEEDED(EVRGetVideoDisplayControl(&display))) {
-            display->SetVideoWindow(window);
+            m_VR_Checked(display->SetVideoWindow(window), __LINE__,
+                         L"IMFVideoDisplayControl::SetVideoWindow()");
             display->Release();
         }
     } else if (m_pVideoWindow) {
-        m_pVideoWindow->put_Owner(reinterpret_cast<OAHWND>(window));
-        m_pVideoWindow->put_MessageDrain(reinterpret_cast<OAHWND>(window));
+        m_GiveVideoWindow(window);
     }
     return kVrNotAvailable;
 }

@@ -4,6 +4,7 @@
 #include <math.h>
 
 #include "engine/EngineTiming.h"
+#include "engine/GraphUtil.h"
 #include "engine/NotifyFilter.h"
 #include "engine/WineQuirks.h"
 
@@ -41,15 +42,15 @@ HRESULT CVideoRenderer::m_SeekTo(LONGLONG position)
     OAFilterState state = State_Stopped;
     const bool restore = m_pMediaControl && m_Wine_SeekWhileStopped() &&
                          SUCCEEDED(m_pMediaControl->GetState(0, &state)) && state != State_Stopped;
-    if (restore) m_pMediaControl->Stop();
+    if (restore) m_VR_Checked(m_pMediaControl->Stop(), __LINE__, L"IMediaControl::Stop()");
     LONGLONG at = position;
     HRESULT hr = m_pMediaSeeking->SetPositions(&at, AM_SEEKING_AbsolutePositioning, nullptr,
                                                AM_SEEKING_NoPositioning);
     if (restore) {
         if (state == State_Running)
-            m_pMediaControl->Run();
+            m_VR_Checked(m_pMediaControl->Run(), __LINE__, L"IMediaControl::Run()");
         else
-            m_pMediaControl->Pause();
+            m_VR_Checked(m_pMediaControl->Pause(), __LINE__, L"IMediaControl::Pause()");
     }
     return hr;
 }

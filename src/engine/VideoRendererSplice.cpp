@@ -27,7 +27,8 @@ int CVideoRenderer::m_VR_InsertNotifyFilter()
     m_pNotifyFilter->SetWindow(m_hNotifyWindow);
     m_pNotifyFilter->SetSeeking(m_pMediaSeeking);
     if (m_SpliceNotifyFilter()) return 1;
-    m_pGraph->RemoveFilter(m_pNotifyFilter);
+    m_VR_Checked(m_pGraph->RemoveFilter(m_pNotifyFilter), __LINE__,
+                 L"IGraphBuilder::RemoveFilter(CNotifyFilter)");
     m_VR_Release(m_pNotifyFilter);
     return 0;
 }
@@ -91,7 +92,8 @@ void CVideoRenderer::m_DisconnectVideo(IPin* out, IPin* in)
 void CVideoRenderer::m_RenewVideoRenderer(IPin** in)
 {
     const int kind = m_RendererKind;
-    m_pGraph->RemoveFilter(m_pVideoRenderer);
+    m_VR_Checked(m_pGraph->RemoveFilter(m_pVideoRenderer), __LINE__,
+                 L"IGraphBuilder::RemoveFilter(video renderer)");
     m_VR_Release(m_pVmr9Mixer);
     m_VR_Release(m_pVmr9Control);
     m_VR_Release(m_pVmr7Control);
@@ -125,9 +127,13 @@ int CVideoRenderer::m_ConnectThrough(IPin* out, IPin* filterIn, IPin* filterOut,
                 __LINE__, hr, 1, 1);
     }
     if (SUCCEEDED(hr)) return 1;
-    m_pGraph->Disconnect(filterIn);
-    m_pGraph->Disconnect(filterOut);
-    m_pGraph->Disconnect(out);
-    if (!type || FAILED(m_pGraph->ConnectDirect(out, in, type))) m_pGraph->Connect(out, in);
+    m_VR_Checked(m_pGraph->Disconnect(filterIn), __LINE__,
+                 L"IGraphBuilder::Disconnect(PinFilterIn)");
+    m_VR_Checked(m_pGraph->Disconnect(filterOut), __LINE__,
+                 L"IGraphBuilder::Disconnect(PinFilterOut)");
+    m_VR_Checked(m_pGraph->Disconnect(out), __LINE__, L"IGraphBuilder::Disconnect(PinVideoOut)");
+    if (!type || FAILED(m_pGraph->ConnectDirect(out, in, type)))
+        m_VR_Checked(m_pGraph->Connect(out, in), __LINE__,
+                     L"IGraphBuilder::Connect(PinVideoOut, PinVideoIn)");
     return 0;
 }
