@@ -180,13 +180,24 @@ cmd_bench() {
   ZV_BUILD=${ZV_BENCH_BUILD:-$ZV_ROOT/build-bench}
   ZV_BUILD_TYPE=Release
   build -DZV_BUILD_BENCH=ON -DZV_BUILD_TESTS=OFF
+  # The media benchmarks open a generated clip: 10 s of 640x360 MJPEG video
+  # with PCM audio in an AVI.
+  local clip=$ZV_BUILD/media/bench-640x360.avi
+  if [ ! -f "$clip" ]; then
+    mkdir -p "$(dirname "$clip")"
+    ffmpeg -loglevel error -y -f lavfi -i testsrc=size=640x360:rate=30:duration=10 \
+      -f lavfi -i sine=frequency=440:sample_rate=44100:duration=10 \
+      -c:v mjpeg -q:v 4 -c:a pcm_s16le -ac 2 -shortest "$clip"
+  fi
+  export ZV_BENCH_CLIP
+  ZV_BENCH_CLIP=$(winepath_of "$clip")
   prefix
   trap down EXIT
   up
   local exe rc=0
   for exe in "$ZV_BUILD"/bin/bench_*.exe; do
     [ -e "$exe" ] || continue
-    "$(wine_bin)" "$exe" || rc=1
+    "$(wine_bin)" "$exe" </dev/null || rc=1
   done
   return $rc
 }

@@ -1,4 +1,5 @@
-// The video renderer kind the engine uses ([Common] Video as taken over).
+// The configured video renderer kind ([Common] Video as taken over); -1
+// takes the main engine's kind in use. Defined with the renderer kinds.
 #pragma once
 #include <windows.h>
 

@@ -3,6 +3,8 @@
 #pragma once
 #include <windows.h>
 
+#include "playback/AudioDeviceName.h"
+
 // 0 nothing open, 1 ready, 2 loading, 3 stopped, 4 paused, 5 playing.
 extern int g_PlayState;
 

@@ -1,0 +1,13 @@
+// Class ids of platform filters that mingw-w64's headers do not declare.
+#pragma once
+#include <windows.h>
+
+// {C1F400A0-3F08-11D3-9F0B-006008039E37}
+inline constexpr CLSID CLSID_SampleGrabber = {
+    0xC1F400A0, 0x3F08, 0x11D3, {0x9F, 0x0B, 0x00, 0x60, 0x08, 0x03, 0x9E, 0x37}};
+// {C1F400A4-3F08-11D3-9F0B-006008039E37}
+inline constexpr CLSID CLSID_NullRenderer = {
+    0xC1F400A4, 0x3F08, 0x11D3, {0x9F, 0x0B, 0x00, 0x60, 0x08, 0x03, 0x9E, 0x37}};
+// {FA10746C-9B63-4B6C-BC49-FC300EA5F256}
+inline constexpr CLSID CLSID_EnhancedVideoRenderer = {
+    0xFA10746C, 0x9B63, 0x4B6C, {0xBC, 0x49, 0xFC, 0x30, 0x0E, 0xA5, 0xF2, 0x56}};

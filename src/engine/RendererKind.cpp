@@ -1,3 +1,0 @@
-#include "engine/RendererKind.h"
-
-int g_RendererKind;

@@ -1,0 +1,37 @@
+#include "engine/WineQuirks.h"
+
+#include "base/ErrorLog.h"
+
+namespace {
+
+int m_DetectWine()
+{
+    HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
+    return ntdll && GetProcAddress(ntdll, "wine_get_version") ? 1 : 0;
+}
+
+}  // namespace
+
+int m_Wine_IsWine()
+{
+    static const int s_IsWine = m_DetectWine();
+    return s_IsWine;
+}
+
+int m_Wine_SeekWhileStopped() { return m_Wine_IsWine(); }
+
+int m_Wine_RendererKind(int kind)
+{
+    if (kind != 7 || !m_Wine_IsWine()) return kind;
+    m_WriteLog(L"VR_%d : Wine / EVR (kind 7) is used as VMR9 windowless (kind 4)", __LINE__);
+    return 4;
+}
+
+int m_Wine_ReadBackRate() { return m_Wine_IsWine(); }
+
+int m_Wine_CanClearGraphSite() { return m_Wine_IsWine() ? 0 : 1; }
+
+int m_Wine_RenewRendererToReconnect(int kind)
+{
+    return m_Wine_IsWine() && (kind == 0 || kind == 3 || kind == 4) ? 1 : 0;
+}

@@ -1,0 +1,34 @@
+// Where Wine's DirectShow behaves unlike Windows, the engine asks here, at
+// the one place that needs the answer. Wine is told by ntdll exporting
+// "wine_get_version", looked up once; on Windows every answer keeps the
+// normal path.
+#pragma once
+#include <windows.h>
+
+// 1 when running under Wine.
+int m_Wine_IsWine();
+
+// Seeking a running or paused graph of a file with audio and video leaves
+// Wine's splitter asleep and the next Stop never returns: seek only while
+// the graph is stopped.
+int m_Wine_SeekWhileStopped();
+
+// Wine's EVR crashes the process on Run: the renderer kind to create for the
+// kind asked for (EVR becomes VMR9 windowless, with a log line).
+int m_Wine_RendererKind(int kind);
+
+// Wine's graph takes any rate and keeps playing at 1.0: the rate must be
+// read back after it is set.
+int m_Wine_ReadBackRate();
+
+// Wine's filter graph takes a null site without checking it and crashes:
+// 1 when IObjectWithSite::SetSite(null) may be called to detach the
+// graph-builder callback (which is counted, so leaving it attached until
+// the graph goes is safe).
+int m_Wine_CanClearGraphSite();
+
+// Wine's video mixing renderers (kinds 0, 3 and 4) leak a Direct3D device
+// and its thread (about 6 MB) each time their input is connected again: 1
+// when the renderer the render step connected is to be replaced by a new
+// one of the kind before the notify filter is spliced in front of it.
+int m_Wine_RenewRendererToReconnect(int kind);
