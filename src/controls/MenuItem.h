@@ -31,8 +31,8 @@ constexpr UINT kMenuSeparatorId = 255;
 
 // One item as a caller describes it; a popup copies it whole (624 bytes).
 struct SMENUITEM {
-    wchar_t Text[128];  // label, then TAB and the shortcut text
-    BYTE Block[128];    // copied, not used by the popup
+    wchar_t Text[128];       // label, then TAB and the shortcut text
+    BYTE Block[128];         // copied, not used by the popup
     const wchar_t* Tooltip;  // null asks the owner (WM_APP_MENUGETTIP)
     UINT PlainShortcut;      // measure and draw the shortcut as plain text
     UINT Kind;               // MENUKIND_*

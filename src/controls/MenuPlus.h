@@ -106,6 +106,7 @@ struct SMENUHIGHLIGHT {
     UINT State;
     RECT Rect;
     int Alpha;  // 0..255
+    ARGB Color;
     CArgbImage Image;
 };
 
@@ -155,6 +156,10 @@ public:
 
     // ---- tracking (MenuTrack.cpp)
     int m_TrackPopup(UINT mode, LONG64 point, UINT asSubmenu);
+    // The modal loop of a root; closes the popup afterwards and returns the result.
+    int m_RunLoop();
+    // The point whose monitor holds the popup.
+    POINT m_AreaPoint() const;
     void m_EndTrack();
     void m_Hide();
     void m_Close();
@@ -180,6 +185,11 @@ public:
     void m_OnSelChanged(int allowSubmenu, int animate, int fromTimer);
     void m_CreateToolTip();
     void m_UpdateToolTip();
+    const wchar_t* m_ToolTipText();
+    // Takes the look of another popup of the chain (a submenu from its parent).
+    void m_CopyLookFrom(const CMenuPlus* from);
+    void m_CheckRadio(int index);
+    int m_ChooseParts(UINT modifier);
     // Fills a notice of this popup for the item at index (-1 none).
     void m_FillNotify(SMENUNOTIFY* n, int index) const;
     // Sends WM_APP_MENUCOMMAND with the code and block to the notify window.
@@ -198,7 +208,8 @@ public:
     UINT m_GetItemHeight() const;
     UINT m_GetContentHeight();
     double m_GetScrollRatio(int* scrolls) const;
-    void m_SetPendingScrollRatio();
+    // The ratio the owner keeps for this menu, applied by the next layout; < 0 clears it.
+    void m_SetPendingScrollRatio(double ratio);
     bool m_SetScrollRatio(double ratio, int redraw);
     void m_SetScrollOffset(int offset);
     int m_ThumbToOffset(int thumb) const;
@@ -245,7 +256,8 @@ public:
     POINT m_TrackPoint;
     HWND m_hWndTip;
     UINT m_Shown;
-    UINT m_EndLoop;  // on the root: leave the modal loop
+    UINT m_EndLoop;     // on the root: leave the modal loop
+    UINT m_EndPending;  // tracking is ending (a fade-out runs)
     RECT m_Area;
     UINT m_UseMonitorRect;
     UINT m_LimitRectSet;
@@ -253,7 +265,7 @@ public:
     RECT m_WindowRect;  // the drawn rectangle in screen coordinates
     UINT m_IsChainBase;
     UINT m_IsSubmenu;
-    UINT m_OpenedLeft;  // a submenu placed on the left of its parent
+    UINT m_OpenedLeft;   // a submenu placed on the left of its parent
     int m_OpenSubIndex;  // item of the open submenu, -1 none
     CMenuPlus* m_pOpenSub;
     RECT m_OpenSubRect;
@@ -262,6 +274,7 @@ public:
     CMenuPlus* m_pParentPopup;
     CMenuPlus* m_pRootPopup;
     CMenuPlus* m_pOverPopup;  // on the root
+    CMenuPlus* m_pBaseRoot;   // over-popups and their submenus: the root they were opened over
     HWND m_hWndKeyTarget;     // on the root
     HWND m_hWndChain;
     int m_ItemCount;
@@ -273,8 +286,8 @@ public:
     UINT m_CurAlpha;
 
     // Look taken from the manager.
-    HFONT m_hFonts[4];      // MENUFONT_*
-    int m_TextHeights[4];   // height of "0": normal, shortcut, bold, heading
+    HFONT m_hFonts[4];                  // MENUFONT_*
+    int m_TextHeights[4];               // height of "0": normal, shortcut, bold, heading
     const CArgbImage* m_pIcons;         // check marks, arrows, grips
     const CArgbImage* m_pItemIcons;     // the manager's item icons
     const CArgbImage* m_pOwnItemIcons;  // the owner's, when set
@@ -294,6 +307,7 @@ public:
     UINT m_InactiveAlpha;
     UINT m_ImageMode;
     UINT m_Translucent;
+    UINT m_FadeOnLeave;              // dim overlay and inactive opacity on mouse leave
     UINT m_OpenDelay, m_CloseDelay;  // ms
     int m_SizePercent;               // 0 = none
 
