@@ -57,6 +57,7 @@ CMenuPlus::CMenuPlus()
       m_FadeOut(0),
       m_SlideIn(1),
       m_SelAnim(1),
+      m_FadingIn(0),
       m_FadePeriod(15),
       m_FadeInSteps(10),
       m_FadeOutSteps(8),

@@ -297,6 +297,7 @@ public:
 
     // Effects and their timing.
     UINT m_FadeIn, m_FadeOut, m_SlideIn, m_SelAnim;
+    UINT m_FadingIn;    // timer 1 runs a fade-in
     UINT m_FadePeriod;  // ms
     int m_FadeInSteps, m_FadeOutSteps;
     double m_SlideDivisor;

@@ -73,6 +73,7 @@ int CMenuPlus::m_TrackPopup(UINT mode, LONG64 point, UINT asSubmenu)
 
     ShowWindow(m_hWnd, m_Embedded ? SW_SHOW : SW_SHOWNA);
     m_SetOpacity(m_CurAlpha);
+    m_FadingIn = m_FadeIn ? 1 : 0;
     if (m_FadeIn) SetTimer(m_hWnd, MENUTIMER_FADEIN, m_FadePeriod, nullptr);
     if (m_DebugOverlay) SetTimer(m_hWnd, MENUTIMER_DEBUG, 500, nullptr);
     if (!m_IsSubmenu && !m_Embedded) SetCapture(m_hWnd);
@@ -151,6 +152,7 @@ void CMenuPlus::m_EndTrack()
         return;
     }
     KillTimer(m_hWnd, MENUTIMER_FADEIN);
+    m_FadingIn = 0;
     const int step = CeilDiv(static_cast<int>(m_Alpha), m_FadeSteps(m_FadeOutSteps));
     if (static_cast<int>(m_CurAlpha) > step) {
         m_SetOpacity(m_CurAlpha - static_cast<UINT>(step));
@@ -188,6 +190,7 @@ void CMenuPlus::m_Hide()
     m_ClosePending = 0;
     if (m_FadeOut && IsWindowVisible(m_hWnd) && m_CurAlpha > 0) {
         KillTimer(m_hWnd, MENUTIMER_FADEIN);
+        m_FadingIn = 0;
         SetTimer(m_hWnd, MENUTIMER_FADEOUT, m_FadePeriod, nullptr);
         return;
     }
