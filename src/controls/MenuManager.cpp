@@ -116,7 +116,9 @@ void CMenuManager::m_SetStyle(const SMENUSTYLE* style, int rebuild, CMenuPlus* p
         if (old.TextColor != m_Style.TextColor || old.CustomColors != m_Style.CustomColors)
             m_BuildIcons();
     }
-    if (popup) m_ApplyStyleToPopup(popup);
+    if (!popup) return;
+    m_ApplyStyleToPopup(popup);
+    popup->m_Refresh(1);
 }
 
 void CMenuManager::m_GetSizePreset(SMENUSTYLE* style, int preset)

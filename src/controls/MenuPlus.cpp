@@ -145,7 +145,10 @@ CMenuPlus::CMenuPlus()
       m_Dim(0),
       m_DimAlpha(0),
       m_Highlights(),
-      m_HighlightSlot(0)
+      m_HighlightSlot(0),
+      m_DrawnFirst(-1),
+      m_DrawnLast(-1),
+      m_ContentTop(0)
 {
     m_Metrics.MonitorMargin = 4;
     m_Metrics.SubmenuGap = 4;

@@ -376,4 +376,6 @@ public:
     SMENUHIGHLIGHT m_Highlights[4];
     int m_HighlightSlot;
     CArgbImage m_CheckedIconBack;
+    int m_DrawnFirst, m_DrawnLast;  // items already drawn into the content image
+    int m_ContentTop;               // content y of the content image's first row
 };

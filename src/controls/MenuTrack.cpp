@@ -73,8 +73,9 @@ int CMenuPlus::m_TrackPopup(UINT mode, LONG64 point, UINT asSubmenu)
 
     ShowWindow(m_hWnd, m_Embedded ? SW_SHOW : SW_SHOWNA);
     m_SetOpacity(m_CurAlpha);
-    m_FadingIn = m_FadeIn ? 1 : 0;
-    if (m_FadeIn) SetTimer(m_hWnd, MENUTIMER_FADEIN, m_FadePeriod, nullptr);
+    // Timer 1 runs the fade-in and the slide-in.
+    m_FadingIn = (m_FadeIn || m_SlideOffset > 0) ? 1 : 0;
+    if (m_FadingIn) SetTimer(m_hWnd, MENUTIMER_FADEIN, m_FadePeriod, nullptr);
     if (m_DebugOverlay) SetTimer(m_hWnd, MENUTIMER_DEBUG, 500, nullptr);
     if (!m_IsSubmenu && !m_Embedded) SetCapture(m_hWnd);
 

@@ -177,13 +177,37 @@ void PrintRects()
     for (CMenuPlus* p = s_Root; p && p->m_Shown; p = p->m_pOpenSub, ++level) {
         wchar_t one[96];
         const RECT& r = p->m_WindowRect;
-        swprintf(one, 96, L" %d:%ld,%ld,%ld,%ld%s", level, r.left, r.top, r.right, r.bottom,
+        swprintf(one, 96, L" %d:%ld,%ld,%ld,%ld%ls", level, r.left, r.top, r.right, r.bottom,
                  p->m_OpenedLeft ? L",L" : L"");
         wcsncat(buf, one, 511 - wcslen(buf));
     }
     if (wcscmp(buf, s_LastRects) == 0) return;
     wcscpy(s_LastRects, buf);
-    if (buf[0]) Say("RECTS%ls", buf);
+    if (!buf[0]) return;
+    Say("RECTS%ls", buf);
+    // Where each item lies on the screen, for the mouse.
+    level = 0;
+    for (CMenuPlus* p = s_Root; p && p->m_Shown; p = p->m_pOpenSub, ++level)
+        for (int i = 0; i < p->m_GetItemCount() && i < 40; ++i) {
+            RECT rc;
+            if (p->m_GetItemScreenRect(p->m_GetItemIdAt(i), &rc) &&
+                rc.bottom > p->m_WindowRect.top && rc.top < p->m_WindowRect.bottom)
+                Say("ITEM %d %d %ld %ld %ld %ld", level, i, rc.left, rc.top, rc.right, rc.bottom);
+        }
+}
+
+// The check states of the popup's checkable items, as id:checked.
+void PrintChecks(const CMenuPlus* p)
+{
+    char line[512] = "CHECKS";
+    for (int i = 0; i < p->m_GetItemCount(); ++i) {
+        SMENUITEM it;
+        if (!p->m_GetItem(&it, i) || it.CheckKind == MENUCHECK_NONE) continue;
+        char one[24];
+        snprintf(one, sizeof(one), " %u:%u", it.Id, it.Checked);
+        strncat(line, one, sizeof(line) - strlen(line) - 1);
+    }
+    Say("%s", line);
 }
 
 void OnCommand(WPARAM code, const SMENUNOTIFY* n)
@@ -198,6 +222,7 @@ void OnCommand(WPARAM code, const SMENUNOTIFY* n)
         static_cast<UINT>(code), n->MenuId, n->Index, n->ToIndex, n->ItemId, n->SelState,
         n->Modifier, n->Closes, n->RunAfterClose, n->Repeat, n->Popup != nullptr,
         n->Item != nullptr, s_InTrack ? 1 : 0);
+    if (code == MENUCODE_CHOSEN && n->Popup) PrintChecks(n->Popup);
     // Drag scenario: the owner moves the item itself.
     if (code == MENUCODE_MOVED && n->Popup) {
         CMenuPlus* p = n->Popup;
@@ -393,6 +418,8 @@ int wmain(int argc, wchar_t** argv)
     CMenuManager::m_GetSizePreset(&style, 3);
     style.Shadow = 1;
     style.Effects = effects ? 1 : 0;
+    // Neither default face exists under Wine; the harness installs IPA fonts.
+    wcsncpy(style.FaceName, L"IPAGothic", 31);
     manager.m_SetStyle(&style, 0, nullptr);
     manager.m_SetScale(static_cast<UINT>(scale), 1);
 

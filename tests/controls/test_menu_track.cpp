@@ -179,6 +179,18 @@ TEST_CASE("the modal loop ends on WM_QUIT and posts it again for the outer loop"
     CHECK(s.Manager.m_ActiveMenuId == -1);
 }
 
+TEST_CASE("the modal loop ends when the popup's window is destroyed from outside")
+{
+    SMenuSetup s;
+    CMenuPlus* p = s.m_Popup(4, 3);
+    REQUIRE(p);
+    s.Owner.m_OnNext(WM_TEST_ACT, 0, [&](LPARAM) { DestroyWindow(p->m_GetHwnd()); });
+    PostMessageW(s.Owner.m_hWnd, WM_TEST_ACT, 0, 0);
+    CHECK(Track(s, p) == -1);
+    CHECK(s.Owner.m_Of(WM_APP_MENUCLOSED).size() == 1);
+    CHECK(s.Manager.m_pActive == nullptr);
+}
+
 TEST_CASE("keys reach the popup through the loop; notices arrive in order")
 {
     SMenuSetup s;
