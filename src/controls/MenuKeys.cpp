@@ -74,7 +74,8 @@ void m_KeyRight(CMenuPlus& p)
 {
     if (m_StepPart(p, 1) || !p.m_IsValidIndex(p.m_SelIndex)) return;
     const SMENUITEM& it = p.m_pItems[p.m_SelIndex]->Item;
-    if (!it.HasSubmenu || !it.Submenu || (it.Disabled && !it.SubmenuWhenDisabled)) return;
+    // The owner may make the submenu only when it is about to open.
+    if (!it.HasSubmenu || (it.Disabled && !it.SubmenuWhenDisabled)) return;
     if (p.m_OpenSubIndex != p.m_SelIndex) p.m_OpenSubmenu(p.m_SelIndex, 1);
     CMenuPlus* sub = p.m_pOpenSub;
     if (!sub || p.m_OpenSubIndex != p.m_SelIndex) return;

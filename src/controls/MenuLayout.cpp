@@ -220,6 +220,7 @@ void m_ClearParts(SMENUITEMENTRY* e)
     e->SubmenuRect = e->ConfirmRect = e->GripRect = e->ExpanderRect = none;
     e->ExtraRect = e->LevelRect = none;
     e->LevelEndRect[0] = e->LevelEndRect[1] = e->MarkerRect[0] = e->MarkerRect[1] = none;
+    e->TextCut = 0;
 }
 
 // Left side: check column, icon, label start. Returns the label's left.
@@ -284,6 +285,7 @@ void m_PlaceParts(const CMenuPlus& p, SMENUITEMENTRY* e)
                             it.ContextMenu ? p.m_Metrics.MarkerWidth[1] : 0};
     const int labelRight = std::max(left, right - markers[0] - markers[1]);
     e->LabelRect = RECT{left, e->Rect.top, labelRight, e->Rect.bottom};
+    e->TextCut = e->LabelSize.cx > labelRight - left ? 1 : 0;
     int x = std::min(left + int(e->LabelSize.cx), labelRight);
     for (int k = 0; k < 2; ++k) {
         if (!markers[k]) continue;

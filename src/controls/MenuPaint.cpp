@@ -54,51 +54,58 @@ void m_DrawCellIn(CArgbImage& dst, const CArgbImage* strip, int n, const RECT& r
     strip->m_DrawCellAlpha(&dst, n, alpha, x, y);
 }
 
-// ---- text through one mask ----
+// ---- text through a mask ----
 
-// Labels are drawn white-on-black by GDI into one channel of a mask per
-// colour class, then blended in one pass: GDI leaves no alpha of its own.
+// Texts of an item are drawn white-on-black by GDI into one channel of a
+// small mask per colour class, then blended onto the item: GDI leaves no
+// alpha of its own.
 enum { TEXT_NORMAL = 0, TEXT_FAINT = 1, TEXT_SHORTCUT = 2 };
 
 const COLORREF kChannel[3] = {RGB(255, 0, 0), RGB(0, 255, 0), RGB(0, 0, 255)};
 
+// The mask of one item; origin is the item's top-left in the content.
 struct STextMask {
     CArgbImage mask;
-    bool ready = false;
+    POINT origin = {0, 0};
+    bool used = false;
 };
 
-bool m_PrepareMask(STextMask& t, const CArgbImage& like)
+bool m_BeginMask(STextMask& t, const CArgbImage& like, const RECT& item)
 {
-    if (t.ready) return true;
-    if (!t.mask.m_Create(like.m_hDC, like.m_Width, like.m_Height, 32)) return false;
+    const int w = item.right - item.left, h = item.bottom - item.top;
+    t.used = false;
+    t.origin = POINT{item.left, item.top};
+    if (w < 1 || h < 1) return false;
+    if (t.mask.m_Width >= w && t.mask.m_Height >= h) return t.mask.m_Clear(true) != 0;
+    if (!t.mask.m_Create(like.m_hDC, std::max(w, t.mask.m_Width), std::max(h, t.mask.m_Height), 32))
+        return false;
     SetBkMode(t.mask.m_hDC, TRANSPARENT);
-    t.ready = true;
     return true;
 }
 
-// Draws text into the mask; 1 when it did not fit in r.
-int m_MaskText(STextMask& t, const CArgbImage& like, HFONT font, const wchar_t* text, RECT r,
-               int cls, UINT align)
+void m_MaskText(STextMask& t, HFONT font, const wchar_t* text, RECT r, int cls, UINT align)
 {
-    if (!font || !text[0] || m_IsEmpty(r) || !m_PrepareMask(t, like)) return 0;
+    if (!font || !text[0] || m_IsEmpty(r) || !t.mask.m_IsValid()) return;
+    OffsetRect(&r, -t.origin.x, -t.origin.y);
     HGDIOBJ old = SelectObject(t.mask.m_hDC, font);
     SetTextColor(t.mask.m_hDC, kChannel[cls]);
-    RECT need = {0, 0, 0, 0};
-    DrawTextW(t.mask.m_hDC, text, -1, &need, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
     const UINT fmt = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS | align;
     DrawTextW(t.mask.m_hDC, text, -1, &r, fmt);
     SelectObject(t.mask.m_hDC, old);
-    return need.right - need.left > r.right - r.left ? 1 : 0;
+    t.used = true;
 }
 
-void m_BlendMask(CArgbImage& dst, STextMask& t, const ARGB colours[3])
+void m_BlendMask(CArgbImage& dst, STextMask& t, const RECT& item, const ARGB colours[3])
 {
-    if (!t.ready) return;
+    if (!t.used) return;
     GdiFlush();
-    for (int y = 0; y < dst.m_Height; ++y) {
+    const int w = std::min<int>(item.right, dst.m_Width) - item.left;
+    for (int y = 0; y < item.bottom - item.top; ++y) {
+        const int dy = item.top + y;
+        if (dy < 0 || dy >= dst.m_Height) continue;
         const uint32_t* s = t.mask.m_Row(y);
-        uint32_t* d = dst.m_Row(y);
-        for (int x = 0; x < dst.m_Width; ++x) {
+        uint32_t* d = dst.m_Row(dy) + item.left;
+        for (int x = 0; x < w; ++x) {
             const uint32_t m = s[x] & 0xFFFFFF;
             if (!m) continue;
             const int cov[3] = {int(m >> 16), int((m >> 8) & 0xFF), int(m & 0xFF)};
@@ -240,14 +247,10 @@ void m_DrawTexts(CMenuPlus& p, STextMask& t, SMENUITEMENTRY* e)
     const bool faint = it.Disabled || it.Faint;
     const int cls = faint ? TEXT_FAINT : TEXT_NORMAL;
     const UINT align = it.HeadingVariant ? DT_CENTER : DT_LEFT;
-    e->TextCut =
-        m_MaskText(t, p.m_Content, m_LabelFont(p, it), e->Label, e->LabelRect, cls, align) ? 1 : 0;
-    if (it.ExtraPart)
-        m_MaskText(t, p.m_Content, p.m_hFonts[MENUFONT_SHORTCUT], it.ExtraText, e->ExtraRect, cls,
-                   DT_CENTER);
-    if (it.LevelBar)
-        m_MaskText(t, p.m_Content, p.m_hFonts[MENUFONT_SHORTCUT], it.LevelText, e->LevelRect, cls,
-                   DT_CENTER);
+    const HFONT small = p.m_hFonts[MENUFONT_SHORTCUT];
+    m_MaskText(t, m_LabelFont(p, it), e->Label, e->LabelRect, cls, align);
+    if (it.ExtraPart) m_MaskText(t, small, it.ExtraText, e->ExtraRect, cls, DT_CENTER);
+    if (it.LevelBar) m_MaskText(t, small, it.LevelText, e->LevelRect, cls, DT_CENTER);
     if (!e->Shortcut[0]) return;
     const int scls = it.Disabled ? TEXT_FAINT : TEXT_SHORTCUT;
     if (e->ShortcutMode == MENUSHORTCUT_IMAGE) {
@@ -257,11 +260,10 @@ void m_DrawTexts(CMenuPlus& p, STextMask& t, SMENUITEMENTRY* e)
         box.top += (box.bottom - box.top - h) / 2;
         box.bottom = box.top + h;
         m_DrawBox(p, box, 0x14);
-        m_MaskText(t, p.m_Content, p.m_hFonts[MENUFONT_SHORTCUT], e->Shortcut, box, scls,
-                   DT_CENTER);
+        m_MaskText(t, small, e->Shortcut, box, scls, DT_CENTER);
         return;
     }
-    m_MaskText(t, p.m_Content, m_LabelFont(p, it), e->Shortcut, e->ShortcutRect, scls, DT_RIGHT);
+    m_MaskText(t, m_LabelFont(p, it), e->Shortcut, e->ShortcutRect, scls, DT_RIGHT);
 }
 
 void m_DrawCheckColumnLine(CMenuPlus& p)
@@ -272,6 +274,83 @@ void m_DrawCheckColumnLine(CMenuPlus& p)
     const int x = m.Padding + m.FrameInset + m.CheckColumnWidth;
     p.m_Content.m_FillRectXY(p.m_Shades[0], 1, x, m.FrameInset, x + thick,
                              p.m_Content.m_Height - m.FrameInset);
+}
+
+// A list taller than this keeps only a band of itself in the content image.
+constexpr int kMenuBandLimit = 8192;
+
+int m_ContentImageHeight(const CMenuPlus& p)
+{
+    const int total = std::max(1, p.m_TotalHeight);
+    if (total <= kMenuBandLimit) return total;
+    return std::min(kMenuBandLimit, std::max(4 * p.m_WindowHeight, 1024));
+}
+
+// The band's top that centres the window on it.
+int m_BandTopFor(const CMenuPlus& p, int offset)
+{
+    const int h = m_ContentImageHeight(p);
+    return std::clamp(offset - (h - p.m_WindowHeight) / 2, 0, std::max(0, p.m_TotalHeight - h));
+}
+
+// Empties the content and overlay images and draws what spans the list.
+void m_ResetContent(CMenuPlus& p)
+{
+    p.m_Content.m_Clear(true);
+    p.m_Overlay.m_Clear(true);
+    if (!p.m_ImageMode) {
+        p.m_Content.m_FillRect(p.m_BackColor, 0, nullptr);
+        p.m_Content.m_FrameRect(p.m_BorderColor, 0, nullptr, 1);
+    }
+    m_DrawCheckColumnLine(p);
+    p.m_DrawnFirst = p.m_DrawnLast = -1;
+}
+
+// Moves every rectangle of the entry by dy: items are drawn in the
+// coordinates of the content image, whose top is m_ContentTop.
+void m_ShiftEntry(SMENUITEMENTRY* e, int dy)
+{
+    RECT* rects[] = {&e->Rect,
+                     &e->CheckRect,
+                     &e->IconRect,
+                     &e->LabelRect,
+                     &e->ShortcutRect,
+                     &e->SubmenuRect,
+                     &e->ConfirmRect,
+                     &e->GripRect,
+                     &e->ExpanderRect,
+                     &e->ExtraRect,
+                     &e->LevelRect,
+                     &e->LevelEndRect[0],
+                     &e->LevelEndRect[1],
+                     &e->MarkerRect[0],
+                     &e->MarkerRect[1]};
+    for (RECT* r : rects) OffsetRect(r, 0, dy);
+}
+
+void m_DrawItemParts(CMenuPlus& p, int i, SMENUITEMENTRY* e, STextMask& mask)
+{
+    const UINT kind = e->Item.Kind;
+    if (kind == MENUKIND_HEADING || kind == MENUKIND_TALLHEADING) m_DrawHeadingBack(p, i, e);
+    m_DrawLines(p, e);
+    if (kind == MENUKIND_SEPARATOR || kind == MENUKIND_THINSEPARATOR) return;
+    m_DrawCheck(p, e);
+    m_DrawRightParts(p, e);
+    m_DrawIcon(p, e);
+    if (!m_BeginMask(mask, p.m_Content, e->Rect)) return;
+    m_DrawTexts(p, mask, e);
+    const ARGB colours[3] = {p.m_TextColor, p.m_FaintColor, m_WithAlpha(p.m_TextColor, 0x8C)};
+    m_BlendMask(p.m_Content, mask, e->Rect, colours);
+}
+
+// Draws one item into the content and overlay images.
+void m_DrawItem(CMenuPlus& p, int i, STextMask& mask)
+{
+    SMENUITEMENTRY* e = p.m_pItems[i];
+    if (e->Height <= 0) return;
+    m_ShiftEntry(e, -p.m_ContentTop);
+    m_DrawItemParts(p, i, e, mask);
+    m_ShiftEntry(e, p.m_ContentTop);
 }
 
 // ---- the window picture ----
@@ -377,7 +456,7 @@ void m_DrawOverlayBand(CMenuPlus& p)
     const int h = p.m_WindowHeight - 2 * inset;
     if (h > 0)
         p.m_Picture.m_Draw(&p.m_Overlay, 1, o.x, o.y + inset, p.m_Width, h, 0,
-                           p.m_ScrollOffset + inset);
+                           p.m_ScrollOffset - p.m_ContentTop + inset);
 }
 
 // Scrolls so that the item three rows below the one to reveal is visible.
@@ -461,31 +540,14 @@ RECT m_MenuHighlightRect(const CMenuPlus& p, int index, UINT state)
 
 void CMenuPlus::m_DrawContent()
 {
-    const int w = std::max(1, m_Width), h = std::max(1, m_TotalHeight);
+    const int w = std::max(1, m_Width), h = m_ContentImageHeight(*this);
+    m_DrawnFirst = m_DrawnLast = -1;
+    m_ContentTop = m_BandTopFor(*this, m_ScrollOffset);
     if (!m_Content.m_Create(nullptr, w, h, 32) || !m_Overlay.m_Create(m_Content.m_hDC, w, h, 32))
         return;
-    if (!m_ImageMode) {
-        m_Content.m_FillRect(m_BackColor, 0, nullptr);
-        m_Content.m_FrameRect(m_BorderColor, 0, nullptr, 1);
-    }
-    m_DrawCheckColumnLine(*this);
-    STextMask text;
-    for (int i = 0; i < m_ItemCount; ++i) {
-        SMENUITEMENTRY* e = m_pItems[i];
-        if (e->Height <= 0) continue;
-        const UINT kind = e->Item.Kind;
-        if (kind == MENUKIND_HEADING || kind == MENUKIND_TALLHEADING)
-            m_DrawHeadingBack(*this, i, e);
-        m_DrawLines(*this, e);
-        if (kind == MENUKIND_SEPARATOR || kind == MENUKIND_THINSEPARATOR) continue;
-        m_DrawCheck(*this, e);
-        m_DrawRightParts(*this, e);
-        m_DrawIcon(*this, e);
-        m_DrawTexts(*this, text, e);
-    }
-    const ARGB colours[3] = {m_TextColor, m_FaintColor, m_WithAlpha(m_TextColor, 0x8C)};
-    m_BlendMask(m_Content, text, colours);
+    m_ResetContent(*this);
     m_Dirty = (m_Dirty & ~MENUDIRTY_CONTENT) | MENUDIRTY_PICTURE;
+    m_MenuDrawVisibleItems(*this);
 }
 
 void CMenuPlus::m_ComposePicture()
@@ -499,8 +561,9 @@ void CMenuPlus::m_ComposePicture()
     m_ComposeBody(*this, w, h);
     if (!m_Picture.m_IsValid()) return;
     m_RevealPending(*this);
+    m_MenuDrawVisibleItems(*this);
     m_Picture.m_Draw(&m_Content, m_ImageMode ? 1 : 0, o.x, o.y, m_Width, m_WindowHeight, 0,
-                     m_ScrollOffset);
+                     m_ScrollOffset - m_ContentTop);
     if (m_ImageMode && m_Translucent) m_Picture.m_ScaleAlpha(0.8);
     if (m_DimAlpha > 0) {
         const RECT body = {o.x, o.y, o.x + m_Width, o.y + m_WindowHeight};
@@ -519,11 +582,13 @@ void CMenuPlus::m_ComposePicture()
 void CMenuPlus::m_ShowPicture()
 {
     if (!m_hWnd) return;
-    if (m_Dirty & (MENUDIRTY_CONTENT | MENUDIRTY_PICTURE)) m_ComposePicture();
-    if (!m_ImageMode || !m_Picture.m_IsValid()) {
+    if (!m_ImageMode) {
         InvalidateRect(m_hWnd, nullptr, FALSE);
         return;
     }
+    if (m_Dirty & (MENUDIRTY_CONTENT | MENUDIRTY_PICTURE)) m_ComposePicture();
+    // A picture that could not be made is not asked for again: no paint storm.
+    if (!m_Picture.m_IsValid()) return;
     const POINT o = m_MenuBodyOrigin(*this);
     POINT dst = {m_WindowRect.left - o.x, m_WindowRect.top - o.y};
     SIZE size = {m_Picture.m_Width, m_Picture.m_Height};
@@ -625,4 +690,45 @@ bool m_MenuStepScrollBarFade(CMenuPlus& p)
                                            : std::max(0, p.m_ScrollBarFade - out);
     p.m_Dirty |= MENUDIRTY_PICTURE;
     return p.m_ScrollBarFade != target;
+}
+
+void m_MenuDrawItems(CMenuPlus& p, int first, int last)
+{
+    first = std::max(first, 0);
+    last = std::min(last, p.m_ItemCount - 1);
+    if (first > last || !p.m_Content.m_IsValid()) return;
+    // The drawn items stay one run: a jump also draws what lies between.
+    if (p.m_DrawnFirst >= 0) {
+        first = std::min(first, p.m_DrawnLast + 1);
+        last = std::max(last, p.m_DrawnFirst - 1);
+    }
+    STextMask mask;
+    const int bandTop = p.m_ContentTop, bandBottom = bandTop + p.m_Content.m_Height;
+    for (int i = first; i <= last; ++i) {
+        if (p.m_DrawnFirst >= 0 && i >= p.m_DrawnFirst && i <= p.m_DrawnLast) continue;
+        const RECT& r = p.m_pItems[i]->Rect;
+        if (r.bottom > bandTop && r.top < bandBottom) m_DrawItem(p, i, mask);
+    }
+    p.m_DrawnFirst = p.m_DrawnFirst < 0 ? first : std::min(first, p.m_DrawnFirst);
+    p.m_DrawnLast = std::max(last, p.m_DrawnLast);
+    p.m_Dirty |= MENUDIRTY_PICTURE;
+}
+
+void m_MenuDrawVisibleItems(CMenuPlus& p)
+{
+    if (!p.m_Content.m_IsValid()) return;
+    const int top = p.m_ScrollOffset, bottom = p.m_ScrollOffset + p.m_WindowHeight;
+    if (top < p.m_ContentTop || bottom > p.m_ContentTop + p.m_Content.m_Height) {
+        // Scrolled out of the band: the band moves and is drawn again.
+        p.m_ContentTop = m_BandTopFor(p, top);
+        m_ResetContent(p);
+    }
+    int first = -1, last = -1;
+    for (int i = 0; i < p.m_ItemCount; ++i) {
+        const RECT& r = p.m_pItems[i]->Rect;
+        if (r.bottom <= top || r.top >= bottom) continue;
+        if (first < 0) first = i;
+        last = i;
+    }
+    if (first >= 0) m_MenuDrawItems(p, first, last);
 }

@@ -7,6 +7,11 @@ class CMenuPlus;
 // Dirty bits of a popup: the content image, the window picture.
 enum { MENUDIRTY_CONTENT = 1, MENUDIRTY_PICTURE = 2 };
 
+// Draws the items first..last into the content and overlay images unless
+// they are drawn already; the drawn items stay one run.
+void m_MenuDrawItems(CMenuPlus& p, int first, int last);
+// Draws the items of the visible band that are not drawn yet.
+void m_MenuDrawVisibleItems(CMenuPlus& p);
 // One step of the highlight fades (timer 9); false when they are done.
 bool m_MenuStepHighlights(CMenuPlus& p);
 // Starts the scroll bar's fade after a hover change (first step at once).
