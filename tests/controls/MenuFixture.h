@@ -36,8 +36,9 @@ public:
         wc.hInstance = GetModuleHandleW(nullptr);
         wc.lpszClassName = L"ZvMenuTestOwner";
         RegisterClassExW(&wc);
-        m_hWnd = CreateWindowExW(0, wc.lpszClassName, L"owner", WS_POPUP | WS_VISIBLE, 0, 0, 200,
-                                 200, nullptr, nullptr, wc.hInstance, this);
+        // Hidden, so that it never takes the focus from other programs on the display.
+        m_hWnd = CreateWindowExW(0, wc.lpszClassName, L"owner", WS_POPUP, 0, 0, 200, 200, nullptr,
+                                 nullptr, wc.hInstance, this);
     }
     ~COwnerWindow()
     {

@@ -82,6 +82,21 @@ class Host:
         l, t, r, b = (int(v) for v in m.groups())
         return (l + r) // 2, (t + b) // 2
 
+    def keys(self, *names):
+        """Types keys into the host. Other test programs on the display may
+        have taken the focus meanwhile: the host's window gets it back first."""
+        if not getattr(self, "xid", None):
+            found = subprocess.run(["xdotool", "search", "--all", "--pid", str(self.proc.pid),
+                                    "--name", "^MenuHost$"],
+                                   capture_output=True, text=True).stdout.split()
+            self.xid = found[0] if found else None
+        if self.xid:
+            try:
+                subprocess.run(["xdotool", "windowfocus", "--sync", self.xid], timeout=3)
+            except subprocess.TimeoutExpired:
+                pass
+        xdotool("key", *names)
+
     def kill(self):
         if self.proc.poll() is None:
             self.proc.kill()
@@ -115,7 +130,7 @@ class Placement(MenuTest):
                 h = self.host("basic", x, y, mode)
                 root = h.rects()[0]
                 self.assertTrue(check(root), root)
-                xdotool("key", "Escape")
+                h.keys("Escape")
                 self.assertEqual(h.finish(), 0)
                 self.assertIn("RESULT -1", h.lines)
 
@@ -168,7 +183,7 @@ class Outside(MenuTest):
         xdotool("mousemove", *h.item(0, 9))
         xdotool("click", 2)
         h.wait(r"^CMD code=100 menu=7 index=9 .* mod=2 closes=0")
-        xdotool("key", "Escape")
+        h.keys("Escape")
         self.assertEqual(h.finish(), 0)
         self.assertEqual(len([l for l in h.lines if l.startswith("CMD")]), 1, h.lines)
 
@@ -181,7 +196,7 @@ class Capacity(MenuTest):
         h.wait(r"^INSERT 1000 -> -1$")
         h.wait(r"^COUNT 1000$")
         h.wait(r"^RECTS")
-        xdotool("key", "End", "Return")
+        h.keys("End", "Return")
         h.wait(r"^CMD code=100 menu=9 index=999 .*id=5999 ")
         self.assertEqual(h.finish(), 0)
 
@@ -190,7 +205,7 @@ class Notices(MenuTest):
     def test_order_of_the_notices_of_a_choice(self):
         h = self.host("basic", 300, 300)
         # F10 acts as a plain key in the menu; a letter reaches the owner.
-        xdotool("key", "F10", "a", "Down", "Down", "Return")
+        h.keys("F10", "a", "Down", "Down", "Return")
         h.wait(r"^EXIT")
         kinds = [l.split()[0] for l in h.lines if l.split()[0] in
                  ("SEL", "CMD", "CLOSING", "RESULT", "CLOSED")]
@@ -214,10 +229,10 @@ class Notices(MenuTest):
 
     def test_submenu_notice_comes_before_the_submenu_shows(self):
         h = self.host("lazy", 300, 300)
-        xdotool("key", "Down", "Right")
+        h.keys("Down", "Right")
         h.wait(r"^RECTS .* 1:")
         self.after(h, r"^SUBMENU id=15", r"^RECTS .* 1:")
-        xdotool("key", "Down", "Return")
+        h.keys("Down", "Return")
         h.wait(r"^CMD code=100 menu=0 .*id=40[01] ")
         self.assertEqual(h.finish(), 0)
 
@@ -235,7 +250,7 @@ class Loop(MenuTest):
         h = self.host("replace", 300, 300)
         h.wait(r"^TRACK2")
         time.sleep(0.5)
-        xdotool("key", "Down", "Return")
+        h.keys("Down", "Return")
         h.wait(r"^RESULT2 0")
         h.wait(r"^RESULT -1")
         self.assertEqual(h.finish(), 0)

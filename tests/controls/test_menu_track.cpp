@@ -38,20 +38,26 @@ void PostKeys(HWND to, std::initializer_list<UINT> keys)
     for (UINT vk : keys) PostMessageW(to, WM_KEYDOWN, vk, 1);
 }
 
-// Tracks the popup through the manager, as the owner would.
-int Track(SMenuSetup& s, CMenuPlus* p, int x = 300, int y = 300)
+// A point on the half of the screen away from the cursor, so that the
+// pointer (shared with other programs on the display) is over no popup.
+POINT AwayFromCursor(int dx = 0)
 {
+    POINT c = {};
+    GetCursorPos(&c);
+    const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
+    return {(c.x < w / 2 ? w * 3 / 5 : w / 10) + dx, c.y < h / 2 ? h * 3 / 5 : h / 10};
+}
+
+// Tracks the popup through the manager, as the owner would.
+int Track(SMenuSetup& s, CMenuPlus* p)
+{
+    const POINT at = AwayFromCursor();
+    const int x = at.x, y = at.y;
     s.Owner.m_Tracking = true;
     const int r = s.Manager.m_TrackPopup(p, MENUPLACE_TOPLEFT, m_PackMenuPoint(x, y));
     s.Owner.m_Tracking = false;
     s.Owner.m_Pump();
     return r;
-}
-
-// The cursor away from every popup.
-void ParkCursor()
-{
-    SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 2, GetSystemMetrics(SM_CYSCREEN) - 2);
 }
 
 }  // namespace
@@ -157,7 +163,8 @@ TEST_CASE("the modal loop ends on WM_QUIT and posts it again for the outer loop"
     REQUIRE(p);
     PostQuitMessage(5);
     s.Owner.m_Tracking = true;
-    const int r = s.Manager.m_TrackPopup(p, MENUPLACE_TOPLEFT, m_PackMenuPoint(300, 300));
+    const POINT at = AwayFromCursor();
+    const int r = s.Manager.m_TrackPopup(p, MENUPLACE_TOPLEFT, m_PackMenuPoint(at.x, at.y));
     s.Owner.m_Tracking = false;
     CHECK(r == -1);
     // The popup's own notice comes first, then the quit for the caller's loop.
@@ -196,7 +203,6 @@ TEST_CASE("keys reach the popup through the loop; notices arrive in order")
     SMenuSetup s;
     CMenuPlus* p = s.m_Popup(4, 3);
     REQUIRE(p);
-    ParkCursor();
     PostKeys(s.Owner.m_hWnd, {'A', VK_DOWN, VK_DOWN, VK_RETURN});
     CHECK(Track(s, p) == 1);
 
@@ -235,7 +241,6 @@ TEST_CASE("a run-after-close choice reaches the owner after the loop, without po
         SMENUITEM it = m_TestItem(31);
         it.RunAfterClose = runAfterClose;
         p->m_InsertItem(&it, -1, 0);
-        ParkCursor();
         PostKeys(s.Owner.m_hWnd, {VK_DOWN, VK_RETURN});
         CHECK(Track(s, p) == 0);
         std::vector<SNotice> chosen;
@@ -258,7 +263,6 @@ TEST_CASE("Esc ends a root without a choice and without a dismissal notice")
     SMenuSetup s;
     CMenuPlus* p = s.m_Popup(4, 3);
     REQUIRE(p);
-    ParkCursor();
     PostKeys(s.Owner.m_hWnd, {VK_DOWN, VK_ESCAPE});
     CHECK(Track(s, p) == -1);
     CHECK(s.Owner.m_Of(WM_APP_MENUDISMISSED).empty());
@@ -293,11 +297,12 @@ TEST_CASE("tracking a second menu closes the first, deleted once its close is re
     bool firstKept = false;
     s.Owner.m_OnNext(WM_TEST_ACT, 0, [&](LPARAM) {
         PostKeys(s.Owner.m_hWnd, {VK_DOWN, VK_RETURN});
-        secondResult = s.Manager.m_TrackPopup(second, MENUPLACE_TOPLEFT, m_PackMenuPoint(700, 300));
+        const POINT at = AwayFromCursor(300);
+        secondResult =
+            s.Manager.m_TrackPopup(second, MENUPLACE_TOPLEFT, m_PackMenuPoint(at.x, at.y));
         // The first popup's loop is still below this call.
         firstKept = s.Manager.m_pPrevious == first && s.Manager.m_pActive == second;
     });
-    ParkCursor();
     PostMessageW(s.Owner.m_hWnd, WM_TEST_ACT, 0, 0);
     CHECK(Track(s, first) == -1);
     CHECK(secondResult == 0);
@@ -319,12 +324,12 @@ TEST_CASE("a popup over an item that ends with nothing under the cursor dismisse
     REQUIRE(over);
     bool locked = false;
     s.Owner.m_OnNext(WM_TEST_ACT, 0, [&](LPARAM) {
-        root->m_TrackOverPopup(over, 0, m_PackMenuPoint(600, 300));
+        const POINT at = AwayFromCursor(200);
+        root->m_TrackOverPopup(over, 0, m_PackMenuPoint(at.x, at.y));
         locked = root->m_Locked && root->m_OverPopupOpen && root->m_pOverPopup == over;
         // Esc goes to the over-popup, which ends with no choice.
         PostKeys(s.Owner.m_hWnd, {VK_ESCAPE});
     });
-    ParkCursor();
     PostMessageW(s.Owner.m_hWnd, WM_TEST_ACT, 0, 0);
     CHECK(Track(s, root) == -1);
     CHECK(locked);
