@@ -199,11 +199,11 @@ void CMenuPlus::m_SetSlideIn(UINT on, int direction)
 int CMenuPlus::m_EmbedInto(int, HWND parent)
 {
     if (!m_hWnd || !parent) return 0;
+    // The topmost flag goes only through SetWindowPos, while still top-level.
+    SetWindowPos(m_hWnd, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     LONG_PTR style = GetWindowLongPtrW(m_hWnd, GWL_STYLE);
     style = (style & ~static_cast<LONG_PTR>(WS_POPUP)) | WS_CHILD;
     SetWindowLongPtrW(m_hWnd, GWL_STYLE, style);
-    LONG_PTR ex = GetWindowLongPtrW(m_hWnd, GWL_EXSTYLE);
-    SetWindowLongPtrW(m_hWnd, GWL_EXSTYLE, ex & ~static_cast<LONG_PTR>(WS_EX_TOPMOST));
     if (!SetParent(m_hWnd, parent)) return 0;
     m_hWndParent = parent;
     m_Embedded = 1;

@@ -344,3 +344,49 @@ TEST_CASE("a popup over an item that ends with nothing under the cursor dismisse
     CHECK(d[0].WParam == 1);
     CHECK(s.Owner.m_Of(WM_APP_MENUCLOSED).size() == 1);
 }
+
+TEST_CASE("closing the active menu of a given parent window ends its tracking")
+{
+    for (bool sameParent : {true, false}) {
+        CAPTURE(sameParent);
+        SMenuSetup s;
+        CMenuPlus* p = s.m_Popup(4, 3);
+        REQUIRE(p);
+        bool activeDuring = false;
+        s.Owner.m_OnNext(WM_TEST_ACT, 0, [&](LPARAM) {
+            activeDuring = s.Manager.m_IsMenuActive() && s.Manager.m_GetActiveMenuId() == 4;
+            s.Manager.m_CloseIfOwner(0, sameParent ? s.Owner.m_hWnd : GetDesktopWindow());
+            if (!sameParent) PostKeys(s.Owner.m_hWnd, {VK_ESCAPE});
+        });
+        PostMessageW(s.Owner.m_hWnd, WM_TEST_ACT, 0, 0);
+        CHECK(Track(s, p) == -1);
+        CHECK(activeDuring);
+        CHECK_FALSE(s.Manager.m_IsMenuActive());
+        CHECK(s.Owner.m_Of(WM_APP_MENUDISMISSED).empty());
+        CHECK(s.Owner.m_Of(WM_APP_MENUCLOSED).size() == 1);
+    }
+}
+
+TEST_CASE("an embedded popup becomes a child of its window and runs no loop")
+{
+    SMenuSetup s;
+    CMenuPlus* p = s.m_Popup(4, 3);
+    REQUIRE(p);
+    HWND host = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 400, 400, nullptr, nullptr,
+                                nullptr, nullptr);
+    REQUIRE(host);
+    CHECK(p->m_EmbedInto(0, host) == 1);
+    const LONG_PTR style = GetWindowLongPtrW(p->m_GetHwnd(), GWL_STYLE);
+    CHECK((style & WS_CHILD) != 0);
+    CHECK((style & WS_POPUP) == 0);
+    CHECK((GetWindowLongPtrW(p->m_GetHwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST) == 0);
+    CHECK(GetParent(p->m_GetHwnd()) == host);
+    CHECK(p->m_hWndParent == host);
+    // Shown at once and returning, without capturing the mouse.
+    CHECK(p->m_TrackPopup(MENUPLACE_TOPLEFT, m_PackMenuPoint(10, 10), 1) == -1);
+    CHECK(p->m_Shown == 1);
+    CHECK(p->m_IsSubmenu == 0);
+    CHECK(GetCapture() != p->m_GetHwnd());
+    delete p;
+    DestroyWindow(host);
+}
