@@ -419,7 +419,7 @@ int wmain(int argc, wchar_t** argv)
     style.Shadow = 1;
     style.Effects = effects ? 1 : 0;
     // Neither default face exists under Wine; the harness installs IPA fonts.
-    wcsncpy(style.FaceName, L"IPAGothic", 31);
+    wcsncpy(style.FaceName, L"IPAPGothic", 31);
     manager.m_SetStyle(&style, 0, nullptr);
     manager.m_SetScale(static_cast<UINT>(scale), 1);
 
