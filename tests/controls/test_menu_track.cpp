@@ -390,3 +390,33 @@ TEST_CASE("an embedded popup becomes a child of its window and runs no loop")
     delete p;
     DestroyWindow(host);
 }
+
+TEST_CASE("F10 arrives in the menu as a plain key: Shift+F10 asks for the item's context menu")
+{
+    SMenuSetup s;
+    CMenuPlus* p = s.m_Popup(4, 0);
+    REQUIRE(p);
+    SMENUITEM it = m_TestItem(7);
+    it.ContextMenu = 1;
+    p->m_InsertItem(&it, -1, 0);
+    BYTE keys[256], shifted[256];
+    REQUIRE(GetKeyboardState(keys));
+    memcpy(shifted, keys, sizeof(keys));
+    shifted[VK_SHIFT] = 0x80;
+    s.Owner.m_OnNext(WM_TEST_ACT, 0, [&](LPARAM) { SetKeyboardState(shifted); });
+    PostKeys(s.Owner.m_hWnd, {VK_DOWN});
+    PostMessageW(s.Owner.m_hWnd, WM_TEST_ACT, 0, 0);
+    // What the system sends for F10: a system key.
+    PostMessageW(s.Owner.m_hWnd, WM_SYSKEYDOWN, VK_F10, 1);
+    PostKeys(s.Owner.m_hWnd, {VK_ESCAPE});
+    const int r = Track(s, p);
+    SetKeyboardState(keys);
+    CHECK(r == -1);
+    std::vector<SNotice> context;
+    for (const SNotice& n : s.Owner.m_Of(WM_APP_MENUCOMMAND))
+        if (n.WParam == MENUCODE_CONTEXTMENU) context.push_back(n);
+    REQUIRE(context.size() == 1);
+    CHECK(context[0].Block.ItemId == 7);
+    CHECK(context[0].Block.Modifier == 1);
+    CHECK(context[0].Block.Closes == 0);
+}
