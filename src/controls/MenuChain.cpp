@@ -45,17 +45,7 @@ void CMenuPlus::m_OpenSubmenu(int index, int keepNoSelection)
     if (!sub || !m_Shown) return;
     if (!sub->m_GetHwnd() && !sub->m_Create(m_hWndParent, m_hWndNotify, 0)) return;
     sub->m_CopyLookFrom(this);
-
-    sub->m_pParentPopup = this;
-    sub->m_pRootPopup = m_Root();
-    sub->m_pBaseRoot = m_pBaseRoot;
-    sub->m_hWndChain = m_hWndChain;
-    sub->m_pOpeningEntry = e;
-    sub->m_IsOverPopup = m_IsOverPopup;
-    sub->m_hWndParent = m_hWndParent;
-    sub->m_hWndNotify = m_hWndNotify;
-    sub->m_SetLimitRect(m_LimitRectSet ? &m_LimitRect : nullptr);
-    sub->m_SelState = 0;
+    m_LinkSubmenu(sub, e);
 
     RECT item = e->Rect;
     OffsetRect(&item, m_WindowRect.left, m_WindowRect.top - m_ScrollOffset);
@@ -78,6 +68,20 @@ void CMenuPlus::m_OpenSubmenu(int index, int keepNoSelection)
     }
     m_Redraw(index, 0);
     m_SendSelChanged();
+}
+
+void CMenuPlus::m_LinkSubmenu(CMenuPlus* sub, SMENUITEMENTRY* opening)
+{
+    sub->m_pParentPopup = this;
+    sub->m_pRootPopup = m_Root();
+    sub->m_pBaseRoot = m_pBaseRoot;
+    sub->m_hWndChain = m_hWndChain;
+    sub->m_pOpeningEntry = opening;
+    sub->m_IsOverPopup = m_IsOverPopup;
+    sub->m_hWndParent = m_hWndParent;
+    sub->m_hWndNotify = m_hWndNotify;
+    sub->m_SetLimitRect(m_LimitRectSet ? &m_LimitRect : nullptr);
+    sub->m_SelState = 0;
 }
 
 void CMenuPlus::m_CopyLookFrom(const CMenuPlus* from)

@@ -156,6 +156,8 @@ public:
 
     // ---- tracking (MenuTrack.cpp)
     int m_TrackPopup(UINT mode, LONG64 point, UINT asSubmenu);
+    // The opacity a popup starts at when it is shown.
+    UINT m_StartAlpha() const;
     // The modal loop of a root; closes the popup afterwards and returns the result.
     int m_RunLoop();
     // The point whose monitor holds the popup.
@@ -188,6 +190,8 @@ public:
     const wchar_t* m_ToolTipText();
     // Takes the look of another popup of the chain (a submenu from its parent).
     void m_CopyLookFrom(const CMenuPlus* from);
+    // Joins a submenu to this popup's chain, opened from the given item.
+    void m_LinkSubmenu(CMenuPlus* sub, SMENUITEMENTRY* opening);
     void m_CheckRadio(int index);
     int m_ChooseParts(UINT modifier);
     // Fills a notice of this popup for the item at index (-1 none).

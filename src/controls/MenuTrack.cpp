@@ -36,6 +36,15 @@ int PushInside(int pos, int size, int lo, int hi)
 
 }  // namespace
 
+UINT CMenuPlus::m_StartAlpha() const
+{
+    const bool layered = (GetWindowLongPtrW(m_hWnd, GWL_EXSTYLE) & WS_EX_LAYERED) != 0;
+    if (!layered || (m_Embedded && m_ImageMode)) return 255;
+    if (m_FadeIn)
+        return static_cast<UINT>(CeilDiv(static_cast<int>(m_Alpha), m_FadeSteps(m_FadeInSteps)));
+    return m_ImageMode ? 255 : m_Alpha;
+}
+
 int CMenuPlus::m_TrackPopup(UINT mode, LONG64 point, UINT asSubmenu)
 {
     if (!m_hWnd) return -1;
@@ -47,17 +56,7 @@ int CMenuPlus::m_TrackPopup(UINT mode, LONG64 point, UINT asSubmenu)
     }
     if (!m_Style.Effects) m_FadeIn = m_FadeOut = m_SlideIn = m_SelAnim = 0;
 
-    const bool layered = (GetWindowLongPtrW(m_hWnd, GWL_EXSTYLE) & WS_EX_LAYERED) != 0;
-    UINT start = 255;
-    if (m_Embedded && m_ImageMode)
-        start = 255;
-    else if (m_FadeIn)
-        start = static_cast<UINT>(CeilDiv(static_cast<int>(m_Alpha), m_FadeSteps(m_FadeInSteps)));
-    else if (layered && !m_ImageMode)
-        start = m_Alpha;
-    if (!layered) start = 255;
-    m_CurAlpha = start;
-
+    m_CurAlpha = m_StartAlpha();
     m_PlacementMode = mode;
     m_TrackPoint = m_UnpackMenuPoint(point);
     m_Result = -1;
