@@ -358,8 +358,10 @@ void m_DrawItem(CMenuPlus& p, int i, STextMask& mask)
 ARGB m_HighlightColor(const CMenuPlus& p, int index)
 {
     const SMENUITEM& it = p.m_pItems[index]->Item;
-    const bool open = (index == p.m_OpenSubIndex && p.m_pOpenSub && p.m_pOpenSub->m_Shown) ||
-                      (p.m_Locked && index == p.m_SelIndex);
+    // The item of an open submenu or over-popup, lit while the popup has no
+    // selection of its own.
+    const bool open =
+        (p.m_SelIndex < 0 && index == p.m_OpenSubIndex) || (p.m_Locked && index == p.m_SelIndex);
     const bool pressed = p.m_Pressing && index == p.m_PressedIndex;
     if (!p.m_Style.CustomColors) {
         if (it.Disabled) return p.m_DisabledHoverColor;
@@ -569,6 +571,8 @@ void CMenuPlus::m_ComposePicture()
         const RECT body = {o.x, o.y, o.x + m_Width, o.y + m_WindowHeight};
         m_Picture.m_FillRect(m_MakeArgb(m_DimAlpha * 24 / 255, 0, 0, 0), 1, &body);
     }
+    // A submenu that opened or closed without a selection change moves the light.
+    m_AnimateSelection(0);
     m_DrawHighlights(*this);
     m_DrawOverlayBand(*this);
     m_DrawScrollBar(*this);
@@ -639,17 +643,23 @@ void CMenuPlus::m_OnPaint()
 
 void CMenuPlus::m_AnimateSelection(int animate)
 {
+    // Without a selection of its own, the item whose submenu is open stays lit.
+    int index = m_SelIndex;
+    UINT state = m_SelState;
+    if (index < 0 && m_pOpenSub && m_pOpenSub->m_Shown && m_IsValidIndex(m_OpenSubIndex)) {
+        index = m_OpenSubIndex;
+        state = MENUSEL_BODY;
+    }
     SMENUHIGHLIGHT& cur = m_Highlights[m_HighlightSlot];
-    if (cur.Index == m_SelIndex && cur.State == m_SelState) return;
-    const int step =
-        (256 + m_FadeSteps(m_HighlightFadeSteps) - 1) / m_FadeSteps(m_HighlightFadeSteps);
+    if (cur.Index == index && cur.State == state) return;
+    const int n = m_FadeSteps(m_HighlightFadeSteps), step = (256 + n - 1) / n;
     m_HighlightSlot = (m_HighlightSlot + 1) % 4;
     SMENUHIGHLIGHT& next = m_Highlights[m_HighlightSlot];
-    next.Index = m_SelIndex;
-    next.State = m_SelState;
-    next.Rect = m_MenuHighlightRect(*this, m_SelIndex, m_SelState);
+    next.Index = index;
+    next.State = state;
+    next.Rect = m_MenuHighlightRect(*this, index, state);
     const bool fade = animate && m_SelAnim && m_hWnd && m_Shown;
-    next.Alpha = m_SelIndex < 0 ? 0 : (fade ? step : 255);
+    next.Alpha = index < 0 ? 0 : (fade ? step : 255);
     for (SMENUHIGHLIGHT& h : m_Highlights) {
         if (&h == &next) continue;
         h.Alpha = fade ? std::max(0, h.Alpha - step) : 0;

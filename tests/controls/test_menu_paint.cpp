@@ -126,6 +126,26 @@ TEST_CASE("the window picture is premultiplied and shows the highlight of the se
     CHECK(before != after);
     CHECK((after & 0xFF) < (before & 0xFF));                         // darker over the white body
     CHECK(PictureAt(p, x, p->m_pItems[0]->Rect.top + 5) == before);  // only that item
+
+    // The pointer left for an open submenu: its item stays lit in the open colour.
+    CMenuPlus* sub = s.m_Popup(0, 1);
+    REQUIRE(sub);
+    sub->m_Shown = 1;
+    p->m_pOpenSub = sub;
+    p->m_OpenSubIndex = 2;
+    p->m_SelIndex = -1;
+    p->m_AnimateSelection(0);
+    p->m_ComposePicture();
+    const SMENUHIGHLIGHT& lit = p->m_Highlights[p->m_HighlightSlot];
+    CHECK(lit.Index == 2);
+    CHECK(lit.Alpha == 255);
+    CHECK(lit.Color == p->m_OpenColor);
+    p->m_pOpenSub = nullptr;  // closed: the light goes with it
+    p->m_OpenSubIndex = -1;
+    p->m_ComposePicture();
+    CHECK(p->m_Highlights[p->m_HighlightSlot].Index == -1);
+    sub->m_Shown = 0;
+    delete sub;
     delete p;
 }
 
