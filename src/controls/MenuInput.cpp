@@ -393,7 +393,9 @@ int CMenuPlus::m_HitTest(const POINT* pt)
 
 void CMenuPlus::m_OnMouseMove(WPARAM keys, POINT pt)
 {
-    CMenuPlus* target = m_MouseTarget(this, &pt);
+    // A press, a drag or a thumb drag stays with the popup where it began.
+    const bool held = m_Pressing || m_Dragging || m_ThumbDragging;
+    CMenuPlus* target = held ? this : m_MouseTarget(this, &pt);
     if (target != this) {
         if (m_Entered) m_OnMouseLeave();
         target->m_OnMouseMove(keys, pt);

@@ -317,52 +317,62 @@ void m_LayoutScrollBar(CMenuPlus& p, int barLeft)
     p.m_ScrollOffset = p.m_ThumbToOffset(p.m_ThumbPos);
 }
 
+// Metrics of the style at the popup's scale.
+void m_ApplyMetrics(CMenuPlus& p)
+{
+    const SMENUSTYLE& s = p.m_Style;
+    SMENUMETRICS& m = p.m_Metrics;
+    m.RowHeight = m_Px(p, s.RowHeight);
+    m.RowGap = m_Px(p, s.RowGap);
+    m.Padding = m_Px(p, s.Padding);
+    m.FrameInset = 0;
+    m.SeparatorHeight = m_Px(p, 1 + 2 * std::min(2, std::max(0, s.Padding)));
+    m.ThinSeparatorHeight = m_Px(p, 3);
+    m.HeadingHeight = m_Px(p, 26);
+    m.HeadingFirstHeight = m_Px(p, 24);
+    m.TallHeadingHeight = m_Px(p, 28);
+    m.TallHeadingFirstHeight = m_Px(p, 27);
+    m.CheckColumnWidth = m.RowHeight;
+    m.LabelInset = m_Px(p, 7);
+    m.IconInsetBefore = m.IconInsetAfter = m_Px(p, 2);
+    m.RightInsetPlain = m_Px(p, 6);
+    m.RightInsetParts = m_Px(p, 2);
+    m.ShortcutGapPlain = m_Px(p, 10);
+    m.ShortcutGapImage = m_Px(p, 4);
+    m.SubmenuWidth = m_Px(p, 22);
+    m.ConfirmWidth = m.ExpanderWidth = m.GripWidth = m.LevelEndWidth = m_Px(p, 20);
+    m.PartOverlap = m_Px(p, -1);
+    m.MarkerWidth[0] = m.MarkerWidth[1] = m_Px(p, 12);
+    m.ScrollBarWidth = m_Px(p, 13);
+    m.ScrollBarInset = m_Px(p, 3);
+    m.MonitorMargin = m_Px(p, 4);
+    m.SubmenuGap = m_Px(p, 4);
+    m.ExtraWidth = m_Px(p, 16);
+    m.MinWidth = m_Px(p, std::max(0, s.MinWidth));
+    m.MaxWidth = s.MaxWidth > 0 ? m_Px(p, s.MaxWidth) : 0;
+}
+
+// Text, background and the shades between them.
+void m_ApplyColours(CMenuPlus& p)
+{
+    const SMENUSTYLE& s = p.m_Style;
+    p.m_TextColor = s.CustomColors ? s.TextColor : 0xFF000000;
+    p.m_BackColor = s.CustomColors ? s.BackColor : 0xFFFFFFFF;
+    p.m_FaintColor = m_SetColorAlpha(p.m_TextColor, 0.4);
+    const int t[4] = {32, 16, 192, 24};
+    for (int i = 0; i < 4; ++i) p.m_Shades[i] = m_LerpARGB(p.m_BackColor, p.m_TextColor, t[i]);
+    p.m_ShadowColor = s.CustomColors ? (p.m_TextColor & 0xFFFFFF) | 0x30000000u : 0x28100000u;
+}
+
 }  // namespace
 
 void CMenuPlus::m_ApplyStyle()
 {
-    const SMENUSTYLE& s = m_Style;
-    SMENUMETRICS& m = m_Metrics;
-    m.RowHeight = m_Px(*this, s.RowHeight);
-    m.RowGap = m_Px(*this, s.RowGap);
-    m.Padding = m_Px(*this, s.Padding);
-    m.FrameInset = 0;
-    m.SeparatorHeight = m_Px(*this, 1 + 2 * std::min(2, std::max(0, s.Padding)));
-    m.ThinSeparatorHeight = m_Px(*this, 3);
-    m.HeadingHeight = m_Px(*this, 26);
-    m.HeadingFirstHeight = m_Px(*this, 24);
-    m.TallHeadingHeight = m_Px(*this, 28);
-    m.TallHeadingFirstHeight = m_Px(*this, 27);
-    m.CheckColumnWidth = m.RowHeight;
-    m.LabelInset = m_Px(*this, 7);
-    m.IconInsetBefore = m.IconInsetAfter = m_Px(*this, 2);
-    m.RightInsetPlain = m_Px(*this, 6);
-    m.RightInsetParts = m_Px(*this, 2);
-    m.ShortcutGapPlain = m_Px(*this, 10);
-    m.ShortcutGapImage = m_Px(*this, 4);
-    m.SubmenuWidth = m_Px(*this, 22);
-    m.ConfirmWidth = m.ExpanderWidth = m.GripWidth = m.LevelEndWidth = m_Px(*this, 20);
-    m.PartOverlap = m_Px(*this, -1);
-    m.MarkerWidth[0] = m.MarkerWidth[1] = m_Px(*this, 12);
-    m.ScrollBarWidth = m_Px(*this, 13);
-    m.ScrollBarInset = m_Px(*this, 3);
-    m.MonitorMargin = m_Px(*this, 4);
-    m.SubmenuGap = m_Px(*this, 4);
-    m.ExtraWidth = m_Px(*this, 16);
-    m.MinWidth = m_Px(*this, std::max(0, s.MinWidth));
-    m.MaxWidth = s.MaxWidth > 0 ? m_Px(*this, s.MaxWidth) : 0;
-
-    m_TextColor = s.CustomColors ? s.TextColor : 0xFF000000;
-    m_BackColor = s.CustomColors ? s.BackColor : 0xFFFFFFFF;
-    m_FaintColor = m_SetColorAlpha(m_TextColor, 0.4);
-    const int t[4] = {32, 16, 192, 24};
-    for (int i = 0; i < 4; ++i) m_Shades[i] = m_LerpARGB(m_BackColor, m_TextColor, t[i]);
-    m_ShadowColor = s.CustomColors ? (m_TextColor & 0xFFFFFF) | 0x30000000u : 0x28100000u;
-
-    const UINT effects = s.Effects ? 1 : 0;
+    m_ApplyMetrics(*this);
+    m_ApplyColours(*this);
+    const UINT effects = m_Style.Effects ? 1 : 0;
     m_FadeIn = m_SlideIn = m_SelAnim = effects;
     m_FadeOut = 0;
-
     // Fonts or sizes may have changed: everything is measured again.
     for (int i = 0; i < m_ItemCount; ++i) m_pItems[i]->Measured = 0;
     for (SMENUHIGHLIGHT& h : m_Highlights) h.Image.m_Destroy();

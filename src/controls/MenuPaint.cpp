@@ -404,6 +404,8 @@ void m_DrawHighlights(CMenuPlus& p)
     for (int k = 1; k <= 4; ++k) {
         SMENUHIGHLIGHT& h = p.m_Highlights[(p.m_HighlightSlot + k) % 4];
         if (h.Alpha <= 0 || !p.m_IsValidIndex(h.Index)) continue;
+        const UINT kind = p.m_pItems[h.Index]->Item.Kind;
+        if (kind == MENUKIND_SEPARATOR || kind == MENUKIND_THINSEPARATOR) continue;
         const RECT r = m_MenuHighlightRect(p, h.Index, h.State);
         if (m_IsEmpty(r)) continue;
         m_BuildHighlight(p, h, m_HighlightColor(p, h.Index), r.right - r.left, r.bottom - r.top);

@@ -12,7 +12,9 @@ namespace {
 
 constexpr LPARAM kRepeated = 1 << 30;
 
-// Shows the popup at 200, 200 as a root whose loop is not running.
+// Makes the popup a shown root at 200, 200 whose loop is not running. Its
+// window stays hidden: the handlers need no visible window, and behaviour
+// tests running beside these on the same desktop must not meet it.
 void Show(CMenuPlus* p, int areaHeight = 0)
 {
     p->m_PlacementMode = MENUPLACE_TOPLEFT;
@@ -21,7 +23,6 @@ void Show(CMenuPlus* p, int areaHeight = 0)
     if (areaHeight > 0) p->m_Area.bottom = p->m_Area.top + areaHeight;
     p->m_Layout(0, 1);
     p->m_PlaceWindow();
-    ShowWindow(p->m_GetHwnd(), SW_SHOWNA);
     p->m_Shown = 1;
     p->m_pRootPopup = p;
     p->m_hWndChain = p->m_hWndKeyTarget = p->m_GetHwnd();

@@ -227,3 +227,22 @@ TEST_CASE("a list taller than the largest image keeps a band of itself that foll
     CHECK(DarkInLabel(p, 500) > 10);
     delete p;
 }
+
+TEST_CASE("without image mode the picture is the window's size, opaque and framed")
+{
+    SMenuSetup s;
+    CMenuPlus* p = s.m_Popup(5, 3);
+    REQUIRE(p);
+    p->m_ImageMode = 0;
+    LayOut(p);
+    p->m_ComposePicture();
+    REQUIRE(p->m_Picture.m_IsValid());
+    CHECK(p->m_Picture.m_Width == p->m_Width);
+    CHECK(p->m_Picture.m_Height == p->m_WindowHeight);
+    CHECK(p->m_Picture.m_Row(0)[p->m_Width / 2] == p->m_BorderColor);
+    int translucent = 0;
+    for (int i = 0; i < p->m_Picture.m_Count; ++i)
+        if ((p->m_Picture.m_Bits[i] >> 24) != 255) ++translucent;
+    CHECK(translucent == 0);
+    delete p;
+}
