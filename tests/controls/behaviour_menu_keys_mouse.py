@@ -41,17 +41,17 @@ class Checks(InputTest):
     # (18, checked) of group 1, not adjacent.
     def test_ctrl_enter_toggles_the_check_and_keeps_the_menu_open(self):
         h = self.host("basic", 300, 300)
-        xdotool("key", "Down", "Down", "ctrl+Return")
+        h.keys("Down", "Down", "ctrl+Return")
         h.wait(r"^CMD code=100 menu=7 index=1 .*id=11 .*mod=1 closes=0")
         h.wait(r"^CHECKS")
         self.assertEqual(checks(h)[11], 1)
-        xdotool("key", "ctrl+Return")
+        h.keys("ctrl+Return")
         h.wait(r"^CMD code=100 menu=7 index=1 .*mod=1 closes=0")
         h.wait(r"^CHECKS")
         self.assertEqual(checks(h)[11], 0)
         self.assertNotIn("RESULT", " ".join(h.lines))
         # A plain Enter on the body chooses and closes; the owner decides on the check.
-        xdotool("key", "Return")
+        h.keys("Return")
         h.wait(r"^CMD code=100 menu=7 index=1 .*state=0 mod=0 closes=1")
         h.wait(r"^CHECKS")
         self.assertEqual(checks(h)[11], 0)
@@ -91,7 +91,7 @@ class Checks(InputTest):
         h.wait(r"^CMD code=100 menu=7 index=1 .*state=1 mod=0 closes=0")
         h.wait(r"^CHECKS")
         self.assertEqual(checks(h)[11], 1)
-        xdotool("key", "Escape")
+        h.keys("Escape")
         h.wait(r"^RESULT -1")
         self.assertEqual(h.finish(), 0)
 
@@ -109,18 +109,18 @@ class Scrolling(InputTest):
         time.sleep(0.3)
         xdotool("click", 4)
         h.wait(r"^SEL menu=7 index=0 ")
-        xdotool("key", "Escape")
+        h.keys("Escape")
         self.assertEqual(h.finish(), 0)
 
     def test_keys_reach_rows_out_of_view(self):
         h = self.host("tall", 300, 20)
         xdotool("mousemove", 1000, 1000)
-        xdotool("key", "End")
+        h.keys("End")
         h.wait(r"^SEL menu=7 index=199 ")
-        xdotool("key", "Prior")
+        h.keys("Prior")
         m = h.wait(r"^SEL menu=7 index=(\d+) ")
         self.assertLess(int(m.group(1)), 199 - 30)
-        xdotool("key", "Home", "Up", "Return")  # Up wraps to the last row
+        h.keys("Home", "Up", "Return")  # Up wraps to the last row
         h.wait(r"^CMD code=100 menu=7 index=199 .*id=1199 .*closes=1")
         self.assertEqual(h.finish(), 0)
 
@@ -145,7 +145,7 @@ class Dragging(InputTest):
         h.wait(r"^CMD code=201 menu=7 index=1 to=4 id=201 ")
         h.wait(r"^ORDER 200 202 203 201 204$")
         self.assertFalse([l for l in h.lines if l.startswith("CMD code=100")], h.lines)
-        xdotool("key", "Escape")
+        h.keys("Escape")
         self.assertEqual(h.finish(), 0)
 
     def test_an_item_dropped_in_its_own_place_does_not_move(self):
@@ -153,7 +153,7 @@ class Dragging(InputTest):
         bottom = item_rect(h, 2)[3]
         self.drag(h, 2, bottom + 2)  # the gap right below itself
         time.sleep(0.3)
-        xdotool("key", "Escape")
+        h.keys("Escape")
         self.assertEqual(h.finish(), 0)
         self.assertFalse([l for l in h.lines if l.startswith("CMD")], h.lines)
 

@@ -46,7 +46,7 @@ class Look(MenuTest):
         out = os.path.join(tempfile.mkdtemp(prefix="menu-look-", dir=zvtest.TMP),
                            "menu_%d.png" % scale)
         grab(h.rects()[0], 12 * scale // 100, out)
-        xdotool("key", "Escape")
+        h.keys("Escape")
         self.assertEqual(h.finish(), 0)
         return out
 
