@@ -90,12 +90,19 @@ class Host:
                                     "--name", "^MenuHost$"],
                                    capture_output=True, text=True).stdout.split()
             self.xid = found[0] if found else None
-        if self.xid:
+        for _ in range(10):
+            if not self.xid or self.focused():
+                break
             try:
-                subprocess.run(["xdotool", "windowfocus", "--sync", self.xid], timeout=3)
+                subprocess.run(["xdotool", "windowactivate", "--sync", self.xid], timeout=2)
             except subprocess.TimeoutExpired:
                 pass
+            time.sleep(0.05)
         xdotool("key", *names)
+
+    def focused(self):
+        focus = subprocess.run(["xdotool", "getwindowfocus"], capture_output=True, text=True)
+        return focus.stdout.strip() == self.xid
 
     def kill(self):
         if self.proc.poll() is None:
