@@ -14,3 +14,7 @@
 #define IDC_ABOUT_TEXT 1730
 #define IDC_ABOUT_ICON 1731
 #define IDI_ABOUT 104
+
+// The popup menus' icon strips (type "PNG"): marks and arrows, item icons.
+#define IDR_MENU_ICONS 169
+#define IDR_MENU_ITEM_ICONS 168
