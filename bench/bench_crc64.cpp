@@ -1,5 +1,6 @@
 // m_Crc64String against the plainest table-driven byte loop over the same
 // UTF-16LE bytes, on typical media paths.
+#include "BenchTiming.h"
 #include <windows.h>
 
 #include "base/Crc64.h"
@@ -71,12 +72,6 @@ double m_TimePass(const std::vector<SPath>& paths, F crc, uint64_t* sum)
     QueryPerformanceCounter(&to);
     *sum = acc;
     return m_Seconds(from, to, freq);
-}
-
-double m_Median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // The two hot paths of image composition against copying the same pixels
 // with memcpy in the same run: "over" blending of a 1920x1080 image onto an
 // opaque one, and area-average shrinking of it to 320x180.
+#include "BenchTiming.h"
 #include <windows.h>
 
 #include "base/ArgbImage.h"
@@ -28,20 +29,6 @@ void m_FillPicture(CArgbImage& img, uint32_t seed, bool opaque)
             row[x] = alpha << 24 | (seed >> 8);
         }
     }
-}
-
-double m_Now()
-{
-    LARGE_INTEGER freq, now;
-    QueryPerformanceFrequency(&freq);
-    QueryPerformanceCounter(&now);
-    return static_cast<double>(now.QuadPart) / static_cast<double>(freq.QuadPart);
-}
-
-double m_Median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
 }
 
 struct STimes {

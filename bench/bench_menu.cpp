@@ -2,6 +2,7 @@
 // against creating and showing a plain layered window of the same size
 // with one solid picture, alternating in the same run. The menu manager is
 // made once beforehand, as the player's lives for the whole run.
+#include "BenchTiming.h"
 #include <windows.h>
 
 #include <gdiplus.h>
@@ -22,20 +23,6 @@ constexpr UINT WM_BENCH_SHOWN = WM_APP + 1;
 
 CMenuManager* s_Manager = nullptr;
 double s_ShownAt = 0;
-
-double m_Now()
-{
-    LARGE_INTEGER freq, now;
-    QueryPerformanceFrequency(&freq);
-    QueryPerformanceCounter(&now);
-    return static_cast<double>(now.QuadPart) / static_cast<double>(freq.QuadPart);
-}
-
-double m_Median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
 
 // The owner: the first message the menu's loop dispatches marks the menu
 // as shown (its picture is pushed before the loop starts) and closes it.

@@ -7,6 +7,7 @@
 //
 //   bench_open                        the benchmark
 //   bench_open -engine <kind> <clip>  one engine measurement (the child)
+#include "BenchTiming.h"
 #include <windows.h>
 
 #include <stdio.h>
@@ -39,12 +40,6 @@ double m_Ms(const LARGE_INTEGER& from)
     QueryPerformanceCounter(&now);
     QueryPerformanceFrequency(&freq);
     return (now.QuadPart - from.QuadPart) * 1000.0 / freq.QuadPart;
-}
-
-double m_Median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
 }
 
 // Pumps messages until the engine reports a frame; false after 10 s.

@@ -1,6 +1,7 @@
 // Process start to main window shown: Zentavio.exe (with an existing
 // settings file) against a bare program that registers a class and shows
 // one window, alternating, under the same Wine prefix.
+#include "BenchTiming.h"
 #include <windows.h>
 
 #include <algorithm>
@@ -49,12 +50,6 @@ double m_TimeToWindow(const std::wstring& exe, const wchar_t* className)
     CloseHandle(pi.hProcess);
     if (!hwnd) return -1;
     return 1000.0 * (double)(to.QuadPart - from.QuadPart) / (double)freq.QuadPart;
-}
-
-double m_Median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
 }
 
 // A private copy of the player with a settings file of the current version,
