@@ -1,0 +1,101 @@
+#include <math.h>
+#include <stdio.h>
+#include <wchar.h>
+
+#include "app/WindowSize.h"
+#include "base/Geometry.h"
+
+namespace {
+
+const double k43 = 1.333333333;
+const double k169 = 1.777777778;
+const double kEqual = 0.001;
+
+int m_Same(double a, double b) { return fabs(a - b) <= kEqual; }
+
+SIZE m_Size(double w, double h) { return SIZE{m_RoundByMode(w, 0), m_RoundByMode(h, 0)}; }
+
+}  // namespace
+
+int m_DisplayWidth(int w, int h, double aspect)
+{
+    if (h <= 0 || aspect <= 0) return w;
+    if (fabs(aspect - (double)w / h) <= kEqual) return w;
+    return m_RoundByMode(h * aspect, 0);
+}
+
+double m_RoundStreamAspect(double a)
+{
+    // Strictly within 0.01; a small slack keeps exact 0.01 steps out.
+    const double kNear = 0.01 - 1e-9;
+    if (fabs(a - k169) < kNear) return 16.0 / 9.0;
+    if (fabs(a - k43) < kNear) return 4.0 / 3.0;
+    if (fabs(a - 1.85) < kNear) return 1.85;
+    return a;
+}
+
+void m_CalcZoomRefs(int videoWidth, double a, SIZE area, SZOOMREFS* out)
+{
+    *out = SZOOMREFS{};
+    if (videoWidth <= 0 || a <= 0 || area.cx <= 0 || area.cy <= 0) return;
+    double r = (double)area.cx / area.cy;
+    SIZE wide = m_Size(area.cx, area.cx / a), tall = m_Size(area.cy * a, area.cy);
+    out->szFit = a > r ? wide : tall;
+    out->szFull = a > r ? tall : wide;
+    out->szBox = out->szFull;
+    if (r < k43) {
+        out->nBox = 43;
+        out->szBox = m_Size(area.cx / k43 * a, area.cx / k43);
+    } else if (r > k169) {
+        out->nBox = 169;
+        out->szBox = m_Size(area.cy * k169, area.cy * k169 / a);
+    }
+    double fit = a > r ? area.cx : area.cy * a, full = a > r ? area.cy * a : area.cx;
+    out->dFit = fit / videoWidth;
+    out->dFull = full / videoWidth;
+    double boxW = out->nBox == 43 ? area.cx / k43 * a : out->nBox == 169 ? area.cy * k169 : full;
+    out->dBox = boxW / videoWidth;
+}
+
+double m_CalcFitFactor(SIZE video, SIZE area, int mode)
+{
+    if (video.cx <= 0 || video.cy <= 0 || area.cx <= 0 || area.cy <= 0) return 1.0;
+    double w = area.cx, h = area.cy;
+    if (mode == 2) {
+        if (w / h < k43)
+            h = w / k43;
+        else if (w / h > k169)
+            w = h * k169;
+    }
+    double rx = w / video.cx, ry = h / video.cy;
+    return mode == 0 ? (rx < ry ? rx : ry) : (rx > ry ? rx : ry);
+}
+
+double m_StepOnGrid(double value, double step)
+{
+    if (step == 0) return value;
+    double size = fabs(step), lines = value / size;
+    double next = step > 0 ? (floor(lines + 1e-9) + 1) * size : (ceil(lines - 1e-9) - 1) * size;
+    // Within 1 % of a step short of the next line counts as on it.
+    if (fabs(next - value) < size * 0.01) next += step;
+    return next;
+}
+
+void m_AppendZoomLabel(wchar_t* text, size_t cap, const SZOOMREFS* refs, double factor)
+{
+    const wchar_t* format = nullptr;
+    if (m_Same(factor, refs->dFit))
+        format = L"    ````%s```[FIT]";
+    else if (m_Same(factor, refs->dFull))
+        format = L"     ````%s```[FULL]";
+    else if (refs->nBox == 169 && m_Same(factor, refs->dBox))
+        format = L"     `%s```[16:9]";
+    else if (refs->nBox == 43 && m_Same(factor, refs->dBox))
+        format = L"    `%s```[4:3]";
+    if (!format || !text || !cap) return;
+    wchar_t copy[256];
+    wcsncpy(copy, text, 255);
+    copy[255] = 0;
+    _snwprintf(text, cap, format, copy);
+    text[cap - 1] = 0;
+}
