@@ -3,6 +3,8 @@
 #include <stdlib.h>
 
 #include "app/MainWindow.h"
+#include "app/PlaylistDock.h"
+#include "playlist/Playlist.h"
 #include "app/Startup.h"
 #include "base/Geometry.h"
 #include "base/UiLook.h"
@@ -173,23 +175,6 @@ int m_SnapWindowRect(RECT* rc, int move, int hitCode, int aspectHold)
     if (aspectHold == -1) aspectHold = g_Settings.Common_RatHld;
     int s = m_SnapSidesForHit(hitCode, aspectHold);
     return m_SnapRectToTargets(rc, 0, s & 1, s & 2, s & 4, s & 8);
-}
-
-int m_SideOfRect(const RECT* main, const RECT* other)
-{
-    POINT c = m_RectCenter(other);
-    if (c.x < main->left) return 1;
-    if (c.x > main->right) return 3;
-    if (c.y < main->top) return 2;
-    if (c.y > main->bottom) return 4;
-    return 0;
-}
-
-int m_GetSideOfMainWindow(HWND hwnd)
-{
-    RECT main, other;
-    if (!hwnd || !GetWindowRect(g_hWndMain, &main) || !GetWindowRect(hwnd, &other)) return 0;
-    return m_SideOfRect(&main, &other);
 }
 
 namespace {

@@ -31,9 +31,6 @@ int m_SnapRectToTargets(RECT* rc, int move, int left, int top, int right, int bo
 int m_SnapWindowRect(RECT* rc, int move, int hitCode, int aspectHold);
 // Which sides a sizing drag snaps: bits 1 left, 2 top, 4 right, 8 bottom.
 int m_SnapSidesForHit(int hitCode, int aspectHold);
-// 1 left, 3 right, 2 above, 4 below the main window, 0 overlapping.
-int m_GetSideOfMainWindow(HWND hwnd);
-int m_SideOfRect(const RECT* main, const RECT* other);
 // Pulls a rectangle sticking out of bounds back with resistance.
 void m_SoftLimitRect(RECT* rc, const RECT* bounds);
 // Shifts the main window back into its work area.
