@@ -7,6 +7,7 @@
 #include <stdio.h>
 
 #include "app/MainWindow.h"
+#include "app/MainWindowLook.h"
 #include "app/SettingsUpgrade.h"
 #include "app/StatusText.h"
 #include "app/ToolWindows.h"
@@ -195,6 +196,7 @@ int m_InitInstance(int showCommand)
     m_GetResumeFilePath();
     m_GetRecentFilePath();
     m_GetFavoriteFilePath();
+    m_ApplyMainWindowLook();
 
     s_PlaylistOpen = g_MainWindowState.nPlaylistWindow > 0;
     if (s_PlaylistOpenOverride != -1) s_PlaylistOpen = s_PlaylistOpenOverride != 0;
