@@ -1,0 +1,81 @@
+#include <doctest/doctest.h>
+
+#include <windows.h>
+
+#include "app/HitTests.h"
+#include "app/PowerNotices.h"
+
+TEST_CASE("side borders near a corner become corner hits while the aspect is kept")
+{
+    const RECT window = {100, 100, 500, 300};  // 400 x 200: 27 % is 108 and 54
+    struct {
+        int hit;
+        POINT pt;
+        int expected;
+    } cases[] = {
+        {HTLEFT, {100, 120}, HTTOPLEFT},       {HTLEFT, {100, 200}, HTLEFT},
+        {HTLEFT, {100, 290}, HTBOTTOMLEFT},    {HTRIGHT, {499, 153}, HTTOPRIGHT},
+        {HTRIGHT, {499, 154}, HTRIGHT},        {HTRIGHT, {499, 246}, HTBOTTOMRIGHT},
+        {HTTOP, {207, 100}, HTTOPLEFT},        {HTTOP, {208, 100}, HTTOP},
+        {HTTOP, {392, 100}, HTTOPRIGHT},       {HTBOTTOM, {150, 299}, HTBOTTOMLEFT},
+        {HTBOTTOM, {480, 299}, HTBOTTOMRIGHT}, {HTTOPLEFT, {300, 200}, HTTOPLEFT},
+        {HTCLIENT, {110, 110}, HTCLIENT},      {HTCAPTION, {110, 110}, HTCAPTION},
+    };
+    for (const auto& c : cases) {
+        CAPTURE(c.hit);
+        CAPTURE(c.pt.x);
+        CAPTURE(c.pt.y);
+        CHECK(m_CornerHit(c.hit, c.pt, window) == c.expected);
+    }
+}
+
+TEST_CASE("full-screen hit codes of the overlays, the status bar and elsewhere")
+{
+    SFSHITLAYOUT l = {};
+    l.bFullScreen = 1;
+    l.bFileOpen = 1;
+    l.rcOverlay1 = {100, 500, 700, 600};  // 600 wide: a third is 200
+    l.rcOverlay2 = {0, 0, 200, 50};
+    l.nBandHeight = 40;
+    l.rcButton = {10, 5, 40, 35};
+    l.nRightFixed = 100;
+    l.nDpiPercent = 150;  // right part 150 wide, less than a third
+    l.rcStatusBar = {0, 700, 800, 720};
+    struct {
+        POINT pt;
+        int expected;
+    } full[] = {
+        {{120, 520}, FSHIT_BUTTON},     {{300, 520}, FSHIT_NONE},
+        {{300, 560}, FSHIT_BAND},       {{551, 560}, FSHIT_BAND_RIGHT},
+        {{700, 600}, FSHIT_BAND_RIGHT},  // the grown right and bottom edges
+        {{50, 20}, FSHIT_SECOND},       {{400, 300}, FSHIT_VIDEO},
+        {{400, 710}, FSHIT_VIDEO},  // the status bar counts only outside full screen
+    };
+    for (const auto& c : full) {
+        CAPTURE(c.pt.x);
+        CAPTURE(c.pt.y);
+        CHECK(m_ClassifyFsHit(l, c.pt) == c.expected);
+    }
+
+    l.bFileOpen = 0;
+    CHECK(m_ClassifyFsHit(l, POINT{400, 300}) == FSHIT_NONE);
+
+    // Outside full screen (and during an overlay drag) only the status bar.
+    for (int drag = 0; drag < 2; ++drag) {
+        l.bFullScreen = drag;
+        l.bOverlayDrag = drag;
+        CHECK(m_ClassifyFsHit(l, POINT{120, 520}) == FSHIT_NONE);
+        CHECK(m_ClassifyFsHit(l, POINT{100, 710}) == FSHIT_BAND);
+        CHECK(m_ClassifyFsHit(l, POINT{651, 720}) == FSHIT_BAND_RIGHT);
+    }
+}
+
+TEST_CASE("the display counts as long off past 60 s, or 5 s in test mode")
+{
+    CHECK(m_DisplayOffLongEnough(1000, 1000 + 61000, 0));
+    CHECK_FALSE(m_DisplayOffLongEnough(1000, 1000 + 59000, 0));
+    CHECK(m_DisplayOffLongEnough(1000, 1000 + 5001, 1));
+    CHECK_FALSE(m_DisplayOffLongEnough(1000, 1000 + 4000, 1));
+    // across the tick counter's wrap
+    CHECK(m_DisplayOffLongEnough(0xFFFFF000u, 61000, 0));
+}
