@@ -78,7 +78,11 @@ void m_CalcOverflow(const SBUTTONORDER* order, const SROWMETRICS* m, const SROWI
     int gaps = x0 + m->nSeparator + m->nSeekGapLeft + m->nSeekGapRight;
     int room = in->nWidth - 2 * sp - xw - seekWidth - rightGroup - gaps;
     int shownSlots = 0;
-    int shown = m_GetButtonRowWidth(order, m, room, order->nCount, &shownSlots);
+    // Outside a drag the stored count of held-back slots stands for the
+    // user's seek-bar width.
+    int most = order->nCount;
+    if (in->bSeekInline && !in->bDraggingSeek) most -= in->nHiddenSlots;
+    int shown = m_GetButtonRowWidth(order, m, room, most, &shownSlots);
     if (in->bDraggingSeek) out->nHiddenSlots = order->nCount - shownSlots;
     out->rcButtons = m_Rect(x0, 0, x0 + shown, in->nHeight);
     out->nButtonLimit = shown;

@@ -147,13 +147,14 @@ TEST_CASE("button row: wide, narrow, expanded and with an inline seek bar")
     {
         in.bSeekInline = 1;
         in.nSeekMinWidth = 13;
-        in.nSeekUserWidth = 100;
         in.nHiddenSlots = 3;
         in.nWidth = A + R + 10;
         m_CalcControlBar(&def, &m, &in, &out);
         CHECK(out.bOverflow);
         CHECK(out.nHiddenSlots == 3);
-        CHECK(out.rcSeek.right - out.rcSeek.left >= 100);
+        // The last three slots (custom buttons 1 to 3) stay hidden.
+        CHECK(out.rcButtons.right == A - 3 * 28);
+        CHECK(out.rcSeek.right - out.rcSeek.left == in.nWidth - (A - 84) - 13 - R - 7);
         CHECK(out.rcExtra.right <= out.rcGrip.left);
     }
     SUBCASE("dragging the seek edge wider drops slots and counts them")
