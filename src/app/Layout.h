@@ -74,6 +74,8 @@ struct SROWLAYOUT {
 int m_ButtonIdFromCode(int code);
 // Fills g_ButtonOrder from [Ctrl] "BtnOdr" (the default row when empty).
 void m_LoadButtonOrder();
+// Button height of [Ctrl] "Btn" at a DPI; the width when no height is set.
+int m_ButtonHeightMetric(int dpi);
 void m_ReadRowMetrics(SROWMETRICS* out, int dpiPercent);
 // 1 when the control buttons are drawn framed (the classic look).
 int m_IsFramedStyle();

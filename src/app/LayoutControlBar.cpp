@@ -96,6 +96,13 @@ void m_CalcOverflow(const SBUTTONORDER* order, const SROWMETRICS* m, const SROWI
 
 }  // namespace
 
+int m_ButtonHeightMetric(int dpi)
+{
+    // [Ctrl] "Btn" without a height: square buttons.
+    int h = m_GetUIMetric(3, dpi);
+    return h > 0 ? h : m_GetUIMetric(2, dpi);
+}
+
 int m_ButtonIdFromCode(int code)
 {
     for (int i = 0; i < kControlButtonCount; ++i)
@@ -128,7 +135,7 @@ void m_ReadRowMetrics(SROWMETRICS* out, int dpi)
     int fi = m_GetUIMetric(7, dpi);
     out->nFrameInset = framed ? fi : 0;
     out->nButtonWidth = m_GetUIMetric(2, dpi) - 2 * out->nFrameInset;
-    out->nButtonHeight = m_GetUIMetric(3, dpi) - 2 * out->nFrameInset;
+    out->nButtonHeight = m_ButtonHeightMetric(dpi) - 2 * out->nFrameInset;
     out->nSpacing = framed ? m_GetUIMetric(4, dpi) : 0;
     out->nLeft = m_GetUIMetric(5, dpi);
     out->nGap = m_GetUIMetric(4, dpi);

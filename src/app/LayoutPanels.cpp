@@ -84,8 +84,8 @@ void m_UpdateLineFlags()
 int m_GetButtonRowHeight()
 {
     int dpi = g_DpiPercent;
-    if (!m_IsFramedStyle()) return m_GetUIMetric(3, dpi);
-    return m_GetUIMetric(18, dpi) + m_GetUIMetric(19, dpi) + m_GetUIMetric(3, dpi) -
+    if (!m_IsFramedStyle()) return m_ButtonHeightMetric(dpi);
+    return m_GetUIMetric(18, dpi) + m_GetUIMetric(19, dpi) + m_ButtonHeightMetric(dpi) -
            2 * m_GetUIMetric(7, dpi);
 }
 

@@ -21,6 +21,9 @@
 //   WinProbe press <class> <vk>...       brings the first visible one to
 //                                         the front and types the keys
 //   WinProbe gone <class> <timeout ms>   waits until none is visible
+//   WinProbe child <class> <child id>    prints "visible=0|1 rect=l,t,r,b" of
+//                                         that descendant, in the first
+//                                         visible window's client pixels
 #include <windows.h>
 
 #include <stdio.h>
@@ -205,6 +208,23 @@ int m_Text(const wchar_t* className, int id)
     return 1;
 }
 
+// A child window by id: whether it is shown (with its parents) and its
+// rectangle in the top window's client coordinates.
+int m_Child(const wchar_t* className, int id)
+{
+    HWND top = m_FirstVisible(className);
+    if (!top) return 1;
+    SChildFind find{id, nullptr};
+    EnumChildWindows(top, m_FindChild, reinterpret_cast<LPARAM>(&find));
+    if (!find.found) return 3;
+    RECT rc;
+    GetWindowRect(find.found, &rc);
+    MapWindowPoints(nullptr, top, reinterpret_cast<POINT*>(&rc), 2);
+    printf("visible=%d rect=%ld,%ld,%ld,%ld\n", IsWindowVisible(find.found) ? 1 : 0, rc.left,
+           rc.top, rc.right, rc.bottom);
+    return 0;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv)
@@ -238,6 +258,7 @@ int wmain(int argc, wchar_t** argv)
         return 0;
     }
     if (wcscmp(command, L"press") == 0 && argc > 3) return m_Press(className, argc - 3, argv + 3);
+    if (wcscmp(command, L"child") == 0 && argc > 3) return m_Child(className, _wtoi(argv[3]));
     if (wcscmp(command, L"gone") == 0)
         return m_Gone(className, argc > 3 ? wcstoul(argv[3], nullptr, 10) : 5000);
     return 2;
