@@ -1,10 +1,12 @@
 #include "app/MainTimers.h"
 
+#include "app/Layout.h"
 #include "app/MMTimerRelay.h"
 #include "app/MainWindow.h"
 #include "app/PointerInput.h"
 #include "app/TimeDisplay.h"
 #include "app/VideoOutIndicator.h"
+#include "app/WindowSize.h"
 #include "commands/CommandHandlers.h"
 #include "filedata/ChapterTracking.h"
 #include "playback/PlaybackEvents.h"
@@ -137,6 +139,12 @@ void m_OnTimer(UINT id)
             break;
         case kTimerTrackResume:
             m_Resume_WriteTrack();
+            break;
+        case kTimerSizeMessage:
+            m_WindowSize_OnTimer();
+            break;
+        case kTimerBottomPanel:
+            m_RelayoutPanels();
             break;
         default:
             break;

@@ -6,6 +6,7 @@
 #include "app/MainWindow.h"
 #include "app/MainWndRouting.h"
 #include "app/StatusText.h"
+#include "app/WindowSize.h"
 #include "app/Startup.h"
 #include "commands/CommandHandlers.h"
 #include "controls/Statusbar.h"
@@ -36,7 +37,7 @@ void m_OnGraphEvents()
         else if (code == kEcLengthChanged)
             m_Playback_OnLengthChanged();
         else if (code == kEcRenderDeviceSet)
-            InvalidateRect(g_hWndMain, nullptr, FALSE);
+            m_ApplyVideoRect(-1, 1);
     }
 }
 

@@ -15,6 +15,7 @@
 #include "app/PowerNotices.h"
 #include "app/Startup.h"
 #include "app/ToolWindows.h"
+#include "app/WindowSize.h"
 #include "commands/CommandHandlers.h"
 #include "jumplist/JumpListView.h"
 #include "playback/PlaybackControl.h"
@@ -63,13 +64,13 @@ void m_OnSize(WPARAM type, LPARAM lParam)
         }
         return;
     }
-    m_LayoutClientArea(LOWORD(lParam), HIWORD(lParam));
+    m_Layout_OnSize(static_cast<UINT>(type), LOWORD(lParam), HIWORD(lParam));
 }
 
 LRESULT m_OnNcHitTest(HWND hwnd, LPARAM lParam)
 {
     int hit = static_cast<int>(DefWindowProcW(hwnd, WM_NCHITTEST, 0, lParam));
-    if (m_IsSizingBorder(hit) && g_Settings.Common_RatHld && g_PlayState != 0 && !g_FullScreen) {
+    if (m_IsSizingBorder(hit) && m_Layout_AspectSizingApplies() && !g_FullScreen) {
         RECT rc;
         POINT pt = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
         if (GetWindowRect(hwnd, &rc)) hit = m_CornerHit(hit, pt, rc);
@@ -100,15 +101,6 @@ int m_SetSizingCursor(LPARAM lParam)
     }
     SetCursor(LoadCursorW(nullptr, shape));
     return 1;
-}
-
-void m_OnGetMinMaxInfo(LPARAM lParam)
-{
-    MINMAXINFO* info = reinterpret_cast<MINMAXINFO*>(lParam);
-    POINT min = {0, 0};
-    m_GetMinTrackSize(&min);
-    if (min.x > 0) info->ptMinTrackSize.x = min.x;
-    if (min.y > 0) info->ptMinTrackSize.y = min.y;
 }
 
 void m_OnFocus(int gained)
@@ -160,6 +152,13 @@ int m_OnOwnMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* r
         case WM_TIMER:
             m_OnTimer(static_cast<UINT>(wParam));
             return 1;
+        case WM_SIZING:
+            m_Layout_OnSizing(static_cast<UINT>(wParam), reinterpret_cast<RECT*>(lParam));
+            *result = TRUE;
+            return 1;
+        case WM_GETICON:
+            *result = reinterpret_cast<LRESULT>(m_GetWindowIcon(hwnd, wParam));
+            return 1;
         case WM_GESTURE:
         case WM_TOUCH:
             *result = m_OnGestureMessage(hwnd, msg, wParam, lParam);
@@ -192,7 +191,7 @@ void m_OnPassedMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
             m_OnFocus(0);
             break;
         case WM_GETMINMAXINFO:
-            m_OnGetMinMaxInfo(lParam);
+            m_Layout_GetMinMaxInfo(reinterpret_cast<MINMAXINFO*>(lParam));
             break;
         case WM_DISPLAYCHANGE:
             if (g_PlayState != 0) InvalidateRect(hwnd, nullptr, FALSE);
@@ -201,6 +200,7 @@ void m_OnPassedMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
             m_OnPowerBroadcast(wParam, lParam);
             break;
         case WM_EXITSIZEMOVE:
+            m_Layout_OnExitSizeMove();
             m_PlaylistWnd_ShowAfterMove();
             break;
         case WM_DROPFILES:

@@ -19,6 +19,7 @@ int m_SeekPreview_IsActive() { return 0; }
 void m_SeekPreview_OnOpened() {}
 void m_SeekPreview_Draw() {}
 void m_SysVol_OnNotify(WPARAM, LPARAM) {}
+void m_Playback_SetAutoStop(DWORD) {}
 void m_Playback_OnSuspend()
 {
     if (g_PlayState != 0) m_Pause();

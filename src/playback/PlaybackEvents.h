@@ -31,6 +31,9 @@ void m_SeekPreview_OnOpened();
 void m_SeekPreview_Draw();
 // The system-audio object's notice (wParam, lParam).
 void m_SysVol_OnNotify(WPARAM code, LPARAM value);
+// Another instance started playing while this one opens: the open in
+// progress stops (the tick notes when).
+void m_Playback_SetAutoStop(DWORD tick);
 // A suspend: pause and keep the resume data.
 void m_Playback_OnSuspend();
 

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "app/HitTests.h"
+#include "app/InstanceNoticeReceiver.h"
 #include "app/PowerNotices.h"
 
 TEST_CASE("side borders near a corner become corner hits while the aspect is kept")
@@ -78,4 +79,12 @@ TEST_CASE("the display counts as long off past 60 s, or 5 s in test mode")
     CHECK_FALSE(m_DisplayOffLongEnough(1000, 1000 + 4000, 1));
     // across the tick counter's wrap
     CHECK(m_DisplayOffLongEnough(0xFFFFF000u, 61000, 0));
+}
+
+TEST_CASE("another instance's start pauses this one only in its first 2 s")
+{
+    CHECK(m_OpenedNoticeAction(10000, 11500, 1) == 1);
+    CHECK(m_OpenedNoticeAction(10000, 11500, 0) == 2);
+    CHECK(m_OpenedNoticeAction(10000, 12500, 1) == 0);
+    CHECK(m_OpenedNoticeAction(10000, 12000, 0) == 0);
 }
