@@ -24,6 +24,9 @@
 //   WinProbe child <class> <child id>    prints "visible=0|1 rect=l,t,r,b" of
 //                                         that descendant, in the first
 //                                         visible window's client pixels
+//   WinProbe post <class> <message> <wParam> [lParam]
+//                                         posts the message (a number, or a
+//                                         name to register) to each of them
 #include <windows.h>
 
 #include <stdio.h>
@@ -225,6 +228,27 @@ int m_Child(const wchar_t* className, int id)
     return 0;
 }
 
+// A message given as a number or as the name of a registered message.
+UINT m_MessageOf(const wchar_t* text)
+{
+    wchar_t* end = nullptr;
+    unsigned long number = wcstoul(text, &end, 0);
+    if (end && *end == 0) return (UINT)number;
+    return RegisterWindowMessageW(text);
+}
+
+int m_Post(const wchar_t* className, const wchar_t* message, const wchar_t* wParam,
+           const wchar_t* lParam)
+{
+    std::vector<HWND> found = m_FindAll(className);
+    if (found.empty()) return 1;
+    UINT msg = m_MessageOf(message);
+    WPARAM wp = (WPARAM)wcstoull(wParam, nullptr, 0);
+    LPARAM lp = lParam ? (LPARAM)wcstoll(lParam, nullptr, 0) : 0;
+    for (HWND hwnd : found) PostMessageW(hwnd, msg, wp, lp);
+    return 0;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv)
@@ -242,6 +266,8 @@ int wmain(int argc, wchar_t** argv)
         for (HWND hwnd : m_FindAll(className)) PostMessageW(hwnd, WM_CLOSE, 0, 0);
         return 0;
     }
+    if (wcscmp(command, L"post") == 0 && argc > 4)
+        return m_Post(className, argv[3], argv[4], argc > 5 ? argv[5] : nullptr);
     if (wcscmp(command, L"text") == 0 && argc > 3) return m_Text(className, _wtoi(argv[3]));
     if (wcscmp(command, L"copydata") == 0 && argc > 3) {
         return m_CopyData(className, argv[3], argc > 4 ? argv[4] : nullptr);
