@@ -35,7 +35,7 @@ void m_Format(wchar_t* out, size_t cap, const wchar_t* format, ...)
     out[cap - 1] = 0;
 }
 
-void m_Show(const wchar_t* text) { m_OSD_ShowText(text, 1, -1, 0, 0, 0, 0); }
+void m_Show(const wchar_t* text) { m_OSD_ShowText(text, -1, -1, -1, -1, -1, -1); }
 
 int m_HasVideo() { return g_PlayState != 0 && g_VideoSize.cx > 0 && g_VideoSize.cy > 0; }
 
