@@ -17,6 +17,7 @@
 #include "app/ToolWindows.h"
 #include "app/WindowSize.h"
 #include "commands/CommandHandlers.h"
+#include "controls/LayeredWnd.h"
 #include "jumplist/JumpListView.h"
 #include "playback/PlaybackControl.h"
 #include "playback/PlaybackEvents.h"
@@ -106,7 +107,23 @@ int m_SetSizingCursor(LPARAM lParam)
 void m_OnFocus(int gained)
 {
     m_OnActivateColors(1, 0);
+    if (!gained) m_SetControlBarMode(0);
     m_JumpList_OnFocus(gained);
+}
+
+// After a move or resize the on-screen bars stand over the video again;
+// mode 1 keeps both shown.
+void m_PlaceOsdBars()
+{
+    if (!g_Settings.Osc_Mode || !g_OsdBars.m_GetHwnd()) return;
+    RECT video;
+    if (!m_GetVideoRect(&video)) return;
+    MapWindowPoints(g_hWndMain, nullptr, reinterpret_cast<POINT*>(&video), 2);
+    g_OsdBars.m_SetRect(&video);
+    if (g_Settings.Osc_Mode == 1)
+        g_OsdBars.m_ShowBars(1, -1, 1, -1, 1, 1);
+    else
+        g_OsdBars.m_Show(1);
 }
 
 // Messages answered here whose result is not DefWindowProc's.
@@ -202,6 +219,7 @@ void m_OnPassedMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         case WM_EXITSIZEMOVE:
             m_Layout_OnExitSizeMove();
             m_PlaylistWnd_ShowAfterMove();
+            m_PlaceOsdBars();
             break;
         case WM_DROPFILES:
             m_OnDropFiles(reinterpret_cast<HDROP>(wParam));
