@@ -62,7 +62,6 @@ RECT m_StartWindowRect()
 
 void m_PlaceMainWindow(const RECT* frame, int dpiPercent)
 {
-    m_LoadButtonOrder();
     m_SetWindowPos(g_hWndMain, nullptr, frame->left, frame->top, frame->right - frame->left,
                    frame->bottom - frame->top, SWP_NOZORDER | SWP_NOACTIVATE, dpiPercent, 1);
     // The window may already have had this size: lay out once in any case.
