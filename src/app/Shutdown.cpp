@@ -3,6 +3,7 @@
 #include "app/CommandLine.h"
 #include "app/FullScreenState.h"
 #include "app/MainWindow.h"
+#include "app/MainWindowLookFonts.h"
 #include "app/Startup.h"
 #include "app/ToolWindowPlacement.h"
 #include "app/ToolWindows.h"
@@ -68,6 +69,7 @@ void m_Shutdown()
     if (!g_CmdLine.bJumpList) m_Settings_WriteMain(0, 0xFFFF);
     if (g_hPowerNotify) UnregisterPowerSettingNotification(g_hPowerNotify);
     g_hPowerNotify = nullptr;
+    m_DeleteDialogFonts();
     m_PlaySoundCue(-1);
     m_DestroyWindows();
 }

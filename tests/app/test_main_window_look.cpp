@@ -9,6 +9,7 @@
 #include "../support/TempFolder.h"
 #include "app/ButtonSkin.h"
 #include "app/MainWindowLook.h"
+#include "app/MainWindowLookFonts.h"
 #include "base/ArgbImage.h"
 #include "base/ImageFile.h"
 
@@ -158,5 +159,35 @@ TEST_CASE("skin source: Button.png beside the program only when asked and readab
         folder.MakeFile(L"Button.png", "not png");
         CHECK(m_LoadSkinSource(&strip, 1, dir.c_str()) == 0);
         CHECK(strip.m_Height == 48);
+    }
+}
+
+TEST_CASE("font specs: face, points and bold flag")
+{
+    struct {
+        const wchar_t* text;
+        BOOL ok;
+        const wchar_t* face;
+        int size, weight;
+    } cases[] = {
+        {L"Meiryo UI,12,1", TRUE, L"Meiryo UI", 12, 700},
+        {L"Meiryo UI", TRUE, L"Meiryo UI", 8, 400},
+        {L"Tahoma,0,0", TRUE, L"Tahoma", 8, 400},
+        {L"Tahoma,10,2", TRUE, L"Tahoma", 10, 700},
+        {L"", FALSE, L"", 0, 0},
+        // Longer faces are cut to 32 characters.
+        {L"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghij,9", TRUE, L"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdef", 9,
+         400},
+    };
+    for (const auto& c : cases) {
+        wchar_t face[kFontFaceCap];
+        int size = 0, weight = 0;
+        CAPTURE(std::wstring(c.text));
+        CHECK(m_ParseFontSpec(c.text, face, &size, &weight) == c.ok);
+        CHECK(std::wstring(face) == c.face);
+        if (c.ok) {
+            CHECK(size == c.size);
+            CHECK(weight == c.weight);
+        }
     }
 }
