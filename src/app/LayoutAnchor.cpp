@@ -9,6 +9,7 @@
 #include "base/Geometry.h"
 #include "base/MonitorArea.h"
 #include "base/UiLook.h"
+#include "settings/Settings.h"
 
 SRESIZEANCHOR g_ResizeAnchor;
 
@@ -108,6 +109,7 @@ int m_SetResizeAnchor(int mode, int reuse)
     g_ResizeAnchor.pt = m_AnchorPoint(&window, flags);
     g_ResizeAnchor.nMode = mode;
     g_ResizeAnchor.bValid = 1;
+    m_BuildSizeStops();
     return flags;
 }
 
@@ -146,6 +148,13 @@ void m_CalcSizingRect(const SSIZINGIN* in, int code, RECT* rc)
         w = fromH;
     else
         h = fromW;
+    if (in->pStops && in->nStopDistance > 0) {
+        int i = m_NearestSizeStop(in->pStops, w - in->nFrameW, h - in->nFrameH, in->nStopDistance);
+        if (i >= 0) {
+            w = in->pStops->items[i].nWidth + in->nFrameW;
+            h = in->pStops->items[i].nHeight + in->nFrameH;
+        }
+    }
     // Deriving one side may overrun the other's limit: scale both back.
     if (w > maxW) w = maxW, h = in->nFrameH + m_RoundByMode((w - in->nFrameW) / a, 0);
     if (h > maxH) h = maxH, w = in->nFrameW + m_RoundByMode((h - in->nFrameH) * a, 0);
@@ -167,5 +176,13 @@ void m_ConstrainSizingRect(int code, RECT* inout)
     if (!m_GetRectMonitorWorkArea(&in.rcWork, inout)) return;
     in.nAnchor = m_GetSizingAnchor(code);
     in.ptAnchor = m_AnchorPoint(inout, in.nAnchor);
+    SSIZESTOPS stops = {};
+    RECT area = in.rcWork;
+    area.right -= in.nFrameW;
+    area.bottom -= in.nFrameH;
+    SIZE frame = {in.nFrameW, in.nFrameH};
+    m_CalcSizeStops(&stops, &area, in.dAspect, g_VideoSize.cx, in.nAnchor, in.ptAnchor, frame);
+    in.pStops = &stops;
+    in.nStopDistance = g_Settings.Common_Snap[0] ? g_Settings.Common_Snap[1] / 2 : 0;
     m_CalcSizingRect(&in, code, inout);
 }

@@ -3,6 +3,8 @@
 #pragma once
 #include <windows.h>
 
+#include "app/WindowSize.h"
+
 enum { ANCHOR_LEFT = 1, ANCHOR_TOP = 2, ANCHOR_RIGHT = 4, ANCHOR_BOTTOM = 8, ANCHOR_AUTO = 255 };
 
 struct SRESIZEANCHOR {
@@ -34,6 +36,8 @@ struct SSIZINGIN {
     int nMinWidth;  // SM_CXMIN
     int nAnchor;    // 0 none
     POINT ptAnchor;
+    const SSIZESTOPS* pStops;  // video sizes to snap to, or null
+    int nStopDistance;
 };
 void m_CalcSizingRect(const SSIZINGIN* in, int code, RECT* inout);
 // WM_SIZING-style constraint of the main window for a grip code.

@@ -19,6 +19,7 @@ double g_WindowZoom = 1.0;
 double g_FullScreenZoom = 1.0;
 SIZE g_ReferenceArea;
 SZOOMREFS g_ZoomRefs;
+SSIZESTOPS g_SizeStops;
 
 namespace {
 
@@ -162,6 +163,20 @@ void m_UpdateZoomReferences(int)
     SIZE size = {area.right - area.left, area.bottom - area.top};
     SIZE base = m_BaseSize();
     m_CalcZoomRefs(base.cx, g_VideoAspect, size, &g_ZoomRefs);
+}
+
+void m_BuildSizeStops()
+{
+    RECT area, window;
+    g_SizeStops.nCount = 0;
+    if (!g_hWndMain || !m_GetWindowMonitorWorkArea(&area, g_hWndMain, 1)) return;
+    if (!m_GetWindowRect(g_hWndMain, &window, -1)) return;
+    SIZE frame = {m_GetFrameExtraWidth(), m_GetFrameExtraHeight()};
+    area.right -= frame.cx;
+    area.bottom -= frame.cy;
+    int anchor = g_ResizeAnchor.bValid ? g_ResizeAnchor.nFlags : 0;
+    POINT pt = g_ResizeAnchor.bValid ? g_ResizeAnchor.pt : m_AnchorPoint(&window, 0);
+    m_CalcSizeStops(&g_SizeStops, &area, g_VideoAspect, m_BaseSize().cx, anchor, pt, frame);
 }
 
 int m_GetVideoRect(RECT* out)

@@ -19,7 +19,36 @@ struct SZOOMREFS {
 };
 extern SZOOMREFS g_ZoomRefs;
 
+// Sizes drag sizing and the size commands snap to: a video size and its
+// factor over the video width.
+enum {
+    SIZESTOP_FIT,
+    SIZESTOP_ANCHOR_ROOM,
+    SIZESTOP_FULL,
+    SIZESTOP_BOX,
+    kSizeStopCap = 16,
+};
+struct SSIZESTOP {
+    int nKind;
+    double dFactor;
+    int nWidth, nHeight;
+};
+struct SSIZESTOPS {
+    SSIZESTOP items[kSizeStopCap];
+    int nCount;
+};
+extern SSIZESTOPS g_SizeStops;
+
 // ---- arithmetic ----
+// Adds a stop of a video size (ignored when full or empty).
+void m_AddSizeStop(SSIZESTOPS* stops, int kind, int w, int h, int videoWidth);
+// Stops of an area (screen pixels, the frame already taken off) for a video
+// aspect, and of the room the anchor leaves in it.
+void m_CalcSizeStops(SSIZESTOPS* out, const RECT* area, double aspect, int videoWidth, int anchor,
+                     POINT anchorPt, SIZE frame);
+// The stop nearest (by its nearer side) a video size, when that distance is
+// below the limit; -1 otherwise. Ties keep the first.
+int m_NearestSizeStop(const SSIZESTOPS* stops, int w, int h, int limit);
 // Width of the stream at its aspect when that differs from w/h by more
 // than 0.001.
 int m_DisplayWidth(int w, int h, double aspect);
@@ -42,6 +71,8 @@ void m_OnVideoAreaChanged(const RECT* area);
 void m_SetVideoSize(int w, int h);
 void m_SetVideoSizeKeepZoom(int w, int h);
 void m_UpdateZoomReferences(int fullScreen);
+// Rebuilds g_SizeStops for the main window's work area and anchor.
+void m_BuildSizeStops();
 // The displayed video rectangle in its host window's client coordinates;
 // 0 and an empty rectangle when no video is shown.
 int m_GetVideoRect(RECT* out);

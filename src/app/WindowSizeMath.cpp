@@ -1,5 +1,6 @@
 #include <math.h>
 #include <stdio.h>
+#include <stdlib.h>
 #include <wchar.h>
 
 #include "app/WindowSize.h"
@@ -98,4 +99,58 @@ void m_AppendZoomLabel(wchar_t* text, size_t cap, const SZOOMREFS* refs, double 
     copy[255] = 0;
     _snwprintf(text, cap, format, copy);
     text[cap - 1] = 0;
+}
+
+void m_AddSizeStop(SSIZESTOPS* stops, int kind, int w, int h, int videoWidth)
+{
+    if (stops->nCount >= kSizeStopCap || w <= 0 || h <= 0 || videoWidth <= 0) return;
+    stops->items[stops->nCount++] = SSIZESTOP{kind, (double)w / videoWidth, w, h};
+}
+
+namespace {
+
+// Room on one axis from the anchor: to the far side, or twice the nearer
+// distance on a centred axis.
+LONG m_AnchorRoom(int lowFixed, int highFixed, LONG at, LONG lo, LONG hi)
+{
+    if (lowFixed) return hi - at;
+    if (highFixed) return at - lo;
+    LONG nearer = at - lo < hi - at ? at - lo : hi - at;
+    return 2 * nearer;
+}
+
+}  // namespace
+
+void m_CalcSizeStops(SSIZESTOPS* out, const RECT* area, double a, int videoWidth, int anchor,
+                     POINT pt, SIZE frame)
+{
+    out->nCount = 0;
+    SIZE size = {area->right - area->left, area->bottom - area->top};
+    SZOOMREFS refs;
+    m_CalcZoomRefs(videoWidth, a, size, &refs);
+    if (refs.dFit <= 0) return;
+    m_AddSizeStop(out, SIZESTOP_FIT, refs.szFit.cx, refs.szFit.cy, videoWidth);
+    RECT whole = {area->left, area->top, area->right + frame.cx, area->bottom + frame.cy};
+    SIZE room = {m_AnchorRoom(anchor & 1, anchor & 4, pt.x, whole.left, whole.right) - frame.cx,
+                 m_AnchorRoom(anchor & 2, anchor & 8, pt.y, whole.top, whole.bottom) - frame.cy};
+    SZOOMREFS inRoom;
+    m_CalcZoomRefs(videoWidth, a, room, &inRoom);
+    if (inRoom.dFit > 0 && inRoom.szFit.cx < refs.szFit.cx)
+        m_AddSizeStop(out, SIZESTOP_ANCHOR_ROOM, inRoom.szFit.cx, inRoom.szFit.cy, videoWidth);
+    m_AddSizeStop(out, SIZESTOP_FULL, refs.szFull.cx, refs.szFull.cy, videoWidth);
+    if (refs.nBox) m_AddSizeStop(out, SIZESTOP_BOX, refs.szBox.cx, refs.szBox.cy, videoWidth);
+}
+
+int m_NearestSizeStop(const SSIZESTOPS* stops, int w, int h, int limit)
+{
+    int best = -1, bestDistance = limit;
+    for (int i = 0; i < stops->nCount; ++i) {
+        int dw = abs(stops->items[i].nWidth - w), dh = abs(stops->items[i].nHeight - h);
+        int d = dw < dh ? dw : dh;
+        if (d < bestDistance) {
+            bestDistance = d;
+            best = i;
+        }
+    }
+    return best;
 }

@@ -335,3 +335,39 @@ TEST_CASE("soft limit pulls an overhang back with resistance, size kept")
     m_SoftLimitRect(&inside, &bounds);
     CHECK(inside.left == 10);
 }
+
+TEST_CASE("size stops: FIT, the anchor's room, FULL and the box; the nearest within reach")
+{
+    RECT area = {0, 0, 1200, 600};  // the work area less the frame
+    SSIZESTOPS stops;
+    // Anchored left and top at (200, 100): the room is 1000 x 500 pixels.
+    m_CalcSizeStops(&stops, &area, 16.0 / 9.0, 640, ANCHOR_LEFT | ANCHOR_TOP, POINT{200, 100},
+                    SIZE{0, 0});
+    // The area is wider than 16:9: the 16:9 box comes last.
+    REQUIRE(stops.nCount == 4);
+    CHECK(stops.items[3].nKind == SIZESTOP_BOX);
+    CHECK(stops.items[0].nKind == SIZESTOP_FIT);
+    CHECK(stops.items[0].nWidth == 1067);
+    CHECK(stops.items[0].nHeight == 600);
+    CHECK(stops.items[1].nKind == SIZESTOP_ANCHOR_ROOM);
+    CHECK(stops.items[1].nWidth == 889);
+    CHECK(stops.items[1].nHeight == 500);
+    CHECK(stops.items[2].nKind == SIZESTOP_FULL);
+    CHECK(stops.items[0].dFactor == doctest::Approx(1066.666667 / 640).epsilon(0.001));
+
+    CHECK(m_NearestSizeStop(&stops, 880, 480, 8) == -1);
+    CHECK(m_NearestSizeStop(&stops, 883, 480, 8) == 1);  // 6 pixels from its width
+    CHECK(m_NearestSizeStop(&stops, 500, 599, 8) == 0);  // 1 pixel from its height
+
+    // A drag that comes within reach of a stop takes it.
+    SSIZINGIN in = {};
+    in.dAspect = 16.0 / 9.0;
+    in.rcWork = area;
+    in.nMinWidth = 100;
+    in.pStops = &stops;
+    in.nStopDistance = 8;
+    RECT rc = {0, 0, 884, 300};
+    m_CalcSizingRect(&in, 22, &rc);
+    CHECK(rc.right - rc.left == 889);
+    CHECK(rc.bottom - rc.top == 500);
+}
