@@ -35,3 +35,7 @@ int m_SnapSidesForHit(int hitCode, int aspectHold);
 void m_SoftLimitRect(RECT* rc, const RECT* bounds);
 // Shifts the main window back into its work area.
 void m_KeepMainWindowOnScreen();
+// Sizes the main window to the FIT size of its work area (with aspect
+// hold) or to the whole work area; 0 when it already is, or while Shift or
+// Ctrl is down.
+int m_FitWindowToWorkArea();

@@ -6,6 +6,7 @@
 
 #include "MainWindowFixture.h"
 #include "app/Layout.h"
+#include "app/LayoutSnap.h"
 #include "app/WindowSize.h"
 #include "controls/Statusbar.h"
 #include "playback/PlaybackControl.h"
@@ -142,4 +143,26 @@ TEST_CASE_FIXTURE(CSizeFixture, "the minimum tracking height holds the bottom pa
     MINMAXINFO info = {};
     m_Layout_GetMinMaxInfo(&info);
     CHECK(info.ptMinTrackSize.y == least.y);
+}
+
+TEST_CASE_FIXTURE(CSizeFixture, "fitting to the work area: the FIT size once, then nothing")
+{
+    g_Settings.Common_RatHld = 1;
+    OpenVideo(320, 180);
+    CHECK(m_FitWindowToWorkArea() == 1);
+    Pump();
+    RECT work = WorkArea(), frame = Visible(g_hWndMain);
+    SIZE area = VideoArea();
+    // One side meets the work area; the video keeps 16:9.
+    CHECK((frame.right - frame.left == work.right - work.left ||
+           frame.bottom - frame.top == work.bottom - work.top));
+    CHECK(area.cx == doctest::Approx(area.cy * 16.0 / 9.0).epsilon(0.01));
+    CHECK(Message().find(L"[FIT]") != std::wstring::npos);
+    CHECK(m_FitWindowToWorkArea() == 0);
+
+    g_Settings.Common_RatHld = 0;
+    CHECK(m_FitWindowToWorkArea() == 1);
+    Pump();
+    CHECK(Visible(g_hWndMain).right - Visible(g_hWndMain).left == work.right - work.left);
+    CHECK(m_FitWindowToWorkArea() == 0);
 }

@@ -89,3 +89,20 @@ TEST_CASE_FIXTURE(CSizingFixture, "with a video open the drag keeps the video's 
     CHECK(out.top == rc.top);
     CHECK(out.bottom - out.top == extraH + 360);
 }
+
+TEST_CASE_FIXTURE(CSizingFixture, "after a move the window is shifted back onto its work area")
+{
+    RECT work = WorkArea();
+    Place(work.right - 300, work.top + 50, 800, 500);
+    SendMessageW(g_hWndMain, WM_EXITSIZEMOVE, 0, 0);
+    RECT rc = Visible(g_hWndMain);
+    CHECK(rc.right == work.right);
+    CHECK(rc.right - rc.left == 800);
+    CHECK(rc.top == work.top + 50);
+
+    // With a margin the window keeps that distance from the edges.
+    g_Settings.Common_Snap[2] = 10;
+    Place(work.left - 100, work.top + 50, 800, 500);
+    SendMessageW(g_hWndMain, WM_EXITSIZEMOVE, 0, 0);
+    CHECK(Visible(g_hWndMain).left == work.left + 10);
+}
