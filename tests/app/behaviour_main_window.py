@@ -7,7 +7,7 @@ import subprocess
 import time
 
 import zvtest
-from zvtest import BehaviourTest, probe, read_ini
+from zvtest import BehaviourTest, probe, read_ini, write_ini
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 REFERENCE = os.path.join(HERE, "ref", "main_window.png")
@@ -45,6 +45,37 @@ class ControlBar(BehaviourTest):
         self.assertGreater(len(colours), 4, "no glyphs in the control bar")
         code, _ = self.box.close(proc)
         self.assertEqual(code, 0)
+
+
+class SkinFile(BehaviourTest):
+    def shot_of_control_bar(self, proc):
+        win = self.box.wait_window()
+        self.assertIsNotNone(win)
+        time.sleep(1.0)
+        shot = os.path.join(self.box.dir, "skin.png")
+        screenshot(shot, win)
+        self.box.close(proc)
+        return colours_in_rows(shot, win["height"] - 48, win["height"] - 8)
+
+    def start_with_red_skin(self, custom_icons):
+        # A first run writes the settings file; the switch goes into it.
+        proc = self.box.start()
+        self.assertIsNotNone(self.box.wait_window())
+        self.box.close(proc)
+        sections, _ = read_ini(self.box.ini)
+        sections["Ctrl"]["CtmIco"] = "1" if custom_icons else "0"
+        write_ini(self.box.ini, sections)
+        subprocess.run(["convert", "-size", "2016x48", "xc:#FF0000",
+                        os.path.join(self.box.dir, "Button.png")], check=True)
+        return self.box.start()
+
+    def test_button_png_beside_the_exe_is_used_with_custom_icons_on(self):
+        colours = self.shot_of_control_bar(self.start_with_red_skin(True))
+        self.assertIn("FF0000", {c.upper() for c in colours})
+
+    def test_built_in_strip_with_custom_icons_off(self):
+        colours = self.shot_of_control_bar(self.start_with_red_skin(False))
+        self.assertNotIn("FF0000", {c.upper() for c in colours})
 
 
 class Shutdown(BehaviourTest):

@@ -10,6 +10,7 @@
 #include "app/ButtonSkin.h"
 #include "app/MainWindowLook.h"
 #include "app/MainWindowLookFonts.h"
+#include "app/MainWindow.h"
 #include "base/ArgbImage.h"
 #include "base/ImageFile.h"
 
@@ -190,4 +191,16 @@ TEST_CASE("font specs: face, points and bold flag")
             CHECK(weight == c.weight);
         }
     }
+}
+
+TEST_CASE("[Main] Os and Gui override the detected version and GUI kind")
+{
+    m_DetectWindowsVersion(10, 1);
+    CHECK(g_OsVersion == 10);
+    CHECK(g_GuiKind == 1);
+    int b = -1, s = -1;
+    m_LooksForStyle(1, 0, g_GuiKind, &b, &s);
+    CHECK(b == 3);  // the themed look of kinds other than 5 to 8
+    m_DetectWindowsVersion(-1, -1);
+    CHECK(g_OsVersion >= 1);
 }
