@@ -20,6 +20,7 @@ double g_FullScreenZoom = 1.0;
 SIZE g_ReferenceArea;
 SZOOMREFS g_ZoomRefs;
 SSIZESTOPS g_SizeStops;
+POINT g_VideoOffset = {65535, 65535};
 
 namespace {
 
@@ -145,6 +146,7 @@ void m_SetVideoSizeKeepZoom(int w, int h)
 void m_SetVideoSize(int w, int h)
 {
     g_WindowZoom = g_FullScreenZoom = 1.0;
+    g_VideoOffset = POINT{65535, 65535};
     m_SetVideoSizeKeepZoom(w, h);
 }
 
@@ -195,12 +197,20 @@ void m_ApplyVideoRect(int, int redraw)
         SetRectEmpty(&s_VideoRect);
         return;
     }
-    int w = m_RoundByMode(g_VideoSize.cx * g_WindowZoom, 0);
-    int h = m_RoundByMode(g_VideoSize.cy * g_WindowZoom, 0);
-    int x = area.left + (area.right - area.left - w + 1) / 2;
-    int y = area.top + (area.bottom - area.top - h + 1) / 2;
-    s_VideoRect = RECT{x, y, x + w, y + h};
-    IntersectRect(&s_VideoRect, &s_VideoRect, &area);
+    SVIDEOPLACE in = {};
+    in.rcArea = area;
+    in.szVideo = SIZE{m_RoundByMode(g_VideoSize.cx * g_WindowZoom, 0),
+                      m_RoundByMode(g_VideoSize.cy * g_WindowZoom, 0)};
+    in.ptOffset = g_VideoOffset;
+    in.dZoom = g_WindowZoom;
+    SIZE size = {area.right - area.left, area.bottom - area.top};
+    SZOOMREFS refs;
+    m_CalcZoomRefs(g_VideoSize.cx, g_VideoAspect, size, &refs);
+    in.dFit = refs.dFit;
+    in.dFull = refs.dFull;
+    RECT placed = m_CalcVideoRect(&in);
+    // The visible part is what the host shows.
+    IntersectRect(&s_VideoRect, &placed, &area);
     if (redraw) InvalidateRect(g_hWndMain, &area, FALSE);
 }
 

@@ -18,6 +18,8 @@ struct SZOOMREFS {
     int nBox;  // 43 or 169 for an aspect box, 0 when the box is FULL
 };
 extern SZOOMREFS g_ZoomRefs;
+// The video's offset inside its area; 65535 centred.
+extern POINT g_VideoOffset;
 
 // Sizes drag sizing and the size commands snap to: a video size and its
 // factor over the video width.
@@ -63,6 +65,20 @@ double m_CalcFitFactor(SIZE video, SIZE area, int mode);
 double m_StepOnGrid(double value, double step);
 // Appends the reference label of the factor, when it is one.
 void m_AppendZoomLabel(wchar_t* text, size_t cap, const SZOOMREFS* refs, double factor);
+
+// Where a w x h video goes in an area: offset (from the area's top-left;
+// 65535 centred), then centred between FIT and FULL, clamped above FULL,
+// and below FIT centred once more than 40 % would lie outside. While the
+// user drags the video, sides within snap pixels of the area's snap to it.
+struct SVIDEOPLACE {
+    RECT rcArea;
+    SIZE szVideo;
+    POINT ptOffset;
+    double dZoom, dFit, dFull;
+    int bDragging;
+    int nSnap;
+};
+RECT m_CalcVideoRect(const SVIDEOPLACE* in);
 
 // ---- the main window ----
 // The video area changed (layout): notes the reference area while nothing

@@ -154,3 +154,58 @@ int m_NearestSizeStop(const SSIZESTOPS* stops, int w, int h, int limit)
     }
     return best;
 }
+
+namespace {
+
+const LONG kCentred = 65535;
+
+LONG m_Centre(LONG areaSize, LONG size) { return (LONG)floor((areaSize - size) / 2.0 + 0.5); }
+
+// A video no larger than the area stays inside it; a larger one leaves no gap.
+LONG m_ClampAxis(LONG at, LONG size, LONG areaSize)
+{
+    if (size <= areaSize) return at < 0 ? 0 : at + size > areaSize ? areaSize - size : at;
+    if (at > 0) return 0;
+    return at + size < areaSize ? areaSize - size : at;
+}
+
+// The part of a span that lies outside the area, as a share of the span.
+double m_OutsideShare(LONG at, LONG size, LONG areaSize)
+{
+    if (size <= 0) return 0;
+    LONG inside = (at + size < areaSize ? at + size : areaSize) - (at > 0 ? at : 0);
+    return 1.0 - (double)(inside > 0 ? inside : 0) / size;
+}
+
+LONG m_SnapAxis(LONG at, LONG size, LONG areaSize, int snap)
+{
+    if (abs(at) <= snap) return 0;
+    if (abs(at + size - areaSize) <= snap) return areaSize - size;
+    return at;
+}
+
+}  // namespace
+
+RECT m_CalcVideoRect(const SVIDEOPLACE* in)
+{
+    LONG aw = in->rcArea.right - in->rcArea.left, ah = in->rcArea.bottom - in->rcArea.top;
+    LONG w = in->szVideo.cx, h = in->szVideo.cy;
+    LONG x = in->ptOffset.x == kCentred ? m_Centre(aw, w) : in->ptOffset.x;
+    LONG y = in->ptOffset.y == kCentred ? m_Centre(ah, h) : in->ptOffset.y;
+    if (in->bDragging && in->nSnap > 0) {
+        x = m_SnapAxis(x, w, aw, in->nSnap);
+        y = m_SnapAxis(y, h, ah, in->nSnap);
+    } else if (in->dZoom >= in->dFit - kEqual && in->dZoom <= in->dFull + kEqual) {
+        x = m_Centre(aw, w);
+        y = m_Centre(ah, h);
+    } else if (in->dZoom < in->dFit &&
+               (m_OutsideShare(x, w, aw) > 0.4 || m_OutsideShare(y, h, ah) > 0.4)) {
+        x = m_Centre(aw, w);
+        y = m_Centre(ah, h);
+    } else {
+        x = m_ClampAxis(x, w, aw);
+        y = m_ClampAxis(y, h, ah);
+    }
+    return RECT{in->rcArea.left + x, in->rcArea.top + y, in->rcArea.left + x + w,
+                in->rcArea.top + y + h};
+}

@@ -102,3 +102,41 @@ TEST_CASE("zoom labels for FIT, FULL and the aspect boxes")
     m_AppendZoomLabel(small, 8, &r, 0.5);
     CHECK(wcslen(small) == 7);
 }
+
+TEST_CASE("placing the video in its area")
+{
+    SVIDEOPLACE in = {};
+    in.rcArea = RECT{10, 20, 810, 470};  // 800 x 450
+    in.dFit = 1.0;
+    in.dFull = 1.2;
+    auto place = [&](int w, int h, int x, int y, double zoom) {
+        in.szVideo = SIZE{w, h};
+        in.ptOffset = POINT{x, y};
+        in.dZoom = zoom;
+        return m_CalcVideoRect(&in);
+    };
+    // Centred, halves rounded up.
+    RECT rc = place(401, 300, 65535, 65535, 0.9);
+    CHECK(rc.left == 10 + 200);
+    CHECK(rc.top == 20 + 75);
+    // Between FIT and FULL the offset is dropped.
+    rc = place(800, 450, 30, 30, 1.0);
+    CHECK(rc.left == 10);
+    CHECK(rc.top == 20);
+    // Above FULL a larger video leaves no gap.
+    rc = place(1600, 900, 50, -2000, 2.0);
+    CHECK(rc.left == 10);
+    CHECK(rc.bottom == 470);
+    // Below FIT: kept inside while most of it shows, centred when not.
+    rc = place(400, 200, 500, 10, 0.5);
+    CHECK(rc.right == 810);
+    CHECK(rc.top == 30);
+    rc = place(400, 200, 700, 10, 0.5);
+    CHECK(rc.left == 10 + 200);
+    // A drag snaps sides near the area's.
+    in.bDragging = 1;
+    in.nSnap = 8;
+    rc = place(400, 200, 5, 245, 0.5);
+    CHECK(rc.left == 10);
+    CHECK(rc.bottom == 470);
+}
