@@ -1,5 +1,6 @@
 #include "app/MainTimers.h"
 
+#include "app/AutoStopTick.h"
 #include "app/Layout.h"
 #include "app/MMTimerRelay.h"
 #include "app/MainWindow.h"
@@ -127,9 +128,11 @@ void m_OnTimer(UINT id)
             m_VideoOutIndicator(2);
             break;
         case kTimerTimerText:
-        case kTimerAutoStop:
         case kTimerVolumeFade:
             m_Timer_OnTimer(id);
+            break;
+        case kTimerAutoStop:
+            m_AutoStop_OnTimer();
             break;
         case kTimerKeepAwake:
             m_OnKeepAwakeTimer();

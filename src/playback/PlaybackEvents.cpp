@@ -3,6 +3,7 @@
 #include "playback/PlaybackControl.h"
 
 int m_IsPlaying() { return 0; }
+int m_Playback_HasStarted() { return 0; }
 void m_Pause() {}
 int m_PowerSaving_IsKeepingAwake() { return 0; }
 int m_PowerSaving_IsTempOn() { return 0; }

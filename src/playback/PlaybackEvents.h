@@ -6,6 +6,8 @@
 
 // A file is open, playback has started and it is not held.
 int m_IsPlaying();
+// Playback of the open file has started (it may be held since).
+int m_Playback_HasStarted();
 void m_Pause();
 // The display is kept awake (power saving off, or its temporary inversion).
 int m_PowerSaving_IsKeepingAwake();

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "app/AutoStopTick.h"
 #include "app/HitTests.h"
 #include "app/InstanceNoticeReceiver.h"
 #include "app/PowerNotices.h"
@@ -87,4 +88,34 @@ TEST_CASE("another instance's start pauses this one only in its first 2 s")
     CHECK(m_OpenedNoticeAction(10000, 11500, 0) == 2);
     CHECK(m_OpenedNoticeAction(10000, 12500, 1) == 0);
     CHECK(m_OpenedNoticeAction(10000, 12000, 0) == 0);
+}
+
+TEST_CASE("the idle auto-stop waits, ends, fades or stops by the facts of its tick")
+{
+    // On, 180 minutes, a started file, no timer armed, playing at volume 50 %.
+    const SAUTOSTOPFACTS base = {1, 180, 1, 1, 0, 0, 1, 5000, 0};
+    const DWORD limit = 180u * 60000u;
+    struct {
+        const char* name;
+        void (*change)(SAUTOSTOPFACTS&);
+        int expected;
+    } cases[] = {
+        {"recent input", [](SAUTOSTOPFACTS& f) { f.nIdleMs = 1000; }, AUTOSTOP_WAIT},
+        {"exactly the limit", [](SAUTOSTOPFACTS& f) { f.nIdleMs = 180u * 60000u; }, AUTOSTOP_WAIT},
+        {"past the limit", [](SAUTOSTOPFACTS&) {}, AUTOSTOP_FADE},
+        {"off", [](SAUTOSTOPFACTS& f) { f.bOn = 0; }, AUTOSTOP_END},
+        {"no file", [](SAUTOSTOPFACTS& f) { f.bFileOpen = 0; }, AUTOSTOP_END},
+        {"not started", [](SAUTOSTOPFACTS& f) { f.bStarted = 0; }, AUTOSTOP_END},
+        {"timer armed", [](SAUTOSTOPFACTS& f) { f.bTimerArmed = 1; }, AUTOSTOP_END},
+        {"held", [](SAUTOSTOPFACTS& f) { f.bPlaying = 0; }, AUTOSTOP_STOP},
+        {"silent", [](SAUTOSTOPFACTS& f) { f.nVolume = 0; }, AUTOSTOP_STOP},
+        {"already fading", [](SAUTOSTOPFACTS& f) { f.bFading = 1; }, AUTOSTOP_STOP},
+    };
+    for (const auto& c : cases) {
+        CAPTURE(c.name);
+        SAUTOSTOPFACTS f = base;
+        f.nIdleMs = limit + 1;
+        c.change(f);
+        CHECK(m_AutoStopDecision(f) == c.expected);
+    }
 }
