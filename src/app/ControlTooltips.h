@@ -12,6 +12,11 @@ void m_CreateToolTips(int group);
 HWND m_GetToolTips(int group);
 // Writes the texts of the control-bar buttons.
 void m_SetCtrlToolTips();
+// The control bar's drag grip, in the button panel's client coordinates
+// (empty: no grip); the layout sets it, then the tool follows.
+void m_SetGripRect(const RECT* grip);
+// Gives the grip its text and moves its tool rectangle to the grip.
+void m_UpdateGripToolTip();
 // Turns the tooltips of the groups named by the mask on or off, creating
 // missing groups first.
 void m_ShowToolTips(int show, int mask);

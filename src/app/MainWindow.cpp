@@ -73,9 +73,9 @@ HWND m_CreatePanel(HWND parent, int id, EPANELKIND kind)
 // Buttons whose right press opens a popup menu.
 bool m_HasRightMenu(int index)
 {
-    static const int kMenuButtons[] = {CB_LAUNCHER,  CB_PLAY,   CB_OPTIONS,  CB_PLAYLIST,
-                                       CB_RATE,      CB_REPEAT, CB_MENU,     CB_FAVORITES,
-                                       CB_TIMER,     CB_JUMPLIST, CB_CAPTURE, CB_POWER};
+    static const int kMenuButtons[] = {CB_LAUNCHER, CB_PLAY,     CB_OPTIONS, CB_PLAYLIST,
+                                       CB_RATE,     CB_REPEAT,   CB_MENU,    CB_FAVORITES,
+                                       CB_TIMER,    CB_JUMPLIST, CB_CAPTURE, CB_POWER};
     for (int b : kMenuButtons)
         if (b == index) return true;
     return false;
@@ -89,7 +89,9 @@ BOOL m_CreateButtons(HWND buttonBar, HWND buttonPanel)
     }
     if (!g_VolumeButton.m_Create(buttonPanel, IDC_VOLUME_BUTTON)) return FALSE;
     g_VolumeButton.m_SetRightClickMenuMode();
-    return g_ExtraButton.m_Create(buttonPanel, IDC_EXTRA_BUTTON) != nullptr;
+    if (!g_ExtraButton.m_Create(buttonPanel, IDC_EXTRA_BUTTON)) return FALSE;
+    g_ExtraButton.m_SetImageOffset();
+    return TRUE;
 }
 
 BOOL m_CreateBars(HWND controlPanel, HWND buttonPanel)
@@ -150,8 +152,8 @@ HICON m_GetWindowIcon(HWND, WPARAM kind)
     HICON& icon = small ? s_Small : s_Large;
     if (!icon) {
         const int size = GetSystemMetrics(small ? SM_CXSMICON : SM_CXICON);
-        icon = static_cast<HICON>(LoadImageW(g_hInstance, MAKEINTRESOURCEW(IDI_MAIN), IMAGE_ICON,
-                                             size, size, LR_SHARED));
+        icon = static_cast<HICON>(
+            LoadImageW(g_hInstance, MAKEINTRESOURCEW(IDI_MAIN), IMAGE_ICON, size, size, LR_SHARED));
     }
     return icon;
 }

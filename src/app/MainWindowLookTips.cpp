@@ -12,6 +12,8 @@
 namespace {
 
 HWND s_hTipsMain;
+RECT s_GripRect;
+const UINT_PTR kGripToolId = 1;
 
 struct SBUTTONTIP {
     int button;  // index of g_ControlButtons, or -1 for the volume button
@@ -90,6 +92,7 @@ void m_CreateToolTips(int group)
     m_AddTool(g_VolumeSlider.m_GetHwnd());
     m_AddTool(g_StatusBar.m_GetHwnd());
     m_SetCtrlToolTips();
+    m_UpdateGripToolTip();
 }
 
 void m_SetCtrlToolTips()
@@ -106,4 +109,29 @@ void m_SetCtrlToolTips()
         m_FillToolInfo(&info, tool, text);
         SendMessageW(s_hTipsMain, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&info));
     }
+}
+
+void m_SetGripRect(const RECT* grip)
+{
+    s_GripRect = grip ? *grip : RECT{};
+    m_UpdateGripToolTip();
+}
+
+void m_UpdateGripToolTip()
+{
+    HWND tips = m_GetToolTips(1);
+    HWND panel = g_hWndMain
+                     ? GetDlgItem(GetDlgItem(g_hWndMain, IDC_CONTROL_PANEL), IDC_BUTTON_PANEL)
+                     : nullptr;
+    if (!tips || !panel) return;
+    TOOLINFOW info = {};
+    info.cbSize = sizeof(info);
+    info.hwnd = panel;
+    info.uId = kGripToolId;
+    SendMessageW(tips, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+    if (IsRectEmpty(&s_GripRect)) return;
+    info.uFlags = TTF_SUBCLASS;
+    info.rect = s_GripRect;
+    info.lpszText = const_cast<wchar_t*>(L"ここをドラッグして表示するボタンの数を変更出来ます");
+    SendMessageW(tips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
 }

@@ -94,3 +94,31 @@ TEST_CASE_FIXTURE(CMainWindowFixture, "a custom inactive colour recolours once o
     CHECK(m_GetFaceColor() == RGB(0xE0, 0xE0, 0xE0));
     CHECK(g_PanelLook.back == RGB(0xE0, 0xE0, 0xE0));
 }
+
+TEST_CASE_FIXTURE(CMainWindowFixture, "the grip tooltip follows the grip and goes with it")
+{
+    m_ApplyMainWindowLook();
+    HWND tips = m_GetToolTips(TOOLTIP_GROUP_MAIN);
+    REQUIRE(tips);
+    HWND panel = GetDlgItem(GetDlgItem(g_hWndMain, 32869), 32870);
+    REQUIRE(panel);
+    const int before = (int)SendMessageW(tips, TTM_GETTOOLCOUNT, 0, 0);
+    RECT grip = {300, 0, 305, 28};
+    m_SetGripRect(&grip);
+    m_SetGripRect(&grip);
+    CHECK((int)SendMessageW(tips, TTM_GETTOOLCOUNT, 0, 0) == before + 1);
+
+    wchar_t text[256] = {};
+    TOOLINFOW info = {};
+    info.cbSize = sizeof(info);
+    info.hwnd = panel;
+    info.uId = 1;
+    info.lpszText = text;
+    REQUIRE(SendMessageW(tips, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&info)));
+    CHECK(info.rect.left == 300);
+    SendMessageW(tips, TTM_GETTEXTW, ARRAYSIZE(text), reinterpret_cast<LPARAM>(&info));
+    CHECK(std::wstring(text) == L"ここをドラッグして表示するボタンの数を変更出来ます");
+
+    m_SetGripRect(nullptr);
+    CHECK((int)SendMessageW(tips, TTM_GETTOOLCOUNT, 0, 0) == before);
+}
