@@ -4,12 +4,15 @@
 
 #include "app/Layout.h"
 #include "app/MainWindow.h"
+#include "app/PlaylistDock.h"
 #include "app/WindowPlacement.h"
 #include "app/WindowSize.h"
 #include "base/Geometry.h"
 #include "base/MonitorArea.h"
 #include "base/UiLook.h"
+#include "playlist/Playlist.h"
 #include "settings/Settings.h"
+#include "settings/SettingsMain.h"
 
 SRESIZEANCHOR g_ResizeAnchor;
 
@@ -30,6 +33,41 @@ LONG m_Place(int lowFixed, int highFixed, LONG at, int size)
     if (lowFixed) return at;
     if (highFixed) return at - size;
     return at - (size - size / 2);  // halves rounded up
+}
+
+// Mode 255: by the free space on each axis; an axis that the window (with
+// a docked playlist) spans wholly is decided by the saved place.
+int m_AutoAnchorOfWindow(const RECT* window)
+{
+    RECT w = *window, work, playlist;
+    int side = 0;
+    HWND list = g_Playlist.m_GetWindow();
+    if (g_PlaylistDock == 2 && list && IsWindowVisible(list) &&
+        m_GetWindowRect(list, &playlist, -1)) {
+        side = m_GetSideOfMainWindow(list);
+        UnionRect(&w, &w, &playlist);
+    }
+    if (!m_GetRectMonitorWorkArea(&work, &w)) return 0;
+    int flags = m_CalcAutoAnchor(&w, &work);
+    const SMAINWINDOWSTATE& saved = g_MainWindowState;
+    if (w.left <= work.left && w.right >= work.right) {
+        int x =
+            m_AnchorAxisFromSaved(saved.nLeft, saved.nLeft + saved.nWidth, work.left, work.right,
+                                  side == 1   ? -1
+                                  : side == 3 ? 1
+                                              : 0,
+                                  ANCHOR_LEFT, ANCHOR_RIGHT);
+        if (x != -1) flags = (flags & ~(ANCHOR_LEFT | ANCHOR_RIGHT)) | x;
+    }
+    if (w.top <= work.top && w.bottom >= work.bottom) {
+        int y = m_AnchorAxisFromSaved(saved.nTop, saved.nTop + saved.nHeight, work.top, work.bottom,
+                                      side == 2   ? -1
+                                      : side == 4 ? 1
+                                                  : 0,
+                                      ANCHOR_TOP, ANCHOR_BOTTOM);
+        if (y != -1) flags = (flags & ~(ANCHOR_TOP | ANCHOR_BOTTOM)) | y;
+    }
+    return flags;
 }
 
 }  // namespace
@@ -68,6 +106,16 @@ int m_CalcAutoAnchor(const RECT* w, const RECT* a)
            m_AxisFlag(w->top, w->bottom, a->top, a->bottom, ANCHOR_TOP, ANCHOR_BOTTOM);
 }
 
+int m_AnchorAxisFromSaved(LONG savedLo, LONG savedHi, LONG areaLo, LONG areaHi, int playlistSide,
+                          int lowFlag, int highFlag)
+{
+    int low = savedLo == areaLo, high = savedHi == areaHi;
+    if (low && !high) return lowFlag;
+    if (high && !low) return highFlag;
+    if (!low) return -1;
+    return playlistSide < 0 ? highFlag : playlistSide > 0 ? lowFlag : 0;
+}
+
 POINT m_AnchorPoint(const RECT* w, int flags)
 {
     POINT c = m_RectCenter(w);
@@ -98,13 +146,10 @@ int m_SetResizeAnchor(int mode, int reuse)
 {
     if (reuse && g_ResizeAnchor.bValid && g_ResizeAnchor.nMode == mode)
         return g_ResizeAnchor.nFlags;
-    RECT window, work;
+    RECT window;
     if (!g_hWndMain || !m_GetWindowRect(g_hWndMain, &window, -1)) return 0;
     int flags = mode;
-    if (mode == ANCHOR_AUTO) {
-        if (!m_GetRectMonitorWorkArea(&work, &window)) work = window;
-        flags = m_CalcAutoAnchor(&window, &work);
-    }
+    if (mode == ANCHOR_AUTO) flags = m_AutoAnchorOfWindow(&window);
     g_ResizeAnchor.nFlags = flags;
     g_ResizeAnchor.pt = m_AnchorPoint(&window, flags);
     g_ResizeAnchor.nMode = mode;

@@ -19,6 +19,12 @@ extern SRESIZEANCHOR g_ResizeAnchor;
 int m_GetSizingAnchor(int code);
 // Flags from the window's place in the work area, by free space on each axis.
 int m_CalcAutoAnchor(const RECT* window, const RECT* work);
+// One axis of a window spanning the whole work area, decided by its saved
+// place: the side that lies on the area's side is fixed; both sides give
+// the side away from the playlist (playlistSide -1 before, 1 after, 0
+// none), which is centred (0) without one. -1 when undecided.
+int m_AnchorAxisFromSaved(LONG savedLo, LONG savedHi, LONG areaLo, LONG areaHi, int playlistSide,
+                          int lowFlag, int highFlag);
 // Anchor point of a rectangle for the flags.
 POINT m_AnchorPoint(const RECT* window, int flags);
 // Places a w x h rectangle at the anchor (fixed sides stay, centred axes

@@ -371,3 +371,15 @@ TEST_CASE("size stops: FIT, the anchor's room, FULL and the box; the nearest wit
     CHECK(rc.right - rc.left == 889);
     CHECK(rc.bottom - rc.top == 500);
 }
+
+TEST_CASE("an axis spanning the work area is anchored by the saved place")
+{
+    // Saved on the left edge only, the right only, both with the playlist
+    // on either side or none, and neither.
+    CHECK(m_AnchorAxisFromSaved(0, 500, 0, 1000, 0, 1, 4) == 1);
+    CHECK(m_AnchorAxisFromSaved(500, 1000, 0, 1000, 0, 1, 4) == 4);
+    CHECK(m_AnchorAxisFromSaved(0, 1000, 0, 1000, -1, 1, 4) == 4);
+    CHECK(m_AnchorAxisFromSaved(0, 1000, 0, 1000, 1, 1, 4) == 1);
+    CHECK(m_AnchorAxisFromSaved(0, 1000, 0, 1000, 0, 1, 4) == 0);
+    CHECK(m_AnchorAxisFromSaved(10, 900, 0, 1000, 0, 1, 4) == -1);
+}
