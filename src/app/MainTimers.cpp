@@ -1,6 +1,7 @@
 #include "app/MainTimers.h"
 
 #include "app/AutoStopTick.h"
+#include "app/FullScreenState.h"
 #include "app/Layout.h"
 #include "app/MMTimerRelay.h"
 #include "app/MainWindow.h"
@@ -11,6 +12,7 @@
 #include "commands/CommandHandlers.h"
 #include "filedata/ChapterTracking.h"
 #include "playback/PlaybackEvents.h"
+#include "playlist/Playlist.h"
 #include "settings/SettingsMain.h"
 #include "timer/TimerTicks.h"
 
@@ -32,6 +34,28 @@ void m_OnTimeTimer()
         }
     }
     m_UpdateTimeDisplay(0);
+}
+
+// One of the program's windows is in front: main, full screen or playlist.
+int m_IsOwnWindowInFront()
+{
+    HWND front = GetForegroundWindow();
+    if (!front) return 0;
+    HWND root = GetAncestor(front, GA_ROOT);
+    return root == g_hWndMain || (g_hWndFullScreen && root == g_hWndFullScreen) ||
+           (g_Playlist.m_GetWindow() && root == g_Playlist.m_GetWindow());
+}
+
+// The key's release may never arrive as a message: the held state is
+// asked of the keyboard itself.
+void m_OnSeekRepeatTimer()
+{
+    const int key = m_ContinuousSeek_HoldKey();
+    const int held = key > 0 && (GetAsyncKeyState(key) & 0x8000) != 0;
+    if (!held || !m_IsOwnWindowInFront())
+        m_StopContinuousSeek(0);
+    else
+        m_ContinuousSeek_Step();
 }
 
 void m_OnKeepAwakeTimer()
@@ -106,6 +130,8 @@ void m_OnTimer(UINT id)
             if (m_MMTimer_OnTick()) m_UpdateTimeDisplay(0);
             break;
         case kTimerSeekRepeat:
+            m_OnSeekRepeatTimer();
+            break;
         case kTimerSeekFirst:
         case kTimerMenuDestroy:
         case kTimerHoldEnd:

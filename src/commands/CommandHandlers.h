@@ -14,6 +14,14 @@ LRESULT m_Menu_GetTipText(WPARAM itemId, LPARAM popup);
 LRESULT m_OnNotifyMain(WPARAM code, LPARAM value);
 // Takes ownership of the drop handle.
 void m_OnDropFiles(HDROP drop);
-// Ticks of the commands' main-window timers (continuous seek, control-bar
-// hold, kept menu), by id.
+// Continuous seek while a key is held: timer 1 repeats (timer 2 waits
+// first); the hold key is 0 when none runs.
+void m_StartContinuousSeek(int stepMs, int holdKey, int keyFrames, int intervalMs,
+                           int maxIntervalMs, int waitMs);
+int m_ContinuousSeek_HoldKey();
+void m_ContinuousSeek_Step();
+// Ends it: kills timers 1 and 2; not final arms timer 24 (the seek's end).
+void m_StopContinuousSeek(int final);
+// Ticks of the commands' other main-window timers (the first seek delay,
+// control-bar hold, kept menu), by id.
 void m_Commands_OnTimer(UINT id);

@@ -7,6 +7,7 @@
 #include "app/MMTimerRelay.h"
 #include "app/MainTimers.h"
 #include "app/MainWindow.h"
+#include "commands/CommandHandlers.h"
 #include "../settings/SettingsFixture.h"
 #include "options/OptionDlgState.h"
 #include "playback/VolumeControl.h"
@@ -127,6 +128,21 @@ TEST_CASE("one-shot timers end on their first tick; unknown ids are ignored")
     CHECK(g_Ticks[7] > 1);
     CHECK(g_Ticks[65] > 1);
     CHECK(IsWindow(g_hWndMain));
+    DestroyMain();
+}
+
+TEST_CASE("a continuous seek whose key-up was lost ends at the next repeat tick")
+{
+    CSettingsFixture ini;
+    REQUIRE(CreateMain());
+    g_Settings.Common_SeekWait = 30;
+    // F13 is never held here: as if its release had gone astray.
+    m_StartContinuousSeek(1000, VK_F13, 0, 20, -1, 0);
+    CHECK(m_ContinuousSeek_HoldKey() == VK_F13);
+    Pump(300);
+    CHECK(g_Ticks[kTimerSeekRepeat] == 1);
+    CHECK(m_ContinuousSeek_HoldKey() == 0);
+    CHECK(g_Ticks[kTimerSeekEnd] == 1);
     DestroyMain();
 }
 
