@@ -8,7 +8,6 @@
 #include "base/Color.h"
 #include "base/UiLook.h"
 #include "controls/SliderPlus.h"
-#include "controls/Statusbar.h"
 #include "settings/Settings.h"
 
 namespace {
@@ -65,7 +64,6 @@ void m_ApplyFace(COLORREF face)
     g_ExtraButton.m_SetBackColor(face);
     g_SeekBar.m_UpdateBackColor(face);
     g_VolumeSlider.m_UpdateBackColor(face);
-    g_StatusBar.m_SetBackColor(face, 0);
     m_LoadButtonSkin();
 }
 
