@@ -8,6 +8,8 @@
 #include "base/Color.h"
 #include "base/UiLook.h"
 #include "controls/SliderPlus.h"
+#include "controls/Statusbar.h"
+#include "settings/MainWindowStyle.h"
 #include "settings/Settings.h"
 
 namespace {
@@ -85,6 +87,20 @@ void m_LooksForStyle(int style, int second, int guiKind, int* buttonLook, int* s
     *sliderLook = s;
 }
 
+void m_CornerLooks(int cornerFlag, int fullScreen, int controlsFlag, UINT* buttonVariant,
+                   UINT* statusCorner, int* sliderLook)
+{
+    *buttonVariant = 0;
+    *statusCorner = 0;
+    if ((cornerFlag != 1 && cornerFlag != 2) || fullScreen) return;
+    if (controlsFlag) {
+        *statusCorner = cornerFlag;
+        return;
+    }
+    *buttonVariant = cornerFlag == 1 ? BUTTON_VARIANT_ROUND6 : BUTTON_VARIANT_ROUND25;
+    *sliderLook = 13;
+}
+
 COLORREF m_FaceColorFor(const int clr[4], int active, COLORREF accent, int guiKind)
 {
     COLORREF colour = CLR_INVALID;
@@ -130,6 +146,11 @@ void m_SetButtonsTheme(int style, int redraw)
     int b = 0, s = 0;
     m_LooksForStyle(g_Settings.Ctrl_Style[0], g_Settings.Ctrl_Style[1], g_GuiKind, &b, &s);
     for (CButtonPlus& button : g_ControlButtons) button.m_SetDrawStyle(b, 0, 0);
+    UINT variant = 0, corner = 0;
+    m_CornerLooks(g_WindowCornerFlag, g_FullScreen, g_Settings.Fullscr_Ctrl[0], &variant, &corner,
+                  &s);
+    g_ControlButtons[0].m_SetDrawStyle(b, 0, variant);
+    g_StatusBar.m_SetCornerStyle(corner);
     g_VolumeButton.m_SetDrawStyle(b, 0, 0);
     g_ExtraButton.m_SetDrawStyle(b, 0, 0);
     g_SeekBar.m_SetDrawStyle(s);
@@ -139,10 +160,7 @@ void m_SetButtonsTheme(int style, int redraw)
     if (redraw) m_RepaintControlPanel();
 }
 
-COLORREF m_GetFaceColor()
-{
-    return s_LastFace != CLR_INVALID ? s_LastFace : m_GetBkColor(1, 0);
-}
+COLORREF m_GetFaceColor() { return s_LastFace != CLR_INVALID ? s_LastFace : m_GetBkColor(1, 0); }
 
 void m_ApplyMainWindowLook()
 {

@@ -6,6 +6,13 @@
 // Button look b and slider look s for a [Ctrl] "Style" pair and GUI kind.
 void m_LooksForStyle(int style, int second, int guiKind, int* buttonLook, int* sliderLook);
 
+// Rounded corners of the window (corner flag 1 or 2, 0 none) outside full
+// screen: the first button takes variant bits 2 or 4 and the sliders the
+// rounded look 13, or, with the full-screen controls flag, the status bar
+// takes corner style 1 or 2.
+void m_CornerLooks(int cornerFlag, int fullScreen, int controlsFlag, UINT* buttonVariant,
+                   UINT* statusCorner, int* sliderLook);
+
 // The face colour from the [Ctrl] "Clr" values (mode, inactive-colour bit,
 // two colours 0xRRGGBB or -1) and an accent colour (-1: none); the system
 // face colour when nothing results.

@@ -204,3 +204,28 @@ TEST_CASE("[Main] Os and Gui override the detected version and GUI kind")
     m_DetectWindowsVersion(-1, -1);
     CHECK(g_OsVersion >= 1);
 }
+
+TEST_CASE("window corners round the first button, or the status bar with the controls flag")
+{
+    struct {
+        int flag, fullScreen, controls;
+        UINT variant, corner;
+        int slider;
+    } cases[] = {
+        {0, 0, 0, 0, 0, 11},
+        {1, 0, 0, BUTTON_VARIANT_ROUND6, 0, 13},
+        {2, 0, 0, BUTTON_VARIANT_ROUND25, 0, 13},
+        {2, 0, 1, 0, 2, 11},
+        {1, 1, 0, 0, 0, 11},
+    };
+    for (const auto& c : cases) {
+        UINT variant = 99, corner = 99;
+        int slider = 11;
+        m_CornerLooks(c.flag, c.fullScreen, c.controls, &variant, &corner, &slider);
+        CAPTURE(c.flag);
+        CAPTURE(c.controls);
+        CHECK(variant == c.variant);
+        CHECK(corner == c.corner);
+        CHECK(slider == c.slider);
+    }
+}
