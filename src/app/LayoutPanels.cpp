@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/ControlTooltips.h"
 #include "app/MainWindow.h"
 #include "app/Startup.h"
 #include "base/Geometry.h"
@@ -18,6 +19,7 @@ int g_SeekEdgeDragging;
 namespace {
 
 int s_ControlBarMode;
+const RECT kNoGrip = {};
 RECT s_ButtonHostRect;
 
 HWND m_ControlPanel() { return GetDlgItem(g_hWndMain, IDC_CONTROL_PANEL); }
@@ -183,6 +185,8 @@ void m_LayoutControlBar(int width)
     batch = m_Defer(batch, GetDlgItem(row, IDC_EXTRA_BUTTON), out.bOverflow ? out.rcExtra : RECT{});
     if (in.bSeekInline) batch = m_Defer(batch, g_SeekBar.m_GetHwnd(), out.rcSeek);
     if (batch) EndDeferWindowPos(batch);
+    if (out.bOverflow && g_ExtraButton.m_GetHwnd()) g_ExtraButton.m_SetFrame(out.nExtraFrame, 1, 0);
+    m_SetGripRect(in.bSeekInline && !IsRectEmpty(&out.rcSeek) ? &out.rcGrip : &kNoGrip);
     InvalidateRect(row, nullptr, FALSE);
 }
 
@@ -236,7 +240,11 @@ void m_SetControlBarMode(int mode)
     if (mode == s_ControlBarMode) return;
     s_ControlBarMode = mode;
     s_ButtonHostRect = RECT{};
+    // The button moves under the pointer: no hover fade for the jump.
+    int button = g_ExtraButton.m_GetHwnd() != nullptr;
+    if (button) g_ExtraButton.m_SetHoverFade(0, 1);
     m_RelayoutPanels();
+    if (button) g_ExtraButton.m_SetHoverFade(1, 0);
 }
 
 int m_GetControlBarMode() { return s_ControlBarMode; }
