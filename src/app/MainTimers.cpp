@@ -1,6 +1,7 @@
 #include "app/MainTimers.h"
 
 #include "app/AutoStopTick.h"
+#include "app/ControlTooltips.h"
 #include "app/FullScreenState.h"
 #include "app/Layout.h"
 #include "app/MMTimerRelay.h"
@@ -174,6 +175,7 @@ void m_OnTimer(UINT id)
             break;
         case kTimerBottomPanel:
             m_RelayoutPanels();
+            m_UpdateGripToolTip();
             break;
         default:
             break;

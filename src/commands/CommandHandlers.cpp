@@ -2,6 +2,7 @@
 
 #include <shellapi.h>
 
+#include "app/Layout.h"
 #include "app/MainTimers.h"
 #include "app/MainWindow.h"
 #include "settings/Settings.h"
@@ -31,7 +32,14 @@ void m_StopContinuousSeek(int final)
         SetTimer(g_hWndMain, kTimerSeekEnd, static_cast<UINT>(g_Settings.Common_SeekWait), nullptr);
 }
 
-int m_OnCtrlCommand(int, int, LPARAM) { return 0; }
+// Until the control commands are built, only the extra button works: a
+// click opens or closes the expanded control bar.
+int m_OnCtrlCommand(int id, int notification, LPARAM)
+{
+    if (id != IDC_EXTRA_BUTTON || notification != 0) return 0;
+    m_SetControlBarMode(m_GetControlBarMode() ? 0 : 1);
+    return 1;
+}
 LRESULT m_OnMenuCommand(WPARAM, LPARAM) { return 0; }
 LRESULT m_Menu_OnSubmenu(WPARAM, LPARAM) { return 0; }
 LRESULT m_Menu_GetTipText(WPARAM, LPARAM) { return 0; }
