@@ -59,6 +59,7 @@ LRESULT m_OnCopyData(HWND hwnd, WPARAM wParam, LPARAM lParam)
 void m_OnSize(WPARAM type, LPARAM lParam)
 {
     if (type == SIZE_MINIMIZED) {
+        m_SetControlBarMode(0);
         if (g_Settings.Common_MinStop[0] && m_IsPlaying()) {
             m_Pause();
             g_MinimisedTick = GetTickCount();
