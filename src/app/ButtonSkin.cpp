@@ -23,10 +23,10 @@ struct SSKINCELLS {
 };
 
 const SSKINCELLS kSkinCells[] = {
-    {CB_LAUNCHER, 0, 1}, {CB_PLAY, 1, 2},      {CB_PREVIOUS, 4, 1},  {CB_REWIND, 5, 1},
-    {CB_FORWARD, 6, 1},  {CB_NEXT, 7, 1},      {CB_OPTIONS, 8, 1},   {CB_PLAYLIST, 9, 1},
-    {CB_TOPMOST, 10, 2}, {CB_RATE, 12, 1},     {CB_REPEAT, 13, 5},   {CB_MENU, 18, 1},
-    {CB_FAVORITES, 19, 1}, {CB_TIMER, 20, 1},  {CB_JUMPLIST, 21, 1}, {CB_CAPTURE, 22, 1},
+    {CB_LAUNCHER, 0, 1},   {CB_PLAY, 1, 2},   {CB_PREVIOUS, 4, 1},  {CB_REWIND, 5, 1},
+    {CB_FORWARD, 6, 1},    {CB_NEXT, 7, 1},   {CB_OPTIONS, 8, 1},   {CB_PLAYLIST, 9, 1},
+    {CB_TOPMOST, 10, 2},   {CB_RATE, 12, 1},  {CB_REPEAT, 13, 5},   {CB_MENU, 18, 1},
+    {CB_FAVORITES, 19, 1}, {CB_TIMER, 20, 1}, {CB_JUMPLIST, 21, 1}, {CB_CAPTURE, 22, 1},
     {CB_POWER, 23, 4},
 };
 const int kCustomFirstCell = 36;
