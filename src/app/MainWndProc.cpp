@@ -7,6 +7,7 @@
 #include "app/FullScreenState.h"
 #include "app/HitTests.h"
 #include "app/Layout.h"
+#include "app/MMTimerRelay.h"
 #include "app/MainTimers.h"
 #include "app/MainWindowLook.h"
 #include "app/MainWndRouting.h"
@@ -190,6 +191,8 @@ void m_OnPassedMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     switch (msg) {
         case WM_DESTROY:
+            // No tick may be posted to a window that is gone.
+            m_SetMMTimer(0);
             PostQuitMessage(0);
             break;
         case WM_MOVE:

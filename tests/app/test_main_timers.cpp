@@ -91,7 +91,11 @@ TEST_CASE("the multimedia relay ticks as timer 45, never floods, and restarts on
     g_Ticks[kTimerMMRelay] = 0;
     Pump(200);
     CHECK(g_Ticks[kTimerMMRelay] == 0);
+
+    // The window's end stops a running relay.
+    m_SetMMTimer(10);
     DestroyMain();
+    CHECK(m_MMTimer_GetInterval() == 0);
 }
 
 TEST_CASE("timer 0 takes the period the time display asks for at its next tick")
