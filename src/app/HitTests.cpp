@@ -58,11 +58,13 @@ int m_ClassifyFsHit(const SFSHITLAYOUT& l, POINT pt)
 {
     const int elsewhere = l.bFileOpen ? FSHIT_VIDEO : FSHIT_NONE;
     if (!l.bFullScreen || l.bOverlayDrag) {
+        // A bar that does not exist has no rectangle to grow.
+        if (IsRectEmpty(&l.rcStatusBar)) return elsewhere;
         const RECT bar = m_Grown(l.rcStatusBar);
         return PtInRect(&bar, pt) ? m_BandHit(bar, pt, l) : elsewhere;
     }
     const RECT first = m_Grown(l.rcOverlay1);
-    if (PtInRect(&first, pt)) {
+    if (!IsRectEmpty(&l.rcOverlay1) && PtInRect(&first, pt)) {
         const POINT rel = {pt.x - first.left, pt.y - first.top};
         if (rel.y < l.nBandHeight) return PtInRect(&l.rcButton, rel) ? FSHIT_BUTTON : FSHIT_NONE;
         return m_BandHit(first, pt, l);

@@ -70,6 +70,14 @@ TEST_CASE("full-screen hit codes of the overlays, the status bar and elsewhere")
         CHECK(m_ClassifyFsHit(l, POINT{100, 710}) == FSHIT_BAND);
         CHECK(m_ClassifyFsHit(l, POINT{651, 720}) == FSHIT_BAND_RIGHT);
     }
+
+    // Windows that do not exist take no point, not even the corner pixel.
+    SFSHITLAYOUT none = {};
+    none.nDpiPercent = 100;
+    CHECK(m_ClassifyFsHit(none, POINT{0, 0}) == FSHIT_NONE);
+    none.bFullScreen = 1;
+    none.bFileOpen = 1;
+    CHECK(m_ClassifyFsHit(none, POINT{0, 0}) == FSHIT_VIDEO);
 }
 
 TEST_CASE("the display counts as long off past 60 s, or 5 s in test mode")
