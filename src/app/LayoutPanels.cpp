@@ -167,7 +167,10 @@ void m_LayoutControlBar(int width)
     in.bDraggingSeek = g_SeekEdgeDragging;
     SROWLAYOUT out;
     m_CalcControlBar(&g_ButtonOrder, &m, &in, &out);
-    g_MainWindowState.nHideButtons = out.nHiddenSlots;
+    if (g_MainWindowState.nHideButtons != out.nHiddenSlots) {
+        g_MainWindowState.nHideButtons = out.nHiddenSlots;
+        m_Settings_ScheduleSave(MAIN_GROUP_PANELS);
+    }
     if (!EqualRect(&out.rcButtons, &s_ButtonHostRect)) {
         s_ButtonHostRect = out.rcButtons;
         HWND bar = m_ButtonBar();
