@@ -27,6 +27,15 @@ public:
         g_VideoSize = SIZE{};
         g_WindowZoom = 1.0;
     }
+    // Lets the window manager's answers to a resize arrive before the next
+    // one starts from the window's size.
+    static void Settle()
+    {
+        for (int i = 0; i < 5; ++i) {
+            Sleep(20);
+            Pump();
+        }
+    }
     static std::wstring Message() { return g_StatusBar.m_GetPaneText(STATUS_PANE_MESSAGE); }
     // The video area of the client, less the bottom panel.
     static SIZE VideoArea()
@@ -48,7 +57,7 @@ public:
 TEST_CASE_FIXTURE(CSizeFixture, "a fixed size sizes the video area and says so")
 {
     m_Size_SetCmd(640, 360);
-    Pump();
+    Settle();
     SIZE area = VideoArea();
     CHECK(area.cx == 640);
     CHECK(area.cy == 360);
@@ -59,7 +68,7 @@ TEST_CASE_FIXTURE(CSizeFixture, "percent sizes of a video, and a size too large 
 {
     OpenVideo(320, 180);
     m_SetWindowSize(0, 20000, 1, 0);
-    Pump();
+    Settle();
     SIZE area = VideoArea();
     CHECK(area.cx == 640);
     CHECK(area.cy == 360);
@@ -67,7 +76,7 @@ TEST_CASE_FIXTURE(CSizeFixture, "percent sizes of a video, and a size too large 
     CHECK(m_GetZoomPercent() == 20000);
 
     m_SetWindowSize(0, 200000, 1, 0);
-    Pump();
+    Settle();
     RECT work = WorkArea();
     RECT frame = Visible(g_hWndMain);
     CHECK(frame.bottom - frame.top <= work.bottom - work.top);
@@ -83,12 +92,13 @@ TEST_CASE_FIXTURE(CSizeFixture, "steps go to the next grid line; width steps say
 {
     OpenVideo(400, 300);
     m_SetWindowSize(0, 10450, 0, 0);
+    Settle();
     m_Size_StepCmd(0, 1000);
-    Pump();
+    Settle();
     CHECK(m_GetZoomPercent() == 11000);
     CHECK(Message() == L"SIZE : 110.0%````(110.0%)");
     m_Size_StepCmd(2, 100);
-    Pump();
+    Settle();
     CHECK(VideoArea().cx == 500);
     CHECK(Message() == L"SIZE````WIDTH : 500````(125.0%)");
 }
@@ -96,7 +106,7 @@ TEST_CASE_FIXTURE(CSizeFixture, "steps go to the next grid line; width steps say
 TEST_CASE_FIXTURE(CSizeFixture, "without a video the size text shows the area")
 {
     m_SetWindowSize(0, 10000, 1, 0);
-    Pump();
+    Settle();
     SIZE area = VideoArea();
     wchar_t expected[64];
     swprintf(expected, 64, L"SIZE : %d`*`%d", (int)area.cx, (int)area.cy);
@@ -108,7 +118,7 @@ TEST_CASE_FIXTURE(CSizeFixture, "without a video the size text shows the area")
 TEST_CASE_FIXTURE(CSizeFixture, "window size command: kept and derived sides")
 {
     m_WindowSize_SetCmd(700, -1);
-    Pump();
+    Settle();
     RECT frame = Visible(g_hWndMain);
     CHECK(frame.right - frame.left == 700);
     wchar_t expected[64];
@@ -117,7 +127,7 @@ TEST_CASE_FIXTURE(CSizeFixture, "window size command: kept and derived sides")
 
     OpenVideo(320, 240);
     m_WindowSize_SetCmd(600, 0);
-    Pump();
+    Settle();
     frame = Visible(g_hWndMain);
     CHECK(frame.right - frame.left == 600);
     SIZE area = VideoArea();
@@ -150,7 +160,7 @@ TEST_CASE_FIXTURE(CSizeFixture, "fitting to the work area: the FIT size once, th
     g_Settings.Common_RatHld = 1;
     OpenVideo(320, 180);
     CHECK(m_FitWindowToWorkArea() == 1);
-    Pump();
+    Settle();
     RECT work = WorkArea(), frame = Visible(g_hWndMain);
     SIZE area = VideoArea();
     // One side meets the work area; the video keeps 16:9.
@@ -162,7 +172,7 @@ TEST_CASE_FIXTURE(CSizeFixture, "fitting to the work area: the FIT size once, th
 
     g_Settings.Common_RatHld = 0;
     CHECK(m_FitWindowToWorkArea() == 1);
-    Pump();
+    Settle();
     CHECK(Visible(g_hWndMain).right - Visible(g_hWndMain).left == work.right - work.left);
     CHECK(m_FitWindowToWorkArea() == 0);
 }
