@@ -1,5 +1,7 @@
 #include "app/DpiChange.h"
 
+#include "app/Layout.h"
+
 #include "app/MainWindow.h"
 #include "app/PlaylistDock.h"
 #include "app/PlaylistFollow.h"
@@ -48,7 +50,7 @@ void m_ReadLayout(SDPICHANGE* in)
 }
 
 // After the resize: the video is fitted again to its new area.
-void m_RefitVideo() { InvalidateRect(g_hWndMain, nullptr, FALSE); }
+void m_RefitVideo() { m_Layout_RefitVideo(); }
 
 // ---- steps ----
 

@@ -3,9 +3,16 @@
 #include <dwmapi.h>
 #include <uxtheme.h>
 
+#include "app/StatusPanels.h"
+#include "base/BmpFont.h"
+#include "controls/SliderPlus.h"
+#include "controls/Statusbar.h"
 #include "resources/resource.h"
 #include "settings/Settings.h"
 
+CButtonPlus g_ControlButtons[kControlButtonCount];
+CButtonPlus g_VolumeButton;
+CButtonPlus g_ExtraButton;
 HINSTANCE g_hInstance = nullptr;
 HWND g_hWndMain = nullptr;
 int g_OsVersion = 10;
@@ -54,10 +61,50 @@ int m_GuiIndex(const OSVERSIONINFOEXW& v)
     return -1;
 }
 
-HWND m_CreatePanel(HWND parent, int id)
+HWND m_CreatePanel(HWND parent, int id, EPANELKIND kind)
 {
-    return CreateWindowExW(0, L"Static", L"", WS_CHILD | WS_VISIBLE | SS_SIMPLE, 0, 0, 0, 0, parent,
-                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), g_hInstance, nullptr);
+    HWND panel =
+        CreateWindowExW(0, L"Static", L"", WS_CHILD | WS_VISIBLE | SS_SIMPLE, 0, 0, 0, 0, parent,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), g_hInstance, nullptr);
+    if (panel) m_Panel_Install(panel, kind);
+    return panel;
+}
+
+// Buttons whose right press opens a popup menu.
+bool m_HasRightMenu(int index)
+{
+    static const int kMenuButtons[] = {CB_LAUNCHER, CB_PLAY,     CB_OPTIONS, CB_PLAYLIST,
+                                       CB_RATE,     CB_REPEAT,   CB_MENU,    CB_FAVORITES,
+                                       CB_TIMER,    CB_JUMPLIST, CB_CAPTURE, CB_POWER};
+    for (int b : kMenuButtons)
+        if (b == index) return true;
+    return false;
+}
+
+BOOL m_CreateButtons(HWND buttonBar, HWND buttonPanel)
+{
+    for (int i = 0; i < kControlButtonCount; i++) {
+        if (!g_ControlButtons[i].m_Create(buttonBar, kControlButtonFirstId + i)) return FALSE;
+        if (m_HasRightMenu(i)) g_ControlButtons[i].m_SetRightClickMenuMode();
+    }
+    if (!g_VolumeButton.m_Create(buttonPanel, IDC_VOLUME_BUTTON)) return FALSE;
+    g_VolumeButton.m_SetRightClickMenuMode();
+    if (!g_ExtraButton.m_Create(buttonPanel, IDC_EXTRA_BUTTON)) return FALSE;
+    g_ExtraButton.m_SetImageOffset();
+    return TRUE;
+}
+
+BOOL m_CreateBars(HWND controlPanel, HWND buttonPanel)
+{
+    if (!g_SeekBar.m_Create(controlPanel, IDC_SEEKBAR)) return FALSE;
+    g_SeekBar.m_SetRange(10000, 0);
+    g_SeekBar.m_SetPos(0);
+    g_SeekBar.m_SetEnable(0);
+    if (!g_VolumeSlider.m_Create(buttonPanel, IDC_VOLUME_SLIDER)) return FALSE;
+    g_VolumeSlider.m_SetRange(100, 0);
+    if (!g_StatusBar.m_Create(controlPanel, IDC_STATUS_BAR)) return FALSE;
+    g_StatusBar.m_SetFont(&g_BmpFont);
+    return TRUE;
 }
 
 }  // namespace
@@ -91,8 +138,22 @@ BOOL m_CreateMainWindow(HINSTANCE instance)
         CreateWindowExW(0, L"ZENTAVIO", title, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
                         CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, nullptr);
     if (!g_hWndMain) return FALSE;
-    HWND control = m_CreatePanel(g_hWndMain, IDC_CONTROL_PANEL);
-    HWND buttons = m_CreatePanel(control, IDC_BUTTON_PANEL);
-    m_CreatePanel(buttons, IDC_BUTTON_BAR);
-    return TRUE;
+    HWND control = m_CreatePanel(g_hWndMain, IDC_CONTROL_PANEL, PANEL_CONTROL);
+    HWND buttons = control ? m_CreatePanel(control, IDC_BUTTON_PANEL, PANEL_CONTROL_BAR) : nullptr;
+    HWND bar = buttons ? m_CreatePanel(buttons, IDC_BUTTON_BAR, PANEL_BUTTONS) : nullptr;
+    if (!bar) return FALSE;
+    return m_CreateButtons(bar, buttons) && m_CreateBars(control, buttons);
+}
+
+HICON m_GetWindowIcon(HWND, WPARAM kind)
+{
+    static HICON s_Small, s_Large;
+    const bool small = kind == ICON_SMALL || kind == ICON_SMALL2;
+    HICON& icon = small ? s_Small : s_Large;
+    if (!icon) {
+        const int size = GetSystemMetrics(small ? SM_CXSMICON : SM_CXICON);
+        icon = static_cast<HICON>(
+            LoadImageW(g_hInstance, MAKEINTRESOURCEW(IDI_MAIN), IMAGE_ICON, size, size, LR_SHARED));
+    }
+    return icon;
 }

@@ -1,9 +1,13 @@
 #include "app/Shutdown.h"
 
+#include "app/CommandLine.h"
+#include "app/FullScreenState.h"
 #include "app/MainWindow.h"
+#include "app/MainWindowLookFonts.h"
 #include "app/Startup.h"
 #include "app/ToolWindowPlacement.h"
 #include "app/ToolWindows.h"
+#include "base/SoundCue.h"
 #include "library/Library.h"
 #include "playback/PlaybackControl.h"
 #include "playlist/Playlist.h"
@@ -12,12 +16,29 @@
 
 namespace {
 
+void m_HideIfVisible(HWND window)
+{
+    if (window && IsWindowVisible(window)) ShowWindow(window, SW_HIDE);
+}
+
+// In full screen everything goes out of sight at once, before the slower
+// saving below.
+void m_HideFullScreen()
+{
+    if (!g_FullScreen) return;
+    m_HideIfVisible(m_Favorite_GetWindow());
+    m_HideIfVisible(g_Playlist.m_GetWindow());
+    m_HideIfVisible(g_hWndFullScreen);
+    m_HideIfVisible(g_hWndMain);
+}
+
 // Visible tool windows keep their places; the playlist window stays set to
 // open, so it is hidden without noting a side.
 void m_HideToolWindows()
 {
     HWND favorites = m_Favorite_GetWindow();
     if (favorites && IsWindowVisible(favorites)) m_ShowFavoWindow(0, 0);
+    m_SaveSettings(0);
     HWND playlist = g_Playlist.m_GetWindow();
     if (playlist && IsWindowVisible(playlist)) {
         m_SavePlayListWnd(0, 0);
@@ -25,16 +46,30 @@ void m_HideToolWindows()
     }
 }
 
+void m_DestroyWindows()
+{
+    g_Playlist.m_DestroyWindow();
+    if (g_hWndFullScreen && IsWindow(g_hWndFullScreen)) DestroyWindow(g_hWndFullScreen);
+    g_hWndFullScreen = nullptr;
+    if (g_hWndMain) DestroyWindow(g_hWndMain);
+}
+
 }  // namespace
 
 void m_Shutdown()
 {
+    m_HideFullScreen();
+    if (g_hInstanceMutex) CloseHandle(g_hInstanceMutex);
+    g_hInstanceMutex = nullptr;
     m_HideToolWindows();
+    m_HideIfVisible(g_hWndMain);
     m_CloseFile(0, 0, 1, 1);
-    m_Settings_WriteMain(0, 0xFFFF);
-    m_SaveSettings(0);
+    // A jump-list start shows one sheet and must not move the window's
+    // remembered place.
+    if (!g_CmdLine.bJumpList) m_Settings_WriteMain(0, 0xFFFF);
     if (g_hPowerNotify) UnregisterPowerSettingNotification(g_hPowerNotify);
     g_hPowerNotify = nullptr;
-    g_Playlist.m_DestroyWindow();
-    DestroyWindow(g_hWndMain);
+    m_DeleteDialogFonts();
+    m_PlaySoundCue(-1);
+    m_DestroyWindows();
 }

@@ -7,6 +7,8 @@
 #include <stdio.h>
 
 #include "app/MainWindow.h"
+#include "app/Layout.h"
+#include "app/MainWindowLook.h"
 #include "app/SettingsUpgrade.h"
 #include "app/StatusText.h"
 #include "app/ToolWindows.h"
@@ -184,6 +186,7 @@ int m_InitInstance(int showCommand)
     if (g_IniVersion != 0 && g_IniVersion < ZV_INI_VERSION) m_UpgradeIniFile(1);
     m_Settings_ReadMain();
     m_LoadSettings(0xFFFF);
+    m_LoadButtonOrder();
 
     RECT frame = m_StartWindowRect();
     m_ApplyIcons();
@@ -195,6 +198,8 @@ int m_InitInstance(int showCommand)
     m_GetResumeFilePath();
     m_GetRecentFilePath();
     m_GetFavoriteFilePath();
+    m_ApplyMainWindowLook();
+    m_LayoutClientArea(-1, -1);
 
     s_PlaylistOpen = g_MainWindowState.nPlaylistWindow > 0;
     if (s_PlaylistOpenOverride != -1) s_PlaylistOpen = s_PlaylistOpenOverride != 0;

@@ -1,5 +1,6 @@
 #include "app/WindowPlacement.h"
 
+#include "app/Layout.h"
 #include "app/MainWindow.h"
 #include "app/Startup.h"
 #include "base/Dpi.h"
@@ -63,6 +64,8 @@ void m_PlaceMainWindow(const RECT* frame, int dpiPercent)
 {
     m_SetWindowPos(g_hWndMain, nullptr, frame->left, frame->top, frame->right - frame->left,
                    frame->bottom - frame->top, SWP_NOZORDER | SWP_NOACTIVATE, dpiPercent, 1);
+    // The window may already have had this size: lay out once in any case.
+    m_LayoutClientArea(-1, -1);
 }
 
 void m_SetInitialAspect(double aspect)

@@ -1,8 +1,385 @@
 #include "app/WindowSize.h"
 
-// No video is placed yet: always reports none.
+#include <math.h>
+#include <stdarg.h>
+#include <stdio.h>
+
+#include "app/Layout.h"
+#include "app/LayoutAnchor.h"
+#include "app/MainWindow.h"
+#include "app/StatusText.h"
+#include "app/WindowPlacement.h"
+#include "base/Geometry.h"
+#include "base/MonitorArea.h"
+#include "base/UiLook.h"
+#include "playback/PlaybackControl.h"
+
+SIZE g_VideoSize;
+double g_WindowZoom = 1.0;
+double g_FullScreenZoom = 1.0;
+SIZE g_ReferenceArea;
+SZOOMREFS g_ZoomRefs;
+SSIZESTOPS g_SizeStops;
+POINT g_VideoOffset = {65535, 65535};
+
+namespace {
+
+RECT s_VideoRect;
+double s_Toggle100Zoom = 1.0;
+double s_Toggle100Set = -1;
+
+void m_Format(wchar_t* out, size_t cap, const wchar_t* format, ...)
+{
+    va_list args;
+    va_start(args, format);
+    _vsnwprintf(out, cap, format, args);
+    va_end(args);
+    out[cap - 1] = 0;
+}
+
+void m_Show(const wchar_t* text) { m_OSD_ShowText(text, -1, -1, -1, -1, -1, -1); }
+
+int m_HasVideo() { return g_PlayState != 0 && g_VideoSize.cx > 0 && g_VideoSize.cy > 0; }
+
+// The size a factor of 1 means: the video, or without one the reference area.
+SIZE m_BaseSize()
+{
+    if (m_HasVideo()) return g_VideoSize;
+    if (g_ReferenceArea.cx > 0 && g_ReferenceArea.cy > 0) return g_ReferenceArea;
+    return SIZE{m_RoundByMode(480 * 1.777777778, 0), 480};
+}
+
+void m_AreaLessMargins(RECT* area)
+{
+    RECT m;
+    m_GetFrameMargins(&m);
+    m_InflateRectLTRB(area, -m.left, -m.top, -m.right, -m.bottom);
+    if (area->right < area->left) area->right = area->left;
+    if (area->bottom < area->top) area->bottom = area->top;
+}
+
+// The largest video area the work area leaves for the window.
+SIZE m_MaxVideoArea()
+{
+    RECT work = {0, 0, 65535, 65535};
+    if (g_hWndMain) m_GetWindowMonitorWorkArea(&work, g_hWndMain, 1);
+    return SIZE{work.right - work.left - m_GetFrameExtraWidth(),
+                work.bottom - work.top - m_GetFrameExtraHeight()};
+}
+
+// The video size of a factor, held between the minimum window and the
+// work area; limited is raised when the work area held it.
+SIZE m_SizeForFactor(double* factor, int* limited)
+{
+    SIZE base = m_BaseSize(), most = m_MaxVideoArea();
+    double f = *factor > 0 ? *factor : 1.0;
+    *limited = 0;
+    double fw = (double)most.cx / base.cx, fh = (double)most.cy / base.cy;
+    double fmax = fw < fh ? fw : fh;
+    if (f > fmax && fmax > 0) f = fmax, *limited = 1;
+    double fmin = (double)(GetSystemMetrics(SM_CXMIN) - m_GetFrameExtraWidth()) / base.cx;
+    if (f < fmin) f = fmin;
+    *factor = f;
+    return SIZE{m_RoundByMode(base.cx * f, 0), m_RoundByMode(base.cy * f, 0)};
+}
+
+void m_ResizeAuto(SIZE video)
+{
+    if (IsZoomed(g_hWndMain)) ShowWindow(g_hWndMain, SW_RESTORE);
+    int flags = m_SetResizeAnchor(ANCHOR_AUTO, 0);
+    m_ResizeForVideo(video.cx, video.cy, flags, 1);
+}
+
+void m_Append(wchar_t* text, size_t cap, const wchar_t* format, ...)
+{
+    size_t used = wcslen(text);
+    if (used + 1 >= cap) return;
+    va_list args;
+    va_start(args, format);
+    _vsnwprintf(text + used, cap - used, format, args);
+    va_end(args);
+    text[cap - 1] = 0;
+}
+
+}  // namespace
+
+int m_GetZoomPercent() { return m_RoundByMode(g_WindowZoom * 10000, 0); }
+
+int m_GetFrameExtraWidth()
+{
+    RECT window, client, m;
+    if (!g_hWndMain || !GetWindowRect(g_hWndMain, &window) || !GetClientRect(g_hWndMain, &client))
+        return 0;
+    m_GetFrameMargins(&m);
+    return m.left + m.right + (window.right - window.left) - client.right;
+}
+
+int m_GetFrameExtraHeight()
+{
+    RECT window, client, m;
+    if (!g_hWndMain || !GetWindowRect(g_hWndMain, &window) || !GetClientRect(g_hWndMain, &client))
+        return 0;
+    m_GetFrameMargins(&m);
+    return g_TopLine + m.top + m.bottom + (window.bottom - window.top) - client.bottom +
+           m_GetControlBarHeight();
+}
+
+void m_OnVideoAreaChanged(const RECT* area)
+{
+    RECT inner = *area;
+    m_AreaLessMargins(&inner);
+    if (g_PlayState == 0)
+        g_ReferenceArea = SIZE{inner.right - inner.left, inner.bottom - inner.top};
+    m_UpdateZoomReferences(0);
+    m_ApplyVideoRect(0, 0);
+}
+
+void m_SetVideoSizeKeepZoom(int w, int h)
+{
+    g_VideoSize = SIZE{w, h};
+    g_VideoWidth = w;
+    g_VideoHeight = h;
+    g_VideoAspect = w > 0 && h > 0 ? (double)w / h : 1.777777778;
+    m_UpdateZoomReferences(-1);
+}
+
+void m_SetVideoSize(int w, int h)
+{
+    g_WindowZoom = g_FullScreenZoom = 1.0;
+    g_VideoOffset = POINT{65535, 65535};
+    m_SetVideoSizeKeepZoom(w, h);
+}
+
+void m_UpdateZoomReferences(int)
+{
+    if (!g_hWndMain) return;
+    RECT area;
+    if (IsZoomed(g_hWndMain)) {
+        m_GetVideoArea(&area);
+        m_AreaLessMargins(&area);
+    } else {
+        if (!m_GetWindowMonitorWorkArea(&area, g_hWndMain, 1)) return;
+        area.right -= m_GetFrameExtraWidth();
+        area.bottom -= m_GetFrameExtraHeight();
+    }
+    SIZE size = {area.right - area.left, area.bottom - area.top};
+    SIZE base = m_BaseSize();
+    m_CalcZoomRefs(base.cx, g_VideoAspect, size, &g_ZoomRefs);
+}
+
+void m_BuildSizeStops()
+{
+    RECT area, window;
+    g_SizeStops.nCount = 0;
+    if (!g_hWndMain || !m_GetWindowMonitorWorkArea(&area, g_hWndMain, 1)) return;
+    if (!m_GetWindowRect(g_hWndMain, &window, -1)) return;
+    SIZE frame = {m_GetFrameExtraWidth(), m_GetFrameExtraHeight()};
+    area.right -= frame.cx;
+    area.bottom -= frame.cy;
+    int anchor = g_ResizeAnchor.bValid ? g_ResizeAnchor.nFlags : 0;
+    POINT pt = g_ResizeAnchor.bValid ? g_ResizeAnchor.pt : m_AnchorPoint(&window, 0);
+    m_CalcSizeStops(&g_SizeStops, &area, g_VideoAspect, m_BaseSize().cx, anchor, pt, frame);
+}
+
 int m_GetVideoRect(RECT* out)
 {
-    if (out) SetRectEmpty(out);
-    return 0;
+    if (!out) return 0;
+    *out = s_VideoRect;
+    return !IsRectEmpty(out);
+}
+
+void m_ApplyVideoRect(int, int redraw)
+{
+    RECT area;
+    m_GetVideoArea(&area);
+    m_AreaLessMargins(&area);
+    if (!m_HasVideo() || IsRectEmpty(&area)) {
+        SetRectEmpty(&s_VideoRect);
+        return;
+    }
+    SVIDEOPLACE in = {};
+    in.rcArea = area;
+    in.szVideo = SIZE{m_RoundByMode(g_VideoSize.cx * g_WindowZoom, 0),
+                      m_RoundByMode(g_VideoSize.cy * g_WindowZoom, 0)};
+    in.ptOffset = g_VideoOffset;
+    in.dZoom = g_WindowZoom;
+    SIZE size = {area.right - area.left, area.bottom - area.top};
+    SZOOMREFS refs;
+    m_CalcZoomRefs(g_VideoSize.cx, g_VideoAspect, size, &refs);
+    in.dFit = refs.dFit;
+    in.dFull = refs.dFull;
+    RECT placed = m_CalcVideoRect(&in);
+    // The visible part is what the host shows.
+    IntersectRect(&s_VideoRect, &placed, &area);
+    if (redraw) InvalidateRect(g_hWndMain, &area, FALSE);
+}
+
+int m_ResizeForVideo(int w, int h, int anchor, int redraw)
+{
+    if (!g_hWndMain) return 0;
+    if (w <= 0 || h <= 0) {
+        w = m_RoundByMode(m_BaseSize().cx * g_WindowZoom, 0);
+        h = m_RoundByMode(m_BaseSize().cy * g_WindowZoom, 0);
+    }
+    RECT window, work;
+    if (!m_GetWindowRect(g_hWndMain, &window, -1)) return 0;
+    int cx = w + m_GetFrameExtraWidth(), cy = h + m_GetFrameExtraHeight();
+    if (cx == window.right - window.left && cy == window.bottom - window.top) return 0;
+    POINT pt = g_ResizeAnchor.bValid ? g_ResizeAnchor.pt : m_AnchorPoint(&window, anchor);
+    RECT rc = m_PlaceAtAnchor(anchor, pt, cx, cy);
+    if (m_GetRectMonitorWorkArea(&work, &window)) m_ShiftInside(&rc, &work);
+    m_SetWindowPos(g_hWndMain, nullptr, rc.left, rc.top, cx, cy, SWP_NOZORDER | SWP_NOACTIVATE, -1,
+                   0);
+    m_ApplyVideoRect(0, redraw);
+    return 1;
+}
+
+int m_SetWindowSize(int mode, int value, int showMessage, double factor)
+{
+    SIZE base = m_BaseSize();
+    double f = factor;
+    if (mode == -1)
+        f = g_WindowZoom;
+    else if (mode == 0)
+        f = (value ? value : 10000) / 10000.0;
+    else if (mode == 1) {
+        if (!value) value = g_ReferenceArea.cx * g_ReferenceArea.cy;
+        f = sqrt((double)value / ((double)base.cx * base.cy));
+    } else if (mode == 2)
+        f = (double)(value ? value : g_ReferenceArea.cx) / base.cx;
+    else if (mode == 3)
+        f = (double)(value ? value : g_ReferenceArea.cy) / base.cy;
+    int limited = 0;
+    SIZE video = m_SizeForFactor(&f, &limited);
+    if (m_HasVideo()) g_WindowZoom = f;
+    m_ResizeAuto(video);
+    if (!showMessage) return 1;
+    wchar_t text[256];
+    double percent = f * 100;
+    if (!m_HasVideo())
+        m_Format(text, 256, L"SIZE : %d`*`%d", video.cx, video.cy);
+    else if (mode == 1) {
+        int count = video.cx * video.cy;
+        if (count == value)
+            m_Format(text, 256, L"SIZE PIXEL : %d````(%d`*`%d)", value, video.cx, video.cy);
+        else
+            m_Format(text, 256, L"SIZE PIXEL : %d````(%d)", value, count);
+    } else if (mode == 2 || mode == 3) {
+        const wchar_t* name = mode == 2 ? L"WIDTH" : L"HEIGHT";
+        int got = mode == 2 ? video.cx : video.cy;
+        if (got == value || limited)
+            m_Format(text, 256, L"SIZE %s : %d````(%.1f%%)", name, value, percent);
+        else
+            m_Format(text, 256, L"SIZE %s : %d````(%d)", name, value, got);
+    } else {
+        m_Format(text, 256, L"SIZE : %.1f%%```(%d`*`%d)", mode == 0 ? value / 100.0 : percent,
+                 video.cx, video.cy);
+        if (limited) m_Append(text, 256, L"````(%.1f%%)", percent);
+    }
+    m_Show(text);
+    return 1;
+}
+
+void m_Size_SetCmd(int w, int h)
+{
+    if (w <= 0 || h <= 0) return;
+    wchar_t text[64];
+    m_Format(text, 64, L"SIZE : %d`*`%d", w, h);
+    m_Show(text);
+    if (m_HasVideo()) g_WindowZoom = (double)w / g_VideoSize.cx;
+    m_ResizeAuto(SIZE{w, h});
+}
+
+void m_Size_StepCmd(int mode, int step)
+{
+    if (!step) return;
+    SIZE base = m_BaseSize();
+    double now = mode == 2   ? base.cx * g_WindowZoom
+                 : mode == 3 ? base.cy * g_WindowZoom
+                             : g_WindowZoom * 10000;
+    double next = m_StepOnGrid(now, step);
+    double f = mode == 2 ? next / base.cx : mode == 3 ? next / base.cy : next / 10000;
+    int limited = 0;
+    SIZE video = m_SizeForFactor(&f, &limited);
+    if (m_HasVideo()) g_WindowZoom = f;
+    m_ResizeAuto(video);
+    wchar_t text[256];
+    if (!m_HasVideo())
+        m_Format(text, 256, L"SIZE : %d`*`%d", video.cx, video.cy);
+    else {
+        if (mode == 2)
+            m_Format(text, 256, L"SIZE````WIDTH : %d", video.cx);
+        else if (mode == 3)
+            m_Format(text, 256, L"SIZE````HEIGHT : %d", video.cy);
+        else
+            m_Format(text, 256, L"SIZE : %.1f%%", f * 100);
+        m_Append(text, 256, L"````(%.1f%%)", f * 100);
+    }
+    m_Show(text);
+}
+
+void m_WindowSize_SetCmd(int w, int h)
+{
+    RECT rc;
+    if (!g_hWndMain || !m_GetWindowRect(g_hWndMain, &rc, -1)) return;
+    wchar_t text[64];
+    if (w == 0 || h == 0) {
+        if (w > 0)
+            m_SetWindowSize(2, w - m_GetFrameExtraWidth(), 0, 0);
+        else if (h > 0)
+            m_SetWindowSize(3, h - m_GetFrameExtraHeight(), 0, 0);
+        else
+            return;
+        m_Format(text, 64, w ? L"WINDOW WIDTH : %d" : L"WINDOW HEIGHT : %d", w ? w : h);
+        m_Show(text);
+        return;
+    }
+    int keepW = w < 0, keepH = h < 0;
+    if (keepW) w = rc.right - rc.left;
+    if (keepH) h = rc.bottom - rc.top;
+    if (IsZoomed(g_hWndMain)) ShowWindow(g_hWndMain, SW_RESTORE);
+    int flags = m_SetResizeAnchor(ANCHOR_AUTO, 0);
+    RECT to = m_PlaceAtAnchor(flags, g_ResizeAnchor.pt, w, h);
+    m_SetWindowPos(g_hWndMain, nullptr, to.left, to.top, w, h, SWP_NOZORDER | SWP_NOACTIVATE, -1,
+                   0);
+    const wchar_t* format = keepW   ? L"WINDOW SIZE : (%d)`*`%d"
+                            : keepH ? L"WINDOW SIZE : %d`*`(%d)"
+                                    : L"WINDOW SIZE : %d`*`%d";
+    m_Format(text, 64, format, w, h);
+    m_Show(text);
+}
+
+void m_Zoom_Toggle100()
+{
+    if (fabs(g_WindowZoom - s_Toggle100Set) > 0.001) {
+        s_Toggle100Zoom = g_WindowZoom;
+        s_Toggle100Set = 1.0;
+        m_SetWindowSize(0, 10000, 1, 0);
+    } else {
+        m_SetWindowSize(99, 0, 1, s_Toggle100Zoom);
+    }
+}
+
+void m_ShowSizeText(int withLabel)
+{
+    wchar_t text[256];
+    if (!m_HasVideo()) {
+        RECT area;
+        m_GetVideoArea(&area);
+        m_AreaLessMargins(&area);
+        m_Format(text, 256, L"SIZE : %d`*`%d", area.right - area.left, area.bottom - area.top);
+    } else {
+        SIZE v = {m_RoundByMode(g_VideoSize.cx * g_WindowZoom, 0),
+                  m_RoundByMode(g_VideoSize.cy * g_WindowZoom, 0)};
+        m_Format(text, 256, L"SIZE : %.1f%%```(%d`*`%d)", g_WindowZoom * 100, v.cx, v.cy);
+        if (withLabel) m_AppendZoomLabel(text, 256, &g_ZoomRefs, g_WindowZoom);
+    }
+    m_Show(text);
+}
+
+void m_WindowSize_OnTimer()
+{
+    if (g_hWndMain) KillTimer(g_hWndMain, 47);
+    if ((GetKeyState(VK_SHIFT) | GetKeyState(VK_CONTROL)) < 0) return;
+    m_ShowSizeText(1);
 }

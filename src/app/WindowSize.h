@@ -1,7 +1,111 @@
-// Window size, zoom and aspect of the video.
+// Window size, zoom and aspect of the video: the reference zooms of the
+// available area, the size commands and their on-screen texts.
 #pragma once
 #include <windows.h>
 
+// The video size the layout uses (after aspect and crop) and the zooms.
+extern SIZE g_VideoSize;
+extern double g_WindowZoom;
+extern double g_FullScreenZoom;
+// The video area less its margins, noted while no file is open.
+extern SIZE g_ReferenceArea;
+
+// Reference zooms of an area: each a factor over the video width and the
+// rounded size it gives.
+struct SZOOMREFS {
+    double dFit, dFull, dBox;
+    SIZE szFit, szFull, szBox;
+    int nBox;  // 43 or 169 for an aspect box, 0 when the box is FULL
+};
+extern SZOOMREFS g_ZoomRefs;
+// The video's offset inside its area; 65535 centred.
+extern POINT g_VideoOffset;
+
+// Sizes drag sizing and the size commands snap to: a video size and its
+// factor over the video width.
+enum {
+    SIZESTOP_FIT,
+    SIZESTOP_ANCHOR_ROOM,
+    SIZESTOP_FULL,
+    SIZESTOP_BOX,
+    kSizeStopCap = 16,
+};
+struct SSIZESTOP {
+    int nKind;
+    double dFactor;
+    int nWidth, nHeight;
+};
+struct SSIZESTOPS {
+    SSIZESTOP items[kSizeStopCap];
+    int nCount;
+};
+extern SSIZESTOPS g_SizeStops;
+
+// ---- arithmetic ----
+// Adds a stop of a video size (ignored when full or empty).
+void m_AddSizeStop(SSIZESTOPS* stops, int kind, int w, int h, int videoWidth);
+// Stops of an area (screen pixels, the frame already taken off) for a video
+// aspect, and of the room the anchor leaves in it.
+void m_CalcSizeStops(SSIZESTOPS* out, const RECT* area, double aspect, int videoWidth, int anchor,
+                     POINT anchorPt, SIZE frame);
+// The stop nearest (by its nearer side) a video size, when that distance is
+// below the limit; -1 otherwise. Ties keep the first.
+int m_NearestSizeStop(const SSIZESTOPS* stops, int w, int h, int limit);
+// Width of the stream at its aspect when that differs from w/h by more
+// than 0.001.
+int m_DisplayWidth(int w, int h, double aspect);
+// Snaps a stream aspect within 0.01 of 16:9, 4:3 or 1.85 onto it.
+double m_RoundStreamAspect(double aspect);
+void m_CalcZoomRefs(int videoWidth, double aspect, SIZE area, SZOOMREFS* out);
+// Factor fitting a video into an area: mode 0 inside, 1 filled, 2 filled
+// with the area held between 4:3 and 16:9.
+double m_CalcFitFactor(SIZE video, SIZE area, int mode);
+// The next multiple of step from value in the step's direction; a value
+// within 1 % of a step short of the next multiple counts as on it.
+double m_StepOnGrid(double value, double step);
+// Appends the reference label of the factor, when it is one.
+void m_AppendZoomLabel(wchar_t* text, size_t cap, const SZOOMREFS* refs, double factor);
+
+// Where a w x h video goes in an area: offset (from the area's top-left;
+// 65535 centred), then centred between FIT and FULL, clamped above FULL,
+// and below FIT centred once more than 40 % would lie outside. While the
+// user drags the video, sides within snap pixels of the area's snap to it.
+struct SVIDEOPLACE {
+    RECT rcArea;
+    SIZE szVideo;
+    POINT ptOffset;
+    double dZoom, dFit, dFull;
+    int bDragging;
+    int nSnap;
+};
+RECT m_CalcVideoRect(const SVIDEOPLACE* in);
+
+// ---- the main window ----
+// The video area changed (layout): notes the reference area while nothing
+// is open, recomputes the references and places the video.
+void m_OnVideoAreaChanged(const RECT* area);
+void m_SetVideoSize(int w, int h);
+void m_SetVideoSizeKeepZoom(int w, int h);
+void m_UpdateZoomReferences(int fullScreen);
+// Rebuilds g_SizeStops for the main window's work area and anchor.
+void m_BuildSizeStops();
 // The displayed video rectangle in its host window's client coordinates;
 // 0 and an empty rectangle when no video is shown.
 int m_GetVideoRect(RECT* out);
+void m_ApplyVideoRect(int fullScreen, int redraw);
+int m_GetZoomPercent();
+int m_GetFrameExtraWidth();
+int m_GetFrameExtraHeight();
+// Resizes the main window for a video area of w x h (0, 0: the video size
+// at the window zoom); 1 when it moved.
+int m_ResizeForVideo(int w, int h, int anchor, int redraw);
+// Size command: mode 0 percent (1/100 %), 1 pixel count, 2 width, 3 height,
+// -1 the current factor, other modes the given factor.
+int m_SetWindowSize(int mode, int value, int showMessage, double factor);
+void m_Size_SetCmd(int w, int h);
+void m_Size_StepCmd(int mode, int step);
+void m_WindowSize_SetCmd(int w, int h);
+void m_Zoom_Toggle100();
+void m_ShowSizeText(int withLabel);
+// Timer 47: the size text, unless Shift or Ctrl is held.
+void m_WindowSize_OnTimer();

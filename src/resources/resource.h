@@ -9,6 +9,11 @@
 #define IDR_BMPFONT_2X 166
 #define IDR_BMPFONT_1X 167
 
+// Control-button image strips (type "PNG"), drawn for 200 %: the button
+// cells and the overflow button's two frames.
+#define IDR_BUTTON_SKIN 164
+#define IDR_BUTTON_EXTRA 171
+
 // The about box: dialog, its text field and icon control, and its icon.
 #define IDD_ABOUT 163
 #define IDC_ABOUT_TEXT 1730

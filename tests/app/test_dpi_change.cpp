@@ -6,6 +6,7 @@
 
 #include "MainWindowFixture.h"
 #include "app/DpiChange.h"
+#include "app/Layout.h"
 #include "app/PlaylistDock.h"
 #include "app/PlaylistFollow.h"
 #include "app/ToolWindows.h"
@@ -151,17 +152,26 @@ namespace {
 struct CDpiFixture : CMainWindowFixture {
     CDpiFixture()
     {
-        // A 40 pixel control area under the video.
+        // A 40 pixel control area under the video: the button row alone,
+        // of 40 pixel buttons.
+        g_Settings.Ctrl_Btn[0] = g_Settings.Ctrl_Btn[1] = 40;
+        g_Settings.Ctrl_Style[0] = 2;
+        g_MainWindowState.nCtrl[0] = g_MainWindowState.nCtrl[2] = 0;
+        g_MainWindowState.nCtrl[1] = 1;
+        m_LayoutClientArea(-1, -1);
         RECT client;
         GetClientRect(g_hWndMain, &client);
         panel = GetDlgItem(g_hWndMain, IDC_CONTROL_PANEL);
-        MoveWindow(panel, 0, client.bottom - 40, client.right, 40, FALSE);
+        RECT panelRect;
+        GetWindowRect(panel, &panelRect);
+        REQUIRE(panelRect.bottom - panelRect.top == 40);
         videoWidth = client.right;
         RECT rc = Visible(g_hWndMain);
         pointer = POINT{rc.left + (rc.right - rc.left) / 4, rc.top + (rc.bottom - rc.top) / 2};
         SetCursorPos(pointer.x, pointer.y);
         m_DpiChange_Remember(pointer, &rc);
     }
+    ~CDpiFixture() { g_MainWindowState.nCtrl[1] = 0; }
     static void SendDpi(int dpi)
     {
         RECT suggested = Visible(g_hWndMain);

@@ -21,6 +21,12 @@
 //   WinProbe press <class> <vk>...       brings the first visible one to
 //                                         the front and types the keys
 //   WinProbe gone <class> <timeout ms>   waits until none is visible
+//   WinProbe child <class> <child id>    prints "visible=0|1 rect=l,t,r,b" of
+//                                         that descendant, in the first
+//                                         visible window's client pixels
+//   WinProbe post <class> <message> <wParam> [lParam]
+//                                         posts the message (a number, or a
+//                                         name to register) to each of them
 #include <windows.h>
 
 #include <stdio.h>
@@ -205,6 +211,44 @@ int m_Text(const wchar_t* className, int id)
     return 1;
 }
 
+// A child window by id: whether it is shown (with its parents) and its
+// rectangle in the top window's client coordinates.
+int m_Child(const wchar_t* className, int id)
+{
+    HWND top = m_FirstVisible(className);
+    if (!top) return 1;
+    SChildFind find{id, nullptr};
+    EnumChildWindows(top, m_FindChild, reinterpret_cast<LPARAM>(&find));
+    if (!find.found) return 3;
+    RECT rc;
+    GetWindowRect(find.found, &rc);
+    MapWindowPoints(nullptr, top, reinterpret_cast<POINT*>(&rc), 2);
+    printf("visible=%d rect=%ld,%ld,%ld,%ld\n", IsWindowVisible(find.found) ? 1 : 0, rc.left,
+           rc.top, rc.right, rc.bottom);
+    return 0;
+}
+
+// A message given as a number or as the name of a registered message.
+UINT m_MessageOf(const wchar_t* text)
+{
+    wchar_t* end = nullptr;
+    unsigned long number = wcstoul(text, &end, 0);
+    if (end && *end == 0) return (UINT)number;
+    return RegisterWindowMessageW(text);
+}
+
+int m_Post(const wchar_t* className, const wchar_t* message, const wchar_t* wParam,
+           const wchar_t* lParam)
+{
+    std::vector<HWND> found = m_FindAll(className);
+    if (found.empty()) return 1;
+    UINT msg = m_MessageOf(message);
+    WPARAM wp = (WPARAM)wcstoull(wParam, nullptr, 0);
+    LPARAM lp = lParam ? (LPARAM)wcstoll(lParam, nullptr, 0) : 0;
+    for (HWND hwnd : found) PostMessageW(hwnd, msg, wp, lp);
+    return 0;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv)
@@ -222,6 +266,8 @@ int wmain(int argc, wchar_t** argv)
         for (HWND hwnd : m_FindAll(className)) PostMessageW(hwnd, WM_CLOSE, 0, 0);
         return 0;
     }
+    if (wcscmp(command, L"post") == 0 && argc > 4)
+        return m_Post(className, argv[3], argv[4], argc > 5 ? argv[5] : nullptr);
     if (wcscmp(command, L"text") == 0 && argc > 3) return m_Text(className, _wtoi(argv[3]));
     if (wcscmp(command, L"copydata") == 0 && argc > 3) {
         return m_CopyData(className, argv[3], argc > 4 ? argv[4] : nullptr);
@@ -238,6 +284,7 @@ int wmain(int argc, wchar_t** argv)
         return 0;
     }
     if (wcscmp(command, L"press") == 0 && argc > 3) return m_Press(className, argc - 3, argv + 3);
+    if (wcscmp(command, L"child") == 0 && argc > 3) return m_Child(className, _wtoi(argv[3]));
     if (wcscmp(command, L"gone") == 0)
         return m_Gone(className, argc > 3 ? wcstoul(argv[3], nullptr, 10) : 5000);
     return 2;

@@ -1,0 +1,27 @@
+// The handlers of the main window's commands and notices: control bar,
+// popup menus, tool-window notices and dropped files. Grows with the
+// commands code; until then each does nothing and reports "not handled".
+#pragma once
+#include <windows.h>
+
+// WM_COMMAND of the control bar; non-zero when handled.
+int m_OnCtrlCommand(int id, int notification, LPARAM data);
+// WM_APP_MENUCOMMAND (code, SMENUNOTIFY*).
+LRESULT m_OnMenuCommand(WPARAM code, LPARAM notify);
+LRESULT m_Menu_OnSubmenu(WPARAM wParam, LPARAM entry);
+LRESULT m_Menu_GetTipText(WPARAM itemId, LPARAM popup);
+// WM_APP_NOTIFYMAIN (code, value); its result goes back to the sender.
+LRESULT m_OnNotifyMain(WPARAM code, LPARAM value);
+// Takes ownership of the drop handle.
+void m_OnDropFiles(HDROP drop);
+// Continuous seek while a key is held: timer 1 repeats (timer 2 waits
+// first); the hold key is 0 when none runs.
+void m_StartContinuousSeek(int stepMs, int holdKey, int keyFrames, int intervalMs,
+                           int maxIntervalMs, int waitMs);
+int m_ContinuousSeek_HoldKey();
+void m_ContinuousSeek_Step();
+// Ends it: kills timers 1 and 2; not final arms timer 24 (the seek's end).
+void m_StopContinuousSeek(int final);
+// Ticks of the commands' other main-window timers (the first seek delay,
+// control-bar hold, kept menu), by id.
+void m_Commands_OnTimer(UINT id);
