@@ -135,6 +135,30 @@ public:
     void m_VR_UpdateChapter(int post);
     void m_VR_ChapterTimer(int on, int updateFirst);
 
+    // Video geometry, key frames, the current image and ProcAmp.
+    void m_VR_GetNativeInfo(int* width, int* height, int* aspectX, int* aspectY) const;
+    void m_VR_GetDisplaySize(int* width, int* height) const;
+    void m_VR_SetAspectRatio(int x, int y);
+    void m_VR_SetZoomRect(double left, double top, double right, double bottom);
+    void m_VR_GetZoomRect(double* left, double* top, double* right, double* bottom) const;
+    void m_VR_GetZoomedSize(int* width, int* height) const;
+    HRESULT m_VR_SetVideoPosition(const double* source, const RECT* destination, int skipIfSame);
+    void m_VR_GetLastSourceRect(RECT* source) const { *source = m_LastSource; }
+    HRESULT m_VR_RepaintVideo(HDC dc);
+    HRESULT m_VR_DisplayModeChanged();
+    void m_VR_GetDurationInfo(LONGLONG* duration, LONGLONG* frames, double* fps) const;
+    DWORD m_VR_GetKeyFrameKind() const { return m_KeyFrameKind; }
+    int m_VR_OpenAviIndex(const wchar_t* path);
+    DWORD m_VR_FindKeyFrame(DWORD ms, int direction);
+    LONGLONG m_VR_FindKeyFrameTime(LONGLONG time, int direction);
+    int m_VR_IsOnKeyFrame(LONGLONG ms);
+    int m_GetCurrentImage(BITMAPINFOHEADER** image, int nativeSize);
+    HRESULT m_ProcAmp_GetRange(int component, int* supported, double* minimum, double* maximum,
+                               double* byDefault, double* step);
+    int m_ProcAmp_Get(double* contrast, double* brightness, double* hue, double* saturation);
+    HRESULT m_ProcAmp_Set(double contrast, double brightness, double hue, double saturation,
+                          int onlyIfChanged);
+
     // Read-only facts for callers and tests.
     int m_GetRendererKind() const { return m_RendererKind; }
     int m_IsOpened() const { return m_Opened; }
@@ -174,6 +198,12 @@ private:
     void m_AddVideoGrabber();
     void m_SetUpVideoGrabCB();
     static DWORD WINAPI m_VR_OpenThread(void* engine);
+
+    // The current image by renderer kind (VideoRendererImage.cpp).
+    int m_GrabWindowless(BITMAPINFOHEADER** image);
+    int m_GrabBasicVideo(BITMAPINFOHEADER** image);
+    HRESULT m_BasicVideoImage(BITMAPINFOHEADER** image);
+    HRESULT m_ApplyVideoPosition();
 
     // Teardown.
     HRESULT m_CloseGraph();
