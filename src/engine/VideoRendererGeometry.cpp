@@ -10,6 +10,7 @@
 #include "engine/DsMediaType.h"
 #include "engine/GraphUtil.h"
 #include "engine/VideoGeometry.h"
+#include "engine/WineQuirks.h"
 
 namespace {
 
@@ -38,10 +39,17 @@ HRESULT m_ReadBasicVideo(IBasicVideo2* video, LONG size[4])
     HRESULT hr = video->GetVideoSize(&size[0], &size[1]);
     if (FAILED(hr))
         m_WriteLog(L"VR_%d : Error / IBasicVideo2::GetVideoSize() = 0x%08X", __LINE__, hr);
+    const bool sized = SUCCEEDED(hr);
     hr = video->GetPreferredAspectRatio(&size[2], &size[3]);
-    if (FAILED(hr))
+    if (FAILED(hr)) {
         m_WriteLog(L"VR_%d : Error / IBasicVideo2::GetPreferredAspectRatio() = 0x%08X", __LINE__,
                    hr);
+        if (sized && m_Wine_PictureAspectForPreferred()) {
+            size[2] = size[0];
+            size[3] = size[1];
+            hr = S_OK;
+        }
+    }
     return hr;
 }
 

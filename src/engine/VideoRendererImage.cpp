@@ -10,6 +10,7 @@ namespace {
 
 // How long a state change may take before the grab goes on without it.
 constexpr DWORD kStateWaitMs = 2000;
+constexpr DWORD kImageRetryMs = 20;
 
 void m_WaitState(IMediaControl* control)
 {
@@ -102,6 +103,10 @@ HRESULT CVideoRenderer::m_BasicVideoImage(BITMAPINFOHEADER** image)
     hr = m_pBasicVideo->GetCurrentImage(&size, buffer);
     if (hr == VFW_E_NOT_PAUSED) {
         m_WaitState(m_pMediaControl);
+        hr = m_pBasicVideo->GetCurrentImage(&size, buffer);
+    }
+    for (int i = 0; hr == E_UNEXPECTED && i < m_Wine_ImageRetries(); ++i) {
+        Sleep(kImageRetryMs);
         hr = m_pBasicVideo->GetCurrentImage(&size, buffer);
     }
     if (FAILED(hr)) {

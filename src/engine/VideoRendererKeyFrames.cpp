@@ -77,10 +77,14 @@ int CVideoRenderer::m_VR_OpenAviIndex(const wchar_t* path)
     if (AVIFileOpenW(&file, path, OF_SHARE_DENY_NONE, nullptr) == 0 &&
         AVIFileGetStream(file, &stream, 0, 0) == 0 &&
         AVIStreamInfoW(stream, &info, sizeof(info)) == 0 && info.dwScale != 0) {
+        // Without a frame count from the graph, the duration tells how many
+        // frames the index should hold.
+        const double rate = static_cast<double>(info.dwRate) / info.dwScale;
+        const LONGLONG frames =
+            m_FrameCount ? m_FrameCount : static_cast<LONGLONG>(m_Duration / 1e7 * rate + 0.5);
         const LONGLONG length = info.dwLength;
-        const LONGLONG difference =
-            length > m_FrameCount ? length - m_FrameCount : m_FrameCount - length;
-        use = difference <= m_FrameCount / 10000;
+        const LONGLONG difference = length > frames ? length - frames : frames - length;
+        use = frames > 0 && difference <= frames / 10000;
     }
     if (!use) {
         if (stream) AVIStreamRelease(stream);

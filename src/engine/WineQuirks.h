@@ -39,3 +39,11 @@ int m_Wine_RenewRendererToReconnect(int kind);
 int m_Wine_ImageSizeNeedsBuffer();
 // Bytes that hold a header and a picture of the size at up to 32 bits.
 long m_Wine_ImageBufferSize(long width, long height);
+
+// Wine's old video renderer fails IBasicVideo2::GetPreferredAspectRatio: the
+// picture's own width and height stand for its aspect.
+int m_Wine_PictureAspectForPreferred();
+
+// Wine's old video renderer, paused from running, answers GetCurrentImage
+// with E_UNEXPECTED until the next sample reaches it: tries of 20 ms to wait.
+int m_Wine_ImageRetries();
