@@ -4,6 +4,7 @@
 // DirectShow call, 0xFFFFFFFF (kVrNotAvailable) when no graph is open or the
 // renderer in use lacks the interface.
 #pragma once
+#include "engine/Chapters.h"
 #include "engine/RendererKind.h"
 #include <windows.h>
 #include <dshow.h>
@@ -135,6 +136,15 @@ public:
     void m_VR_UpdateChapter(int post);
     void m_VR_ChapterTimer(int on, int updateFirst);
 
+    // Chapters: the table in use, from the source's markers or the caller.
+    int m_VR_GetChapters(const SCHAPTERITEM** table, int* fromOutside) const;
+    void m_VR_SetChapters(int set, const SCHAPTERITEM* items, int count);
+    // The chapter at position (100 ns, -1 for the playing one), 0xFFFFFFFF
+    // when unknown; *rest: 100 ns to the next chapter, -1 in the last.
+    DWORD m_VR_GetChapterIndex(LONGLONG position, LONGLONG* rest);
+    int m_VR_GoToChapter(int index);
+    int m_VR_GetCurrentChapter() const { return m_CurrentChapter; }
+
     // Video geometry, key frames, the current image and ProcAmp.
     void m_VR_GetNativeInfo(int* width, int* height, int* aspectX, int* aspectY) const;
     void m_VR_GetDisplaySize(int* width, int* height) const;
@@ -231,6 +241,9 @@ private:
     void m_RestartTimers();
     void m_StopAllTimers();
     void m_ArmStopTimer();
+    void m_ArmChapterTimer();
+    static void CALLBACK m_VR_ChapterTimerProc(UINT id, UINT msg, DWORD_PTR user, DWORD_PTR,
+                                               DWORD_PTR);
     static void CALLBACK m_VR_StopTimerProc(UINT id, UINT msg, DWORD_PTR user, DWORD_PTR,
                                             DWORD_PTR);
 
@@ -276,7 +289,8 @@ private:
     int m_CurrentChapter = 0;
     int m_SelectedChapter = -1;
     int m_ChaptersFromOutside = 0;
-    void* m_pMarkerChapters = nullptr;  // new[]-allocated by the chapter reader
+    SCHAPTERITEM* m_pMarkerChapters = nullptr;  // new[]-allocated by the chapter reader
+    SCHAPTERITEM m_Chapters[kChapterTableCap] = {};
     int m_MarkerChapterCount = 0;
 
     // Windows and state.

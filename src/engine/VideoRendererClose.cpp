@@ -56,7 +56,7 @@ void CVideoRenderer::m_ForgetFile()
     for (int& count : m_StreamCounts) count = 0;
     m_SelectedSubtitle = -1;
     m_SubtitleFlags[1] = 0;
-    delete[] static_cast<char*>(m_pMarkerChapters);
+    delete[] m_pMarkerChapters;
     m_pMarkerChapters = nullptr;
     m_MarkerChapterCount = 0;
     m_ChapterCount = 0;

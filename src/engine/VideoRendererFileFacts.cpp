@@ -95,5 +95,3 @@ HRESULT CVideoRenderer::m_VR_ReadDuration()
 }
 
 HRESULT CVideoRenderer::m_VR_ReadStreams() { return kVrNotAvailable; }
-int CVideoRenderer::m_VR_ReadChapters() { return 0; }
-void CVideoRenderer::m_VR_UpdateChapter(int) {}

@@ -1,0 +1,56 @@
+// Host commands for the chapter table:
+//   chapters                 the table: "chapters n=N outside=F", one line each
+//   setchapters [MS ...]     chapters at these starts; none: back to the markers
+//   chapterindex MS|-1       "chapterindex I rest=MS"
+//   gochapter N
+#include <stdlib.h>
+
+#include "EngineHost.h"
+#include "engine/VideoRenderer.h"
+
+namespace {
+
+void m_PrintChapters(CVideoRenderer* e)
+{
+    const SCHAPTERITEM* table = nullptr;
+    int outside = 0;
+    const int count = e->m_VR_GetChapters(&table, &outside);
+    m_Host_Print(L"chapters n=%d outside=%d", count, outside);
+    for (int i = 0; i < count; ++i)
+        m_Host_Print(L"chapter %d start=%.3f length=%.3f name=[%ls]", i, table[i].Start,
+                     table[i].Length, table[i].Name);
+}
+
+void m_SetChapters(CVideoRenderer* e, const std::vector<std::wstring>& a)
+{
+    static SCHAPTERITEM items[kChapterTableCap + 60];
+    const int count = static_cast<int>(a.size() < 259 ? a.size() : 259);
+    for (int i = 0; i < count; ++i) {
+        items[i] = SCHAPTERITEM{};
+        items[i].Start = wcstol(a[i].c_str(), nullptr, 10) / 1000.0;
+    }
+    e->m_VR_SetChapters(count ? 1 : 0, items, count);
+}
+
+}  // namespace
+
+int m_Host_RunChapterCommand(CVideoRenderer* e, const std::wstring& name,
+                             const std::vector<std::wstring>& a)
+{
+    if (name == L"chapters") {
+        m_PrintChapters(e);
+    } else if (name == L"setchapters") {
+        m_SetChapters(e, a);
+    } else if (name == L"chapterindex") {
+        const long ms = a.empty() ? -1 : wcstol(a[0].c_str(), nullptr, 10);
+        LONGLONG rest = 0;
+        const DWORD index = e->m_VR_GetChapterIndex(ms == -1 ? -1 : ms * 10000LL, &rest);
+        m_Host_Print(L"chapterindex %ld rest=%lld", static_cast<long>(index),
+                     rest == -1 ? -1 : rest / 10000);
+    } else if (name == L"gochapter") {
+        e->m_VR_GoToChapter(a.empty() ? 0 : static_cast<int>(wcstol(a[0].c_str(), nullptr, 10)));
+    } else {
+        return 0;
+    }
+    return 1;
+}
