@@ -163,6 +163,7 @@ public:
     LONGLONG m_VR_FindKeyFrameTime(LONGLONG time, int direction);
     int m_VR_IsOnKeyFrame(LONGLONG ms);
     int m_GetCurrentImage(BITMAPINFOHEADER** image, int nativeSize);
+    void m_VR_SetEvrNativePosition(int on);
     HRESULT m_ProcAmp_GetRange(int component, int* supported, double* minimum, double* maximum,
                                double* byDefault, double* step);
     int m_ProcAmp_Get(double* contrast, double* brightness, double* hue, double* saturation);
@@ -214,6 +215,9 @@ private:
     int m_GrabBasicVideo(BITMAPINFOHEADER** image);
     HRESULT m_BasicVideoImage(BITMAPINFOHEADER** image);
     HRESULT m_ApplyVideoPosition();
+    int m_GrabEvr(BITMAPINFOHEADER** image, int nativeSize);
+    RECT m_EvrNativeRect() const;
+    void m_EvrPlaceNative(struct IMFVideoDisplayControl* display, int on);
 
     // Teardown.
     HRESULT m_CloseGraph();
@@ -365,6 +369,8 @@ extern CVideoRenderer* g_VideoRenderer;
 // 1 when the configured (or, for -1, the main engine's) renderer kind draws
 // without a window of its own: 4, 6 and 7.
 int m_VR_IsWindowlessRenderer();
+// 1 when the madVR renderer can be created.
+int m_VR_IsMadVRInstalled();
 // The names of the DirectSound audio renderers without their "DirectSound: "
 // prefix, each a new[]-allocated buffer of 256 characters the caller frees
 // with delete[]; at most 16; the count.

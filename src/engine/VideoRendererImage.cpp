@@ -20,7 +20,7 @@ void m_WaitState(IMediaControl* control)
 
 }  // namespace
 
-int CVideoRenderer::m_GetCurrentImage(BITMAPINFOHEADER** image, int /*nativeSize*/)
+int CVideoRenderer::m_GetCurrentImage(BITMAPINFOHEADER** image, int nativeSize)
 {
     if (!image) return 0;
     *image = nullptr;
@@ -28,6 +28,7 @@ int CVideoRenderer::m_GetCurrentImage(BITMAPINFOHEADER** image, int /*nativeSize
     if ((m_RendererKind == VR_KIND_VMR7 && m_pVmr7Control) ||
         (m_RendererKind == VR_KIND_VMR9 && m_pVmr9Control))
         return m_GrabWindowless(image);
+    if (m_RendererKind == VR_KIND_EVR) return m_GrabEvr(image, nativeSize);
     if (m_pBasicVideo) return m_GrabBasicVideo(image);
     return 0;
 }
