@@ -218,6 +218,10 @@ private:
     int m_GrabEvr(BITMAPINFOHEADER** image, int nativeSize);
     RECT m_EvrNativeRect() const;
     void m_EvrPlaceNative(struct IMFVideoDisplayControl* display, int on);
+    // ProcAmp of the EVR (VideoRendererEvrProcAmp.cpp): min, max, default, step.
+    HRESULT m_EvrProcAmpRange(int component, double range[4]);
+    int m_EvrProcAmpGet(double values[4]);
+    HRESULT m_EvrProcAmpSet(const double values[4]);
 
     // Teardown.
     HRESULT m_CloseGraph();

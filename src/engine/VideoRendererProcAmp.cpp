@@ -1,5 +1,5 @@
-// Contrast, brightness, hue and saturation of the VMR9 mixer. Other
-// renderers offer no ProcAmp here and answer "not available".
+// Contrast, brightness, hue and saturation of the VMR9 mixer or the EVR's
+// processor. Other renderers answer "not available" and are not called.
 #include "engine/VideoRenderer.h"
 
 #include "base/ErrorLog.h"
@@ -17,6 +17,14 @@ HRESULT CVideoRenderer::m_ProcAmp_GetRange(int component, int* supported, double
 {
     *supported = 0;
     if (!m_Opened || component < 0 || component > 3) return kVrNotAvailable;
+    if (m_RendererKind == VR_KIND_EVR) {
+        double range[4] = {};
+        HRESULT hr = m_EvrProcAmpRange(component, range);
+        if (FAILED(hr)) return hr;
+        *supported = 1;
+        *minimum = range[0], *maximum = range[1], *byDefault = range[2], *step = range[3];
+        return hr;
+    }
     // Only a mixer that was created is asked.
     if (m_RendererKind != VR_KIND_VMR9 || !m_pVmr9Mixer) return kVrNotAvailable;
     VMR9ProcAmpControlRange range = {};
@@ -39,6 +47,12 @@ HRESULT CVideoRenderer::m_ProcAmp_GetRange(int component, int* supported, double
 int CVideoRenderer::m_ProcAmp_Get(double* contrast, double* brightness, double* hue,
                                   double* saturation)
 {
+    if (m_Opened && m_RendererKind == VR_KIND_EVR) {
+        double v[4] = {};
+        if (!m_EvrProcAmpGet(v)) return 0;
+        *contrast = v[0], *brightness = v[1], *hue = v[2], *saturation = v[3];
+        return 1;
+    }
     if (!m_Opened || m_RendererKind != VR_KIND_VMR9 || !m_pVmr9Mixer) return 0;
     VMR9ProcAmpControl values = {};
     values.dwSize = sizeof(values);
@@ -61,6 +75,10 @@ HRESULT CVideoRenderer::m_ProcAmp_Set(double contrast, double brightness, double
         m_CompareDouble(now[1], brightness, 0.001) == 0 &&
         m_CompareDouble(now[2], hue, 0.001) == 0 && m_CompareDouble(now[3], saturation, 0.001) == 0)
         return 0;
+    if (m_RendererKind == VR_KIND_EVR) {
+        const double v[4] = {contrast, brightness, hue, saturation};
+        return m_EvrProcAmpSet(v);
+    }
     if (m_RendererKind != VR_KIND_VMR9 || !m_pVmr9Mixer) return kVrNotAvailable;
     VMR9ProcAmpControl values = {};
     values.dwSize = sizeof(values);
