@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <stdlib.h>
+#include <strsafe.h>
 
 #include <string>
 #include <vector>
@@ -85,6 +86,25 @@ void m_ProcAmp(CVideoRenderer* e)
     m_Host_Print(L"procampset hr=0x%08X", m_Hr(e->m_ProcAmp_Set(1, 0, 0, 1, 1)));
 }
 
+// The colours on screen at client points of the host window, as the X
+// server shows them: "screen X Y [X Y ...]".
+void m_Screen(const Args& a)
+{
+    m_Host_Pump(200);
+    std::wstring out = L"screen";
+    HDC screen = GetDC(nullptr);
+    for (size_t i = 0; i + 1 < a.size(); i += 2) {
+        POINT p = {static_cast<LONG>(m_Real(a, i)), static_cast<LONG>(m_Real(a, i + 1))};
+        ClientToScreen(g_Host.window, &p);
+        const COLORREF c = GetPixel(screen, p.x, p.y);
+        wchar_t text[16];
+        StringCchPrintfW(text, 16, L" %02X%02X%02X", GetRValue(c), GetGValue(c), GetBValue(c));
+        out += text;
+    }
+    ReleaseDC(nullptr, screen);
+    m_Host_Print(L"%s", out.c_str());
+}
+
 }  // namespace
 
 int m_Host_PictureCommand(const std::wstring& name, const Args& a)
@@ -104,6 +124,8 @@ int m_Host_PictureCommand(const std::wstring& name, const Args& a)
         m_Host_Print(L"keyframe kind=%lu ms=%ld", e->m_VR_GetKeyFrameKind(), static_cast<long>(ms));
     } else if (name == L"image") {
         m_Image(e);
+    } else if (name == L"screen") {
+        m_Screen(a);
     } else if (name == L"procamp") {
         m_ProcAmp(e);
     } else {

@@ -60,6 +60,16 @@ class EnginePicture(unittest.TestCase):
             self.assertEqual(fields(whole)["source"], "360,0,720,240", kind)
             self.assertEqual(fields(right)["source"], "540,0,720,240", kind)
 
+    def test_destination_rectangle_on_screen(self):
+        # The old renderer's window shows the picture in the destination
+        # rectangle of the host window; outside it stays black. (Wine's
+        # renderers show the whole picture whatever the source rectangle.)
+        lines = self.run_on("quad.avi", "position 0 0 1 1 0 0 400 300; run; sleep 400; "
+                            "screen 100 75 300 75 100 225 300 225 500 200 200 330")
+        colours = first(lines, "screen ").split()[1:]
+        for colour, expected in zip(colours, (RED, GREEN, BLUE, WHITE, "000000", "000000")):
+            self.assertTrue(near(colour, expected), colours)
+
     def test_current_image_paused_and_running(self):
         lines = self.run_on("quad.avi", "seek 500; pause; wait frameshown 3000; image; run; "
                             "sleep 300; image; pos; sleep 300; pos; state")
