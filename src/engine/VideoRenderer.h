@@ -5,6 +5,7 @@
 // renderer in use lacks the interface.
 #pragma once
 #include "engine/Chapters.h"
+#include "engine/StreamTable.h"
 #include "engine/RendererKind.h"
 #include <windows.h>
 #include <dshow.h>
@@ -136,6 +137,21 @@ public:
     void m_VR_UpdateChapter(int post);
     void m_VR_ChapterTimer(int on, int updateFirst);
 
+    // Streams of the source and side subtitle files.
+    void m_VR_RefreshStreamStates();
+    HRESULT m_VR_ApplyStreamSelect(int index);
+    // mode 1 repaints, -1 repaints a paused subtitle change, 0 does not.
+    int m_VR_SelectStream(int index, int apply, int mode);
+    void m_VR_SelectFirstSubtitleFile(int apply);
+    int m_VR_AddSubtitleFile(const wchar_t* path);
+    void m_VR_SetSubtitleFile(int index);
+    void m_VR_PutSubtitleFileName(const wchar_t* path, int language);
+    void m_VR_HideSubtitles(int hide);
+    int m_VR_GetStreams(const SSTREAMITEM** table) const;
+    int m_VR_HasMultipleStreams() const;
+    void m_VR_StepAndRepaint();
+    const wchar_t* m_GetSubtitlePath() const { return m_SubtitlePath; }
+
     // Chapters: the table in use, from the source's markers or the caller.
     int m_VR_GetChapters(const SCHAPTERITEM** table, int* fromOutside) const;
     void m_VR_SetChapters(int set, const SCHAPTERITEM* items, int count);
@@ -249,6 +265,12 @@ private:
     void m_RestartTimers();
     void m_StopAllTimers();
     void m_ArmStopTimer();
+    IAMStreamSelect* m_QueryStreamSelect();
+    struct IDirectVobSub* m_QueryVobSub(const wchar_t* path);
+    bool m_SelectionRepaints(int index, int apply, int mode) const;
+    void m_MarkSideFilesLoaded(int loaded);
+    void m_LoadSideFile(int index);
+    void m_SelectSourceStream(int index);
     void m_ArmChapterTimer();
     static void CALLBACK m_VR_ChapterTimerProc(UINT id, UINT msg, DWORD_PTR user, DWORD_PTR,
                                                DWORD_PTR);
@@ -287,12 +309,10 @@ private:
     CVideoGrabCB* m_pVideoGrabCB = nullptr;
     GraphBuilderCB* m_pGraphBuilderCB = nullptr;
 
-    // Streams and chapters (filled by later subjects; counts kept here).
-    int m_StreamCounts[4] = {};
-    int m_StreamCount = 0;
-    DWORD m_SubtitleFlags[2] = {};
+    // Streams and chapters of the open file.
+    SStreamTable m_Streams = {{}, 0, {}, -1};
+    DWORD m_SubtitleFlags[2] = {};  // side file in use, subtitles hidden
     wchar_t m_SubtitlePath[MAX_PATH + 1] = {};
-    int m_SelectedSubtitle = -1;
     int m_ChapterCount = 0;
     int m_CurrentChapter = 0;
     int m_SelectedChapter = -1;

@@ -94,4 +94,3 @@ HRESULT CVideoRenderer::m_VR_ReadDuration()
     return hr;
 }
 
-HRESULT CVideoRenderer::m_VR_ReadStreams() { return kVrNotAvailable; }

@@ -29,7 +29,7 @@ CVideoRenderer::~CVideoRenderer()
 
 void CVideoRenderer::m_VR_Construct()
 {
-    m_SelectedSubtitle = -1;
+    m_Streams_Clear(&m_Streams);
     m_LastSource = RECT{};
     m_LastDestination = RECT{};
     m_LastSourceFractions[0] = m_LastSourceFractions[1] = 0;

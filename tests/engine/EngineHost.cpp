@@ -14,6 +14,7 @@
 //   wait frameshown|stopreached|graphbuilt|complete|chapter [MS]
 //   sleep MS   (pumps messages; posted messages print as "event ...")
 //   chapters  setchapters [MS ...]  chapterindex MS|-1  gochapter N
+//   streams   addsub PATH  selectstream I [APPLY [MODE]]
 //   barecycle PATH   the plainest program's open/run/seek/stop/close, to
 //                    compare what Wine's DirectShow keeps per graph
 // "mem" prints the handles (and how many are registry keys) and the
@@ -95,7 +96,7 @@ LRESULT CALLBACK m_HostProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         case WM_APP_CHAPTERCHANGED: {
             wchar_t text[48];
             StringCchPrintfW(text, 48, L"chapter %d>%d", static_cast<int>(wParam),
-                     static_cast<int>(lParam));
+                             static_cast<int>(lParam));
             m_Count(HOST_EVENT_CHAPTER, text);
             return 0;
         }

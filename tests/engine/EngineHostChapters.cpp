@@ -1,8 +1,11 @@
-// Host commands for the chapter table:
+// Host commands for the chapter and stream tables:
 //   chapters                 the table: "chapters n=N outside=F", one line each
 //   setchapters [MS ...]     chapters at these starts; none: back to the markers
 //   chapterindex MS|-1       "chapterindex I rest=MS"
 //   gochapter N
+//   streams                  "streams n=N multi=M", one line each
+//   addsub PATH              "addsub 1|0"
+//   selectstream I [APPLY [MODE]]   "selectstream R subpath=[...]"
 #include <stdlib.h>
 
 #include "EngineHost.h"
@@ -32,6 +35,23 @@ void m_SetChapters(CVideoRenderer* e, const std::vector<std::wstring>& a)
     e->m_VR_SetChapters(count ? 1 : 0, items, count);
 }
 
+void m_PrintStreams(CVideoRenderer* e)
+{
+    const SSTREAMITEM* table = nullptr;
+    const int count = e->m_VR_GetStreams(&table);
+    m_Host_Print(L"streams n=%d multi=%d", count, e->m_VR_HasMultipleStreams());
+    for (int i = 0; i < count; ++i) {
+        const SSTREAMITEM& s = table[i];
+        m_Host_Print(L"stream %d kind=%lu enabled=%lu loaded=%lu side=%lu none=%lu name=[%ls]", i,
+                     s.Kind, s.Enabled, s.SourceEnabled, s.SideFile, s.NoSubtitles, s.Name);
+    }
+}
+
+long m_Arg(const std::vector<std::wstring>& a, size_t i, long fallback)
+{
+    return i < a.size() ? wcstol(a[i].c_str(), nullptr, 10) : fallback;
+}
+
 }  // namespace
 
 int m_Host_RunChapterCommand(CVideoRenderer* e, const std::wstring& name,
@@ -47,6 +67,17 @@ int m_Host_RunChapterCommand(CVideoRenderer* e, const std::wstring& name,
         const DWORD index = e->m_VR_GetChapterIndex(ms == -1 ? -1 : ms * 10000LL, &rest);
         m_Host_Print(L"chapterindex %ld rest=%lld", static_cast<long>(index),
                      rest == -1 ? -1 : rest / 10000);
+    } else if (name == L"streams") {
+        m_PrintStreams(e);
+    } else if (name == L"addsub") {
+        std::wstring path;
+        for (const std::wstring& w : a) path += (path.empty() ? L"" : L" ") + w;
+        m_Host_Print(L"addsub %d", e->m_VR_AddSubtitleFile(path.c_str()));
+    } else if (name == L"selectstream") {
+        const int r =
+            e->m_VR_SelectStream(static_cast<int>(m_Arg(a, 0, 0)), static_cast<int>(m_Arg(a, 1, 1)),
+                                 static_cast<int>(m_Arg(a, 2, -1)));
+        m_Host_Print(L"selectstream %d subpath=[%ls]", r, e->m_GetSubtitlePath());
     } else if (name == L"gochapter") {
         e->m_VR_GoToChapter(a.empty() ? 0 : static_cast<int>(wcstol(a[0].c_str(), nullptr, 10)));
     } else {
