@@ -3,12 +3,14 @@
 //   setchapters [MS ...]     chapters at these starts; none: back to the markers
 //   chapterindex MS|-1       "chapterindex I rest=MS"
 //   gochapter N
+//   probe PATH               "probe hr=0x... ms=D n=N" and the chapters
 //   streams                  "streams n=N multi=M", one line each
 //   addsub PATH              "addsub 1|0"
 //   selectstream I [APPLY [MODE]]   "selectstream R subpath=[...]"
 #include <stdlib.h>
 
 #include "EngineHost.h"
+#include "engine/ProbeFile.h"
 #include "engine/VideoRenderer.h"
 
 namespace {
@@ -52,6 +54,21 @@ long m_Arg(const std::vector<std::wstring>& a, size_t i, long fallback)
     return i < a.size() ? wcstol(a[i].c_str(), nullptr, 10) : fallback;
 }
 
+void m_Probe(const std::vector<std::wstring>& a)
+{
+    std::wstring path;
+    for (const std::wstring& w : a) path += (path.empty() ? L"" : L" ") + w;
+    LONGLONG duration = -1;
+    int count = -1;
+    SCHAPTERITEM* chapters = nullptr;
+    HRESULT hr = m_VR_ProbeFile(path.c_str(), &duration, &count, &chapters);
+    m_Host_Print(L"probe hr=0x%08X ms=%lld n=%d", static_cast<unsigned>(hr), duration / 10000,
+                 count);
+    for (int i = 0; i < count; ++i)
+        m_Host_Print(L"probechapter %d start=%.3f", i, chapters[i].Start);
+    delete[] chapters;
+}
+
 }  // namespace
 
 int m_Host_RunChapterCommand(CVideoRenderer* e, const std::wstring& name,
@@ -67,6 +84,8 @@ int m_Host_RunChapterCommand(CVideoRenderer* e, const std::wstring& name,
         const DWORD index = e->m_VR_GetChapterIndex(ms == -1 ? -1 : ms * 10000LL, &rest);
         m_Host_Print(L"chapterindex %ld rest=%lld", static_cast<long>(index),
                      rest == -1 ? -1 : rest / 10000);
+    } else if (name == L"probe") {
+        m_Probe(a);
     } else if (name == L"streams") {
         m_PrintStreams(e);
     } else if (name == L"addsub") {

@@ -51,6 +51,18 @@ class Chapters(unittest.TestCase):
         times = [float(fields(e)["t"]) for e in events]
         self.assertTrue(800 <= times[1] - times[0] <= 1200, times)
 
+    def test_probe_reads_a_file_without_playing_it(self):
+        missing_path = self.av.replace("av.avi", "not-there.avi")
+        lines = self.host.run("probe %s; probe %s; state" % (self.av, missing_path))
+        good, missing = all_of(lines, "probe ")
+        self.assertEqual(fields(good)["hr"], "0x00000000")
+        self.assertEqual(fields(good)["n"], "1")
+        self.assertIn("probechapter 0 start=0.000", lines)
+        self.assertNotEqual(fields(missing)["hr"], "0x00000000")
+        self.assertEqual((fields(missing)["ms"], fields(missing)["n"]), ("0", "0"))
+        # No engine was touched.
+        self.assertEqual(first(lines, "state "), "state 0 opened=0")
+
 
 if __name__ == "__main__":
     zvtest.main()
