@@ -4,12 +4,14 @@
 //   chapterindex MS|-1       "chapterindex I rest=MS"
 //   gochapter N
 //   probe PATH               "probe hr=0x... ms=D n=N" and the chapters
+//   stretchpage PATH         "stretchpage R loaded=0|1" (the module after the call)
 //   streams                  "streams n=N multi=M", one line each
 //   addsub PATH              "addsub 1|0"
 //   selectstream I [APPLY [MODE]]   "selectstream R subpath=[...]"
 #include <stdlib.h>
 
 #include "EngineHost.h"
+#include "engine/FilterPages.h"
 #include "engine/ProbeFile.h"
 #include "engine/VideoRenderer.h"
 
@@ -86,6 +88,11 @@ int m_Host_RunChapterCommand(CVideoRenderer* e, const std::wstring& name,
                      rest == -1 ? -1 : rest / 10000);
     } else if (name == L"probe") {
         m_Probe(a);
+    } else if (name == L"stretchpage") {
+        std::wstring path;
+        for (const std::wstring& w : a) path += (path.empty() ? L"" : L" ") + w;
+        const int r = m_ShowTimeStretchProperty(path.c_str());
+        m_Host_Print(L"stretchpage %d loaded=%d", r, GetModuleHandleW(path.c_str()) ? 1 : 0);
     } else if (name == L"streams") {
         m_PrintStreams(e);
     } else if (name == L"addsub") {
