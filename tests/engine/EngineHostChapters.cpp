@@ -5,12 +5,15 @@
 //   gochapter N
 //   probe PATH               "probe hr=0x... ms=D n=N" and the chapters
 //   stretchpage PATH         "stretchpage R loaded=0|1" (the module after the call)
+//   graphfilters MAX         "graphfilters n=N filled=F", "gfilter NAME page=P"
+//   regfilters               "regfilters n=N braced=B" (CLSID texts in braces)
 //   streams                  "streams n=N multi=M", one line each
 //   addsub PATH              "addsub 1|0"
 //   selectstream I [APPLY [MODE]]   "selectstream R subpath=[...]"
 #include <stdlib.h>
 
 #include "EngineHost.h"
+#include "engine/FilterList.h"
 #include "engine/FilterPages.h"
 #include "engine/ProbeFile.h"
 #include "engine/VideoRenderer.h"
@@ -71,6 +74,29 @@ void m_Probe(const std::vector<std::wstring>& a)
     delete[] chapters;
 }
 
+void m_GraphFilters(CVideoRenderer* e, int max)
+{
+    SFILTERLISTITEM items[16] = {};
+    if (max > 16) max = 16;
+    const int count = m_ListGraphFilters(e->m_GetGraph(), items, max);
+    const int filled = count < max ? count : max;
+    m_Host_Print(L"graphfilters n=%d filled=%d", count, filled);
+    for (int i = 0; i < filled; ++i) {
+        m_Host_Print(L"gfilter %ls page=%d", items[i].Name, items[i].HasPropertyPage);
+        items[i].Filter->Release();
+    }
+}
+
+void m_RegisteredFilters()
+{
+    const int count = m_EnumRegisteredFilters(nullptr, 0);
+    static SFILTERLISTITEM items[512];
+    const int filled = m_EnumRegisteredFilters(items, 512);
+    int braced = 0;
+    for (int i = 0; i < filled; ++i) braced += items[i].Clsid[0] == L'{' ? 1 : 0;
+    m_Host_Print(L"regfilters n=%d filled=%d braced=%d", count, filled, braced);
+}
+
 }  // namespace
 
 int m_Host_RunChapterCommand(CVideoRenderer* e, const std::wstring& name,
@@ -93,6 +119,10 @@ int m_Host_RunChapterCommand(CVideoRenderer* e, const std::wstring& name,
         for (const std::wstring& w : a) path += (path.empty() ? L"" : L" ") + w;
         const int r = m_ShowTimeStretchProperty(path.c_str());
         m_Host_Print(L"stretchpage %d loaded=%d", r, GetModuleHandleW(path.c_str()) ? 1 : 0);
+    } else if (name == L"graphfilters") {
+        m_GraphFilters(e, static_cast<int>(m_Arg(a, 0, 16)));
+    } else if (name == L"regfilters") {
+        m_RegisteredFilters();
     } else if (name == L"streams") {
         m_PrintStreams(e);
     } else if (name == L"addsub") {
