@@ -5,6 +5,7 @@
 // renderer in use lacks the interface.
 #pragma once
 #include "engine/Chapters.h"
+#include "engine/FilterList.h"
 #include "engine/StreamTable.h"
 #include "engine/RendererKind.h"
 #include <windows.h>
@@ -151,6 +152,12 @@ public:
     int m_VR_HasMultipleStreams() const;
     void m_VR_StepAndRepaint();
     const wchar_t* m_GetSubtitlePath() const { return m_SubtitlePath; }
+
+    // Registered filters, listed once per engine; the filters of the graph
+    // (each item holds a reference the caller releases).
+    void m_FilterList_Load();
+    int m_FilterList_Get(const SFILTERLISTITEM** list);
+    int m_VR_ListGraphFilters(SFILTERLISTITEM* items, int max);
 
     // Chapters: the table in use, from the source's markers or the caller.
     int m_VR_GetChapters(const SCHAPTERITEM** table, int* fromOutside) const;
@@ -311,6 +318,9 @@ private:
 
     // Streams and chapters of the open file.
     SStreamTable m_Streams = {{}, 0, {}, -1};
+    SFILTERLISTITEM* m_pRegisteredFilters = nullptr;
+    int m_RegisteredFilterCount = 0;
+    int m_RegisteredFiltersLoaded = 0;
     DWORD m_SubtitleFlags[2] = {};  // side file in use, subtitles hidden
     wchar_t m_SubtitlePath[MAX_PATH + 1] = {};
     int m_ChapterCount = 0;

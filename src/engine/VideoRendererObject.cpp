@@ -17,6 +17,7 @@ CVideoRenderer::CVideoRenderer()
 
 CVideoRenderer::~CVideoRenderer()
 {
+    delete[] m_pRegisteredFilters;
     if (m_hOpenThread) {
         WaitForSingleObject(m_hOpenThread, INFINITE);
         CloseHandle(m_hOpenThread);

@@ -78,7 +78,7 @@ void m_GraphFilters(CVideoRenderer* e, int max)
 {
     SFILTERLISTITEM items[16] = {};
     if (max > 16) max = 16;
-    const int count = m_ListGraphFilters(e->m_GetGraph(), items, max);
+    const int count = e->m_VR_ListGraphFilters(items, max);
     const int filled = count < max ? count : max;
     m_Host_Print(L"graphfilters n=%d filled=%d", count, filled);
     for (int i = 0; i < filled; ++i) {
@@ -87,11 +87,11 @@ void m_GraphFilters(CVideoRenderer* e, int max)
     }
 }
 
-void m_RegisteredFilters()
+void m_RegisteredFilters(CVideoRenderer* e)
 {
     const int count = m_EnumRegisteredFilters(nullptr, 0);
-    static SFILTERLISTITEM items[512];
-    const int filled = m_EnumRegisteredFilters(items, 512);
+    const SFILTERLISTITEM* items = nullptr;
+    const int filled = e->m_FilterList_Get(&items);
     int braced = 0;
     for (int i = 0; i < filled; ++i) braced += items[i].Clsid[0] == L'{' ? 1 : 0;
     m_Host_Print(L"regfilters n=%d filled=%d braced=%d", count, filled, braced);
@@ -122,7 +122,7 @@ int m_Host_RunChapterCommand(CVideoRenderer* e, const std::wstring& name,
     } else if (name == L"graphfilters") {
         m_GraphFilters(e, static_cast<int>(m_Arg(a, 0, 16)));
     } else if (name == L"regfilters") {
-        m_RegisteredFilters();
+        m_RegisteredFilters(e);
     } else if (name == L"streams") {
         m_PrintStreams(e);
     } else if (name == L"addsub") {
