@@ -119,7 +119,15 @@ HRESULT CTransInPlaceOutputPin::DecideAllocator(IMemInputPin* input, IMemAllocat
     *allocator = nullptr;
     CTransInPlaceInputPin* ours = m_Owner->InputPin();
     IMemAllocator* shared = ours->GetAllocatorInUse();
-    if (!shared) return VFW_E_NO_ALLOCATOR;
+    m_OwnsAllocator = false;
+    if (!shared) {
+        // Upstream delivers from buffers it never told us of (Wine's Sample
+        // Grabber does): the connection takes downstream's allocator or one
+        // of ours, which this pin then commits itself.
+        HRESULT hr = CBaseOutputPin::DecideAllocator(input, allocator);
+        m_OwnsAllocator = SUCCEEDED(hr);
+        return hr;
+    }
     // Grow the shared buffers to what downstream asks for; the allocator
     // takes new properties only while it is not committed.
     ALLOCATOR_PROPERTIES wanted = {}, current = {}, actual = {};
@@ -136,6 +144,29 @@ HRESULT CTransInPlaceOutputPin::DecideAllocator(IMemInputPin* input, IMemAllocat
     shared->AddRef();
     *allocator = shared;
     return S_OK;
+}
+
+HRESULT CTransInPlaceOutputPin::DecideBufferSize(IMemAllocator* allocator,
+                                                 ALLOCATOR_PROPERTIES* request)
+{
+    ALLOCATOR_PROPERTIES wanted = *request, actual = {};
+    if (wanted.cBuffers < 1) wanted.cBuffers = 1;
+    if (wanted.cbAlign < 1) wanted.cbAlign = 1;
+    const AM_MEDIA_TYPE* type = m_Owner->InputPin()->GetConnectedType();
+    LONG sampleSize = type ? static_cast<LONG>(type->lSampleSize) : 0;
+    if (wanted.cbBuffer < sampleSize) wanted.cbBuffer = sampleSize;
+    if (wanted.cbBuffer < 1) wanted.cbBuffer = 1;
+    return allocator->SetProperties(&wanted, &actual);
+}
+
+HRESULT CTransInPlaceOutputPin::Active()
+{
+    return m_OwnsAllocator ? CBaseOutputPin::Active() : S_OK;
+}
+
+HRESULT CTransInPlaceOutputPin::Inactive()
+{
+    return m_OwnsAllocator ? CBaseOutputPin::Inactive() : S_OK;
 }
 
 // ---- filter ---------------------------------------------------------------

@@ -38,11 +38,13 @@ public:
     HRESULT GetMediaType(int index, AM_MEDIA_TYPE* type) override;
     // The upstream allocator, so that samples pass without a copy.
     HRESULT DecideAllocator(IMemInputPin* input, IMemAllocator** allocator) override;
-    // The allocator is upstream's: it commits and decommits it.
-    HRESULT Active() override { return S_OK; }
-    HRESULT Inactive() override { return S_OK; }
+    HRESULT DecideBufferSize(IMemAllocator* allocator, ALLOCATOR_PROPERTIES* request) override;
+    // Upstream commits and decommits its own allocator; a fallback one is ours.
+    HRESULT Active() override;
+    HRESULT Inactive() override;
 
 private:
+    bool m_OwnsAllocator = false;
     CTransInPlaceFilter* m_Owner;
     CDsSeekingPassThru m_Seeking;
 };

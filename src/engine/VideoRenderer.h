@@ -4,6 +4,9 @@
 // DirectShow call, 0xFFFFFFFF (kVrNotAvailable) when no graph is open or the
 // renderer in use lacks the interface.
 #pragma once
+#include "engine/Chapters.h"
+#include "engine/FilterList.h"
+#include "engine/StreamTable.h"
 #include "engine/RendererKind.h"
 #include <windows.h>
 #include <dshow.h>
@@ -135,6 +138,61 @@ public:
     void m_VR_UpdateChapter(int post);
     void m_VR_ChapterTimer(int on, int updateFirst);
 
+    // Streams of the source and side subtitle files.
+    void m_VR_RefreshStreamStates();
+    HRESULT m_VR_ApplyStreamSelect(int index);
+    // mode 1 repaints, -1 repaints a paused subtitle change, 0 does not.
+    int m_VR_SelectStream(int index, int apply, int mode);
+    void m_VR_SelectFirstSubtitleFile(int apply);
+    int m_VR_AddSubtitleFile(const wchar_t* path);
+    void m_VR_SetSubtitleFile(int index);
+    void m_VR_PutSubtitleFileName(const wchar_t* path, int language);
+    void m_VR_HideSubtitles(int hide);
+    int m_VR_GetStreams(const SSTREAMITEM** table) const;
+    int m_VR_HasMultipleStreams() const;
+    void m_VR_StepAndRepaint();
+    const wchar_t* m_GetSubtitlePath() const { return m_SubtitlePath; }
+
+    // Registered filters, listed once per engine; the filters of the graph
+    // (each item holds a reference the caller releases).
+    void m_FilterList_Load();
+    int m_FilterList_Get(const SFILTERLISTITEM** list);
+    int m_VR_ListGraphFilters(SFILTERLISTITEM* items, int max);
+
+    // Chapters: the table in use, from the source's markers or the caller.
+    int m_VR_GetChapters(const SCHAPTERITEM** table, int* fromOutside) const;
+    void m_VR_SetChapters(int set, const SCHAPTERITEM* items, int count);
+    // The chapter at position (100 ns, -1 for the playing one), 0xFFFFFFFF
+    // when unknown; *rest: 100 ns to the next chapter, -1 in the last.
+    DWORD m_VR_GetChapterIndex(LONGLONG position, LONGLONG* rest);
+    int m_VR_GoToChapter(int index);
+    int m_VR_GetCurrentChapter() const { return m_CurrentChapter; }
+
+    // Video geometry, key frames, the current image and ProcAmp.
+    void m_VR_GetNativeInfo(int* width, int* height, int* aspectX, int* aspectY) const;
+    void m_VR_GetDisplaySize(int* width, int* height) const;
+    void m_VR_SetAspectRatio(int x, int y);
+    void m_VR_SetZoomRect(double left, double top, double right, double bottom);
+    void m_VR_GetZoomRect(double* left, double* top, double* right, double* bottom) const;
+    void m_VR_GetZoomedSize(int* width, int* height) const;
+    HRESULT m_VR_SetVideoPosition(const double* source, const RECT* destination, int skipIfSame);
+    void m_VR_GetLastSourceRect(RECT* source) const { *source = m_LastSource; }
+    HRESULT m_VR_RepaintVideo(HDC dc);
+    HRESULT m_VR_DisplayModeChanged();
+    void m_VR_GetDurationInfo(LONGLONG* duration, LONGLONG* frames, double* fps) const;
+    DWORD m_VR_GetKeyFrameKind() const { return m_KeyFrameKind; }
+    int m_VR_OpenAviIndex(const wchar_t* path);
+    DWORD m_VR_FindKeyFrame(DWORD ms, int direction);
+    LONGLONG m_VR_FindKeyFrameTime(LONGLONG time, int direction);
+    int m_VR_IsOnKeyFrame(LONGLONG ms);
+    int m_GetCurrentImage(BITMAPINFOHEADER** image, int nativeSize);
+    void m_VR_SetEvrNativePosition(int on);
+    HRESULT m_ProcAmp_GetRange(int component, int* supported, double* minimum, double* maximum,
+                               double* byDefault, double* step);
+    int m_ProcAmp_Get(double* contrast, double* brightness, double* hue, double* saturation);
+    HRESULT m_ProcAmp_Set(double contrast, double brightness, double hue, double saturation,
+                          int onlyIfChanged);
+
     // Read-only facts for callers and tests.
     int m_GetRendererKind() const { return m_RendererKind; }
     int m_IsOpened() const { return m_Opened; }
@@ -175,6 +233,19 @@ private:
     void m_SetUpVideoGrabCB();
     static DWORD WINAPI m_VR_OpenThread(void* engine);
 
+    // The current image by renderer kind (VideoRendererImage.cpp).
+    int m_GrabWindowless(BITMAPINFOHEADER** image);
+    int m_GrabBasicVideo(BITMAPINFOHEADER** image);
+    HRESULT m_BasicVideoImage(BITMAPINFOHEADER** image);
+    HRESULT m_ApplyVideoPosition();
+    int m_GrabEvr(BITMAPINFOHEADER** image, int nativeSize);
+    RECT m_EvrNativeRect() const;
+    void m_EvrPlaceNative(struct IMFVideoDisplayControl* display, int on);
+    // ProcAmp of the EVR (VideoRendererEvrProcAmp.cpp): min, max, default, step.
+    HRESULT m_EvrProcAmpRange(int component, double range[4]);
+    int m_EvrProcAmpGet(double values[4]);
+    HRESULT m_EvrProcAmpSet(const double values[4]);
+
     // Teardown.
     HRESULT m_CloseGraph();
     void m_ForgetFile();
@@ -201,6 +272,15 @@ private:
     void m_RestartTimers();
     void m_StopAllTimers();
     void m_ArmStopTimer();
+    IAMStreamSelect* m_QueryStreamSelect();
+    struct IDirectVobSub* m_QueryVobSub(const wchar_t* path);
+    bool m_SelectionRepaints(int index, int apply, int mode) const;
+    void m_MarkSideFilesLoaded(int loaded);
+    void m_LoadSideFile(int index);
+    void m_SelectSourceStream(int index);
+    void m_ArmChapterTimer();
+    static void CALLBACK m_VR_ChapterTimerProc(UINT id, UINT msg, DWORD_PTR user, DWORD_PTR,
+                                               DWORD_PTR);
     static void CALLBACK m_VR_StopTimerProc(UINT id, UINT msg, DWORD_PTR user, DWORD_PTR,
                                             DWORD_PTR);
 
@@ -236,17 +316,19 @@ private:
     CVideoGrabCB* m_pVideoGrabCB = nullptr;
     GraphBuilderCB* m_pGraphBuilderCB = nullptr;
 
-    // Streams and chapters (filled by later subjects; counts kept here).
-    int m_StreamCounts[4] = {};
-    int m_StreamCount = 0;
-    DWORD m_SubtitleFlags[2] = {};
+    // Streams and chapters of the open file.
+    SStreamTable m_Streams = {{}, 0, {}, -1};
+    SFILTERLISTITEM* m_pRegisteredFilters = nullptr;
+    int m_RegisteredFilterCount = 0;
+    int m_RegisteredFiltersLoaded = 0;
+    DWORD m_SubtitleFlags[2] = {};  // side file in use, subtitles hidden
     wchar_t m_SubtitlePath[MAX_PATH + 1] = {};
-    int m_SelectedSubtitle = -1;
     int m_ChapterCount = 0;
     int m_CurrentChapter = 0;
     int m_SelectedChapter = -1;
     int m_ChaptersFromOutside = 0;
-    void* m_pMarkerChapters = nullptr;  // new[]-allocated by the chapter reader
+    SCHAPTERITEM* m_pMarkerChapters = nullptr;  // new[]-allocated by the chapter reader
+    SCHAPTERITEM m_Chapters[kChapterTableCap] = {};
     int m_MarkerChapterCount = 0;
 
     // Windows and state.
@@ -321,6 +403,8 @@ extern CVideoRenderer* g_VideoRenderer;
 // 1 when the configured (or, for -1, the main engine's) renderer kind draws
 // without a window of its own: 4, 6 and 7.
 int m_VR_IsWindowlessRenderer();
+// 1 when the madVR renderer can be created.
+int m_VR_IsMadVRInstalled();
 // The names of the DirectSound audio renderers without their "DirectSound: "
 // prefix, each a new[]-allocated buffer of 256 characters the caller frees
 // with delete[]; at most 16; the count.

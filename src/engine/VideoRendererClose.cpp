@@ -52,11 +52,10 @@ HRESULT CVideoRenderer::m_CloseGraph()
 // The per-file tables of streams, chapters and key frames.
 void CVideoRenderer::m_ForgetFile()
 {
-    m_StreamCount = 0;
-    for (int& count : m_StreamCounts) count = 0;
-    m_SelectedSubtitle = -1;
-    m_SubtitleFlags[1] = 0;
-    delete[] static_cast<char*>(m_pMarkerChapters);
+    m_Streams_Clear(&m_Streams);
+    m_SubtitleFlags[0] = m_SubtitleFlags[1] = 0;
+    m_SubtitlePath[0] = L'\0';
+    delete[] m_pMarkerChapters;
     m_pMarkerChapters = nullptr;
     m_MarkerChapterCount = 0;
     m_ChapterCount = 0;

@@ -94,9 +94,3 @@ HRESULT CVideoRenderer::m_VR_ReadDuration()
     return hr;
 }
 
-HRESULT CVideoRenderer::m_VR_ReadStreams() { return kVrNotAvailable; }
-int CVideoRenderer::m_VR_ReadChapters() { return 0; }
-void CVideoRenderer::m_VR_ReadRendererInputFormat() {}
-DWORD CVideoRenderer::m_VR_ReadKeyFrames() { return m_KeyFrameKind = 0; }
-HRESULT CVideoRenderer::m_UpdatetNativeVideoSize() { return kVrNotAvailable; }
-void CVideoRenderer::m_VR_UpdateChapter(int) {}

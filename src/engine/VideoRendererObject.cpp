@@ -17,6 +17,7 @@ CVideoRenderer::CVideoRenderer()
 
 CVideoRenderer::~CVideoRenderer()
 {
+    delete[] m_pRegisteredFilters;
     if (m_hOpenThread) {
         WaitForSingleObject(m_hOpenThread, INFINITE);
         CloseHandle(m_hOpenThread);
@@ -29,7 +30,7 @@ CVideoRenderer::~CVideoRenderer()
 
 void CVideoRenderer::m_VR_Construct()
 {
-    m_SelectedSubtitle = -1;
+    m_Streams_Clear(&m_Streams);
     m_LastSource = RECT{};
     m_LastDestination = RECT{};
     m_LastSourceFractions[0] = m_LastSourceFractions[1] = 0;

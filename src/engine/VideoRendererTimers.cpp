@@ -1,4 +1,4 @@
-// The stop-position timer, the chapter timer's stopping and the frame wait.
+// The stop-position timer, both timers' restart and stop, and the frame wait.
 // The timers are one-shot multimedia timers whose callbacks re-arm them;
 // arming, killing and the callbacks' work all happen under m_TimerLock, and
 // a callback whose id is no longer the armed one does nothing, so that no
@@ -65,15 +65,6 @@ void CALLBACK CVideoRenderer::m_VR_StopTimerProc(UINT id, UINT, DWORD_PTR user, 
     }
     LeaveCriticalSection(&engine->m_TimerLock);
     InterlockedDecrement(&engine->m_TimerCallbacks);
-}
-
-void CVideoRenderer::m_VR_ChapterTimer(int, int)
-{
-    // Chapters are read by a later subject; until then there is never a
-    // next chapter to arm for, only a timer to stop.
-    EnterCriticalSection(&m_TimerLock);
-    m_KillTimer(&m_ChapterTimerId);
-    LeaveCriticalSection(&m_TimerLock);
 }
 
 void CVideoRenderer::m_RestartTimers()

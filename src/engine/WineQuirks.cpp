@@ -35,3 +35,15 @@ int m_Wine_RenewRendererToReconnect(int kind)
 {
     return m_Wine_IsWine() && (kind == 0 || kind == 3 || kind == 4) ? 1 : 0;
 }
+
+int m_Wine_ImageSizeNeedsBuffer() { return m_Wine_IsWine(); }
+
+long m_Wine_ImageBufferSize(long width, long height)
+{
+    if (width <= 0 || height <= 0 || width > 16384 || height > 16384) return 0;
+    return static_cast<long>(sizeof(BITMAPINFOHEADER) + 256 * sizeof(RGBQUAD) + width * height * 4);
+}
+
+int m_Wine_PictureAspectForPreferred() { return m_Wine_IsWine(); }
+
+int m_Wine_ImageRetries() { return m_Wine_IsWine() ? 50 : 0; }

@@ -32,3 +32,18 @@ int m_Wine_CanClearGraphSite();
 // when the renderer the render step connected is to be replaced by a new
 // one of the kind before the notify filter is spliced in front of it.
 int m_Wine_RenewRendererToReconnect(int kind);
+
+// Wine's old video renderer answers the size query of
+// IBasicVideo::GetCurrentImage (a null buffer) with E_POINTER: the buffer is
+// sized from the video size instead.
+int m_Wine_ImageSizeNeedsBuffer();
+// Bytes that hold a header and a picture of the size at up to 32 bits.
+long m_Wine_ImageBufferSize(long width, long height);
+
+// Wine's old video renderer fails IBasicVideo2::GetPreferredAspectRatio: the
+// picture's own width and height stand for its aspect.
+int m_Wine_PictureAspectForPreferred();
+
+// Wine's old video renderer, paused from running, answers GetCurrentImage
+// with E_UNEXPECTED until the next sample reaches it: tries of 20 ms to wait.
+int m_Wine_ImageRetries();

@@ -13,6 +13,8 @@
 //   format     nearend     waitframe MS
 //   wait frameshown|stopreached|graphbuilt|complete|chapter [MS]
 //   sleep MS   (pumps messages; posted messages print as "event ...")
+//   chapters  setchapters [MS ...]  chapterindex MS|-1  gochapter N
+//   streams   addsub PATH  selectstream I [APPLY [MODE]]
 //   barecycle PATH   the plainest program's open/run/seek/stop/close, to
 //                    compare what Wine's DirectShow keeps per graph
 // "mem" prints the handles (and how many are registry keys) and the
@@ -91,9 +93,13 @@ LRESULT CALLBACK m_HostProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         case WM_APP_GRAPHBUILT:
             m_Count(HOST_EVENT_GRAPHBUILT, wParam ? L"graphbuilt 1" : L"graphbuilt 0");
             return 0;
-        case WM_APP_CHAPTERCHANGED:
-            m_Count(HOST_EVENT_CHAPTER, L"chapter");
+        case WM_APP_CHAPTERCHANGED: {
+            wchar_t text[48];
+            StringCchPrintfW(text, 48, L"chapter %d>%d", static_cast<int>(wParam),
+                             static_cast<int>(lParam));
+            m_Count(HOST_EVENT_CHAPTER, text);
             return 0;
+        }
     }
     return DefWindowProcW(hwnd, msg, wParam, lParam);
 }

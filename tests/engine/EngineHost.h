@@ -36,3 +36,9 @@ double m_Host_Now();
 void m_Host_Pump(DWORD ms);
 // Runs one command; 0 for an unknown command.
 int m_Host_RunCommand(const std::wstring& name, const std::vector<std::wstring>& args);
+// The chapter commands (EngineHostChapters.cpp); 0 for another name.
+class CVideoRenderer;
+int m_Host_RunChapterCommand(CVideoRenderer* engine, const std::wstring& name,
+                             const std::vector<std::wstring>& args);
+// The picture commands (EngineHostPicture.cpp); 0 for an unknown command.
+int m_Host_PictureCommand(const std::wstring& name, const std::vector<std::wstring>& args);

@@ -325,6 +325,8 @@ int m_Host_RunCommand(const std::wstring& name, const Args& a)
         m_Wait(a);
     } else if (name == L"sleep") {
         m_Host_Pump(m_Num(a, 0));
+    } else if (m_Host_RunChapterCommand(e, name, a)) {
+    } else if (m_Host_PictureCommand(name, a)) {
     } else {
         return 0;
     }

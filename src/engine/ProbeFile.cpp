@@ -1,0 +1,56 @@
+#include "engine/ProbeFile.h"
+
+#include <dshow.h>
+
+#include "base/ErrorLog.h"
+#include "engine/MarkerChapters.h"
+
+namespace {
+
+LONGLONG m_ReadDuration(IGraphBuilder* graph)
+{
+    IMediaSeeking* seeking = nullptr;
+    HRESULT hr = graph->QueryInterface(IID_IMediaSeeking, reinterpret_cast<void**>(&seeking));
+    if (FAILED(hr)) {
+        m_WriteLog(L"VR_%d : Error / IGraphBuilder::QueryInterface(IID_IMediaSeeking) = 0x%08X",
+                   __LINE__, hr);
+        return 0;
+    }
+    if (seeking->IsUsingTimeFormat(&TIME_FORMAT_MEDIA_TIME) != S_OK)
+        seeking->SetTimeFormat(&TIME_FORMAT_MEDIA_TIME);
+    LONGLONG duration = 0;
+    if (FAILED(seeking->GetDuration(&duration)) || duration < 0) duration = 0;
+    seeking->Release();
+    return duration;
+}
+
+}  // namespace
+
+HRESULT m_VR_ProbeFile(const wchar_t* path, LONGLONG* duration, int* count, SCHAPTERITEM** chapters)
+{
+    if (duration) *duration = 0;
+    if (count) *count = 0;
+    if (chapters) *chapters = nullptr;
+    IGraphBuilder* graph = nullptr;
+    HRESULT hr = CoCreateInstance(CLSID_FilterGraph, nullptr, CLSCTX_INPROC_SERVER,
+                                  IID_IGraphBuilder, reinterpret_cast<void**>(&graph));
+    if (FAILED(hr)) {
+        m_WriteLog(L"VR_%d : Error / CoCreateInstance(IID_IGraphBuilder) = 0x%08X", __LINE__, hr);
+        return hr;
+    }
+    IBaseFilter* source = nullptr;
+    hr = graph->AddSourceFilter(path, nullptr, &source);
+    if (FAILED(hr)) {
+        m_WriteLog(L"VR_%d : Error / IGraphBuilder::AddSourceFilter = 0x%08X", __LINE__, hr);
+        graph->Release();
+        return hr;
+    }
+    const LONGLONG length = m_ReadDuration(graph);
+    if (count && chapters) {
+        hr = m_Chapters_ReadFromSource(source, length / 1e7, chapters, count);
+    }
+    if (duration) *duration = length;
+    source->Release();
+    graph->Release();
+    return hr;
+}
