@@ -28,8 +28,9 @@ class EngineControl(unittest.TestCase):
             "pos; sleep 300; pause; seek 6000; wait frameshown 5000; pos; seek 1000; seek 2000; "
             "wait frameshown 5000; pos; sleep 500; state")
         self.assertEqual(len(all_of(lines, "wait frameshown ok")), 4)
-        # Two seeks before a frame passed still give one notice.
-        self.assertEqual(len(all_of(lines, "event frameshown")), 4)
+        # At most one notice per seek: the back-to-back pair gives one, or two
+        # when the first seek's frame is shown before the second seek starts.
+        self.assertIn(len(all_of(lines, "event frameshown")), (4, 5))
         running, paused, twice = self.positions(lines)
         self.assertTrue(3000 <= running < 3600, running)
         self.assertEqual((paused, twice), (6000, 2000))
