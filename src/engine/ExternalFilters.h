@@ -5,6 +5,7 @@
 #pragma once
 #include <windows.h>
 #include <unknwn.h>
+#include <strmif.h>
 
 // The time-stretch filter, from "TimeStretchFilter.ax" or by class id.
 // {9BCE4697-3F65-4A16-B506-73D937FE94A8}
@@ -55,3 +56,7 @@ __CRT_UUID_DECL(IDirectVobSub, 0xEBE1FB08, 0x3957, 0x47CA, 0xAF, 0x13, 0x58, 0x2
 // madVR. {E1A8B82A-32CE-4B0D-BE0D-AA68C772E423}
 inline constexpr CLSID CLSID_madVR = {
     0xE1A8B82A, 0x32CE, 0x4B0D, {0xBE, 0x0D, 0xAA, 0x68, 0xC7, 0x72, 0xE4, 0x23}};
+
+// The time-stretch filter from its module's own class factory
+// (DllGetClassObject); null when the module offers none.
+IBaseFilter* m_CreateTimeStretchFromModule(HMODULE module);

@@ -9,30 +9,6 @@
 
 namespace {
 
-typedef HRESULT(STDAPICALLTYPE* PFNGETCLASSOBJECT)(REFCLSID, REFIID, void**);
-
-IBaseFilter* m_CreateTimeStretch(HMODULE module)
-{
-    auto getClassObject = reinterpret_cast<PFNGETCLASSOBJECT>(
-        reinterpret_cast<void*>(GetProcAddress(module, "DllGetClassObject")));
-    if (!getClassObject) return nullptr;
-    IClassFactory* factory = nullptr;
-    HRESULT hr = getClassObject(CLSID_TimeStretchFilter, IID_IClassFactory,
-                                reinterpret_cast<void**>(&factory));
-    if (FAILED(hr) || !factory) {
-        m_WriteLog(L"VR_%d : Error / DllGetClassObject(IID_IClassFactory) = 0x%08X", __LINE__, hr);
-        return nullptr;
-    }
-    IBaseFilter* filter = nullptr;
-    hr = factory->CreateInstance(nullptr, IID_IBaseFilter, reinterpret_cast<void**>(&filter));
-    if (FAILED(hr)) {
-        m_WriteLog(L"VR_%d : Error / IID_IClassFactory::CreateInstance() = 0x%08X", __LINE__, hr);
-        filter = nullptr;
-    }
-    factory->Release();
-    return filter;
-}
-
 void m_ShowPages(IBaseFilter* filter, ISpecifyPropertyPages* pages, const wchar_t* caption)
 {
     CAUUID list = {};
@@ -61,7 +37,7 @@ int m_ShowTimeStretchProperty(const wchar_t* modulePath)
 {
     HMODULE module = LoadLibraryW(modulePath);
     if (!module) return 0;
-    IBaseFilter* filter = m_CreateTimeStretch(module);
+    IBaseFilter* filter = m_CreateTimeStretchFromModule(module);
     int shown = 0;
     if (filter) {
         shown = m_ShowFilterPages(filter, modulePath);

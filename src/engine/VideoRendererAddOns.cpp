@@ -14,31 +14,6 @@
 
 namespace {
 
-typedef HRESULT(STDAPICALLTYPE* PFNGETCLASSOBJECT)(REFCLSID, REFIID, void**);
-
-// The time-stretch filter from the module's own class factory.
-IBaseFilter* m_CreateFromModule(HMODULE module)
-{
-    auto getClassObject = reinterpret_cast<PFNGETCLASSOBJECT>(
-        reinterpret_cast<void*>(GetProcAddress(module, "DllGetClassObject")));
-    if (!getClassObject) return nullptr;
-    IClassFactory* factory = nullptr;
-    HRESULT hr = getClassObject(CLSID_TimeStretchFilter, IID_IClassFactory,
-                                reinterpret_cast<void**>(&factory));
-    if (FAILED(hr) || !factory) {
-        m_WriteLog(L"VR_%d : Error / DllGetClassObject(IID_IClassFactory) = 0x%08X", __LINE__, hr);
-        return nullptr;
-    }
-    IBaseFilter* filter = nullptr;
-    hr = factory->CreateInstance(nullptr, IID_IBaseFilter, reinterpret_cast<void**>(&filter));
-    if (FAILED(hr)) {
-        m_WriteLog(L"VR_%d : Error / IID_IClassFactory::CreateInstance() = 0x%08X", __LINE__, hr);
-        filter = nullptr;
-    }
-    factory->Release();
-    return filter;
-}
-
 // The entry applies to the file: enabled, of the mode and matching it.
 bool m_EntryApplies(const SFILTERITEM& entry, int mode, const wchar_t* path)
 {
@@ -53,7 +28,7 @@ void CVideoRenderer::m_AddTimeStretchFilter()
     IBaseFilter* filter = nullptr;
     m_hTimeStretchModule = LoadLibraryW(L"TimeStretchFilter.ax");
     if (m_hTimeStretchModule) {
-        filter = m_CreateFromModule(m_hTimeStretchModule);
+        filter = m_CreateTimeStretchFromModule(m_hTimeStretchModule);
     } else if (FAILED(CoCreateInstance(CLSID_TimeStretchFilter, nullptr, CLSCTX_INPROC_SERVER,
                                        IID_IBaseFilter, reinterpret_cast<void**>(&filter)))) {
         filter = nullptr;
