@@ -1,3 +1,4 @@
+#include "GdiplusScope.h"
 #include <doctest/doctest.h>
 
 #include <windows.h>
@@ -15,23 +16,6 @@
 #include "base/ImageFile.h"
 
 namespace {
-
-class CGdiplusScope {
-public:
-    CGdiplusScope()
-    {
-        Gdiplus::GdiplusStartupInput input;
-        m_Ok = Gdiplus::GdiplusStartup(&m_Token, &input, nullptr) == Gdiplus::Ok;
-    }
-    ~CGdiplusScope()
-    {
-        if (m_Ok) Gdiplus::GdiplusShutdown(m_Token);
-    }
-    bool m_Ok = false;
-
-private:
-    ULONG_PTR m_Token = 0;
-};
 
 }  // namespace
 

@@ -1,29 +1,13 @@
 // GDI+ for the length of a test, a private temporary folder, and whole-file
 // reads and writes for tests of image files.
 #pragma once
+#include "GdiplusScope.h"
 #include <windows.h>
 #include <gdiplus.h>
 
 #include <cstdio>
 #include <string>
 #include <vector>
-
-class CGdiplusScope {
-public:
-    CGdiplusScope()
-    {
-        Gdiplus::GdiplusStartupInput input;
-        m_Ok = Gdiplus::GdiplusStartup(&m_Token, &input, nullptr) == Gdiplus::Ok;
-    }
-    ~CGdiplusScope()
-    {
-        if (m_Ok) Gdiplus::GdiplusShutdown(m_Token);
-    }
-    bool m_Ok = false;
-
-private:
-    ULONG_PTR m_Token = 0;
-};
 
 // A fresh folder under the temporary path, removed with its files.
 class CTempFolder {
