@@ -181,6 +181,12 @@ public:
     HRESULT m_VR_DisplayModeChanged();
     void m_VR_GetDurationInfo(LONGLONG* duration, LONGLONG* frames, double* fps) const;
     DWORD m_VR_GetKeyFrameKind() const { return m_KeyFrameKind; }
+    // The key-frame table in ms (null without one) and its length.
+    const DWORD* m_VR_GetKeyFrameMsTable(int* count) const
+    {
+        *count = m_pKeyFrameMs ? m_KeyFrameCount : 0;
+        return m_pKeyFrameMs;
+    }
     int m_VR_OpenAviIndex(const wchar_t* path);
     DWORD m_VR_FindKeyFrame(DWORD ms, int direction);
     LONGLONG m_VR_FindKeyFrameTime(LONGLONG time, int direction);
