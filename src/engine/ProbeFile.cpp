@@ -24,6 +24,35 @@ LONGLONG m_ReadDuration(IGraphBuilder* graph)
     return duration;
 }
 
+LONGLONG m_SeekingDuration(IUnknown* object)
+{
+    IMediaSeeking* seeking = nullptr;
+    LONGLONG duration = 0;
+    if (FAILED(object->QueryInterface(IID_IMediaSeeking, reinterpret_cast<void**>(&seeking))))
+        return 0;
+    if (FAILED(seeking->GetDuration(&duration)) || duration < 0) duration = 0;
+    seeking->Release();
+    return duration;
+}
+
+// The graph asks only its renderers, and nothing is rendered here: the
+// source itself, or its first output pin that knows, gives the duration.
+LONGLONG m_SourceDuration(IBaseFilter* source)
+{
+    LONGLONG duration = m_SeekingDuration(source);
+    IEnumPins* pins = nullptr;
+    if (duration || FAILED(source->EnumPins(&pins)) || !pins) return duration;
+    IPin* pin = nullptr;
+    while (!duration && pins->Next(1, &pin, nullptr) == S_OK) {
+        PIN_DIRECTION direction;
+        if (SUCCEEDED(pin->QueryDirection(&direction)) && direction == PINDIR_OUTPUT)
+            duration = m_SeekingDuration(pin);
+        pin->Release();
+    }
+    pins->Release();
+    return duration;
+}
+
 }  // namespace
 
 HRESULT m_VR_ProbeFile(const wchar_t* path, LONGLONG* duration, int* count, SCHAPTERITEM** chapters)
@@ -45,7 +74,8 @@ HRESULT m_VR_ProbeFile(const wchar_t* path, LONGLONG* duration, int* count, SCHA
         graph->Release();
         return hr;
     }
-    const LONGLONG length = m_ReadDuration(graph);
+    LONGLONG length = m_ReadDuration(graph);
+    if (!length) length = m_SourceDuration(source);
     if (count && chapters) {
         hr = m_Chapters_ReadFromSource(source, length / 1e7, chapters, count);
     }

@@ -42,3 +42,5 @@ int m_Host_RunChapterCommand(CVideoRenderer* engine, const std::wstring& name,
                              const std::vector<std::wstring>& args);
 // The picture commands (EngineHostPicture.cpp); 0 for an unknown command.
 int m_Host_PictureCommand(const std::wstring& name, const std::vector<std::wstring>& args);
+// The commands that ask the source filter itself (EngineHostSource.cpp).
+int m_Host_SourceCommand(const std::wstring& name, const std::vector<std::wstring>& args);

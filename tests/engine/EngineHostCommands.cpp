@@ -327,6 +327,7 @@ int m_Host_RunCommand(const std::wstring& name, const Args& a)
         m_Host_Pump(m_Num(a, 0));
     } else if (m_Host_RunChapterCommand(e, name, a)) {
     } else if (m_Host_PictureCommand(name, a)) {
+    } else if (m_Host_SourceCommand(name, a)) {
     } else {
         return 0;
     }

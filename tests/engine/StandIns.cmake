@@ -17,3 +17,7 @@ zv_standin_module(TestSubtitleFilter SubtitleStandIn.cpp)
 zv_standin_module(TimeStretchStandIn TimeStretchStandIn.cpp)
 set_target_properties(TimeStretchStandIn PROPERTIES OUTPUT_NAME TimeStretchFilter SUFFIX ".ax"
   RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin/standins)
+# A source filter for description files (text starting "ZVSRC") with stream
+# selection and markers, which Wine's splitters do not offer.
+zv_standin_module(TestSourceFilter TestSourceFilter.cpp TestSourcePin.cpp TestSourceSeeking.cpp
+  TestSourceDescription.cpp TestSourceDll.cpp)
