@@ -255,8 +255,11 @@ SPREVIEWPLAYER::SPREVIEWPLAYER()
 }
 
 // The program closes the player before COM goes; what is left here is only
-// memory.
-SPREVIEWPLAYER::~SPREVIEWPLAYER() { m_FreeGrabBuffer(this); }
+// memory, unless an engine that may still write into it was left open.
+SPREVIEWPLAYER::~SPREVIEWPLAYER()
+{
+    if (!Engine) m_FreeGrabBuffer(this);
+}
 
 void m_Preview_SetWindow(DWORD mode, HWND target, HWND client)
 {

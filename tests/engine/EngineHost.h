@@ -44,3 +44,5 @@ int m_Host_RunChapterCommand(CVideoRenderer* engine, const std::wstring& name,
 int m_Host_PictureCommand(const std::wstring& name, const std::vector<std::wstring>& args);
 // The commands that ask the source filter itself (EngineHostSource.cpp).
 int m_Host_SourceCommand(const std::wstring& name, const std::vector<std::wstring>& args);
+// The preview-player commands (EngineHostPreview.cpp).
+int m_Host_PreviewCommand(const std::wstring& name, const std::vector<std::wstring>& args);

@@ -328,6 +328,7 @@ int m_Host_RunCommand(const std::wstring& name, const Args& a)
     } else if (m_Host_RunChapterCommand(e, name, a)) {
     } else if (m_Host_PictureCommand(name, a)) {
     } else if (m_Host_SourceCommand(name, a)) {
+    } else if (m_Host_PreviewCommand(name, a)) {
     } else {
         return 0;
     }
