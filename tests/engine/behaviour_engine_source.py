@@ -152,6 +152,16 @@ class SourceStreamsAndChapters(SourceCase):
         self.assertTrue(first(lines, "chapterindex ").startswith("chapterindex 2 "))
         self.assertEqual(fields(first(lines, "sourcemarker "))["current"], "3")
 
+    def test_seek_while_playing_rearms_the_timer_quietly(self):
+        # The jump into chapter 1 is taken without a notice; the next marker
+        # (4 s) is reported about 1 s after landing at 3 s.
+        lines = self.run_host("open %s; seek 0; run; sleep 300; seek 3000; pos; "
+                              "wait chapter 3000; close" % self.clip)
+        events = all_of(lines, "event chapter")
+        self.assertEqual([e.split()[2] for e in events], ["1>2"])
+        waited = float(fields(first(lines, "wait chapter ok"))["ms"])
+        self.assertTrue(700 <= waited <= 1300, waited)
+
 
 class SourceAndSideSubtitles(SourceCase):
     def setUp(self):
