@@ -1,6 +1,7 @@
 #include "TestSourceFilter.h"
 
 #include <new>
+#include <string.h>
 #include <wchar.h>
 
 #include "StandInLog.h"
@@ -113,6 +114,19 @@ HRESULT STDMETHODCALLTYPE CTestSource::Count(DWORD* count)
     return S_OK;
 }
 
+// The stream's state as Info reports it: exclusive when it is the only
+// stream of its group that is on.
+DWORD CTestSource::StreamFlags(int index) const
+{
+    const SSOURCESTREAM& s = m_Desc.Streams[index];
+    if (!s.Enabled) return 0;
+    int enabledInGroup = 0;
+    for (int i = 0; i < m_Desc.StreamCount; ++i)
+        if (m_Desc.Streams[i].Group == s.Group && m_Desc.Streams[i].Enabled) ++enabledInGroup;
+    return enabledInGroup == 1 ? AMSTREAMSELECTINFO_ENABLED | AMSTREAMSELECTINFO_EXCLUSIVE
+                               : AMSTREAMSELECTINFO_ENABLED;
+}
+
 HRESULT STDMETHODCALLTYPE CTestSource::Info(LONG index, AM_MEDIA_TYPE** type, DWORD* flags,
                                             LCID* lcid, DWORD* group, WCHAR** name,
                                             IUnknown** object, IUnknown** unknown)
@@ -124,30 +138,23 @@ HRESULT STDMETHODCALLTYPE CTestSource::Info(LONG index, AM_MEDIA_TYPE** type, DW
     CDsLock lock(&m_FilterLock);
     if (index < 0 || index >= m_Desc.StreamCount) return E_INVALIDARG;
     const SSOURCESTREAM& s = m_Desc.Streams[index];
-    if (flags) {
-        int enabledInGroup = 0;
-        for (int i = 0; i < m_Desc.StreamCount; ++i)
-            if (m_Desc.Streams[i].Group == s.Group && m_Desc.Streams[i].Enabled) ++enabledInGroup;
-        *flags = !s.Enabled            ? 0
-                 : enabledInGroup == 1 ? AMSTREAMSELECTINFO_ENABLED | AMSTREAMSELECTINFO_EXCLUSIVE
-                                       : AMSTREAMSELECTINFO_ENABLED;
-    }
+    if (flags) *flags = StreamFlags(index);
     if (lcid) *lcid = s.Lcid;
     if (group) *group = s.Group;
-    if (name) {
-        const size_t bytes = (wcslen(s.Name) + 1) * sizeof(wchar_t);
-        *name = static_cast<WCHAR*>(CoTaskMemAlloc(bytes));
-        if (!*name) return E_OUTOFMEMORY;
-        memcpy(*name, s.Name, bytes);
+    const size_t bytes = (wcslen(s.Name) + 1) * sizeof(wchar_t);
+    WCHAR* copy = name ? static_cast<WCHAR*>(CoTaskMemAlloc(bytes)) : nullptr;
+    AM_MEDIA_TYPE* media =
+        type ? static_cast<AM_MEDIA_TYPE*>(CoTaskMemAlloc(sizeof(*media))) : nullptr;
+    if ((name && !copy) || (type && !media)) {
+        CoTaskMemFree(copy);
+        CoTaskMemFree(media);
+        return E_OUTOFMEMORY;
     }
-    if (type) {
-        *type = static_cast<AM_MEDIA_TYPE*>(CoTaskMemAlloc(sizeof(AM_MEDIA_TYPE)));
-        if (!*type) {
-            if (name) CoTaskMemFree(*name), *name = nullptr;
-            return E_OUTOFMEMORY;
-        }
-        **type = AM_MEDIA_TYPE{};
-        (*type)->majortype = s.Major;
+    if (copy) *name = static_cast<WCHAR*>(memcpy(copy, s.Name, bytes));
+    if (media) {
+        *media = AM_MEDIA_TYPE{};
+        media->majortype = s.Major;
+        *type = media;
     }
     return S_OK;
 }

@@ -125,6 +125,7 @@ private:
     CTestSource();
     ~CTestSource() override;
     REFERENCE_TIME PositionNow();
+    DWORD StreamFlags(int index) const;
 
     SSOURCEDESC m_Desc = {};
     wchar_t m_Path[MAX_PATH] = {};
