@@ -135,10 +135,10 @@ void m_Info()
     const SPREVIEWPLAYER& p = g_PreviewPlayer;
     m_Host_Print(
         L"pvinfo state=%d open=%lu opening=%lu duration=%lld fps=%.3f frame=%dx%d aspect=%d:%d "
-        L"pos=%d current=%lld pending=%lld retired=%d path=[%s]",
+        L"pos=%d current=%lld pending=%lld step=%d/%d retired=%d path=[%s]",
         m_Preview_GetState(nullptr), p.Open, p.Opening, p.Duration, p.FramesPerSecond, p.FrameWidth,
         p.FrameHeight, p.AspectX, p.AspectY, m_Preview_GetPositionMs(), p.CurrentPosition,
-        p.PendingPosition, m_RetiredCount(), p.Path);
+        p.PendingPosition, p.StepSize, p.StepPeriod, m_RetiredCount(), p.Path);
 }
 
 void m_Keys()

@@ -58,16 +58,22 @@ class Preview(unittest.TestCase):
         return lines[lines.index(first(lines, "pvinfo")):]
 
     def test_seek_grab_and_step_messages_carry_the_frames_asked_for(self):
-        lines = self.run_open("pvinfo; pvseek 1500; pvwait shown; pvgrab 3500; pvwait image; "
-                              "sleep 300; pvwindow 3; pvstep 2000 50 20; pvwait step; "
-                              "pvwait step; pvwait step; pvstopstep; pvinfo")
+        lines = self.run_open("pvseek 1500; pvwait shown; pvgrab 3500; pvwait image; "
+                              "sleep 300; pvseek 4500 1; pvgrab 5500 1; sleep 300; "
+                              "pvwindow 3; pvstep 2000 50 20; pvwait step; pvinfo; "
+                              "pvwait step; pvwait step; pvstopstep")
         info = fields(lines[0])
         self.assertEqual((info["state"], info["frame"], info["duration"]), ("2", "160x120", "60000000"))
         self.assertEqual(fields(first(lines, "event pvshown"))["pos"], "1500")
         image = first(lines, "event pvimage ms=35")  # the grab's own time, not the sample's
         self.assertEqual(second_of(image), 3)
         self.assertEqual(fields(image)["alpha"], "255")
-        # Steps of 50 ms are made 100 ms; each image is the frame at its step.
+        # Waiting seeks and grabs have the frame in the image when they return.
+        self.assertEqual(second_of(first(lines, "pvseek waited")), 4)
+        self.assertEqual(second_of(first(lines, "pvgrab waited")), 5)
+        # Steps of 50 ms are made 100 ms and a period of 20 ms 50 ms; each
+        # image is the frame at its step.
+        self.assertEqual(fields(all_of(lines, "pvinfo")[-1])["step"], "100/50")
         steps = all_of(lines, "event pvstep")
         self.assertGreaterEqual(len(steps), 3)
         offsets = [int(fields(s)["offset"]) for s in steps]
@@ -106,10 +112,11 @@ class Preview(unittest.TestCase):
     def test_a_seek_past_the_end_does_not_hold_back_the_next(self):
         # The end shows no frame: the seek is given up after a while.
         lines = self.run_open("pvseek 9000; pvinfo; pvseek 1000; pvwait shown 5000; "
-                              "pvgrab 9000; pvgrab 2500; pvwait image 5000; sleep 300; pvimage")
+                              "pvwait image 2000; pvgrab 9000; pvgrab 2500; pvwait image 5000; "
+                              "sleep 300; pvimage")
         self.assertEqual(fields(all_of(lines, "pvinfo")[1])["current"], "60000000")
         first(lines, "pvwait shown ok")
-        self.assertEqual(second_of(first(lines, "pvimage ms=-1")), 2)
+        self.assertEqual(second_of(first(lines, "pvimage ms=-1")), 2, lines)
 
     def test_opening_another_file_during_an_open_keeps_the_new_one(self):
         other = win(media("av.avi"))
