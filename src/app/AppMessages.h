@@ -3,8 +3,10 @@
 #pragma once
 #include <windows.h>
 
+// The engine's own messages (graph events, frames, chapters, preview).
+#include "engine/EngineMessages.h"
+
 enum : UINT {
-    WM_APP_GRAPHEVENT = WM_APP + 1,
     WM_APP_OPTDLGCLOSED = WM_APP + 3,
     WM_APP_SCANDONE = WM_APP + 4,
     WM_APP_OPENDONE = WM_APP + 7,
@@ -12,13 +14,7 @@ enum : UINT {
     WM_APP_RECENTCHECKED = WM_APP + 14,
     WM_APP_RECENTCHECKDONE = WM_APP + 17,
     WM_APP_SCANITEM = WM_APP + 18,
-    WM_APP_TIMESTRETCH = WM_APP + 31,
     WM_APP_SCANPROGRESS = WM_APP + 41,
-    WM_APP_FRAMESHOWN = WM_APP + 102,
-    WM_APP_CHAPTERCHANGED = WM_APP + 103,
-    WM_APP_STOPREACHED = WM_APP + 105,
-    WM_APP_PREVIEWOPENED = WM_APP + 501,
-    WM_APP_PREVIEWIMAGE = WM_APP + 503,
     WM_APP_NOTIFYMAIN = WM_APP + 999,
     WM_APP_MENUCOMMAND = WM_APP + 3000,
     WM_APP_MENUSUBMENU = WM_APP + 3003,
