@@ -254,6 +254,7 @@ void m_OpenAtPosition(SCOMMANDLINE* cmd, int start)
 void m_OpenFileArguments(SCOMMANDLINE* cmd)
 {
     int start = cmd->bPaused ? 2 : 1;
+    g_CmdLineNamedFiles = 1;
     if (cmd->bRange) m_PlayRange_SetPending(1, cmd->nRangeSingle, cmd->nRangeFrom, cmd->nRangeTo);
     if (cmd->nFileCount == 1) {
         LPCWSTR path = cmd->pArgs[cmd->nFirstFile];
