@@ -106,6 +106,8 @@ private:
     // The tracks become order[0..count-1] of the current ones (each at most
     // once; the others must have been released) and the count becomes count.
     void m_ReorderTracks(const int* order, int count);
+    int m_AddFolderEntries(const wchar_t* folder, const wchar_t* pattern, int oldCount,
+                           int skipExisting);
     void m_WriteRow(int row);
     int m_FindSelected(int* selected) const;
 
