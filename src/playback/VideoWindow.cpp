@@ -3,6 +3,7 @@
 #include "app/FullScreenState.h"
 #include "app/MainWindow.h"
 #include "app/WindowSize.h"
+#include "engine/RendererKind.h"
 #include "engine/VideoRenderer.h"
 #include "playback/PlayState.h"
 #include "settings/Settings.h"
@@ -43,6 +44,9 @@ void m_CreateVideoWindow()
             g_VideoWindow, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_VideoWndProc)));
     }
     if (g_VideoRenderer) return;
+    // The engine takes over the configured renderer kind when it is made;
+    // the options dialog changes it afterwards.
+    if (g_RendererKind == -1) g_RendererKind = g_Settings.Common_Video;
     g_VideoRenderer = new CVideoRenderer();
     g_VideoRenderer->m_VR_SetWindows(g_VideoWindow, g_hWndMain);
     g_VideoRenderer->m_VR_SetTimeStretchTarget(g_hWndMain);
