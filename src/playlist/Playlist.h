@@ -30,7 +30,8 @@ public:
     // A media file, folder, list, shortcut, bookmark or jump list; 1 when
     // anything was added.
     BOOL m_AddPlayListFile(LPCWSTR path, int refresh);
-    // Appends one media file's track without looking at it; 0 when full.
+    // Appends one media file's track without looking at it; 0 when full or
+    // when the path is longer than MAX_PATH characters.
     int m_AppendTrack(const wchar_t* path);
     int m_DeleteTrack(int index);
     // Removes the selected rows; the number removed.

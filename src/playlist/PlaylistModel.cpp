@@ -49,9 +49,11 @@ void CPlaylist::m_ClearPlayList()
     m_NotifyMain(0);
 }
 
+// A path longer than a track holds is refused rather than stored cut, which
+// would name another file.
 int CPlaylist::m_AppendTrack(const wchar_t* path)
 {
-    if (!path || m_Count >= kPlaylistTrackCap) return 0;
+    if (!path || m_Count >= kPlaylistTrackCap || lstrlenW(path) > MAX_PATH) return 0;
     STRACKINFO* track = &m_Tracks[m_Count];
     memset(track, 0, sizeof(*track));
     lstrcpynW(track->Path, path, MAX_PATH + 1);

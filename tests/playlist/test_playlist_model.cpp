@@ -153,10 +153,22 @@ TEST_CASE("a long path and a file deleted before adding")
     CHECK(g_Playlist.m_AddPlayListFile(longPath.c_str(), 0) == TRUE);
     CHECK(std::wstring(g_Playlist.m_GetTrack(0)->Path) == longPath);
 
+    // Through the long-path prefix a longer path exists, but a track cannot
+    // hold it: refused, not stored cut.
+    const std::wstring longer = L"\\\\?\\" + longPath.substr(0, longPath.size() - 4) + L"xx.mp4";
+    HANDLE file = CreateFileW(longer.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    REQUIRE(file != INVALID_HANDLE_VALUE);
+    CloseHandle(file);
+    CHECK(g_Playlist.m_AddPlayListFile(longer.c_str(), 0) == FALSE);
+    CHECK(g_Playlist.m_GetCount() == 1);
+    CHECK(DeleteFileW(longer.c_str()));
+    CHECK(g_Playlist.m_AppendTrack(longer.c_str()) == 0);
+    CHECK(g_Playlist.m_AppendTrack((longPath + L"x").c_str()) == 1);  // 260 characters fit
+
     const std::wstring gone = f.Make(L"gone.avi");
     REQUIRE(DeleteFileW(gone.c_str()));
     CHECK(g_Playlist.m_AddPlayListFile(gone.c_str(), 0) == FALSE);
-    CHECK(g_Playlist.m_GetCount() == 1);
+    CHECK(g_Playlist.m_GetCount() == 2);
 }
 
 TEST_CASE("the list stops at 1000 tracks and logs E1010")
