@@ -67,6 +67,16 @@ public:
     // Selected state of the track list's rows; 0 without the window.
     int m_IsRowSelected(int row) const;
     void m_SetRowSelected(int row, int selected);
+    // Drag inside the track list: the insertion index under a point (client
+    // coordinates of the list), -1 when none; the insertion mark; the
+    // auto-scroll near the list's edges (1 while it scrolls).
+    int m_GetDropIndex(POINT pt) const;
+    void m_TrackDropMark(POINT pt);
+    void m_DrawDropMark(int row);
+    int m_OnDragTimer();
+    // The list's width without its scroll bar when one shows.
+    int m_GetListWidth(HWND list) const;
+    int m_HasVScroll(HWND list) const;
     void m_ApplyCheckString(LPCWSTR checks);
     BOOL m_PreTranslateKey(MSG* msg);
     HWND m_GetWindow() const { return m_hWnd; }
@@ -94,6 +104,8 @@ public:
     int m_CheckedTracks = 0;
     int m_SortState = 0;  // key for ascending, negated for descending, 0 none
     UINT m_NoticesOn = 1;
+    int m_RowTop = 0;     // top of row 0, measured when a row is first set
+    int m_RowHeight = 0;  // 0 until measured
     int m_DragScrollSpeed = 0;
     UINT m_DragScrollRunning = 0;
     UINT m_DragScrollInterval = 0;
@@ -112,9 +124,19 @@ private:
     void m_WriteRow(int row);
     int m_FindSelected(int* selected) const;
 
+    void m_StopDragScroll();
+
+    int m_DropFound = -1;    // insertion index last found under the cursor
+    int m_DropMarkRow = -1;  // insertion index whose mark is drawn, -1 none
     HWND m_hWnd = nullptr;
     HWND m_hList = nullptr;
     HWND m_hMainWnd = nullptr;
 };
+
+// Drag auto-scroll: speed in percent from the cursor's distance past the
+// visible rows and the room to the monitor's edge (0 without room), and the
+// scroll interval in ms for a speed.
+int m_Playlist_DragScrollSpeed(int distance, int space);
+UINT m_Playlist_DragScrollInterval(int speed);
 
 extern CPlaylist g_Playlist;

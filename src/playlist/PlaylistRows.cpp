@@ -5,6 +5,7 @@
 
 #include <commctrl.h>
 
+#include "base/ListViewUtil.h"
 #include "base/PathUtil.h"
 
 namespace {
@@ -28,12 +29,18 @@ void CPlaylist::m_WriteRow(int row)
     item.pszText = const_cast<wchar_t*>(m_RowText(m_Tracks[row], name, kNameCap));
     item.lParam = reinterpret_cast<LPARAM>(&m_Tracks[row]);
     SendMessageW(m_hList, LVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&item));
+    RECT rc = {LVIR_BOUNDS, 0, 0, 0};
+    if (m_RowHeight == 0 &&
+        SendMessageW(m_hList, LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&rc))) {
+        m_RowTop = rc.top;
+        m_RowHeight = rc.bottom - rc.top;
+    }
 }
 
 void CPlaylist::m_RebuildTrackList()
 {
     if (!m_hList) return;
-    SendMessageW(m_hList, WM_SETREDRAW, FALSE, 0);
+    m_FreezeRedraw(m_hList, true);
     SendMessageW(m_hList, LVM_DELETEALLITEMS, 0, 0);
     for (int i = 0; i < m_Count; ++i) {
         LVITEMW item = {};
@@ -43,8 +50,7 @@ void CPlaylist::m_RebuildTrackList()
         SendMessageW(m_hList, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
         m_WriteRow(i);
     }
-    SendMessageW(m_hList, WM_SETREDRAW, TRUE, 0);
-    InvalidateRect(m_hList, nullptr, TRUE);
+    m_FreezeRedraw(m_hList, false);
 }
 
 void CPlaylist::m_RefreshPlayList()
@@ -61,8 +67,7 @@ void CPlaylist::m_RefreshTrackRows()
 
 int CPlaylist::m_IsRowSelected(int row) const
 {
-    if (!m_hList) return 0;
-    return (SendMessageW(m_hList, LVM_GETITEMSTATE, row, LVIS_SELECTED) & LVIS_SELECTED) ? 1 : 0;
+    return m_hList ? m_ListView_IsSelected(m_hList, row) : 0;
 }
 
 void CPlaylist::m_SetRowSelected(int row, int selected)
@@ -74,16 +79,18 @@ void CPlaylist::m_SetRowSelected(int row, int selected)
     SendMessageW(m_hList, LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&item));
 }
 
+// Scroll mode 1 brings the row into view with a margin; -1 only when it was
+// not selected before; other modes do not scroll.
 void CPlaylist::m_SelectTrackRow(int row, int scrollMode)
 {
     if (!m_hList) return;
-    LVITEMW none = {};
-    none.stateMask = LVIS_SELECTED;
-    SendMessageW(m_hList, LVM_SETITEMSTATE, static_cast<WPARAM>(-1),
-                 reinterpret_cast<LPARAM>(&none));
+    int wasSelected = m_ListView_IsSelected(m_hList, row);
+    m_ListView_SelectAll(m_hList, false);
     if (row < 0 || row >= m_Count) return;
     m_SetRowSelected(row, 1);
-    if (scrollMode == 1) SendMessageW(m_hList, LVM_ENSUREVISIBLE, row, FALSE);
+    if (m_Count <= (int)SendMessageW(m_hList, LVM_GETCOUNTPERPAGE, 0, 0)) return;
+    if (scrollMode == 1 || (scrollMode == -1 && !wasSelected))
+        m_ListView_EnsureVisibleMargin(m_hList, row);
 }
 
 // The playing row's own look grows with the row drawing; until then
