@@ -15,6 +15,7 @@
 #include "app/WindowPlacement.h"
 #include "base/ErrorLog.h"
 #include "base/NumberList.h"
+#include "base/MediaTypes.h"
 #include "base/PathUtil.h"
 #include "commands/OpenCommands.h"
 #include "filedata/DataFiles.h"
@@ -187,6 +188,9 @@ int m_InitInstance(int showCommand)
     m_Settings_ReadMain();
     m_LoadSettings(0xFFFF);
     m_LoadButtonOrder();
+    m_VideoProp_InitLevels();
+    // The extension tables are built here, before the file-open thread asks.
+    m_IsPlayableExt(nullptr, 1);
 
     RECT frame = m_StartWindowRect();
     m_ApplyIcons();

@@ -43,8 +43,8 @@ int m_OpenMissing(int reportErrors)
 // A folder becomes a plain list of its playable files; 0 when it has none.
 int m_FillFromFolder(const wchar_t* path, int reportErrors)
 {
-    g_ListType = LIST_FOLDER;
     g_Playlist.m_AddFolderFiles(path, 1, 0);
+    g_ListType = LIST_FOLDER;
     if (g_Playlist.m_GetCount() <= 0) {
         g_ListType = LIST_NONE;
         g_PlayState = 0;
@@ -61,9 +61,9 @@ int m_FillFromFolder(const wchar_t* path, int reportErrors)
 
 void m_FillFromMediaFile(const wchar_t* path)
 {
+    g_Playlist.m_ClearPlayList();
     g_ListType = LIST_SINGLE;
     lstrcpynW(g_ListPath, path, MAX_PATH + 1);
-    g_Playlist.m_ClearPlayList();
     g_Playlist.m_AppendTrack(path);
     g_Playlist.m_RefreshPlayList();
 }

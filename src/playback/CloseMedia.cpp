@@ -8,7 +8,9 @@
 #include "engine/VideoRenderer.h"
 #include "library/Library.h"
 #include "playback/MediaPath.h"
+#include "playback/PlayPause.h"
 #include "playback/PlayState.h"
+#include "playback/VideoProps.h"
 #include "playback/VideoWindow.h"
 #include "playlist/Playlist.h"
 
@@ -32,6 +34,9 @@ int m_CloseMedia(int redraw)
     g_Duration100ns = 0;
     g_DurationSec = 0;
     g_KeepJumpList = 0;
+    m_VideoProp_Init(&g_VideoPropTrack, 0);
+    g_TrackPropsInUse = 0;
+    m_PlayPause_OnClosed();
     if (g_VideoWindow) ShowWindow(g_VideoWindow, SW_HIDE);
     m_SetVideoSize(0, 0);
     g_SeekBar.m_ClearMarks();
