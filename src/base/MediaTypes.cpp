@@ -22,10 +22,18 @@ struct SExtTable {
     int Cap;
 };
 
-SExtTable s_Playable = {{}, 0, kPlayableExtCap};
+// The playable and excluded tables. A rebuild makes the new tables aside
+// and copies them in while the sequence number is odd; a thread asking
+// meanwhile waits for an even number and asks again when it changed, so it
+// never answers from a table caught half copied. Rebuilds take turns.
+struct SExtTables {
+    SExtTable Playable;
+    SExtTable Excluded;
+};
+SExtTables s_Tables;
+volatile LONG s_Sequence;  // 0 never built; odd while copying
+volatile LONG s_Rebuilding;
 SExtTable s_Audio = {{}, 0, kAudioExtCap};
-SExtTable s_Excluded = {{}, 0, kExcludedExtCap};
-bool s_Built;
 bool s_AudioBuilt;
 
 // Appends the colon-ended pieces of the list while room remains; a piece
@@ -61,26 +69,42 @@ bool m_InTable(const SExtTable& table, const wchar_t* ext)
 
 void m_BuildTables()
 {
-    s_Playable.Count = 0;
-    s_Excluded.Count = 0;
-    m_AddList(&s_Playable, kBuiltInPlayable);
+    SExtTables next = {{{}, 0, kPlayableExtCap}, {{}, 0, kExcludedExtCap}};
+    m_AddList(&next.Playable, kBuiltInPlayable);
     wchar_t user[kUserExtTextCap];
     m_ReadSettingRaw(L"Main", L"SptExt", user, kUserExtTextCap);
-    m_AddList(&s_Playable, user);
-    m_AddList(&s_Excluded, kBuiltInExcluded);
-    s_Built = true;
+    m_AddList(&next.Playable, user);
+    m_AddList(&next.Excluded, kBuiltInExcluded);
+    while (InterlockedCompareExchange(&s_Rebuilding, 1, 0) != 0) SwitchToThread();
+    InterlockedIncrement(&s_Sequence);
+    s_Tables = next;
+    InterlockedIncrement(&s_Sequence);
+    InterlockedExchange(&s_Rebuilding, 0);
+}
+
+int m_LookUp(const wchar_t* ext)
+{
+    for (;;) {
+        LONG sequence = s_Sequence;
+        if (sequence & 1) {
+            SwitchToThread();
+            continue;
+        }
+        MemoryBarrier();
+        int kind = m_InTable(s_Tables.Excluded, ext) ? -1 : m_InTable(s_Tables.Playable, ext);
+        MemoryBarrier();
+        if (s_Sequence == sequence) return kind;
+    }
 }
 
 }  // namespace
 
 int m_IsPlayableExt(const wchar_t* ext, int rebuild)
 {
-    if (!s_Built || rebuild == 1) m_BuildTables();
+    if (s_Sequence == 0 || rebuild == 1) m_BuildTables();
     if (!ext || !ext[0]) return 0;
     ext = m_SkipDot(ext);
-    if (!ext[0]) return 0;
-    if (m_InTable(s_Excluded, ext)) return -1;
-    return m_InTable(s_Playable, ext) ? 1 : 0;
+    return ext[0] ? m_LookUp(ext) : 0;
 }
 
 int m_IsPlayableFile(const wchar_t* path)

@@ -232,3 +232,39 @@ TEST_CASE("folder search: depth, hidden files and counts")
         CHECK(m_FolderHasPlayable(nullptr, 5) == 0);
     }
 }
+
+namespace {
+
+struct SReader {
+    volatile LONG stop = 0;
+    LONG misses = 0;
+    LONG reads = 0;
+};
+
+DWORD WINAPI ReadWhileRebuilding(void* param)
+{
+    SReader* reader = static_cast<SReader*>(param);
+    while (!reader->stop) {
+        // The last built-in entry and a user one: the first to be missing
+        // from a table caught half refilled.
+        if (m_IsPlayableExt(L"img", 0) != 1 || m_IsPlayableExt(L"xyz", 0) != 1) ++reader->misses;
+        ++reader->reads;
+    }
+    return 0;
+}
+
+}  // namespace
+
+TEST_CASE("a thread asking while the tables are rebuilt always finds a whole table")
+{
+    SUserExtFixture fixture(L"xyz:");
+    SReader reader;
+    HANDLE thread = CreateThread(nullptr, 0, ReadWhileRebuilding, &reader, 0, nullptr);
+    REQUIRE(thread);
+    for (int i = 0; i < 2000; ++i) m_IsPlayableExt(nullptr, 1);
+    InterlockedExchange(&reader.stop, 1);
+    WaitForSingleObject(thread, INFINITE);
+    CloseHandle(thread);
+    CHECK(reader.reads > 0);
+    CHECK(reader.misses == 0);
+}
