@@ -59,9 +59,6 @@ int m_OnOpenFailed(int track, int showLoadTime, int skipOnError)
 int m_OpenOnThread(int track)
 {
     m_CreateVideoWindow();
-    // One open at a time: a thread still running finishes first, and its
-    // notice is then stale.
-    m_OpenThread_Release();
     lstrcpynW(s_ThreadPath, g_Playlist.m_GetTrack(track)->Path, MAX_PATH + 1);
     const LONG serial = InterlockedIncrement(&s_OpenSerial);
     HANDLE thread = reinterpret_cast<HANDLE>(_beginthreadex(
@@ -78,6 +75,13 @@ int m_OpenOnThread(int track)
 }  // namespace
 
 int m_OpenSerial() { return static_cast<int>(s_OpenSerial); }
+
+void m_OpenThread_Abandon()
+{
+    if (!g_OpenThread) return;
+    m_OpenThread_Release();
+    InterlockedIncrement(&s_OpenSerial);
+}
 
 unsigned __stdcall m_OpenFileThreadProc(void* serial)
 {
@@ -107,6 +111,7 @@ int m_OpenPlayListFile(int track, int startMs, int showLoadTime, int startState,
         m_WriteLog(L"E1009 : ResumeInfo / FileCount=%d Index=%d", count, track + 1);
         track = 0;
     }
+    m_OpenThread_Abandon();
     if (g_MediaOpen) {
         g_FsFitCarryOver = -1;
         m_CloseMedia(0);

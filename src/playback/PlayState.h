@@ -96,5 +96,7 @@ void m_Playback_SetAutoStop(DWORD tick);
 // Serial of the latest threaded open; its WM_APP_OPENDONE carries it in
 // lParam, so that the notice of an abandoned open is told apart.
 int m_OpenSerial();
+// Waits for a running file-open thread and makes its notice stale.
+void m_OpenThread_Abandon();
 // This instance's own command line named files to play.
 extern int g_CmdLineNamedFiles;

@@ -91,7 +91,7 @@ class SkipOnError(BehaviourTest):
         proc = self.box.start(winpath(folder))
         self.assertIsNotNone(self.box.wait_window())
         s.watch_status(self, r"PLAYING")
-        self.assertEqual(s.title(), "b.avi - ZENTAVIO")
+        self.assertEqual(s.title(), "[2/2] b.avi - ZENTAVIO")
         self.assertEqual([e for _, e, _, _ in re.findall(E1001, s.log_text(self.box))], ["1"])
         self.assertEqual(self.box.close(proc)[0], 0)
 
