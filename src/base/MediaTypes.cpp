@@ -29,12 +29,11 @@ struct SExtTable {
 struct SExtTables {
     SExtTable Playable;
     SExtTable Excluded;
+    SExtTable Audio;  // never changes: copied in again as it was
 };
 SExtTables s_Tables;
 volatile LONG s_Sequence;  // 0 never built; odd while copying
 volatile LONG s_Rebuilding;
-SExtTable s_Audio = {{}, 0, kAudioExtCap};
-bool s_AudioBuilt;
 
 // Appends the colon-ended pieces of the list while room remains; a piece
 // with no closing colon is not taken.
@@ -69,7 +68,8 @@ bool m_InTable(const SExtTable& table, const wchar_t* ext)
 
 void m_BuildTables()
 {
-    SExtTables next = {{{}, 0, kPlayableExtCap}, {{}, 0, kExcludedExtCap}};
+    SExtTables next = {{{}, 0, kPlayableExtCap}, {{}, 0, kExcludedExtCap}, {{}, 0, kAudioExtCap}};
+    m_AddList(&next.Audio, kBuiltInAudio);
     m_AddList(&next.Playable, kBuiltInPlayable);
     wchar_t user[kUserExtTextCap];
     m_ReadSettingRaw(L"Main", L"SptExt", user, kUserExtTextCap);
@@ -82,7 +82,8 @@ void m_BuildTables()
     InterlockedExchange(&s_Rebuilding, 0);
 }
 
-int m_LookUp(const wchar_t* ext)
+// -1 excluded, 1 playable, 0 neither; with audio, 1 when audio-only.
+int m_LookUp(const wchar_t* ext, bool audio)
 {
     for (;;) {
         LONG sequence = s_Sequence;
@@ -91,7 +92,11 @@ int m_LookUp(const wchar_t* ext)
             continue;
         }
         MemoryBarrier();
-        int kind = m_InTable(s_Tables.Excluded, ext) ? -1 : m_InTable(s_Tables.Playable, ext);
+        int kind;
+        if (audio)
+            kind = m_InTable(s_Tables.Audio, ext);
+        else
+            kind = m_InTable(s_Tables.Excluded, ext) ? -1 : m_InTable(s_Tables.Playable, ext);
         MemoryBarrier();
         if (s_Sequence == sequence) return kind;
     }
@@ -104,7 +109,7 @@ int m_IsPlayableExt(const wchar_t* ext, int rebuild)
     if (s_Sequence == 0 || rebuild == 1) m_BuildTables();
     if (!ext || !ext[0]) return 0;
     ext = m_SkipDot(ext);
-    return ext[0] ? m_LookUp(ext) : 0;
+    return ext[0] ? m_LookUp(ext, false) : 0;
 }
 
 int m_IsPlayableFile(const wchar_t* path)
@@ -116,13 +121,10 @@ int m_IsPlayableFile(const wchar_t* path)
 
 int m_IsAudioExt(const wchar_t* ext)
 {
-    if (!s_AudioBuilt) {
-        m_AddList(&s_Audio, kBuiltInAudio);
-        s_AudioBuilt = true;
-    }
+    if (s_Sequence == 0) m_BuildTables();
     if (!ext || !ext[0]) return 0;
     ext = m_SkipDot(ext);
-    return ext[0] && m_InTable(s_Audio, ext) ? 1 : 0;
+    return ext[0] ? m_LookUp(ext, true) : 0;
 }
 
 // An extension longer than a table entry could never match, and a key that
