@@ -22,7 +22,7 @@ struct SExtTable {
     int Cap;
 };
 
-// The playable and excluded tables. A rebuild makes the new tables aside
+// The three tables. A rebuild makes the new tables aside
 // and copies them in while the sequence number is odd; a thread asking
 // meanwhile waits for an even number and asks again when it changed, so it
 // never answers from a table caught half copied. Rebuilds take turns.
