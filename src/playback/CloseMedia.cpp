@@ -6,6 +6,7 @@
 #include "app/MainWindow.h"
 #include "controls/SliderPlus.h"
 #include "engine/VideoRenderer.h"
+#include "filedata/PlayRangeState.h"
 #include "library/Library.h"
 #include "playback/MediaPath.h"
 #include "playback/PlayPause.h"
@@ -24,6 +25,7 @@ int m_CloseMedia(int redraw)
 {
     if (!g_MediaOpen && g_PlayState == 0) return 0;
     if (g_MediaKind == MEDIA_KIND_VIDEO) g_LastZoomPercent = m_GetZoomPercent();
+    g_PlayRangeIndex = -1;
     if (redraw) m_OSD_Clear(0);
     if (g_VideoRenderer) g_VideoRenderer->m_VR_Close();
     g_MediaOpen = 0;

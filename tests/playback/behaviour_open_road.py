@@ -44,19 +44,33 @@ class CommandLineOpen(BehaviourTest):
                 self.assertGreaterEqual(first, 0)
                 self.assertGreaterEqual(later - first, 1)
 
-    def test_video_window_shows_the_picture_area(self):
+    def video_rect(self):
+        code, out = probe("child", "ZENTAVIO", s.VIDEO_WINDOW_ID)
+        self.assertEqual(code, 0)
+        visible, rect = re.match(r"visible=(\d) rect=(.*)", out.strip()).groups()
+        self.assertEqual(visible, "1")
+        left, top, right, bottom = map(int, rect.split(","))
+        # The 160x90 clip keeps its shape in whatever size the window gives it.
+        self.assertAlmostEqual((right - left) / (bottom - top), 16 / 9, delta=0.05)
+        return right - left
+
+    def test_video_window_shows_the_picture_in_its_shape(self):
         s.settings(self.box)
         proc = self.box.start(winpath(s.clip(4)))
         self.assertIsNotNone(self.box.wait_window())
         s.watch_status(self, r"PLAYING")
+        self.assertGreater(self.video_rect(), 100)
+        self.assertEqual(self.box.close(proc)[0], 0)
+
+    def test_audio_only_file_hides_the_video_window_and_plays(self):
+        s.settings(self.box)
+        proc = self.box.start(winpath(s.tone(4)))
+        self.assertIsNotNone(self.box.wait_window())
+        s.watch_status(self, r"PLAYING")
+        self.assertEqual(s.title(), "tone4.wav - ZENTAVIO")
         code, out = probe("child", "ZENTAVIO", s.VIDEO_WINDOW_ID)
         self.assertEqual(code, 0)
-        visible, rect = re.match(r"visible=(\d) rect=(.*)", out.strip()).groups()
-        left, top, right, bottom = map(int, rect.split(","))
-        self.assertEqual(visible, "1")
-        self.assertGreater(right - left, 100)
-        # The 160x90 clip keeps its shape in whatever size the window gives it.
-        self.assertAlmostEqual((right - left) / (bottom - top), 16 / 9, delta=0.05)
+        self.assertTrue(out.startswith("visible=0"), out)
         self.assertEqual(self.box.close(proc)[0], 0)
 
 

@@ -30,6 +30,17 @@ def clip(seconds, name=None, folder=None):
     return out
 
 
+def tone(seconds):
+    """A WAV of a sine tone, made once."""
+    out = os.path.join(engine_media.MEDIA, "tone%g.wav" % seconds)
+    if not os.path.exists(out):
+        os.makedirs(engine_media.MEDIA, exist_ok=True)
+        engine_media._ffmpeg(
+            out, "-f", "lavfi", "-i", "sine=frequency=440:sample_rate=44100:duration=%g" % seconds,
+            *engine_media.PCM)
+    return out
+
+
 def settings(box, thread=0, repeat=1, extra=None):
     """A current settings file with the error log on."""
     sections = {
