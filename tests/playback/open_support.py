@@ -3,6 +3,8 @@ of the status bar, the window title and the error log."""
 
 import os
 import re
+import shutil
+import subprocess
 import sys
 import time
 
@@ -71,6 +73,30 @@ def watch_status(test, pattern, timeout=20.0):
             return seen
         time.sleep(0.05)
     test.fail("status bar never showed %r; saw %r" % (pattern, seen[-5:]))
+
+
+def video_colours(test):
+    """Distinct colours on screen inside the video window; skips without
+    ImageMagick."""
+    if not shutil.which("import") or not shutil.which("convert"):
+        test.skipTest("no ImageMagick to read the screen")
+    code, out = probe("wait", "ZENTAVIO", "2000")
+    test.assertEqual(code, 0)
+    win = zvtest.parse_window(out)
+    code, out = probe("child", "ZENTAVIO", VIDEO_WINDOW_ID)
+    test.assertEqual(code, 0)
+    left, top, right, bottom = map(int, re.search(r"rect=(\S+)", out).group(1).split(","))
+    shot = os.path.join(zvtest.TMP, "screen-%d.png" % os.getpid())
+    subprocess.run(["import", "-window", "root", shot], check=True)
+    # The middle half of the video window, clear of the frame's few pixels
+    # between the window's and its client's corners.
+    x0, y0 = (int(v) for v in win["rect"].split(",")[:2])
+    w, h = (right - left) // 2, (bottom - top) // 2
+    crop = "%dx%d+%d+%d" % (w, h, x0 + left + w // 2, y0 + top + h // 2)
+    result = subprocess.run(["convert", shot, "-crop", crop, "-format", "%k", "info:"],
+                            capture_output=True, text=True, check=True)
+    os.remove(shot)
+    return int(result.stdout.strip())
 
 
 def title():
