@@ -12,7 +12,9 @@
 #include "app/WindowSize.h"
 #include "commands/CommandHandlers.h"
 #include "filedata/ChapterTracking.h"
+#include "playback/PlayPause.h"
 #include "playback/PlaybackEvents.h"
+#include "playback/PowerSaving.h"
 #include "playlist/Playlist.h"
 #include "settings/SettingsMain.h"
 #include "timer/TimerTicks.h"
@@ -59,19 +61,11 @@ void m_OnSeekRepeatTimer()
         m_ContinuousSeek_Step();
 }
 
-void m_OnKeepAwakeTimer()
-{
-    if (m_PowerSaving_IsKeepingAwake())
-        SetThreadExecutionState(ES_SYSTEM_REQUIRED | ES_DISPLAY_REQUIRED);
-}
-
 // The timers whose ticks belong to playback control.
 int m_IsPlaybackTimer(UINT id)
 {
     switch (id) {
-        case kTimerResumeSave:
         case kTimerSysVolForget:
-        case kTimerLevelMeter:
         case kTimerSeekEnd:
         case kTimerPreviewFadeIn:
         case kTimerPreviewFadeOut:
@@ -161,8 +155,12 @@ void m_OnTimer(UINT id)
         case kTimerAutoStop:
             m_AutoStop_OnTimer();
             break;
+        case kTimerResumeSave:
+        case kTimerLevelMeter:
+            m_PlayPause_OnTimer(id);
+            break;
         case kTimerKeepAwake:
-            m_OnKeepAwakeTimer();
+            m_PowerSaving_OnTimer();
             break;
         case kTimerPowerTempEnd:
             m_PowerSaving_EndTemp();

@@ -41,13 +41,16 @@ void m_OnGraphEvents()
     }
 }
 
-void m_OnOpenDone(WPARAM success)
+void m_OnOpenDone(WPARAM success, LPARAM serial)
 {
+    // An open abandoned for a newer one: its thread has ended, nothing else.
+    if (static_cast<int>(serial) != m_OpenSerial()) return;
     if (m_Launcher_IsShown()) {
         SetCursor(LoadCursorW(nullptr, IDC_ARROW));
         m_Launcher_Show(0, 1, 1);
     }
     m_OpenFile_Complete(success != 0);
+    g_OpenFailCount = 0;
     if (success) m_Recent_AddCurrent();
     m_OpenThread_Release();
 }
@@ -143,7 +146,7 @@ int m_OnPassingMessage(UINT msg, WPARAM wParam, LPARAM lParam)
             m_Playlist_OnScanDone();
             return 1;
         case WM_APP_OPENDONE:
-            m_OnOpenDone(wParam);
+            m_OnOpenDone(wParam, lParam);
             return 1;
         case WM_APP_RECENTCHECKED:
             m_Recent_OnChecked();

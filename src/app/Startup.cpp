@@ -15,6 +15,7 @@
 #include "app/WindowPlacement.h"
 #include "base/ErrorLog.h"
 #include "base/NumberList.h"
+#include "base/MediaTypes.h"
 #include "base/PathUtil.h"
 #include "commands/OpenCommands.h"
 #include "filedata/DataFiles.h"
@@ -187,6 +188,9 @@ int m_InitInstance(int showCommand)
     m_Settings_ReadMain();
     m_LoadSettings(0xFFFF);
     m_LoadButtonOrder();
+    m_VideoProp_InitLevels();
+    // The extension tables are built here, before the file-open thread asks.
+    m_IsPlayableExt(nullptr, 1);
 
     RECT frame = m_StartWindowRect();
     m_ApplyIcons();
@@ -254,6 +258,7 @@ void m_OpenAtPosition(SCOMMANDLINE* cmd, int start)
 void m_OpenFileArguments(SCOMMANDLINE* cmd)
 {
     int start = cmd->bPaused ? 2 : 1;
+    g_CmdLineNamedFiles = 1;
     if (cmd->bRange) m_PlayRange_SetPending(1, cmd->nRangeSingle, cmd->nRangeFrom, cmd->nRangeTo);
     if (cmd->nFileCount == 1) {
         LPCWSTR path = cmd->pArgs[cmd->nFirstFile];

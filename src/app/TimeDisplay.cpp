@@ -73,13 +73,17 @@ void UpdateStatePane(const STIMEFACTS& f, int force)
 
 }  // namespace
 
-// The engine, the playlist, chapters and play ranges come with their own
-// subsystems; until then an open file has no position or duration.
+// Chapters and play ranges come with their own subsystems; until then the
+// time is the file's position and duration.
 void m_ReadTimeFacts(STIMEFACTS* f)
 {
     *f = STIMEFACTS{};
     f->nPlayState = g_PlayState;
-    f->bFileOpen = g_PlayState >= 2;
+    f->bFileOpen = g_PlayState >= 1;
+    f->bHeld = g_PlayHeld;
+    f->nDurationMs = g_DurationMs;
+    f->nPositionMs = g_MediaOpen ? m_GetCurrentPosMs() : 0;
+    if (f->nPositionMs < 0) f->nPositionMs = 0;
     f->bFileWaiting = g_PendingPath[0] != 0;
     f->nRate = 100;
     f->nVolume = g_MainWindowState.nVolume;

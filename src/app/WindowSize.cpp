@@ -13,6 +13,7 @@
 #include "base/MonitorArea.h"
 #include "base/UiLook.h"
 #include "playback/PlaybackControl.h"
+#include "playback/VideoWindow.h"
 
 SIZE g_VideoSize;
 double g_WindowZoom = 1.0;
@@ -211,6 +212,7 @@ void m_ApplyVideoRect(int, int redraw)
     RECT placed = m_CalcVideoRect(&in);
     // The visible part is what the host shows.
     IntersectRect(&s_VideoRect, &placed, &area);
+    m_VideoWindow_Place();
     if (redraw) InvalidateRect(g_hWndMain, &area, FALSE);
 }
 

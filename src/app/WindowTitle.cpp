@@ -7,6 +7,7 @@
 #include "base/PathUtil.h"
 #include "playback/MediaPath.h"
 #include "playback/PlaybackControl.h"
+#include "playlist/Playlist.h"
 #include "settings/Settings.h"
 
 wchar_t g_FullScreenTitle[kFullScreenTitleCap];
@@ -59,16 +60,15 @@ void m_ComposeWindowTitle(const STITLEFACTS& f, wchar_t* title, int capacity, wc
     Compose(name, index, f.nTrackCount, product, title, capacity, fullScreen, fullScreenCapacity);
 }
 
-// The playlist and the jump-list view come with their own subsystems;
-// until then an open file is a list of one.
+// The jump-list view comes with its own subsystem.
 void m_UpdateWindowTitle()
 {
     STITLEFACTS f = {};
     f.customTitle = g_Settings.Main_Title;
-    f.bFileOpen = g_PlayState >= 2;
+    f.bFileOpen = g_PlayState >= 1 && g_MediaPath[0];
     f.mediaPath = g_MediaPath;
-    f.nTrackCount = 1;
-    f.nPlayingIndex = -1;
+    f.nTrackCount = g_Playlist.m_GetCount();
+    f.nPlayingIndex = g_PlayingTrack;
     f.nJumpListEntry = -1;
     wchar_t title[MAX_PATH + 128];
     m_ComposeWindowTitle(f, title, MAX_PATH + 128, g_FullScreenTitle, kFullScreenTitleCap);

@@ -5,11 +5,19 @@
 #include "app/Layout.h"
 #include "app/MainTimers.h"
 #include "app/MainWindow.h"
+#include "controls/MenuItem.h"
+#include "controls/MenuMessages.h"
+#include "playback/PlayPause.h"
+#include "playback/PowerSaving.h"
 #include "settings/Settings.h"
+#include "settings/SettingsMain.h"
 
 namespace {
 int g_SeekHoldKey;
-}
+constexpr UINT kMenuPlayPause = 4186;
+constexpr UINT kMenuStop = 4187;
+constexpr WPARAM kNoticeAutoNextPause = 5003;
+}  // namespace
 
 void m_StartContinuousSeek(int, int holdKey, int, int intervalMs, int, int waitMs)
 {
@@ -32,18 +40,48 @@ void m_StopContinuousSeek(int final)
         SetTimer(g_hWndMain, kTimerSeekEnd, static_cast<UINT>(g_Settings.Common_SeekWait), nullptr);
 }
 
-// Until the control commands are built, only the extra button works: a
-// click opens or closes the expanded control bar.
+// Until the control commands are built, the extra button, play/pause and
+// power saving work on a click.
 int m_OnCtrlCommand(int id, int notification, LPARAM)
 {
-    if (id != IDC_EXTRA_BUTTON || notification != 0) return 0;
-    m_SetControlBarMode(m_GetControlBarMode() ? 0 : 1);
+    if (notification != 0) return 0;
+    switch (id) {
+        case IDC_EXTRA_BUTTON:
+            m_SetControlBarMode(m_GetControlBarMode() ? 0 : 1);
+            return 1;
+        case static_cast<int>(kControlButtonFirstId) + CB_PLAY:
+            m_PlayPause(-1);
+            return 1;
+        case static_cast<int>(kControlButtonFirstId) + CB_POWER:
+            // An inversion ends by setting the option again.
+            m_PowerSaving_Set(m_PowerSaving_IsTempOn() ? g_MainWindowState.nPowerSaving
+                                                       : !g_MainWindowState.nPowerSaving,
+                              1);
+            return 1;
+    }
+    return 0;
+}
+
+// Until the menu commands are built, play/pause and stop.
+LRESULT m_OnMenuCommand(WPARAM code, LPARAM notify)
+{
+    const SMENUNOTIFY* block = reinterpret_cast<const SMENUNOTIFY*>(notify);
+    if (!block || !block->Popup) return 0;
+    if (code != MENUCODE_CHOSEN) return 1;
+    if (block->ItemId == kMenuPlayPause)
+        m_PlayPause(-1);
+    else if (block->ItemId == kMenuStop)
+        m_Stop();
     return 1;
 }
-LRESULT m_OnMenuCommand(WPARAM, LPARAM) { return 0; }
 LRESULT m_Menu_OnSubmenu(WPARAM, LPARAM) { return 0; }
 LRESULT m_Menu_GetTipText(WPARAM, LPARAM) { return 0; }
-LRESULT m_OnNotifyMain(WPARAM, LPARAM) { return 0; }
+// Until the notices are built, the auto-next overlay's pause.
+LRESULT m_OnNotifyMain(WPARAM code, LPARAM)
+{
+    if (code == kNoticeAutoNextPause) m_Pause();
+    return 0;
+}
 // The handle is the system's until released.
 void m_OnDropFiles(HDROP drop)
 {

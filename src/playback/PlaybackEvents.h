@@ -4,6 +4,8 @@
 #pragma once
 #include <windows.h>
 
+#include "playback/PlayState.h"
+
 // A file is open, playback has started and it is not held.
 int m_IsPlaying();
 // Playback of the open file has started (it may be held since).
@@ -22,20 +24,14 @@ BOOL m_Playback_NextGraphEvent(long* code);
 void m_Playback_OnLengthChanged();
 void m_OnPlayEnd(int noCountdown);
 void m_PlayRange_OnEnd();
-void m_OpenFile_Complete(int success);
 // Waits up to 3000 ms for the file-open thread and closes its handle.
 void m_OpenThread_Release();
-// The first frame after an open or seek is on screen.
-void m_Playback_OnFrameShown();
 void m_Rate_Set(int rate, int force, int showMessage);
 int m_SeekPreview_IsActive();
 void m_SeekPreview_OnOpened();
 void m_SeekPreview_Draw();
 // The system-audio object's notice (wParam, lParam).
 void m_SysVol_OnNotify(WPARAM code, LPARAM value);
-// Another instance started playing while this one opens: the open in
-// progress stops (the tick notes when).
-void m_Playback_SetAutoStop(DWORD tick);
 // A suspend: pause and keep the resume data.
 void m_Playback_OnSuspend();
 

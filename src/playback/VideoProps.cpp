@@ -1,10 +1,14 @@
-// Only the DEF set and the ProcAmp text so far; the levels and applying
-// them to the engine come with the playback code.
 #include "playback/VideoProps.h"
 
 #include "base/NumberFormat.h"
 
 SVIDEOPROPSET g_VideoPropDefault;
+SVIDEOPROPSET g_VideoPropFile;
+SVIDEOPROPSET g_VideoPropTrack;
+SVIDEOPROPSET g_VideoPropTemp;
+SVIDEOPROPSET g_VideoPropNone;
+int g_TrackPropsInUse;
+int g_TrackPropsDirty;
 
 namespace {
 

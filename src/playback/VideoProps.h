@@ -1,6 +1,6 @@
 // The video property sets: picture and sound adjustments of the open media
-// file held at the levels DEF (settings), FILE, SNGL and TEMP, and the
-// compact ProcAmp text. For now only the DEF set the settings keep.
+// file held at the levels DEF (settings), FILE, SNGL and TEMP, the set of a
+// switched-off group, and the compact ProcAmp text.
 #pragma once
 #include <windows.h>
 
@@ -25,8 +25,56 @@ struct SVIDEOPROPSET {
     int Balance;       // balance + 100, 0..200
 };
 
-// The DEF level, from [Prop].
+// Group bits: how every property operation names a group.
+enum {
+    VP_CONTRAST = 1,
+    VP_BRIGHTNESS = 2,
+    VP_HUE = 4,
+    VP_SATURATION = 8,
+    VP_PROCAMP = 15,
+    VP_RANGE = 16,
+    VP_ASPECT = 32,
+    VP_CROP = 64,
+    VP_BOOST = 256,
+    VP_BALANCE = 512,
+};
+
+// Level numbers (origin codes); -1 is a switched-off group.
+enum {
+    VP_LEVEL_AUTO = 0,
+    VP_LEVEL_DEF = 1,
+    VP_LEVEL_FILE = 2,
+    VP_LEVEL_SNGL = 3,
+    VP_LEVEL_TEMP = 4,
+    VP_LEVEL_NONE = -1,
+};
+
+// The DEF level, from [Prop]: a flag of 0 switches the group off at every
+// level but TEMP.
 extern SVIDEOPROPSET g_VideoPropDefault;
+// The open file's level, from its resume record.
+extern SVIDEOPROPSET g_VideoPropFile;
+// The playing playlist entry's own level.
+extern SVIDEOPROPSET g_VideoPropTrack;
+// This run only.
+extern SVIDEOPROPSET g_VideoPropTemp;
+// Defaults, in effect for a switched-off group.
+extern SVIDEOPROPSET g_VideoPropNone;
+// The playing entry's own set is loaded into g_VideoPropTrack.
+extern int g_TrackPropsInUse;
+// g_VideoPropTrack changed and is to be written back to the list.
+extern int g_TrackPropsDirty;
+
+// Mode 1 or -1 fills the defaults (every flag on, kind 0's positions, no
+// aspect or crop, the whole picture, boost 100, balance centred); any other
+// mode empties the set (flags 0, every value -1).
+void m_VideoProp_Init(SVIDEOPROPSET* set, int mode);
+// The set of a level (1..4, -1); null for others.
+SVIDEOPROPSET* m_VideoProp_GetSet(int level);
+// "DEF", "FILE", "SNGL", "TEMP", "DIS"; empty for others.
+const wchar_t* m_VideoProp_LevelText(int level);
+// Start-up state: FILE, SNGL and TEMP empty, the switched-off set defaults.
+void m_VideoProp_InitLevels();
 
 // Characters of a ProcAmp text, terminator included.
 constexpr int kProcAmpTextCap = 16;

@@ -38,12 +38,9 @@ void m_AddColumn(HWND list, int index, int width)
 
 }  // namespace
 
-// The list holds no tracks yet: adding is refused and the rest has nothing
-// to act on.
-void CPlaylist::m_SetOwner() {}
-BOOL CPlaylist::m_AddPlayListFile(LPCWSTR, int) { return FALSE; }
+// Sorting, check states and the window's keys grow with the playlist
+// window; until then the list keeps its order and the window no keys.
 void CPlaylist::m_SortPlayList(int, int, int) {}
-void CPlaylist::m_RefreshPlayList() {}
 void CPlaylist::m_ApplyCheckString(LPCWSTR) {}
 BOOL CPlaylist::m_PreTranslateKey(MSG*) { return FALSE; }
 
@@ -61,6 +58,7 @@ BOOL CPlaylist::m_CreateWindow(const RECT* rc, int dpiPercent)
         return FALSE;
     }
     m_hList = m_CreateList();
+    m_RebuildTrackList();
     return TRUE;
 }
 

@@ -1,19 +1,86 @@
-// The playlist of up to 1000 tracks and its window.
+// The playlist of up to 1000 tracks: its data model, the operations that
+// change the track array, and its window.
 #pragma once
 #include <windows.h>
+
+#include "playlist/PlaylistState.h"
+#include "playlist/TrackInfo.h"
+
+constexpr int kPlaylistTrackCap = 1000;
 
 // Control id of the track list in the playlist window.
 constexpr int kPlaylistListId = 1401;
 
+// Notice to the main window: the list changed (value 1 added or refreshed,
+// the duration scan is to start; 0 removed, reordered or cleared).
+constexpr int kNoticePlaylistChanged = 2030;
+
 class CPlaylist {
 public:
+    CPlaylist();
+    ~CPlaylist() = default;
+    CPlaylist(const CPlaylist&) = delete;
+    CPlaylist& operator=(const CPlaylist&) = delete;
+
     void m_SetOwner();
-    BOOL m_AddPlayListFile(LPCWSTR path, int flag);
+    void m_SetMainWindow(HWND mainWindow) { m_hMainWnd = mainWindow; }
+
+    // The model.
+    void m_ClearPlayList();
+    // A media file, folder, list, shortcut, bookmark or jump list; 1 when
+    // anything was added.
+    BOOL m_AddPlayListFile(LPCWSTR path, int refresh);
+    // Appends one media file's track without looking at it; 0 when full or
+    // when the path is longer than MAX_PATH characters.
+    int m_AppendTrack(const wchar_t* path);
+    int m_DeleteTrack(int index);
+    // Removes the selected rows; the number removed.
+    int m_DeleteSelectedTracks();
+    // Places the track before the insertion position `to`; 1 when moved.
+    int m_MoveTrack(int from, int to);
+    // Moves the selected rows before the insertion row; 1 when any moved.
+    int m_MoveSelectedTracks(int insertRow);
+    // Tracks whose path equals (ignoring case) one above them; unless
+    // counting only, exactly those rows are selected.
+    int m_FindDuplicates(int countOnly);
+    int m_SelectDuplicates() { return m_FindDuplicates(0); }
+    void m_OnDropFiles(HDROP drop);
+    void m_MarkSaved();
+    int m_IsModified() const;
+    int m_GetCount() const { return m_Count; }
+    // The track, null outside the list.
+    STRACKINFO* m_GetTrack(int index);
+    const STRACKINFO* m_GetTrack(int index) const;
+
+    // Folder and list files (grow with the playlist-file code).
+    int m_AddFolderFiles(const wchar_t* folder, int replace, int skipExisting);
+    int m_ReadZvplFile(const wchar_t* path, int append, int markMissing);
+    int m_ReadM3uFile(const wchar_t* path);
+
+    // Rows of the track list.
     void m_SortPlayList(int key, int ascending, int refresh);
     void m_RefreshPlayList();
+    void m_RefreshTrackRows();
+    void m_RebuildTrackList();
+    void m_SelectPlayingItem(int redraw, int playingOnly, int chapter);
+    void m_SelectTrackRow(int row, int scrollMode);
+    // Selected state of the track list's rows; 0 without the window.
+    int m_IsRowSelected(int row) const;
+    void m_SetRowSelected(int row, int selected);
+    // Drag inside the track list: the insertion index under a point (client
+    // coordinates of the list), -1 when none; the insertion mark; the
+    // auto-scroll near the list's edges (1 while it scrolls).
+    int m_GetDropIndex(POINT pt) const;
+    void m_TrackDropMark(POINT pt);
+    void m_DrawDropMark(int row);
+    int m_OnDragTimer();
+    // The list's width without its scroll bar when one shows.
+    int m_GetListWidth(HWND list) const;
+    int m_HasVScroll(HWND list) const;
     void m_ApplyCheckString(LPCWSTR checks);
     BOOL m_PreTranslateKey(MSG* msg);
     HWND m_GetWindow() const { return m_hWnd; }
+    HWND m_GetTrackList() const { return m_hList; }
 
     // Creates the window hidden at the window rectangle, laid out for the
     // DPI percent; FALSE when it cannot be made (or already exists).
@@ -27,12 +94,49 @@ public:
     // The list's view ratio (the share the track list takes of the window).
     double m_GetViewRatio() const;
 
+    // Model fields, read by playback, the files and the window.
+    UINT m_Scale = 100;                      // DPI percentage of the window
+    STRACKINFO m_Tracks[kPlaylistTrackCap];  // slots at and past the count are zero
+    int m_Count = 0;
+    int m_ShownTrack = -1;  // the track the sub-lists show
+    int m_SavedCount = 0;   // the count at the last load or save
+    int m_CheckMode = 0;    // check boxes shown
+    int m_CheckedTracks = 0;
+    int m_SortState = 0;  // key for ascending, negated for descending, 0 none
+    UINT m_NoticesOn = 1;
+    int m_RowTop = 0;     // top of row 0, measured when a row is first set
+    int m_RowHeight = 0;  // 0 until measured
+    int m_DragScrollSpeed = 0;
+    UINT m_DragScrollRunning = 0;
+    UINT m_DragScrollInterval = 0;
+
 private:
     static LRESULT CALLBACK m_WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
     HWND m_CreateList();
+    void m_NotifyMain(int value) const;
+    int m_AddByExtension(const wchar_t* path, const wchar_t* ext, int refresh);
+    int m_AddJumpListMedia(const wchar_t* path, int refresh);
+    // The tracks become order[0..count-1] of the current ones (each at most
+    // once; the others must have been released) and the count becomes count.
+    void m_ReorderTracks(const int* order, int count);
+    int m_AddFolderEntries(const wchar_t* folder, const wchar_t* pattern, int oldCount,
+                           int skipExisting);
+    void m_WriteRow(int row);
+    int m_FindSelected(int* selected) const;
 
+    void m_StopDragScroll();
+
+    int m_DropFound = -1;    // insertion index last found under the cursor
+    int m_DropMarkRow = -1;  // insertion index whose mark is drawn, -1 none
     HWND m_hWnd = nullptr;
     HWND m_hList = nullptr;
+    HWND m_hMainWnd = nullptr;
 };
+
+// Drag auto-scroll: speed in percent from the cursor's distance past the
+// visible rows and the room to the monitor's edge (0 without room), and the
+// scroll interval in ms for a speed.
+int m_Playlist_DragScrollSpeed(int distance, int space);
+UINT m_Playlist_DragScrollInterval(int speed);
 
 extern CPlaylist g_Playlist;

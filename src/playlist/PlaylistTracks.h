@@ -2,7 +2,7 @@
 #pragma once
 #include <windows.h>
 
-constexpr int kPlaylistTrackCap = 1000;
+#include "playlist/Playlist.h"
 
 int m_Playlist_GetTrackCount();
 // The track's full path; an empty text outside the list.
@@ -12,10 +12,6 @@ void m_Playlist_RelinkTrack(int index, const wchar_t* path);
 // Marks the list modified and refreshes the playlist window's title.
 void m_Playlist_SetModified();
 
-// Adds a track at the end (until the playlist model is built, the only way
-// tracks arrive); 0 when the list is full.
+// Appends a track without looking at the file; 0 when the list is full.
 int m_Playlist_AddTrack(const wchar_t* path);
 void m_Playlist_ClearTracks();
-
-// The list changed since it was loaded or saved.
-extern int g_ListModified;

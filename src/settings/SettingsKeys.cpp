@@ -3,6 +3,7 @@
 #include <cstddef>
 
 #include "app/MainWindow.h"
+#include "engine/WineQuirks.h"
 #include "settings/Settings.h"
 
 namespace {
@@ -296,7 +297,10 @@ const int g_SettingKeyCount = (int)(sizeof(g_SettingKeys) / sizeof(g_SettingKeys
 const wchar_t* m_SettingKey_Default(const SSETTINGKEY& key)
 {
     if (key.Default) return key.Default;
-    if (key.Offset == (int)offsetof(SSETTINGS, Common_Video)) return g_OsVersion >= 6 ? L"7" : L"3";
+    // Under Wine only the old video renderer draws into the player's own
+    // video window.
+    if (key.Offset == (int)offsetof(SSETTINGS, Common_Video))
+        return m_Wine_IsWine() ? L"2" : g_OsVersion >= 6 ? L"7" : L"3";
     if (key.Offset == (int)offsetof(SSETTINGS, Ctrl_Stt)) return g_OsVersion == 7 ? L"14" : L"15";
     if (key.Offset == (int)offsetof(SSETTINGS, Ctrl_WndCor)) return g_OsVersion >= 11 ? L"3" : L"0";
     if (key.Offset == (int)offsetof(SSETTINGS, Jumplist_Spc))

@@ -27,7 +27,17 @@
 //   WinProbe post <class> <message> <wParam> [lParam]
 //                                         posts the message (a number, or a
 //                                         name to register) to each of them
+//   WinProbe menucmd <class> <item id>   sends the first one a chosen menu
+//                                         item (WM_APP_MENUCOMMAND with a
+//                                         notice block written into its
+//                                         process)
+//   WinProbe saver [0|1]                 sets the screen-saver switch when
+//                                         given; prints it
+//   WinProbe procstat <class>            prints "handles=%u private=%u
+//                                         working=%u" of the first one's
+//                                         process (bytes)
 #include <windows.h>
+#include <psapi.h>
 
 #include <stdio.h>
 #include <stdlib.h>
@@ -249,10 +259,79 @@ int m_Post(const wchar_t* className, const wchar_t* message, const wchar_t* wPar
     return 0;
 }
 
+DWORD m_ProcessOf(const wchar_t* className)
+{
+    std::vector<HWND> found = m_FindAll(className);
+    DWORD pid = 0;
+    if (!found.empty()) GetWindowThreadProcessId(found[0], &pid);
+    return pid;
+}
+
+// The notice block of a chosen item, as the menus hand it over: item id at
+// byte 24, closes flag at 44, popup pointer at 64 (any non-null value; the
+// play commands do not read it), 80 bytes in all.
+int m_MenuCommand(const wchar_t* className, UINT itemId)
+{
+    std::vector<HWND> found = m_FindAll(className);
+    if (found.empty()) return 1;
+    DWORD pid = 0;
+    GetWindowThreadProcessId(found[0], &pid);
+    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, pid);
+    if (!process) return 4;
+    BYTE block[80] = {};
+    void* remote = VirtualAllocEx(process, nullptr, sizeof(block), MEM_COMMIT, PAGE_READWRITE);
+    int rc = 4;
+    if (remote) {
+        UINT closes = 1;
+        memcpy(block + 24, &itemId, sizeof(itemId));
+        memcpy(block + 44, &closes, sizeof(closes));
+        memcpy(block + 64, &remote, sizeof(remote));
+        SIZE_T written = 0;
+        if (WriteProcessMemory(process, remote, block, sizeof(block), &written)) {
+            SendMessageW(found[0], WM_APP + 3000, 100, (LPARAM)remote);
+            rc = 0;
+        }
+        VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    }
+    CloseHandle(process);
+    return rc;
+}
+
+int m_ScreenSaver(wchar_t** value)
+{
+    if (value)
+        SystemParametersInfoW(SPI_SETSCREENSAVEACTIVE, _wtoi(*value) ? TRUE : FALSE, nullptr,
+                              SPIF_SENDCHANGE);
+    BOOL active = FALSE;
+    if (!SystemParametersInfoW(SPI_GETSCREENSAVEACTIVE, 0, &active, 0)) return 4;
+    printf("%d\n", active ? 1 : 0);
+    return 0;
+}
+
+int m_ProcStat(const wchar_t* className)
+{
+    DWORD pid = m_ProcessOf(className);
+    if (!pid) return 1;
+    HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, pid);
+    if (!process) return 4;
+    DWORD handles = 0;
+    PROCESS_MEMORY_COUNTERS_EX memory = {};
+    memory.cb = sizeof(memory);
+    BOOL ok = GetProcessHandleCount(process, &handles) &&
+              K32GetProcessMemoryInfo(process, (PROCESS_MEMORY_COUNTERS*)&memory, sizeof(memory));
+    CloseHandle(process);
+    if (!ok) return 4;
+    printf("handles=%lu private=%llu working=%llu\n", handles,
+           (unsigned long long)memory.PrivateUsage, (unsigned long long)memory.WorkingSetSize);
+    return 0;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv)
 {
+    if (argc >= 2 && wcscmp(argv[1], L"saver") == 0)
+        return m_ScreenSaver(argc > 2 ? argv + 2 : nullptr);
     if (argc < 3) return 2;
     const wchar_t* command = argv[1];
     const wchar_t* className = argv[2];
@@ -285,6 +364,9 @@ int wmain(int argc, wchar_t** argv)
     }
     if (wcscmp(command, L"press") == 0 && argc > 3) return m_Press(className, argc - 3, argv + 3);
     if (wcscmp(command, L"child") == 0 && argc > 3) return m_Child(className, _wtoi(argv[3]));
+    if (wcscmp(command, L"menucmd") == 0 && argc > 3)
+        return m_MenuCommand(className, (UINT)wcstoul(argv[3], nullptr, 10));
+    if (wcscmp(command, L"procstat") == 0) return m_ProcStat(className);
     if (wcscmp(command, L"gone") == 0)
         return m_Gone(className, argc > 3 ? wcstoul(argv[3], nullptr, 10) : 5000);
     return 2;

@@ -1,0 +1,3 @@
+#include "jumplist/JumpListTrack.h"
+
+int g_JumpListTrack = -1;

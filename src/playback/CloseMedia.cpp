@@ -1,0 +1,104 @@
+// Closing: the media file, the open item, and a jump-list or bookmark item.
+#include "app/StatusText.h"
+#include "app/TimeDisplay.h"
+#include "app/WindowSize.h"
+#include "app/WindowTitle.h"
+#include "app/MainWindow.h"
+#include "controls/SliderPlus.h"
+#include "engine/VideoRenderer.h"
+#include "filedata/PlayRangeState.h"
+#include "library/Library.h"
+#include "playback/MediaPath.h"
+#include "playback/PlayPause.h"
+#include "playback/PlayState.h"
+#include "playback/VideoProps.h"
+#include "playback/VideoWindow.h"
+#include "playlist/Playlist.h"
+
+namespace {
+
+void m_ClearMediaPath() { g_MediaPath[0] = g_MediaFileName[0] = g_MediaExt[0] = 0; }
+
+}  // namespace
+
+int m_CloseMedia(int redraw)
+{
+    if (!g_MediaOpen && g_PlayState == 0) return 0;
+    if (g_MediaKind == MEDIA_KIND_VIDEO) g_LastZoomPercent = m_GetZoomPercent();
+    g_PlayRangeIndex = -1;
+    if (redraw) m_OSD_Clear(0);
+    if (g_VideoRenderer) g_VideoRenderer->m_VR_Close();
+    g_MediaOpen = 0;
+    g_PlayStarted = 0;
+    g_PlayHeld = 0;
+    g_PlayState = 0;
+    g_MediaKind = MEDIA_KIND_NONE;
+    g_Duration100ns = 0;
+    g_DurationSec = 0;
+    g_KeepJumpList = 0;
+    m_VideoProp_Init(&g_VideoPropTrack, 0);
+    g_TrackPropsInUse = 0;
+    m_PlayPause_OnClosed();
+    if (g_VideoWindow) ShowWindow(g_VideoWindow, SW_HIDE);
+    m_SetVideoSize(0, 0);
+    g_SeekBar.m_ClearMarks();
+    g_SeekBar.m_SetPos(0);
+    if (redraw) m_UpdateTimeDisplay(1);
+    m_ClearMediaPath();
+    if (redraw) m_UpdateWindowTitle();
+    InvalidateRect(g_hWndMain, nullptr, FALSE);
+    return 1;
+}
+
+void m_CloseFile(int redraw, int showMessage, int, int addToHistory)
+{
+    // An open still running on the thread ends before what it opens is
+    // closed, and its notice no longer completes anything.
+    m_OpenThread_Abandon();
+    if (g_ListType == LIST_NONE && g_PlayState == 0) return;
+    if (g_ListType == LIST_BOOKMARK) {
+        m_CloseJumpListFile(redraw);
+        if (showMessage) m_OSD_Clear(0);
+        return;
+    }
+    if (addToHistory && g_MediaOpen) m_Recent_AddCurrent();
+    m_CloseMedia(redraw);
+    g_Playlist.m_ClearPlayList();
+    g_ListPath[0] = 0;
+    g_PlayState = 0;
+    g_ListType = LIST_NONE;
+    g_PlayingTrack = -1;
+    g_DefaultListOpened = 0;
+    if (showMessage) {
+        m_OSD_ShowText(L"CLOSED````FILE", -1, -1, -1, -1, -1, -1);
+        m_UpdateTimeDisplay(1);
+    }
+}
+
+void m_CloseJumpListFile(int redraw)
+{
+    g_ListType = LIST_NONE;
+    g_PlayState = 0;
+    g_MediaKind = MEDIA_KIND_NONE;
+    m_ClearMediaPath();
+    g_ListPath[0] = 0;
+    if (!redraw) return;
+    m_UpdateWindowTitle();
+    InvalidateRect(g_hWndMain, nullptr, FALSE);
+}
+
+void m_SeekBar_SetMarks(int track)
+{
+    if (track == -1) track = g_PlayingTrack;
+    const STRACKINFO* t = g_Playlist.m_GetTrack(track);
+    const int ms = t && t->Milliseconds > 0 ? static_cast<int>(t->Milliseconds) : 0;
+    g_SeekBar.m_SetRange(ms > 0 ? ms : 10000, 1);
+    static int starts[kFileInfoItemCap];
+    int count = 0;
+    if (t && t->Chapters) {
+        for (int i = 0; i < t->ChapterCount && i < kFileInfoItemCap; ++i)
+            starts[count++] = static_cast<int>(t->Chapters[i].Start * 1000 + 0.5);
+    }
+    g_SeekBar.m_SetChapters(count, starts,
+                            g_Playlist.m_CheckMode && t ? t->ChapterUnchecked : nullptr, 1);
+}

@@ -1,0 +1,118 @@
+// The completion of an open: start position, start state, the first frame
+// of a video, and the file-open thread's end.
+#include "app/StatusText.h"
+#include "app/TimeDisplay.h"
+#include "base/ErrorLog.h"
+#include "base/UiLook.h"
+#include "engine/VideoRenderer.h"
+#include "playback/PlaybackControl.h"
+#include "playback/PlayPause.h"
+#include "playback/PlaybackEvents.h"
+#include "playback/PlayState.h"
+#include "settings/InstanceNotice.h"
+
+namespace {
+
+constexpr DWORD kAutoStopWindowMs = 2000;
+constexpr DWORD kThreadWaitMs = 3000;
+
+void m_ShowLoadTime()
+{
+    wchar_t text[64];
+    const double seconds = (timeGetTime() - g_OpenRequest.dwLoadTick) / 1000.0;
+    m_FormatW64(text, 64, L"LOAD``TIME``=``%.3f``SEC", seconds);
+    m_OSD_ShowText(text, 1, 3000, 0, 30, -1, 0);
+}
+
+// Seeks with the engine's graph kept where it is, then pauses it.
+void m_LandPaused(int startMs)
+{
+    if (startMs < 0) startMs = 0;
+    if (startMs > 0) g_VideoRenderer->m_VR_SetPosition(LONGLONG(startMs) * 10000);
+    g_VideoRenderer->m_VR_Pause();
+}
+
+// Start state 1, 2 or 3 on the opened file.
+void m_ApplyStartState(int state, int p)
+{
+    if (state == 1) {
+        if (g_CmdLineNamedFiles) m_NotifyOtherInstances(NOTICE_OPENED, 0);
+        m_PlayPause(p == -2 ? 0 : p);
+    } else if (state == 2) {
+        g_PlayState = 4;
+        g_PlayStarted = 0;
+        m_LandPaused(p);
+    } else if (state == 3) {
+        m_LandPaused(p);
+        g_PlayHeld = 1;
+        g_PlayStarted = 1;
+        g_PlayState = 5;
+    }
+    m_UpdateTimeDisplay(1);
+}
+
+int m_AutoStop(int state)
+{
+    if (!g_AutoStopPending) return state;
+    g_AutoStopPending = 0;
+    if (state == 1 && GetTickCount() - g_AutoStopTick < kAutoStopWindowMs) {
+        m_OSD_ShowText(L"AUTO STOP", 0, 5000, -1, -1, -1, -1);
+        return 2;
+    }
+    return state;
+}
+
+}  // namespace
+
+int g_CmdLineNamedFiles;
+
+void m_OpenFile_Complete(int opened)
+{
+    int p = g_OpenRequest.nStartMs;
+    if (opened && g_VideoRenderer) {
+        if (p > g_DurationMs) p = 0;
+        int state = g_OpenRequest.nStartState;
+        if (g_Duration100ns == 0 && state == 1) state = 0;
+        state = m_AutoStop(state);
+        m_ApplyStartState(state, p);
+        if (g_OpenRequest.bOsdAfterOpen && g_OpenRequest.bShowLoadTime &&
+            g_OpenRequest.dwLoadTick && g_MediaKind != MEDIA_KIND_VIDEO)
+            m_ShowLoadTime();
+    }
+    g_KeepJumpList = 0;
+    if (!opened || g_MediaKind != MEDIA_KIND_VIDEO) g_OpenRequest = SOPENREQUEST{};
+}
+
+void m_Playback_OnFrameShown()
+{
+    if (g_PlayState != 2) return;
+    if (g_OpenRequest.bShowLoadTime && g_OpenRequest.bOsdAfterOpen && g_OpenRequest.dwLoadTick)
+        m_ShowLoadTime();
+    g_OpenRequest = SOPENREQUEST{};
+    g_PlayState = g_PlayStarted ? 5 : 4;
+    m_UpdateTimeDisplay(1);
+}
+
+void m_Playback_SetAutoStop(DWORD tick)
+{
+    g_AutoStopPending = 1;
+    g_AutoStopTick = tick;
+}
+
+void m_OpenThread_Release()
+{
+    if (!g_OpenThread) return;
+    if (WaitForSingleObject(g_OpenThread, kThreadWaitMs) != WAIT_OBJECT_0)
+        m_WriteLog(L"OPEN_%d : Error / the file-open thread runs after %u ms", __LINE__,
+                   kThreadWaitMs);
+    CloseHandle(g_OpenThread);
+    g_OpenThread = nullptr;
+}
+
+void m_PlayRange_SetPending(int pending, int single, int from, int to)
+{
+    g_OpenRequest.bRangePending = pending;
+    g_OpenRequest.nRangeIndex = single;
+    g_OpenRequest.nRangeStartMs = from;
+    g_OpenRequest.nRangeEndMs = to;
+}

@@ -1,0 +1,142 @@
+// The open of one media file in the engine, on the UI thread or on the
+// file-open thread, and the failure step.
+#include <wchar.h>
+
+#include "app/FullScreenState.h"
+#include "app/MainWindow.h"
+#include "app/TimeDisplay.h"
+#include "app/WindowSize.h"
+#include "app/WindowTitle.h"
+#include "base/ErrorLog.h"
+#include "base/MediaTypes.h"
+#include "controls/SliderPlus.h"
+#include "engine/RendererKind.h"
+#include "engine/VideoRenderer.h"
+#include "playback/MediaPath.h"
+#include "playback/PlayState.h"
+#include "playback/VideoWindow.h"
+#include "playlist/Playlist.h"
+#include "settings/Settings.h"
+
+namespace {
+
+constexpr int kVideoSideMax = 32768;
+constexpr DWORD kOpenAudioOnly = 2;
+constexpr DWORD kOpenAll = 15;
+
+// The path and its name and extension parts.
+void m_SetMediaPath(const wchar_t* path)
+{
+    lstrcpynW(g_MediaPath, path, MAX_PATH + 1);
+    const wchar_t* name = wcsrchr(g_MediaPath, L'\\');
+    name = name ? name + 1 : g_MediaPath;
+    lstrcpynW(g_MediaFileName, name, kMediaNameCap);
+    const wchar_t* dot = wcsrchr(g_MediaFileName, L'.');
+    lstrcpynW(g_MediaExt, dot ? dot : L"", kMediaNameCap);
+}
+
+// Sizes the window to the new video by [Common] "OpSize".
+void m_SizeForVideo()
+{
+    if (g_FullScreen || IsZoomed(g_hWndMain)) {
+        m_ApplyVideoRect(g_FullScreen, 1);
+        return;
+    }
+    switch (g_Settings.Common_OpSize) {
+        case 0:
+            m_ApplyVideoRect(0, 1);
+            break;
+        case 1:
+            m_SetWindowSize(0, 10000, 0, 0);
+            break;
+        case 2:
+            m_SetWindowSize(0, g_LastZoomPercent > 0 ? g_LastZoomPercent * 100 : 10000, 0, 0);
+            break;
+        default:
+            m_SetWindowSize(g_Settings.Common_OpSize - 2, 0, 0, 0);
+            break;
+    }
+}
+
+void m_ShowVideoWindow()
+{
+    if (g_VideoWindow && !IsWindowVisible(g_VideoWindow))
+        ShowWindow(g_VideoWindow, SW_SHOWNOACTIVATE);
+}
+
+int m_OpenFailed(HRESULT hr, const wchar_t* path)
+{
+    if (g_VideoRenderer) g_VideoRenderer->m_VR_Close();
+    g_MediaPath[0] = g_MediaFileName[0] = g_MediaExt[0] = 0;
+    g_MediaOpen = 0;
+    g_PlayState = 0;
+    g_MediaKind = MEDIA_KIND_NONE;
+    m_UpdateTimeDisplay(1);
+    m_WriteLog(L"E1001 : OpenFile (0x%08X) / [%d/%d] %s", hr, g_PlayingTrack + 1,
+               g_Playlist.m_GetCount(), path);
+    m_UpdateWindowTitle();
+    g_PlayingTrack = -1;
+    return 0;
+}
+
+// A video size the engine reports, or 0 for audio only.
+int m_TakeVideo()
+{
+    int w = 0, h = 0, ax = 0, ay = 0;
+    g_VideoRenderer->m_VR_GetNativeInfo(&w, &h, &ax, &ay);
+    if (w < 1 || h < 1 || w > kVideoSideMax || h > kVideoSideMax) return 0;
+    int dw = 0, dh = 0;
+    g_VideoRenderer->m_VR_GetDisplaySize(&dw, &dh);
+    if (dw > 0 && dh > 0) w = dw, h = dh;
+    g_MediaKind = MEDIA_KIND_VIDEO;
+    m_SetVideoSize(w, h);
+    m_SizeForVideo();
+    m_VideoWindow_Place();
+    return 1;
+}
+
+// The playing entry learns its duration.
+void m_NoteTrackDuration()
+{
+    STRACKINFO* track = g_Playlist.m_GetTrack(g_PlayingTrack);
+    if (!track) return;
+    track->Scanned = 1;
+    track->Seconds = static_cast<UINT>(g_DurationSec);
+    track->Milliseconds = g_DurationMs;
+}
+
+}  // namespace
+
+int OpenFile(const wchar_t* path)
+{
+    if (!path) path = L"";
+    m_CreateVideoWindow();
+    if (!g_VideoRenderer) return m_OpenFailed(E_OUTOFMEMORY, path);
+    if (g_MediaOpen) m_CloseMedia(0);
+    g_PlayState = 2;
+    m_UpdateTimeDisplay(1);
+    m_SetMediaPath(path);
+    m_UpdateWindowTitle();
+    InvalidateRect(g_hWndMain, nullptr, FALSE);
+
+    const DWORD flags = m_IsAudioExt(g_MediaExt) ? kOpenAudioOnly : kOpenAll;
+    const HRESULT hr = g_VideoRenderer->m_VR_Open(path, g_RendererKind, L"", flags);
+    if (FAILED(hr)) return m_OpenFailed(hr, path);
+
+    m_ShowVideoWindow();
+    g_MediaOpen = 1;
+    m_UpdateDuration();
+    if (!m_TakeVideo()) {
+        m_SetVideoSize(0, 0);
+        if (g_Duration100ns == 0) return m_OpenFailed(E_FAIL, path);
+        g_MediaKind = MEDIA_KIND_AUDIO;
+        if (g_VideoWindow) ShowWindow(g_VideoWindow, SW_HIDE);
+    }
+    g_SeekBar.m_SetRange(g_DurationMs, 1);
+    m_NoteTrackDuration();
+    m_SeekBar_SetMarks(-1);
+    if (m_IsPlayableExt(g_MediaExt, 0) != 1) m_AddPlayableExt(g_MediaExt);
+    if (g_MediaKind == MEDIA_KIND_AUDIO || g_Duration100ns == 0) g_PlayState = 1;
+    m_UpdateTimeDisplay(1);
+    return 1;
+}

@@ -1,0 +1,9 @@
+// A property set filled from the per-file groups of a resume record.
+#pragma once
+#include "filedata/ResumeInfo.h"
+#include "playback/VideoProps.h"
+
+// Copies each group's present flag; an absent group's values become -1.
+// Aspect and crop 4:3 give mode 1, 16:9 mode 2, other ratios mode 3 with x
+// and y kept; an absent aspect or crop leaves its mode as it was.
+void m_Resume_GetVideoState(SVIDEOPROPSET* set, const SRESUMEINFO* resume);

@@ -1,0 +1,66 @@
+#include "playback/VideoWindow.h"
+
+#include "app/FullScreenState.h"
+#include "app/MainWindow.h"
+#include "app/WindowSize.h"
+#include "engine/RendererKind.h"
+#include "engine/VideoRenderer.h"
+#include "playback/PlayState.h"
+#include "settings/Settings.h"
+
+int g_LastZoomPercent;
+
+namespace {
+
+WNDPROC s_StaticProc;
+
+// Windowless renderers draw only when asked; the static has nothing else to
+// paint.
+LRESULT CALLBACK m_VideoWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    if (msg == WM_PAINT && g_VideoRenderer && g_MediaOpen) {
+        PAINTSTRUCT ps;
+        HDC dc = BeginPaint(hwnd, &ps);
+        g_VideoRenderer->m_VR_RepaintVideo(dc);
+        EndPaint(hwnd, &ps);
+        return 0;
+    }
+    if (msg == WM_ERASEBKGND && g_MediaOpen) return 1;
+    return CallWindowProcW(s_StaticProc, hwnd, msg, wParam, lParam);
+}
+
+}  // namespace
+
+void m_CreateVideoWindow()
+{
+    if (g_VideoWindow && g_VideoRenderer) return;
+    HWND parent = g_FullScreen && g_hWndFullScreen ? g_hWndFullScreen : g_hWndMain;
+    if (!g_VideoWindow) {
+        g_VideoWindow = CreateWindowExW(0, L"Static", L"", WS_CHILD | SS_ENHMETAFILE, 0, 0, 0, 0,
+                                        parent, reinterpret_cast<HMENU>(UINT_PTR(kVideoWindowId)),
+                                        g_hInstance, nullptr);
+        if (!g_VideoWindow) return;
+        s_StaticProc = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
+            g_VideoWindow, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_VideoWndProc)));
+    }
+    if (g_VideoRenderer) return;
+    // The engine takes over the configured renderer kind when it is made;
+    // the options dialog changes it afterwards.
+    if (g_RendererKind == -1) g_RendererKind = g_Settings.Common_Video;
+    g_VideoRenderer = new CVideoRenderer();
+    g_VideoRenderer->m_VR_SetWindows(g_VideoWindow, g_hWndMain);
+    g_VideoRenderer->m_VR_SetTimeStretchTarget(g_hWndMain);
+    g_VideoRenderer->m_VR_SetTimeStretch(g_Settings.Common_tsf);
+}
+
+void m_VideoWindow_Place()
+{
+    if (!g_VideoWindow) return;
+    RECT rc;
+    if (!m_GetVideoRect(&rc) || IsRectEmpty(&rc)) return;
+    MoveWindow(g_VideoWindow, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top, TRUE);
+    if (!g_VideoRenderer || !g_MediaOpen) return;
+    const double whole[4] = {0, 0, 1, 1};
+    RECT inside = {0, 0, rc.right - rc.left, rc.bottom - rc.top};
+    g_VideoRenderer->m_VR_SetVideoPosition(whole, &inside, 0);
+}

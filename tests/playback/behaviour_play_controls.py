@@ -1,0 +1,148 @@
+"""Play, pause, stop and hold of the real player: the state pane, the play
+state with its three flags (from the test trace), the play-time counter and
+the screen-saver switch that keeping the display awake turns off."""
+
+import time
+
+import play_support as ps
+import zvtest
+from zvtest import BehaviourTest, winpath
+
+
+class PlayPauseStop(BehaviourTest):
+    def setUp(self):
+        super().setUp()
+        ps.settings(self.box, repeat=1, keep_awake=1)
+        zvtest.probe("saver", "1")
+        self.addCleanup(zvtest.probe, "saver", "1")
+
+    def start(self, path):
+        self.proc = self.box.start(winpath(path))
+        self.assertIsNotNone(self.box.wait_window(), "no main window")
+
+    def test_each_transition_sets_state_flags_and_keep_awake(self):
+        self.start(ps.clip(20))
+        ps.wait_status(self, r"PLAYING")
+        playing = ps.wait_trace(self, self.box, "play")
+        self.assertEqual((playing["open"], playing["started"], playing["held"]), (1, 1, 0))
+        self.assertIn(playing["st"], (2, 5))  # the first frame may still be on its way
+        self.assertEqual(playing["awake"], 1)
+        self.assertEqual(ps.saver(), 0, "the screen saver stays on while playing")
+
+        time.sleep(1.5)
+        n = len(ps.traces(self.box))
+        ps.button(ps.PLAY_BUTTON)
+        paused = ps.wait_trace(self, self.box, "pause", n)
+        ps.wait_status(self, r"PAUSED")
+        self.assertEqual((paused["st"], paused["open"], paused["started"], paused["held"],
+                          paused["awake"]), (4, 1, 0, 0, 0))
+        self.assertEqual(ps.saver(), 1, "pause gives the screen saver back")
+        self.assertGreaterEqual(paused["ms"], 1000, "the play-time counter ran")
+
+        time.sleep(1.5)  # paused time is not play time
+        n = len(ps.traces(self.box))
+        ps.button(ps.PLAY_BUTTON)
+        again = ps.wait_trace(self, self.box, "play", n)
+        ps.wait_status(self, r"PLAYING")
+        self.assertEqual((again["st"], again["started"], again["held"], again["awake"]),
+                         (5, 1, 0, 1))
+        self.assertLess(again["ms"] - paused["ms"], 500)
+
+        n = len(ps.traces(self.box))
+        self.assertEqual(ps.menu(ps.MENU_STOP), 0)
+        stopped = ps.wait_trace(self, self.box, "stop", n)
+        ps.wait_status(self, r"STOPPED")
+        self.assertEqual((stopped["st"], stopped["open"], stopped["started"], stopped["held"],
+                          stopped["awake"]), (3, 1, 0, 0, 0))
+        self.assertEqual(ps.saver(), 1)
+
+        time.sleep(1.0)
+        n = len(ps.traces(self.box))
+        ps.button(ps.PLAY_BUTTON)
+        resumed = ps.wait_trace(self, self.box, "play", n)
+        self.assertEqual((resumed["st"], resumed["started"]), (5, 1))
+        self.assertLess(resumed["ms"] - stopped["ms"], 500, "stopped time is not play time")
+        ps.wait_status(self, r"PLAYING")
+        code, _ = self.box.close(self.proc)
+        self.assertEqual(code, 0)
+        self.assertEqual(ps.saver(), 1, "closing gives the screen saver back")
+
+    def test_without_the_option_the_screen_saver_is_left_alone(self):
+        ps.settings(self.box, keep_awake=0)
+        self.start(ps.clip(20))
+        ps.wait_status(self, r"PLAYING")
+        self.assertEqual(ps.wait_trace(self, self.box, "play")["awake"], 0)
+        self.assertEqual(ps.saver(), 1)
+        # The power-saving button turns the option on while playing.
+        n = len(ps.traces(self.box))
+        ps.button(ps.POWER_BUTTON)
+        ps.wait_status(self, r"DISABLE POWERSAVING : ON")
+        self.assertEqual(ps.saver(), 0)
+        self.box.close(self.proc)
+
+
+class EndOfFile(BehaviourTest):
+    """A one-entry list at its end, by repeat mode."""
+
+    def start(self, repeat):
+        ps.settings(self.box, repeat=repeat, keep_awake=0)
+        self.proc = self.box.start(winpath(ps.clip(2)))
+        self.assertIsNotNone(self.box.wait_window(), "no main window")
+        ps.wait_trace(self, self.box, "play")
+
+    def test_repeat_on_holds_at_the_end_then_play_restarts_and_pause_unholds(self):
+        self.start(repeat=1)
+        held = ps.wait_trace(self, self.box, "hold", timeout=20)
+        self.assertEqual((held["st"], held["started"], held["held"]), (5, 1, 1))
+        ps.wait_status(self, r"PLAYING`\.")
+
+        n = len(ps.traces(self.box))
+        ps.button(ps.PLAY_BUTTON)
+        released = ps.wait_trace(self, self.box, "release", n)
+        self.assertEqual((released["st"], released["started"], released["held"]), (5, 1, 0))
+        ps.wait_status(self, r"REPEAT")
+
+        # It ends and holds again; the overlay's pause turns the hold into a pause.
+        n = len(ps.traces(self.box))
+        ps.wait_trace(self, self.box, "hold", n, timeout=20)
+        n = len(ps.traces(self.box))
+        ps.notice(ps.NOTICE_AUTONEXT_PAUSE)
+        paused = ps.wait_trace(self, self.box, "pause held", n)
+        self.assertEqual((paused["st"], paused["started"], paused["held"]), (4, 0, 0))
+        ps.wait_status(self, r"PAUSED")
+        self.box.close(self.proc)
+
+    def test_stop_while_held_then_play_runs_from_the_start(self):
+        self.start(repeat=1)
+        ps.wait_trace(self, self.box, "hold", timeout=20)
+        n = len(ps.traces(self.box))
+        ps.menu(ps.MENU_STOP)
+        stopped = ps.wait_trace(self, self.box, "stop", n)
+        self.assertEqual((stopped["st"], stopped["started"], stopped["held"]), (3, 0, 0))
+        n = len(ps.traces(self.box))
+        ps.button(ps.PLAY_BUTTON)
+        played = ps.wait_trace(self, self.box, "play", n)
+        self.assertEqual((played["st"], played["started"], played["held"]), (5, 1, 0))
+        ps.wait_status(self, r"PLAYING(?!`\.)")
+        self.box.close(self.proc)
+
+    def test_repeat_off_pauses_at_the_end_and_play_starts_over(self):
+        self.start(repeat=0)
+        n = len(ps.traces(self.box))
+        paused = ps.wait_trace(self, self.box, "pause", n, timeout=20)
+        self.assertEqual((paused["st"], paused["started"], paused["held"]), (4, 0, 0))
+        ps.wait_status(self, r"PAUSED")
+        n = len(ps.traces(self.box))
+        ps.button(ps.PLAY_BUTTON)
+        again = ps.wait_trace(self, self.box, "play", n)
+        self.assertEqual((again["st"], again["started"]), (5, 1))
+        # Played from the start: it reaches the end again after the clip's length.
+        n = len(ps.traces(self.box))
+        began = time.monotonic()
+        ps.wait_trace(self, self.box, "pause", n, timeout=20)
+        self.assertGreater(time.monotonic() - began, 1.0)
+        self.box.close(self.proc)
+
+
+if __name__ == "__main__":
+    zvtest.main()

@@ -1,0 +1,114 @@
+"""What the play tests share: short generated clips, a settings file with
+the test trace on, and readers of the state pane and the trace lines the
+player logs with [Main] "Test" on."""
+
+import os
+import re
+import sys
+import time
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "engine"))
+
+import engine_media  # noqa: E402
+import zvtest  # noqa: E402
+from zvtest import probe, write_ini  # noqa: E402
+
+STATUS_BAR_ID = "32873"
+PLAY_BUTTON = 32970
+POWER_BUTTON = 32985
+MENU_STOP = 4187
+NOTICE_AUTONEXT_PAUSE = 5003
+WM_COMMAND = 0x111
+WM_APP_NOTIFYMAIN = 0x8000 + 999
+
+TRACE = re.compile(r"PLAY : st=(\d+) open=(\d+) started=(\d+) held=(\d+) awake=(\d+) "
+                   r"ms=(\d+) track=(-?\d+) \((.*)\)")
+
+
+def clip(seconds, name=None):
+    """A small AVI (MJPEG and PCM) of the given length, made once."""
+    name = name or "clip%g.avi" % seconds
+    out = os.path.join(engine_media.MEDIA, name)
+    if not os.path.exists(out):
+        os.makedirs(engine_media.MEDIA, exist_ok=True)
+        engine_media._ffmpeg(
+            out, "-f", "lavfi", "-i", "testsrc=size=160x90:rate=25:duration=%g" % seconds,
+            "-f", "lavfi", "-i", "sine=frequency=440:sample_rate=44100:duration=%g" % seconds,
+            *engine_media.MJPEG, *engine_media.PCM, "-shortest")
+    return out
+
+
+def settings(box, repeat=1, keep_awake=1, countdown=10, extra=None):
+    sections = {
+        "Main": {"Ver": "90690", "Test": "1", "Mon": str(keep_awake),
+                 "Rpt": "%d,1" % repeat},
+        "Common": {"RptMenu": str(countdown)},
+    }
+    for section, keys in (extra or {}).items():
+        sections.setdefault(section, {}).update(keys)
+    write_ini(box.ini, sections)
+
+
+def status(test):
+    code, text = probe("text", "ZENTAVIO", STATUS_BAR_ID)
+    if code == 3:
+        test.skipTest("the main window has no status bar")
+    return text if code == 0 else ""
+
+
+def wait_status(test, pattern, timeout=15.0):
+    """Polls the status bar text until the pattern is found; fails with the
+    last text otherwise."""
+    deadline = time.monotonic() + timeout
+    text = ""
+    while time.monotonic() < deadline:
+        text = status(test)
+        if re.search(pattern, text):
+            return text
+        time.sleep(0.1)
+    test.fail("status bar never showed %r; last %r" % (pattern, text))
+
+
+def traces(box):
+    """The trace lines so far, oldest first, as dicts."""
+    if not os.path.exists(box.log):
+        return []
+    with open(box.log, encoding="utf-8-sig", errors="replace") as f:
+        found = []
+        for line in f:
+            m = TRACE.search(line)
+            if m:
+                st, op, started, held, awake, ms, track = (int(v) for v in m.groups()[:7])
+                found.append({"st": st, "open": op, "started": started, "held": held,
+                              "awake": awake, "ms": ms, "track": track, "cause": m.group(8)})
+        return found
+
+
+def wait_trace(test, box, cause, after=0, timeout=15.0):
+    """The first trace line of the cause past the first `after` lines."""
+    deadline = time.monotonic() + timeout
+    while time.monotonic() < deadline:
+        lines = traces(box)
+        for t in lines[after:]:
+            if t["cause"] == cause:
+                return t
+        time.sleep(0.1)
+    test.fail("no %r trace after line %d; have %r" % (cause, after, traces(box)[after:]))
+
+
+def button(id_):
+    probe("post", "ZENTAVIO", str(WM_COMMAND), str(id_), "0")
+
+
+def menu(item):
+    code, _ = probe("menucmd", "ZENTAVIO", str(item))
+    return code
+
+
+def notice(code):
+    probe("post", "ZENTAVIO", str(WM_APP_NOTIFYMAIN), str(code), "0")
+
+
+def saver():
+    code, out = probe("saver")
+    return int(out) if code == 0 else None
