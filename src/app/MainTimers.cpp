@@ -6,6 +6,7 @@
 #include "app/Layout.h"
 #include "app/MMTimerRelay.h"
 #include "app/MainWindow.h"
+#include "app/Overlay.h"
 #include "app/PointerInput.h"
 #include "app/TimeDisplay.h"
 #include "app/VideoOutIndicator.h"
@@ -98,6 +99,9 @@ int m_IsOneShotTimer(UINT id)
         case kTimerCursorHide:
         case kTimerSysVolForget:
         case kTimerSeekEnd:
+        case kTimerAutoShowFade:
+            m_Overlay_OnFadeTimer();
+            break;
         case kTimerBottomPanel:
         case kTimerMenuDestroy:
         case kTimerHoldEnd:

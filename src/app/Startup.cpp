@@ -6,6 +6,7 @@
 #include <math.h>
 #include <stdio.h>
 
+#include "app/FullScreenState.h"
 #include "app/MainWindow.h"
 #include "app/Layout.h"
 #include "app/MainWindowLook.h"
@@ -212,6 +213,7 @@ int m_InitInstance(int showCommand)
     m_Menu_ApplyStyle();
     m_UpdateToolbar();
     m_CustomButton_UpdateTooltips();
+    m_FullScreen_StartUp();
     if (g_Settings.Common_MonAud[0]) m_AudioDevice_Apply(0);
 
     showCommand = m_StartShowCommand(showCommand);
