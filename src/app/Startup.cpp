@@ -1,4 +1,5 @@
 #include "app/Startup.h"
+#include "app/WindowHelpers.h"
 
 #include <objidl.h>
 #include <gdiplus.h>
@@ -201,6 +202,7 @@ int m_InitInstance(int showCommand)
     m_GetFavoriteFilePath();
     m_ApplyMainWindowLook();
     m_LayoutClientArea(-1, -1);
+    m_SetTopMostState(1);
 
     s_PlaylistOpen = g_MainWindowState.nPlaylistWindow > 0;
     if (s_PlaylistOpenOverride != -1) s_PlaylistOpen = s_PlaylistOpenOverride != 0;
