@@ -202,7 +202,6 @@ int m_InitInstance(int showCommand)
     m_GetFavoriteFilePath();
     m_ApplyMainWindowLook();
     m_LayoutClientArea(-1, -1);
-    m_SetTopMostState(1);
 
     s_PlaylistOpen = g_MainWindowState.nPlaylistWindow > 0;
     if (s_PlaylistOpenOverride != -1) s_PlaylistOpen = s_PlaylistOpenOverride != 0;
@@ -226,6 +225,8 @@ int m_InitInstance(int showCommand)
     }
     ShowWindow(g_hWndMain, showCommand);
     m_ShowPlaylistAtStart(showCommand);
+    // Applied once shown: a window manager may drop it from a hidden window.
+    m_SetTopMostState(1);
     if (g_Settings.Common_AudLk[0] > 0) m_AudDev_SelectCurrent();
     if (!m_OpenCommandLine(&g_CmdLine)) return 0;
 
