@@ -217,6 +217,10 @@ LRESULT m_Mouse_OnCaption(HWND hwnd, UINT msg, WPARAM hit, LPARAM lParam)
         if (hit == HTCAPTION && !IsZoomed(hwnd) &&
             m_Bind_ExecByMouse(MOUSECODE_CAPTION_DOUBLE_CLICK, HOLDKEY_NONE))
             return 0;
+        if (hit >= HTLEFT && hit <= HTBOTTOMRIGHT) {
+            m_Mouse_OnBorderDoubleClick(hwnd, static_cast<int>(hit));
+            return 0;
+        }
         return DefWindowProcW(hwnd, msg, hit, lParam);
     }
     if (hit == HTCAPTION && hwnd == g_hWndMain) {

@@ -68,7 +68,15 @@ int m_GetPointerArea(HWND hwnd, POINT client);
 // given) and snapped to g_SnapTargets when snap is set.
 RECT m_DragMoveRect(const RECT* start, POINT press, POINT now, const RECT* bounds, int snap);
 
+// A window rectangle whose video area (of size area) takes the ratio after
+// a double click on a sizing border (HT code): side borders set the width
+// from the height, top and bottom the height from the width, a corner
+// shrinks the dimension too large (nothing within 0.005); the opposite
+// edge or corner stays.
+RECT m_BorderRatioRect(const RECT* window, SIZE area, int hit, double ratio);
+
 // ---- between the pointer files ----
+void m_Mouse_OnBorderDoubleClick(HWND hwnd, int hit);
 void m_Mouse_OnLeftDown(HWND hwnd, POINT screen);
 void m_Mouse_OnLeftUp(HWND hwnd, POINT screen);
 void m_Mouse_OnLeftDoubleClick(HWND hwnd, POINT screen);

@@ -237,3 +237,26 @@ TEST_CASE("the video clip texts: mode 2 shows the limit, unknown modes show OFF"
     CHECK(std::wstring(m_VideoClip_Text(2)) == L"VIDEO````CLIP : ON```(LIMIT)");
     CHECK(std::wstring(m_VideoClip_Text(7)) == L"VIDEO````CLIP : OFF");
 }
+
+TEST_CASE("a border double click fits the video area to the ratio from the opposite side")
+{
+    const RECT window = {100, 100, 900, 600};  // video area 800 x 450 inside
+    const SIZE area = {760, 380};
+    const struct {
+        int hit;
+        double ratio;
+        const wchar_t* want;
+    } cases[] = {
+        {HTRIGHT, 16.0 / 9.0, L"100,100,716x500"},       // width from the height: 676
+        {HTLEFT, 16.0 / 9.0, L"184,100,716x500"},        // right edge stays
+        {HTBOTTOM, 16.0 / 9.0, L"100,100,800x548"},      // height from the width: 428
+        {HTTOP, 16.0 / 9.0, L"100,52,800x548"},          // bottom edge stays
+        {HTBOTTOMRIGHT, 4.0 / 3.0, L"100,100,547x500"},  // too wide: width shrinks
+        {HTTOPLEFT, 2.5, L"100,176,800x424"},            // too tall: height shrinks
+        {HTBOTTOMRIGHT, 2.0, L"100,100,800x500"},        // already 2:1 within 0.005
+    };
+    for (const auto& c : cases) {
+        CAPTURE(c.hit);
+        CHECK(Text(m_BorderRatioRect(&window, area, c.hit, c.ratio)) == c.want);
+    }
+}

@@ -347,3 +347,29 @@ TEST_CASE_FIXTURE(CPointerFixture, "topmost follows the mode and, with PlyTop, t
     m_SetTopMost(0, 0, 0);
     CHECK_FALSE(topmost());
 }
+
+TEST_CASE_FIXTURE(CPointerFixture, "a double click on the right border fits the video area to 16:9")
+{
+    g_PlayState = 0;
+    Place(300, 200, 800, 500);
+    const POINT at = ScreenCentre();
+    SendMessageW(g_hWndMain, WM_NCLBUTTONDBLCLK, HTRIGHT, MAKELPARAM(at.x, at.y));
+    RECT area;
+    m_GetVideoArea(&area);
+    const int w = area.right - area.left, h = area.bottom - area.top;
+    CHECK(abs(w * 9 - h * 16) <= 16);
+    const RECT now = Visible(g_hWndMain);
+    CHECK(now.left == 300);
+    CHECK(now.top == 200);
+    CHECK(now.bottom - now.top == 500);
+}
+
+TEST_CASE_FIXTURE(CPointerFixture, "the menu key opens the main context menu unless repeated")
+{
+    const int menus = Menus();
+    SendMessageW(g_hWndMain, WM_KEYDOWN, VK_APPS, 1);
+    CHECK(Menus() == menus + 1);
+    CHECK(m_LastPopupMenuId(nullptr) == 240);
+    SendMessageW(g_hWndMain, WM_KEYDOWN, VK_APPS, 1 | 0x40000000);
+    CHECK(Menus() == menus + 1);
+}
