@@ -50,6 +50,10 @@ LRESULT m_OnGestureMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 // release would.
 void m_OnCaptureChanged(HWND hwnd, HWND newCapture);
 void m_PaintMainWindow(HWND hwnd);
+// The video child window's procedure: paints nothing, and sends its mouse
+// (client points mapped to the host) and key messages to the window that
+// hosts it (the full-screen window while full screen is on).
+LRESULT CALLBACK VideoWndSubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 // Ticks of the pointer's main-window timers: the hide delay (3, already
 // killed), the hover (4) and the delayed click (5).
 void m_CursorHide_OnTimer();

@@ -75,6 +75,8 @@ struct CPointerFixture : CMainWindowFixture {
         m_LastPopupMenuId(&count);
         return count;
     }
+    int VideoLeft() const { return video.left + 10; }
+    int VideoTop() const { return video.top + 10; }
     RECT video;
     POINT centre;
 };
@@ -372,4 +374,24 @@ TEST_CASE_FIXTURE(CPointerFixture, "the menu key opens the main context menu unl
     CHECK(m_LastPopupMenuId(nullptr) == 240);
     SendMessageW(g_hWndMain, WM_KEYDOWN, VK_APPS, 1 | 0x40000000);
     CHECK(Menus() == menus + 1);
+}
+
+TEST_CASE_FIXTURE(CPointerFixture, "the video child window hands its clicks to the main window")
+{
+    WNDCLASSW wc = {};
+    wc.lpfnWndProc = VideoWndSubclassProc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"ZvVideoChildTest";
+    RegisterClassW(&wc);
+    HWND video = CreateWindowExW(0, wc.lpszClassName, L"", WS_CHILD | WS_VISIBLE, VideoLeft(),
+                                 VideoTop(), 200, 100, g_hWndMain, nullptr, wc.hInstance, nullptr);
+    REQUIRE(video);
+    const int before = Count();
+    // The child's (5, 5) lies in the main window's video area.
+    SendMessageW(video, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    SendMessageW(video, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    CHECK(Count() == before + 1);
+    CHECK(Last() == 33);
+    CHECK(GetCapture() == nullptr);
+    DestroyWindow(video);
 }
