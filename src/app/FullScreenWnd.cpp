@@ -77,6 +77,9 @@ LRESULT CALLBACK FullScreenWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lP
         case WM_SHOWWINDOW:
             if (wParam) m_SendPointerMove(hwnd);
             break;
+        case WM_CAPTURECHANGED:
+            m_OnCaptureChanged(hwnd, reinterpret_cast<HWND>(lParam));
+            break;
     }
     return DefWindowProcW(hwnd, msg, wParam, lParam);
 }

@@ -99,9 +99,6 @@ int m_IsOneShotTimer(UINT id)
         case kTimerCursorHide:
         case kTimerSysVolForget:
         case kTimerSeekEnd:
-        case kTimerAutoShowFade:
-            m_Overlay_OnFadeTimer();
-            break;
         case kTimerBottomPanel:
         case kTimerMenuDestroy:
         case kTimerHoldEnd:
@@ -176,6 +173,9 @@ void m_OnTimer(UINT id)
             break;
         case kTimerSizeMessage:
             m_WindowSize_OnTimer();
+            break;
+        case kTimerAutoShowFade:
+            m_Overlay_OnFadeTimer();
             break;
         case kTimerBottomPanel:
             m_RelayoutPanels();
