@@ -117,7 +117,7 @@ void m_Mouse_EndMove()
     m_PlaylistWnd_ShowAfterMove();
 }
 
-void m_Mouse_DragSeekMove(HWND, POINT screen)
+void m_Mouse_DragSeekMove(HWND hwnd, POINT screen)
 {
     const int dx = screen.x - g_Mouse.ptDragPress.x;
     const int level = m_DragSeek_Level(dx);
@@ -134,7 +134,8 @@ void m_Mouse_DragSeekMove(HWND, POINT screen)
     g_Mouse.nSeekLevel = dx < 0 ? -level : level;
     g_Mouse.nSeekStep = step;
     g_Mouse.nSeekInterval = interval;
-    SetCursor(LoadCursorW(nullptr, IDC_SIZEWE));
+    HCURSOR cursor = m_GetDragSeekCursor(g_Mouse.nSeekLevel, m_GetWindowDpiPercent(hwnd));
+    SetCursor(cursor ? cursor : LoadCursorW(nullptr, IDC_SIZEWE));
     m_StartContinuousSeek(step, g_Mouse.nSeekArmed, g_Settings.Seek_Key != 0, interval, interval,
                           0);
 }

@@ -79,6 +79,10 @@ RECT m_DragMoveRect(const RECT* start, POINT press, POINT now, const RECT* bound
 // edge or corner stays.
 RECT m_BorderRatioRect(const RECT* window, SIZE area, int hit, double ratio);
 
+// The drag-seek cursor for a signed level at a DPI percent; the same one
+// until the level or the DPI changes (it stays owned here).
+HCURSOR m_GetDragSeekCursor(int level, int dpiPercent);
+
 // ---- between the pointer files ----
 void m_Mouse_OnBorderDoubleClick(HWND hwnd, int hit);
 void m_Mouse_OnLeftDown(HWND hwnd, POINT screen);

@@ -260,3 +260,22 @@ TEST_CASE("a border double click fits the video area to the ratio from the oppos
         CHECK(Text(m_BorderRatioRect(&window, area, c.hit, c.ratio)) == c.want);
     }
 }
+
+TEST_CASE("the drag-seek cursor is built again only for another level or DPI")
+{
+    const HCURSOR first = m_GetDragSeekCursor(3, 100);
+    REQUIRE(first);
+    CHECK(m_GetDragSeekCursor(3, 100) == first);
+    const HCURSOR back = m_GetDragSeekCursor(-3, 100);
+    CHECK(back);
+    CHECK(back != first);
+    CHECK(m_GetDragSeekCursor(-3, 150) != back);
+    ICONINFO info = {};
+    REQUIRE(GetIconInfo(m_GetDragSeekCursor(-3, 150), &info));
+    CHECK(info.fIcon == FALSE);
+    BITMAP bitmap = {};
+    GetObjectW(info.hbmColor ? info.hbmColor : info.hbmMask, sizeof(bitmap), &bitmap);
+    CHECK(bitmap.bmWidth == 72);
+    if (info.hbmColor) DeleteObject(info.hbmColor);
+    if (info.hbmMask) DeleteObject(info.hbmMask);
+}
