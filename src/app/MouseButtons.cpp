@@ -22,7 +22,10 @@ int m_AreaAt(HWND hwnd, POINT screen)
     return m_GetPointerArea(hwnd, client);
 }
 
-int m_AnyDragRunning() { return g_Mouse.bMoving || g_Mouse.bPanning || g_Mouse.bSeekRunning; }
+int m_AnyDragRunning()
+{
+    return g_Mouse.bMoving || g_Mouse.bPanning || g_Mouse.bSeekRunning || g_Mouse.bResizeRunning;
+}
 
 int m_AnyButtonDown()
 {
@@ -180,7 +183,7 @@ void m_Mouse_OnButtonUp(HWND, UINT msg, WPARAM wParam, POINT)
     if (!button.nCode) return;
     const int armed =
         g_Mouse.nSeekArmed == button.nHoldKey || g_Mouse.nResizeArmed == button.nHoldKey;
-    const int dragged = armed && g_Mouse.bSeekRunning;
+    const int dragged = armed && (g_Mouse.bSeekRunning || g_Mouse.bResizeRunning);
     if (armed) m_Mouse_EndButtonDrags();
     if (g_Mouse.nButtonCode == button.nCode) g_Mouse.nButtonCode = g_Mouse.nButtonHold = 0;
     m_ReleaseIfIdle();

@@ -85,6 +85,9 @@ void m_Mouse_OnMove(HWND hwnd, WPARAM keys, POINT screen)
     }
     m_PickArmedDrag(screen, threshold);
     if (g_Mouse.nSeekArmed) m_Mouse_DragSeekMove(hwnd, screen);
+    if (g_Mouse.nResizeArmed && !g_Mouse.nSeekArmed &&
+        (g_Mouse.bResizeRunning || m_IsPastThreshold(g_Mouse.ptDragPress, screen, threshold)))
+        m_Mouse_ResizeMove(screen);
 }
 
 void m_Mouse_BeginLeftDrag(HWND hwnd, POINT screen)
@@ -142,6 +145,7 @@ void m_Mouse_DragSeekMove(HWND hwnd, POINT screen)
 
 void m_Mouse_EndButtonDrags()
 {
+    m_Mouse_EndResize();
     if (g_Mouse.bSeekRunning) {
         m_StopContinuousSeekFor(g_Mouse.nSeekArmed);
         SetCursor(LoadCursorW(nullptr, IDC_ARROW));

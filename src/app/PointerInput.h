@@ -36,6 +36,10 @@ struct SMOUSESTATE {
     int nSeekStep;
     int nSeekInterval;
     int bPausedForDrag;
+    int bResizeRunning;
+    int bResizeFullScreen;
+    double dResizeStartZoom;
+    double dResizeZoom;
     SWHEELSTATE Wheel;
     POINT ptLastMove;
     int bHaveLastMove;
@@ -83,7 +87,14 @@ RECT m_BorderRatioRect(const RECT* window, SIZE area, int hit, double ratio);
 // until the level or the DPI changes (it stays owned here).
 HCURSOR m_GetDragSeekCursor(int level, int dpiPercent);
 
+// The zoom a drag-resize gives: the displayed height (video height x start
+// zoom) changed by dy (upward positive), at least 1 pixel; less than 3 px
+// keeps the start zoom.
+double m_DragResize_Zoom(int videoHeight, double startZoom, int dy);
+
 // ---- between the pointer files ----
+void m_Mouse_ResizeMove(POINT screen);
+void m_Mouse_EndResize();
 void m_Mouse_OnBorderDoubleClick(HWND hwnd, int hit);
 void m_Mouse_OnLeftDown(HWND hwnd, POINT screen);
 void m_Mouse_OnLeftUp(HWND hwnd, POINT screen);

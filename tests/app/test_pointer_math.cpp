@@ -279,3 +279,13 @@ TEST_CASE("the drag-seek cursor is built again only for another level or DPI")
     if (info.hbmColor) DeleteObject(info.hbmColor);
     if (info.hbmMask) DeleteObject(info.hbmMask);
 }
+
+TEST_CASE("drag-resize turns vertical travel into the zoom of the displayed height")
+{
+    CHECK(m_DragResize_Zoom(360, 1.0, 2) == doctest::Approx(1.0));
+    CHECK(m_DragResize_Zoom(360, 1.0, -2) == doctest::Approx(1.0));
+    CHECK(m_DragResize_Zoom(360, 1.0, 90) == doctest::Approx(450.0 / 360));
+    CHECK(m_DragResize_Zoom(360, 0.5, -60) == doctest::Approx(120.0 / 360));
+    CHECK(m_DragResize_Zoom(360, 1.0, -1000) == doctest::Approx(1.0 / 360));
+    CHECK(m_DragResize_Zoom(0, 1.5, 90) == doctest::Approx(1.5));
+}

@@ -10,7 +10,9 @@
 #include "app/FullScreenState.h"
 #include "app/Layout.h"
 #include "app/PointerInput.h"
+#include "app/ToolWindows.h"
 #include "app/WindowHelpers.h"
+#include "app/WindowSize.h"
 #include "commands/CommandHandlers.h"
 #include "controls/Statusbar.h"
 #include "playback/PlaybackControl.h"
@@ -394,4 +396,47 @@ TEST_CASE_FIXTURE(CPointerFixture, "the video child window hands its clicks to t
     CHECK(Last() == 33);
     CHECK(GetCapture() == nullptr);
     DestroyWindow(video);
+}
+
+TEST_CASE_FIXTURE(CPointerFixture, "the wheel over a shown playlist window scrolls the playlist")
+{
+    Write(L"[Playlist]\r\nPos=0,0,180,400,100\r\n");
+    m_ReadPlayListWnd();
+    g_MainWindowState.nPlaylistWindow = 3;
+    g_Settings.Common_WhlWnd = 1;
+    m_ShowPlayListWnd(1, SW_SHOWNOACTIVATE);
+    HWND playlist = g_Playlist.m_GetWindow();
+    REQUIRE(playlist);
+    RECT rc;
+    GetWindowRect(playlist, &rc);
+    const POINT over = {(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2};
+    int before = Count();
+    Sleep(600);
+    SendMessageW(g_hWndMain, WM_MOUSEWHEEL, MAKEWPARAM(0, 120), MAKELPARAM(over.x, over.y));
+    CHECK(Count() == before);
+    // With the option off the wheel runs its binding wherever it is.
+    g_Settings.Common_WhlWnd = 0;
+    Sleep(600);
+    SendMessageW(g_hWndMain, WM_MOUSEWHEEL, MAKEWPARAM(0, 120), MAKELPARAM(over.x, over.y));
+    CHECK(Count() == before + 1);
+    CHECK(Last() == 4);
+}
+
+TEST_CASE_FIXTURE(CPointerFixture, "a right drag upward makes the video taller and opens no menu")
+{
+    g_VideoSize = SIZE{640, 360};
+    g_WindowZoom = 1.0;
+    const int menus = Menus(), before = Count();
+    const POINT press = ScreenCentre();
+    SendAt(WM_RBUTTONDOWN, MK_RBUTTON, press);
+    SendAt(WM_MOUSEMOVE, MK_RBUTTON, Offset(press, 2, -40));
+    SendAt(WM_MOUSEMOVE, MK_RBUTTON, Offset(press, 2, -90));
+    CHECK(g_Mouse.bResizeRunning == 1);
+    SendAt(WM_RBUTTONUP, 0, Offset(press, 2, -90));
+    CHECK(g_Mouse.bResizeRunning == 0);
+    CHECK(g_WindowZoom == doctest::Approx(450.0 / 360).epsilon(0.01));
+    CHECK(Menus() == menus);
+    CHECK(Count() == before);
+    CHECK(GetCapture() == nullptr);
+    g_VideoSize = SIZE{0, 0};
 }
