@@ -73,6 +73,10 @@ void m_Mouse_OnMove(HWND hwnd, WPARAM keys, POINT screen)
         m_MoveWindowTo(screen);
         return;
     }
+    if (g_Mouse.bPanning) {
+        m_Mouse_PanMove(screen);
+        return;
+    }
     const int threshold = m_Threshold(hwnd);
     if (g_Mouse.bRightClick && m_IsPastThreshold(g_Mouse.ptRightPress, screen, threshold)) {
         g_Mouse.bRightClick = 0;
@@ -95,6 +99,8 @@ void m_Mouse_BeginLeftDrag(HWND hwnd, POINT screen)
     if (g_Mouse.bPanPending) {
         g_Mouse.bPanPending = 0;
         g_Mouse.bPanning = 1;
+        m_Mouse_BeginPan();
+        m_Mouse_PanMove(screen);
         return;
     }
     if (!g_Mouse.bDragPending) return;

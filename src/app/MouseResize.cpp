@@ -1,9 +1,11 @@
-// Drag-resizing the video: vertical travel of the assigned button changes
-// the displayed height, which becomes the window's (or full screen's) zoom
-// at the release.
+// Drag-resizing and panning the video: vertical travel of the assigned
+// button changes the displayed height, which becomes the window's (or full
+// screen's) zoom at the release; a left drag over a video larger than its
+// area moves it.
 #include <math.h>
 
 #include "app/FullScreenState.h"
+#include "app/Layout.h"
 #include "app/PointerInput.h"
 #include "app/WindowSize.h"
 #include "playback/PlaybackControl.h"
@@ -59,4 +61,28 @@ void m_Mouse_EndResize()
     } else {
         m_SetWindowSize(3, static_cast<int>(lround(g_VideoSize.cy * g_Mouse.dResizeZoom)), 0, 0);
     }
+}
+
+// A pan starts from the video's present offset in its area (a centred video
+// gets the offset that centres it).
+void m_Mouse_BeginPan()
+{
+    RECT area, margins;
+    m_GetVideoArea(&area);
+    m_GetFrameMargins(&margins);
+    const double zoom = g_FullScreen ? g_FullScreenZoom : g_WindowZoom;
+    const int aw = area.right - area.left - margins.left - margins.right;
+    const int ah = area.bottom - area.top - margins.top - margins.bottom;
+    const int vw = static_cast<int>(lround(g_VideoSize.cx * zoom));
+    const int vh = static_cast<int>(lround(g_VideoSize.cy * zoom));
+    g_Mouse.ptPanOrigin.x = g_VideoOffset.x == 0xFFFF ? (aw - vw) / 2 : g_VideoOffset.x;
+    g_Mouse.ptPanOrigin.y = g_VideoOffset.y == 0xFFFF ? (ah - vh) / 2 : g_VideoOffset.y;
+}
+
+void m_Mouse_PanMove(POINT screen)
+{
+    if (!m_HasVideoSize()) return;
+    g_VideoOffset.x = g_Mouse.ptPanOrigin.x + screen.x - g_Mouse.ptPress.x;
+    g_VideoOffset.y = g_Mouse.ptPanOrigin.y + screen.y - g_Mouse.ptPress.y;
+    m_ApplyVideoRect(g_FullScreen, 1);
 }

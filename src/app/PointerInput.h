@@ -16,7 +16,8 @@ struct SMOUSESTATE {
     int bMoving;       // the program moves the window
     int bPanPending;   // a left drag would pan the video
     int bPanning;
-    int bMoved;  // the press went past the threshold
+    POINT ptPanOrigin;  // the video's offset at the pan's start
+    int bMoved;         // the press went past the threshold
     int nPressArea;
     int nRightArea;
     HWND hWndPress;
@@ -94,6 +95,8 @@ double m_DragResize_Zoom(int videoHeight, double startZoom, int dy);
 
 // ---- between the pointer files ----
 void m_Mouse_ResizeMove(POINT screen);
+void m_Mouse_BeginPan();
+void m_Mouse_PanMove(POINT screen);
 void m_Mouse_EndResize();
 void m_Mouse_OnBorderDoubleClick(HWND hwnd, int hit);
 void m_Mouse_OnLeftDown(HWND hwnd, POINT screen);

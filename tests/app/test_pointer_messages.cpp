@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "MainWindowFixture.h"
 #include "app/FullScreenState.h"
 #include "app/Layout.h"
@@ -84,6 +86,12 @@ struct CPointerFixture : CMainWindowFixture {
 };
 
 POINT Offset(POINT p, int dx, int dy) { return POINT{p.x + dx, p.y + dy}; }
+
+std::wstring Text(const RECT& rc)
+{
+    return std::to_wstring(rc.left) + L"," + std::to_wstring(rc.top) + L"," +
+           std::to_wstring(rc.right) + L"," + std::to_wstring(rc.bottom);
+}
 
 }  // namespace
 
@@ -439,4 +447,34 @@ TEST_CASE_FIXTURE(CPointerFixture, "a right drag upward makes the video taller a
     CHECK(Count() == before);
     CHECK(GetCapture() == nullptr);
     g_VideoSize = SIZE{0, 0};
+}
+
+TEST_CASE_FIXTURE(CPointerFixture, "a left drag in a maximised window pans the video")
+{
+    ShowWindow(g_hWndMain, SW_MAXIMIZE);
+    Pump();
+    g_VideoSize = SIZE{640, 360};
+    g_WindowZoom = 4.0;
+    g_VideoOffset = POINT{0xFFFF, 0xFFFF};
+    m_GetVideoArea(&video);
+    centre = POINT{(video.left + video.right) / 2, (video.top + video.bottom) / 2};
+    const RECT before = Visible(g_hWndMain);
+    const POINT press = ScreenCentre();
+    const int codes = Count();
+    SendAt(WM_LBUTTONDOWN, MK_LBUTTON, press);
+    SendAt(WM_MOUSEMOVE, MK_LBUTTON, Offset(press, 30, 20));
+    CHECK(g_Mouse.bPanning == 1);
+    const POINT first = g_VideoOffset;
+    SendAt(WM_MOUSEMOVE, MK_LBUTTON, Offset(press, 50, 20));
+    CHECK(g_VideoOffset.x == first.x + 20);
+    CHECK(g_VideoOffset.y == first.y);
+    SendAt(WM_LBUTTONUP, 0, Offset(press, 50, 20));
+    CHECK(g_Mouse.bPanning == 0);
+    CHECK(Count() == codes);
+    // The window itself stayed.
+    CHECK(Text(Visible(g_hWndMain)) == Text(before));
+    ShowWindow(g_hWndMain, SW_RESTORE);
+    g_VideoSize = SIZE{0, 0};
+    g_WindowZoom = 1.0;
+    g_VideoOffset = POINT{0xFFFF, 0xFFFF};
 }
