@@ -7,6 +7,7 @@ button. Screenshots of full screen land in the build folder."""
 import os
 import re
 import subprocess
+import tempfile
 import time
 
 import zvtest
@@ -19,9 +20,24 @@ MAIN_STATUS, FULL_STATUS, CONTROL_PANEL = 32873, 32876, 32869
 PREFIX = "FULL    SCREEN    :    "
 
 
+def run(program, *args, timeout=60):
+    """Runs a probe with its output in a file: a Wine helper process that the
+    probe happens to start inherits the output and may outlive the probe,
+    which a pipe would wait for."""
+    with tempfile.TemporaryFile() as out:
+        result = subprocess.run([zvtest.HARNESS, "exec", program] + [str(a) for a in args],
+                                stdin=subprocess.DEVNULL, stdout=out,
+                                stderr=subprocess.DEVNULL, timeout=timeout)
+        out.seek(0)
+        return result.returncode, out.read().decode("utf-8", "replace").strip()
+
+
+def probe(*args, timeout=60):
+    return run(os.path.join(zvtest.BIN, "WinProbe.exe"), *args, timeout=timeout)
+
+
 def screen(*args):
-    result = zvtest.wine([PROBE] + [str(a) for a in args], timeout=30)
-    return result.returncode, result.stdout.decode("utf-8", "replace").strip()
+    return run(PROBE, *args)
 
 
 def facts(line):
@@ -53,7 +69,7 @@ class FullScreenTest(zvtest.BehaviourTest):
             write_ini(self.box.ini, sections)
         proc = self.box.start(*args)
         # A busy machine may take a while to start a Wine program.
-        code, _ = zvtest.probe("wait", "ZENTAVIO", "30000", timeout=60)
+        code, _ = probe("wait", "ZENTAVIO", "30000", timeout=60)
         self.assertEqual(code, 0, "the main window did not appear")
         return proc
 
@@ -129,7 +145,7 @@ class FullScreenTest(zvtest.BehaviourTest):
         expected = PREFIX + "MON    1"
         self.assertEqual(self.message(FULL_STATUS, expected), expected)
         # The bottom panel went along; the main window stays where it was.
-        self.assertEqual(zvtest.probe("child", "ZENTAVIO", str(CONTROL_PANEL))[0], 3)
+        self.assertEqual(probe("child", "ZENTAVIO", str(CONTROL_PANEL))[0], 3)
         shot("fullscreen_idle.png")
         self.box.close(proc)
         self.assertEqual(read_ini(self.box.ini)[0]["Main"].get("Wnd"), "2")
@@ -167,7 +183,7 @@ class FullScreenTest(zvtest.BehaviourTest):
         xdotool("mousemove", 900, 500)
         sections = {"Fullscr": {"St": "1", "Ctrl": "0,1"}, "Main": {"Ctrl": "1,1,1,0"}}
         proc = self.start(sections)
-        main_before = zvtest.parse_window(zvtest.probe("wait", "ZENTAVIO", "5000", timeout=60)[1])["rect"]
+        main_before = zvtest.parse_window(probe("wait", "ZENTAVIO", "5000", timeout=60)[1])["rect"]
         left, top, right, bottom = self.wait_full(1)["rect"]
         by_top = lambda: sorted(self.overlays(), key=lambda o: (o["rect"][1], o["rect"][3]))
         # Titles at the top (two), then the control bar, then the status strip.
@@ -202,9 +218,9 @@ class FullScreenTest(zvtest.BehaviourTest):
         self.assertEqual(self.wait_full(0)["visible"], "0")
         expected = PREFIX + "OFF"
         self.assertEqual(self.message(MAIN_STATUS, expected), expected)
-        main_after = zvtest.parse_window(zvtest.probe("wait", "ZENTAVIO", "5000", timeout=60)[1])["rect"]
+        main_after = zvtest.parse_window(probe("wait", "ZENTAVIO", "5000", timeout=60)[1])["rect"]
         self.assertEqual(main_after, main_before)
-        child = zvtest.probe("child", "ZENTAVIO", str(CONTROL_PANEL))[1]
+        child = probe("child", "ZENTAVIO", str(CONTROL_PANEL))[1]
         self.assertTrue(child.startswith("visible=1"), child)
         self.box.close(proc)
         self.assertEqual(read_ini(self.box.ini)[0]["Main"].get("Wnd", "0"), "0")

@@ -7,6 +7,7 @@ that covers a whole screen to one Xinerama head of its own choosing."""
 
 import os
 import subprocess
+import tempfile
 import time
 
 import zvtest
@@ -27,9 +28,24 @@ def free_display():
     return ":%d" % n
 
 
+def run(program, *args, timeout=60):
+    """Runs a probe with its output in a file: a Wine helper process that the
+    probe happens to start inherits the output and may outlive the probe,
+    which a pipe would wait for."""
+    with tempfile.TemporaryFile() as out:
+        result = subprocess.run([zvtest.HARNESS, "exec", program] + [str(a) for a in args],
+                                stdin=subprocess.DEVNULL, stdout=out,
+                                stderr=subprocess.DEVNULL, timeout=timeout)
+        out.seek(0)
+        return result.returncode, out.read().decode("utf-8", "replace").strip()
+
+
+def probe(*args, timeout=60):
+    return run(os.path.join(zvtest.BIN, "WinProbe.exe"), *args, timeout=timeout)
+
+
 def screen(*args):
-    result = zvtest.wine([PROBE] + [str(a) for a in args], timeout=60)
-    return result.returncode, result.stdout.decode("utf-8", "replace").strip()
+    return run(PROBE, *args)
 
 
 def rect_of(line):
@@ -92,7 +108,7 @@ class TwoMonitorTest(zvtest.BehaviourTest):
         write_ini(self.box.ini, sections)
         proc = self.box.start()
         # The first start in a fresh prefix, or on a busy machine, takes its time.
-        code, _ = zvtest.probe("wait", "ZENTAVIO", "60000", timeout=90)
+        code, _ = probe("wait", "ZENTAVIO", "60000")
         self.assertEqual(code, 0, "the main window did not appear")
         return proc
 
@@ -130,9 +146,9 @@ class TwoMonitorTest(zvtest.BehaviourTest):
         proc = self.start({"St": "1", "Mon": "2"})
         self.assertEqual(self.full_rect(), MON2)
         self.assertEqual(self.message(TEXT + "MON    2"), TEXT + "MON    2")
-        main = zvtest.parse_window(zvtest.probe("wait", "ZENTAVIO", "5000")[1])
+        main = zvtest.parse_window(probe("wait", "ZENTAVIO", "5000")[1])
         self.assertEqual(main["visible"], "1")
-        child = zvtest.probe("child", "ZENTAVIO", str(CONTROL_PANEL))[1]
+        child = probe("child", "ZENTAVIO", str(CONTROL_PANEL))[1]
         self.assertTrue(child.startswith("visible=1"), child)
         self.close(proc)
 
