@@ -55,3 +55,10 @@ HWND m_GetVideoHostWindow();
 HWND m_GetControlPanel();
 // 1 while the bottom panel lives in the full-screen window.
 int m_FullScreen_HasPanel();
+
+// Controller bars mode: 0 off, 1 on, 2 auto (3 or more gives 0, a negative
+// value 2). Creates the bars on first use and places them over the video.
+void m_OSD_SetMode(int mode, int showMessage);
+int m_OSD_NormaliseMode(int mode);
+// Places the bars over the video while the mode is not 0.
+void m_OSD_FollowVideo();

@@ -101,10 +101,8 @@ void m_FinishSwitch(int on)
 {
     m_Remember(on);
     m_UpdateTimeDisplay(1);
-    if (g_Settings.Osc_Mode && g_OsdBars.m_GetHwnd()) {
-        g_OsdBars.m_SetTopmost(on);
-        g_OsdBars.m_Show(1);
-    }
+    // The bars stand over the video again, both shown.
+    if (g_Settings.Osc_Mode) m_OSD_SetMode(g_Settings.Osc_Mode, 0);
 }
 
 void m_Leave(int showMessage, int redraw);

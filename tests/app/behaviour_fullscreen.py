@@ -157,6 +157,19 @@ class FullScreenTest(zvtest.BehaviourTest):
         self.assertEqual(self.wait_full(1)["visible"], "1")
         self.box.close(proc)
 
+    def test_controller_bars_over_full_screen(self):
+        xdotool("mousemove", 900, 500)
+        sections = {"Fullscr": {"St": "1", "Ctrl": "1,1"}, "Osc": {"Mode": "1"}}
+        proc = self.start(sections)
+        full = self.wait_full(1)
+        bars = self.window("ZvOsdBars")
+        self.assertIsNotNone(bars, "no controller bars")
+        self.assertEqual((bars["visible"], bars["topmost"]), ("1", "1"))
+        self.assertEqual(bars["rect"], full["rect"])
+        time.sleep(0.5)  # the bars' fade-in; the top one hides after 2 s
+        shot("fullscreen_controller_bars.png")
+        self.box.close(proc)
+
     def test_not_topmost_when_asked(self):
         proc = self.start({"Fullscr": {"St": "1"}, "Main": {"FllScrTop": "0"}})
         self.assertEqual(self.wait_full(1)["topmost"], "0")

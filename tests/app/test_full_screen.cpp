@@ -7,6 +7,7 @@
 #include "app/Layout.h"
 #include "app/MonitorTable.h"
 #include "app/Overlay.h"
+#include "controls/LayeredWnd.h"
 #include "controls/Statusbar.h"
 #include "playback/PlaybackControl.h"
 
@@ -274,4 +275,46 @@ TEST_CASE_FIXTURE(CFullScreenFixture,
     m_CheckCtrlBarHover(&top, 1, 0);
     CHECK(g_Overlays[OV_TITLEBAR].bShown);
     CHECK(!g_Overlays[OV_SMALLTITLE].bShown);
+}
+
+TEST_CASE_FIXTURE(CFullScreenFixture,
+                  "the controller bars mode: held in range, shown over the video, saved")
+{
+    CHECK(m_OSD_NormaliseMode(3) == 0);
+    CHECK(m_OSD_NormaliseMode(-1) == 2);
+    CHECK(m_OSD_NormaliseMode(1) == 1);
+    g_Settings.Osc_TmSeek = 200;
+    g_Settings.Osc_SizeTi = 48;
+    g_Settings.Osc_SizeTm = 32;
+
+    m_OSD_SetMode(1, 1);
+    REQUIRE(g_OsdBars.m_GetHwnd());
+    CHECK(IsWindowVisible(g_OsdBars.m_GetHwnd()));
+    CHECK(Message() == L"OSD : ON");
+    CHECK(GetPrivateProfileIntW(L"Osc", L"Mode", -1, g_IniPath) == 1);
+    // The bars do not belong to the main window: it could no longer be
+    // made topmost under Wine.
+    CHECK(GetWindow(g_OsdBars.m_GetHwnd(), GW_OWNER) != g_hWndMain);
+
+    REQUIRE(m_FullScreen_Set(1, 0, 0, 0, 1, 0) == 1);
+    RECT bars;
+    GetWindowRect(g_OsdBars.m_GetHwnd(), &bars);
+    CHECK(Same(bars, m_FullScreen_GetRect()));
+    CHECK((GetWindowLongW(g_OsdBars.m_GetHwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0);
+    for (int i = 0; i < 30; ++i) {
+        Pump();
+        Sleep(20);
+    }
+    CHECK(g_OsdBars.m_IsTopShown());
+    CHECK(g_OsdBars.m_IsBottomShown());
+    CHECK(g_OsdBars.m_GetTopAlpha() > 0);
+    CHECK(g_OsdBars.m_GetBottomAlpha() > 0);
+    CHECK(g_OsdBars.m_LastUpdateOk());
+
+    m_OSD_SetMode(7, 1);
+    CHECK(g_Settings.Osc_Mode == 0);
+    CHECK(!IsWindowVisible(g_OsdBars.m_GetHwnd()));
+    CHECK(Message() == L"OSD : OFF");
+    CHECK(GetPrivateProfileIntW(L"Osc", L"Mode", -1, g_IniPath) == 0);
+    DestroyWindow(g_OsdBars.m_GetHwnd());
 }
