@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/ControlTooltips.h"
+#include "app/FullScreenState.h"
 #include "app/MainWindow.h"
 #include "app/Startup.h"
 #include "base/Geometry.h"
@@ -22,7 +23,8 @@ int s_ControlBarMode;
 const RECT kNoGrip = {};
 RECT s_ButtonHostRect;
 
-HWND m_ControlPanel() { return GetDlgItem(g_hWndMain, IDC_CONTROL_PANEL); }
+// In full screen the panel lives in the full-screen window.
+HWND m_ControlPanel() { return m_GetControlPanel(); }
 HWND m_ButtonPanel() { return GetDlgItem(m_ControlPanel(), IDC_BUTTON_PANEL); }
 HWND m_ButtonBar() { return GetDlgItem(m_ButtonPanel(), IDC_BUTTON_BAR); }
 

@@ -6,6 +6,7 @@
 #include "app/Layout.h"
 #include "app/MMTimerRelay.h"
 #include "app/MainWindow.h"
+#include "app/Overlay.h"
 #include "app/PointerInput.h"
 #include "app/TimeDisplay.h"
 #include "app/VideoOutIndicator.h"
@@ -170,6 +171,9 @@ void m_OnTimer(UINT id)
             break;
         case kTimerSizeMessage:
             m_WindowSize_OnTimer();
+            break;
+        case kTimerAutoShowFade:
+            m_Overlay_OnFadeTimer();
             break;
         case kTimerBottomPanel:
             m_RelayoutPanels();

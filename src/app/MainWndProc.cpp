@@ -11,6 +11,7 @@
 #include "app/MainTimers.h"
 #include "app/MainWindowLook.h"
 #include "app/MainWndRouting.h"
+#include "app/PlaylistDock.h"
 #include "app/PlaylistFollow.h"
 #include "app/PointerInput.h"
 #include "app/PowerNotices.h"
@@ -198,6 +199,9 @@ void m_OnPassedMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         case WM_MOVE:
             m_OnMainWindowMoved();
             break;
+        case WM_CAPTURECHANGED:
+            m_OnCaptureChanged(hwnd, reinterpret_cast<HWND>(lParam));
+            break;
         case WM_SIZE:
             m_OnSize(wParam, lParam);
             break;
@@ -220,7 +224,11 @@ void m_OnPassedMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         case WM_POWERBROADCAST:
             m_OnPowerBroadcast(wParam, lParam);
             break;
+        case WM_ENTERSIZEMOVE:
+            m_Dock_OnEnterSizeMove();
+            break;
         case WM_EXITSIZEMOVE:
+            m_Dock_OnExitSizeMove();
             m_Layout_OnExitSizeMove();
             m_PlaylistWnd_ShowAfterMove();
             m_PlaceOsdBars();

@@ -21,6 +21,20 @@ int m_Dock_Distance(int dpiPercent);
 // The w x h rectangle beside main on the side at the distance: sides 1 and
 // 3 take the main height, 2 and 4 the main width; other sides go right.
 RECT m_DockRectBeside(const RECT* main, int w, int h, int side, int distance);
+// The docked rectangle within a work area: unless keepSide is set, one that
+// leaves the area goes to the opposite side, and when that leaves it too
+// (or with keepSide) it is pushed back against the edge it crossed. The
+// side used goes to sideOut when given.
+RECT m_DockRectInArea(const RECT* main, int w, int h, int side, int distance, const RECT* work,
+                      int keepSide, int* sideOut);
+// A w x h window inside a host area at its bottom-right, inset by gap (and
+// by bottomInset more at the bottom); taller than the area less two gaps,
+// it is cut to that.
+RECT m_CornerRectInArea(const RECT* area, int w, int h, int gap, int bottomInset);
+// The main window starts or ends a move or size loop: a docked playlist
+// follows it while it lasts.
+void m_Dock_OnEnterSizeMove();
+void m_Dock_OnExitSizeMove();
 // Reads both windows and sets the dock state and side.
 void m_Dock_Update();
 // Places the playlist window beside the main window on the side (its size

@@ -1,4 +1,5 @@
 #include "app/Startup.h"
+#include "app/WindowHelpers.h"
 
 #include <objidl.h>
 #include <gdiplus.h>
@@ -6,6 +7,7 @@
 #include <math.h>
 #include <stdio.h>
 
+#include "app/FullScreenState.h"
 #include "app/MainWindow.h"
 #include "app/Layout.h"
 #include "app/MainWindowLook.h"
@@ -216,6 +218,7 @@ int m_InitInstance(int showCommand)
     m_Menu_ApplyStyle();
     m_UpdateToolbar();
     m_CustomButton_UpdateTooltips();
+    m_FullScreen_StartUp();
     if (g_Settings.Common_MonAud[0]) m_AudioDevice_Apply(0);
 
     showCommand = m_StartShowCommand(showCommand);
@@ -226,6 +229,8 @@ int m_InitInstance(int showCommand)
     }
     ShowWindow(g_hWndMain, showCommand);
     m_ShowPlaylistAtStart(showCommand);
+    // Applied once shown: a window manager may drop it from a hidden window.
+    m_SetTopMostState(1);
     if (g_Settings.Common_AudLk[0] > 0) m_AudDev_SelectCurrent();
     if (!m_OpenCommandLine(&g_CmdLine)) return 0;
 

@@ -5,11 +5,13 @@
 #include "app/Layout.h"
 #include "app/MainTimers.h"
 #include "app/MainWindow.h"
+#include "base/ErrorLog.h"
 #include "controls/MenuItem.h"
 #include "controls/MenuMessages.h"
 #include "playback/PlayPause.h"
 #include "playback/PowerSaving.h"
 #include "settings/Settings.h"
+#include "settings/SettingsLists.h"
 #include "settings/SettingsMain.h"
 
 namespace {
@@ -88,3 +90,79 @@ void m_OnDropFiles(HDROP drop)
     if (drop) DragFinish(drop);
 }
 void m_Commands_OnTimer(UINT) {}
+
+namespace {
+
+int g_BindLastMouse;
+int g_BindMouseCount;
+UINT g_LastMenuId;
+int g_MenuCount;
+
+// Function id of the enabled binding of a mouse code or key word; 0 none.
+int m_Bind_FindFunction(int mouse, WORD key)
+{
+    for (int i = 0; m_pBind && i < m_nBindCount; ++i) {
+        const SFUNCTIONBIND& bind = m_pBind[i];
+        if (!bind.Enabled) continue;
+        if ((mouse && bind.Mouse == mouse) || (key && bind.Key == key)) return bind.Function;
+    }
+    return 0;
+}
+
+int m_HeldModifiers()
+{
+    int bits = 0;
+    if (GetKeyState(VK_SHIFT) < 0) bits |= 0x100;
+    if (GetKeyState(VK_CONTROL) < 0) bits |= 0x200;
+    if (GetKeyState(VK_MENU) < 0) bits |= 0x400;
+    return bits;
+}
+
+}  // namespace
+
+int m_Bind_ExecByMouse(int code, int holdKey)
+{
+    const int word = code | m_HeldModifiers();
+    const int function = m_Bind_FindFunction(word, 0);
+    g_BindLastMouse = word;
+    ++g_BindMouseCount;
+    m_WriteLog(L"BIND : Mouse=%d Hold=%d Function=%d", word, holdKey, function);
+    return function != 0;
+}
+
+int m_Bind_ExecByKey(WORD keyWord, int holdKey)
+{
+    const int function = m_Bind_FindFunction(0, keyWord);
+    if (function) m_WriteLog(L"BIND : Key=0x%X Hold=%d Function=%d", keyWord, holdKey, function);
+    return function != 0;
+}
+
+// Function 5 seeks by a step.
+int m_Bind_MouseSeekKind(int code) { return m_Bind_FindFunction(code | m_HeldModifiers(), 0) == 5; }
+
+int m_Bind_LastMouseCode(int* count)
+{
+    if (count) *count = g_BindMouseCount;
+    return g_BindLastMouse;
+}
+
+void m_ShowMainContextMenu(POINT screen) { m_ShowPopupMenuById(240, screen); }
+
+UINT m_LastPopupMenuId(int* count)
+{
+    if (count) *count = g_MenuCount;
+    return g_LastMenuId;
+}
+
+void m_ShowPopupMenuById(UINT menuId, POINT screen)
+{
+    g_LastMenuId = menuId;
+    ++g_MenuCount;
+    m_WriteLog(L"MENU : Id=%u X=%d Y=%d", menuId, static_cast<int>(screen.x),
+               static_cast<int>(screen.y));
+}
+
+void m_StopContinuousSeekFor(int holdKey)
+{
+    if (g_SeekHoldKey && (!holdKey || g_SeekHoldKey == holdKey)) m_StopContinuousSeek(0);
+}

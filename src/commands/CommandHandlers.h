@@ -25,3 +25,22 @@ void m_StopContinuousSeek(int final);
 // Ticks of the commands' other main-window timers (the first seek delay,
 // control-bar hold, kept menu), by id.
 void m_Commands_OnTimer(UINT id);
+
+// Stand-in of the binding executor until it is built: finds the enabled
+// binding of the code with the modifier bits held now and logs the code
+// and the function ([Main] "ErrLog"); 1 when a binding was found.
+int m_Bind_ExecByMouse(int code, int holdKey);
+int m_Bind_ExecByKey(WORD keyWord, int holdKey);
+// The function bound to the mouse code with the modifiers held now is a
+// seek function (1); else 0.
+int m_Bind_MouseSeekKind(int code);
+// What the stand-in ran last (code with modifiers) and how many it ran.
+int m_Bind_LastMouseCode(int* count);
+// The main context menu (menu 240) and the other popup menus by id, at a
+// screen point; the stand-in logs the request.
+void m_ShowMainContextMenu(POINT screen);
+void m_ShowPopupMenuById(UINT menuId, POINT screen);
+// The menu the stand-in was asked for last and how many it was asked for.
+UINT m_LastPopupMenuId(int* count);
+// Stops a continuous seek held by that key (0: any).
+void m_StopContinuousSeekFor(int holdKey);

@@ -91,15 +91,17 @@ TEST_CASE_FIXTURE(CToolWindowFixture,
         int side;
         RECT want;  // from the main window at 200,150 800 x 500
     };
+    // A size that fits the work area on each side (one that does not goes
+    // to the other side).
     const Case cases[] = {
-        {3, {1000, 150, 1000 + 300, 650}},
-        {1, {200 - 300, 150, 200, 650}},
-        {4, {200, 650, 1000, 650 + 450}},
+        {3, {1000, 150, 1000 + 180, 650}},
+        {1, {200 - 180, 150, 200, 650}},
+        {4, {200, 650, 1000, 650 + 400}},
     };
     for (const Case& c : cases) {
         CAPTURE(c.side);
         g_Playlist.m_DestroyWindow();
-        Start(L"[Playlist]\r\nPos=0,0,300,450,100\r\n", c.side);
+        Start(L"[Playlist]\r\nPos=0,0,180,400,100\r\n", c.side);
         m_ShowPlayListWnd(1, SW_SHOWNOACTIVATE);
         CHECK(Text(Visible(g_Playlist.m_GetWindow())) == Text(c.want));
         m_Dock_Update();

@@ -89,9 +89,11 @@ void m_PrintWindow(HWND hwnd)
     GetClientRect(hwnd, &client);
     wchar_t line[900];
     _snwprintf(line, 899,
-               L"hwnd=%p visible=%d rect=%ld,%ld,%ld,%ld client=%ld,%ld style=%08lX title=%s",
+               L"hwnd=%p visible=%d rect=%ld,%ld,%ld,%ld client=%ld,%ld style=%08lX exstyle=%08lX "
+               L"title=%s",
                (void*)hwnd, IsWindowVisible(hwnd) ? 1 : 0, rc.left, rc.top, rc.right, rc.bottom,
-               client.right, client.bottom, (unsigned long)GetWindowLongW(hwnd, GWL_STYLE), title);
+               client.right, client.bottom, (unsigned long)GetWindowLongW(hwnd, GWL_STYLE),
+               (unsigned long)GetWindowLongW(hwnd, GWL_EXSTYLE), title);
     line[899] = 0;
     m_PrintUtf8(line);
 }
