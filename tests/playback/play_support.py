@@ -69,6 +69,13 @@ def wait_status(test, pattern, timeout=15.0):
     test.fail("status bar never showed %r; last %r" % (pattern, text))
 
 
+def elapsed(test):
+    """The elapsed seconds the time pane shows (its first m:ss)."""
+    m = re.search(r"(\d+):(\d\d)", status(test).split("\n", 1)[-1])
+    test.assertIsNotNone(m, "no time in the status bar")
+    return int(m.group(1)) * 60 + int(m.group(2))
+
+
 def traces(box):
     """The trace lines so far, oldest first, as dicts."""
     if not os.path.exists(box.log):
