@@ -93,6 +93,7 @@ void m_PowerSaving_SetTemp(int invert, int fadeButton, int showMessage)
         m_OSD_ShowText(text, -1, -1, -1, -1, -1, -1);
     }
     m_ShowButtonFrame(fadeButton);
+    m_PlayState_Trace(g_TempInverted ? L"power saving inverted" : L"power saving restored");
 }
 
 void m_PowerSaving_TempTimer(int start)

@@ -86,6 +86,30 @@ class PlayPauseStop(BehaviourTest):
         self.box.close(self.proc)
 
 
+    def test_an_inversion_for_this_run_lapses_after_playback_stops(self):
+        # With [Main] "Test" the lapse takes 4 s instead of a minute.
+        ps.settings(self.box, keep_awake=0)
+        self.start(ps.clip(20))
+        ps.wait_trace(self, self.box, "play")
+        n = len(ps.traces(self.box))
+        ps.button(ps.POWER_BUTTON | (ps.BUTTON_GESTURE << 16))
+        inverted = ps.wait_trace(self, self.box, "power saving inverted", n)
+        self.assertEqual(inverted["awake"], 1)
+        ps.wait_status(self, r"DISABLE POWERSAVING : ON +\(TEMP\)")
+
+        n = len(ps.traces(self.box))
+        ps.button(ps.PLAY_BUTTON)
+        self.assertEqual(ps.wait_trace(self, self.box, "pause", n)["awake"], 0)
+        began = time.monotonic()
+        lapsed = ps.wait_trace(self, self.box, "power saving restored", n, timeout=10)
+        self.assertGreater(time.monotonic() - began, 3.0)
+        self.assertEqual(lapsed["awake"], 0)
+        n = len(ps.traces(self.box))
+        ps.button(ps.PLAY_BUTTON)
+        self.assertEqual(ps.wait_trace(self, self.box, "play", n)["awake"], 0)
+        self.box.close(self.proc)
+
+
 class EndOfFile(BehaviourTest):
     """A one-entry list at its end, by repeat mode."""
 

@@ -16,6 +16,7 @@ from zvtest import probe, write_ini  # noqa: E402
 STATUS_BAR_ID = "32873"
 PLAY_BUTTON = 32970
 POWER_BUTTON = 32985
+BUTTON_GESTURE = 107  # a button's second gesture, in WM_COMMAND's high word
 MENU_STOP = 4187
 NOTICE_AUTONEXT_PAUSE = 5003
 WM_COMMAND = 0x111
