@@ -2,6 +2,7 @@
 on the command line, and an entry number past the list."""
 
 import re
+import time
 
 import zvtest
 from zvtest import BehaviourTest, winpath
@@ -46,3 +47,22 @@ class StartPosition(BehaviourTest):
 
 if __name__ == "__main__":
     zvtest.main()
+
+
+class AutoStop(BehaviourTest):
+    """Another instance announcing its start of playback while this one is
+    still starting up: this one's own file ends up paused."""
+
+    def test_notice_during_start_up_leaves_the_file_paused(self):
+        for thread in (0, 1):
+            with self.subTest(thread=thread):
+                s.settings(self.box, thread=thread)
+                proc = self.box.start(winpath(s.clip(6)))
+                # The notice goes out as soon as the main window exists.
+                deadline = time.monotonic() + 10
+                while zvtest.probe("post", "ZENTAVIO", "Zentavio_NotifyMessage", "6")[0] != 0:
+                    self.assertLess(time.monotonic(), deadline, "no main window")
+                seen = s.watch_status(self, r"AUTO STOP")
+                s.watch_status(self, r"^PAUSED")
+                self.assertNotIn("PLAYING\r", "".join(seen[-1:]))
+                self.assertEqual(self.box.close(proc)[0], 0)
