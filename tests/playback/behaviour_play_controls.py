@@ -141,6 +141,17 @@ class EndOfFile(BehaviourTest):
         ps.wait_status(self, r"PAUSED")
         self.box.close(self.proc)
 
+    def test_repeat_file_plays_the_file_again_without_stopping(self):
+        self.start(repeat=2)
+        ps.wait_status(self, r"REPEAT : FILE", timeout=20)
+        ps.wait_status(self, r"PLAYING")
+        first = ps.elapsed(self)
+        self.assertLessEqual(first, 1)
+        ps.wait_status(self, r"0:01 ", timeout=5)  # it runs on from the start
+        runs = [t["cause"] for t in ps.traces(self.box) if not t["cause"].startswith("power")]
+        self.assertEqual(runs, ["play"], "neither held nor paused on the way")
+        self.box.close(self.proc)
+
     def test_stop_while_held_then_play_runs_from_the_start(self):
         self.start(repeat=1)
         ps.wait_trace(self, self.box, "hold", timeout=20)
