@@ -4,7 +4,6 @@
 
 #include "app/MainTimers.h"
 #include "app/MainWindow.h"
-#include "app/StatusText.h"
 #include "app/TimeDisplay.h"
 #include "app/WindowHelpers.h"
 #include "base/ErrorLog.h"
