@@ -19,6 +19,8 @@ int g_SeekHoldKey;
 constexpr UINT kMenuPlayPause = 4186;
 constexpr UINT kMenuStop = 4187;
 constexpr WPARAM kNoticeAutoNextPause = 5003;
+// The control-bar buttons' second gesture.
+constexpr int kButtonGesture = 107;
 }  // namespace
 
 void m_StartContinuousSeek(int, int holdKey, int, int intervalMs, int, int waitMs)
@@ -43,9 +45,15 @@ void m_StopContinuousSeek(int final)
 }
 
 // Until the control commands are built, the extra button, play/pause and
-// power saving work on a click.
+// power saving (the option on a click, its inversion for this run on the
+// button's second gesture) work.
 int m_OnCtrlCommand(int id, int notification, LPARAM)
 {
+    const int powerButton = static_cast<int>(kControlButtonFirstId) + CB_POWER;
+    if (id == powerButton && notification == kButtonGesture) {
+        m_PowerSaving_SetTemp(!m_PowerSaving_IsTempOn(), 1, 1);
+        return 1;
+    }
     if (notification != 0) return 0;
     switch (id) {
         case IDC_EXTRA_BUTTON:

@@ -18,6 +18,8 @@ int m_TimeDisplay_PeriodMs(int ratePercent)
 void m_TimeDisplay_Update(int force)
 {
     const int period = m_IsPlaying() ? m_TimeDisplay_PeriodMs(100) : 0;
+    // The relay's own tick restarts it with the request, so both agree.
+    InterlockedExchange(&g_MMTimerRequestMs, period);
     if (period != m_MMTimer_GetInterval()) m_SetMMTimer(period);
     m_UpdateTimeDisplay(force);
 }

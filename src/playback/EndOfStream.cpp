@@ -109,17 +109,9 @@ void m_OnPlayEnd(int noCountdown)
     m_UpdateTimeDisplay(1);
     const int countdown = !noCountdown && g_Settings.Common_RptMenu >= 1;
     switch (g_RepeatMode) {
-        case REPEAT_CHAPTER: {
-            const SCHAPTERITEM* table = nullptr;
-            const int count =
-                g_VideoRenderer ? g_VideoRenderer->m_VR_GetChapters(&table, nullptr) : 0;
-            if (g_VideoRenderer && count > 0)
-                g_VideoRenderer->m_VR_GoToChapter(count - 1);
-            else if (g_VideoRenderer)
-                g_VideoRenderer->m_VR_SetPosition(0);
-            m_OSD_ShowText(L"REPEAT : CHAPTER", -1, -1, -1, -1, -1, -1);
+        case REPEAT_CHAPTER:
+            m_Repeat_LastChapter();
             break;
-        }
         case REPEAT_FILE:
             m_Repeat_Restart(1);
             m_RunAgain();
@@ -132,6 +124,18 @@ void m_OnPlayEnd(int noCountdown)
             m_OpenNextPlayListFile(1, countdown);
             break;
     }
+}
+
+void m_Repeat_LastChapter()
+{
+    if (!g_VideoRenderer) return;
+    const SCHAPTERITEM* table = nullptr;
+    const int count = g_VideoRenderer->m_VR_GetChapters(&table, nullptr);
+    if (count > 0)
+        g_VideoRenderer->m_VR_GoToChapter(count - 1);
+    else
+        g_VideoRenderer->m_VR_SetPosition(0);
+    m_OSD_ShowText(L"REPEAT : CHAPTER", -1, -1, -1, -1, -1, -1);
 }
 
 void m_Repeat_Restart(int sameFile)

@@ -12,6 +12,9 @@ void m_OpenNextPlayListFile(int wrap, int countdown);
 // sameFile 1: back to the file's first chapter with "REPEAT : FILE"; 0: the
 // list's first entry with "REPEAT".
 void m_Repeat_Restart(int sameFile);
+// Back to the last chapter (the start of a file without chapters) with
+// "REPEAT : CHAPTER".
+void m_Repeat_LastChapter();
 // Jumps to the first chapter (the start of a file without chapters) and
 // releases a hold.
 void m_Chapter_JumpFirst();

@@ -5,6 +5,7 @@
 #include "base/ErrorLog.h"
 #include "base/UiLook.h"
 #include "engine/VideoRenderer.h"
+#include "playback/EndOfStream.h"
 #include "playback/PlaybackControl.h"
 #include "playback/PlayPause.h"
 #include "playback/PlaybackEvents.h"
@@ -37,7 +38,12 @@ void m_ApplyStartState(int state, int p)
 {
     if (state == 1) {
         if (g_CmdLineNamedFiles) m_NotifyOtherInstances(NOTICE_OPENED, 0);
-        m_PlayPause(p == -2 ? 0 : p);
+        if (p == 0) {
+            m_Chapter_JumpFirst();
+            m_PlayPause(-1);
+        } else {
+            m_PlayPause(p == -2 ? 0 : p);
+        }
     } else if (state == 2) {
         g_PlayState = 4;
         g_PlayStarted = 0;

@@ -4,7 +4,6 @@
 
 #include "app/MainTimers.h"
 #include "app/MainWindow.h"
-#include "app/StatusText.h"
 #include "app/TimeDisplay.h"
 #include "app/WindowHelpers.h"
 #include "base/ErrorLog.h"
@@ -75,17 +74,9 @@ void m_ContinueAtEnd()
 {
     g_ContinuingAtEnd = 1;
     switch (g_RepeatMode) {
-        case REPEAT_CHAPTER: {
-            const SCHAPTERITEM* table = nullptr;
-            const int count =
-                g_VideoRenderer ? g_VideoRenderer->m_VR_GetChapters(&table, nullptr) : 0;
-            if (g_VideoRenderer && count > 0)
-                g_VideoRenderer->m_VR_GoToChapter(count - 1);
-            else
-                m_SeekEngineMs(0);
-            m_OSD_ShowText(L"REPEAT : CHAPTER", -1, -1, -1, -1, -1, -1);
+        case REPEAT_CHAPTER:
+            m_Repeat_LastChapter();
             break;
-        }
         case REPEAT_FILE:
             m_Repeat_Restart(1);
             break;

@@ -74,6 +74,7 @@ void m_PowerSaving_Set(int on, int showMessage)
         m_OSD_ShowText(on ? L"DISABLE POWERSAVING : ON``````" : L"DISABLE POWERSAVING : OFF", -1,
                        -1, -1, -1, -1, -1);
     m_ShowButtonFrame(0);
+    m_PlayState_Trace(L"power saving");
 }
 
 void m_PowerSaving_SetTemp(int invert, int fadeButton, int showMessage)
@@ -92,6 +93,7 @@ void m_PowerSaving_SetTemp(int invert, int fadeButton, int showMessage)
         m_OSD_ShowText(text, -1, -1, -1, -1, -1, -1);
     }
     m_ShowButtonFrame(fadeButton);
+    m_PlayState_Trace(g_TempInverted ? L"power saving inverted" : L"power saving restored");
 }
 
 void m_PowerSaving_TempTimer(int start)

@@ -29,17 +29,21 @@ class PlayPauseStop(BehaviourTest):
         self.assertEqual(playing["awake"], 1)
         self.assertEqual(ps.saver(), 0, "the screen saver stays on while playing")
 
-        time.sleep(1.5)
+        first = ps.elapsed(self)
+        time.sleep(2.2)
+        self.assertGreater(ps.elapsed(self), first, "the time display advances while playing")
         n = len(ps.traces(self.box))
         ps.button(ps.PLAY_BUTTON)
         paused = ps.wait_trace(self, self.box, "pause", n)
         ps.wait_status(self, r"PAUSED")
+        still = ps.elapsed(self)
         self.assertEqual((paused["st"], paused["open"], paused["started"], paused["held"],
                           paused["awake"]), (4, 1, 0, 0, 0))
         self.assertEqual(ps.saver(), 1, "pause gives the screen saver back")
         self.assertGreaterEqual(paused["ms"], 1000, "the play-time counter ran")
 
         time.sleep(1.5)  # paused time is not play time
+        self.assertEqual(ps.elapsed(self), still, "the time display stands while paused")
         n = len(ps.traces(self.box))
         ps.button(ps.PLAY_BUTTON)
         again = ps.wait_trace(self, self.box, "play", n)
@@ -76,8 +80,33 @@ class PlayPauseStop(BehaviourTest):
         # The power-saving button turns the option on while playing.
         n = len(ps.traces(self.box))
         ps.button(ps.POWER_BUTTON)
-        ps.wait_status(self, r"DISABLE POWERSAVING : ON")
+        switched = ps.wait_trace(self, self.box, "power saving", n)
+        self.assertEqual(switched["awake"], 1)
         self.assertEqual(ps.saver(), 0)
+        self.box.close(self.proc)
+
+
+    def test_an_inversion_for_this_run_lapses_after_playback_stops(self):
+        # With [Main] "Test" the lapse takes 4 s instead of a minute.
+        ps.settings(self.box, keep_awake=0)
+        self.start(ps.clip(20))
+        ps.wait_trace(self, self.box, "play")
+        n = len(ps.traces(self.box))
+        ps.button(ps.POWER_BUTTON | (ps.BUTTON_GESTURE << 16))
+        inverted = ps.wait_trace(self, self.box, "power saving inverted", n)
+        self.assertEqual(inverted["awake"], 1)
+        ps.wait_status(self, r"DISABLE POWERSAVING : ON +\(TEMP\)")
+
+        n = len(ps.traces(self.box))
+        ps.button(ps.PLAY_BUTTON)
+        self.assertEqual(ps.wait_trace(self, self.box, "pause", n)["awake"], 0)
+        began = time.monotonic()
+        lapsed = ps.wait_trace(self, self.box, "power saving restored", n, timeout=10)
+        self.assertGreater(time.monotonic() - began, 3.0)
+        self.assertEqual(lapsed["awake"], 0)
+        n = len(ps.traces(self.box))
+        ps.button(ps.PLAY_BUTTON)
+        self.assertEqual(ps.wait_trace(self, self.box, "play", n)["awake"], 0)
         self.box.close(self.proc)
 
 
@@ -94,7 +123,7 @@ class EndOfFile(BehaviourTest):
         self.start(repeat=1)
         held = ps.wait_trace(self, self.box, "hold", timeout=20)
         self.assertEqual((held["st"], held["started"], held["held"]), (5, 1, 1))
-        ps.wait_status(self, r"PLAYING`\.")
+        ps.wait_status(self, r"PLAYING \.")
 
         n = len(ps.traces(self.box))
         ps.button(ps.PLAY_BUTTON)
@@ -112,6 +141,17 @@ class EndOfFile(BehaviourTest):
         ps.wait_status(self, r"PAUSED")
         self.box.close(self.proc)
 
+    def test_repeat_file_plays_the_file_again_without_stopping(self):
+        self.start(repeat=2)
+        ps.wait_status(self, r"REPEAT : FILE", timeout=20)
+        ps.wait_status(self, r"PLAYING")
+        first = ps.elapsed(self)
+        self.assertLessEqual(first, 1)
+        ps.wait_status(self, r"0:01 ", timeout=5)  # it runs on from the start
+        runs = [t["cause"] for t in ps.traces(self.box) if not t["cause"].startswith("power")]
+        self.assertEqual(runs, ["play"], "neither held nor paused on the way")
+        self.box.close(self.proc)
+
     def test_stop_while_held_then_play_runs_from_the_start(self):
         self.start(repeat=1)
         ps.wait_trace(self, self.box, "hold", timeout=20)
@@ -123,7 +163,7 @@ class EndOfFile(BehaviourTest):
         ps.button(ps.PLAY_BUTTON)
         played = ps.wait_trace(self, self.box, "play", n)
         self.assertEqual((played["st"], played["started"], played["held"]), (5, 1, 0))
-        ps.wait_status(self, r"PLAYING(?!`\.)")
+        ps.wait_status(self, r"PLAYING(?! \.)")
         self.box.close(self.proc)
 
     def test_repeat_off_pauses_at_the_end_and_play_starts_over(self):

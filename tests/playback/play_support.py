@@ -16,6 +16,7 @@ from zvtest import probe, write_ini  # noqa: E402
 STATUS_BAR_ID = "32873"
 PLAY_BUTTON = 32970
 POWER_BUTTON = 32985
+BUTTON_GESTURE = 107  # a button's second gesture, in WM_COMMAND's high word
 MENU_STOP = 4187
 NOTICE_AUTONEXT_PAUSE = 5003
 WM_COMMAND = 0x111
@@ -67,6 +68,13 @@ def wait_status(test, pattern, timeout=15.0):
             return text
         time.sleep(0.1)
     test.fail("status bar never showed %r; last %r" % (pattern, text))
+
+
+def elapsed(test):
+    """The elapsed seconds the time pane shows (its first m:ss)."""
+    m = re.search(r"(\d+):(\d\d)", status(test).split("\n", 1)[-1])
+    test.assertIsNotNone(m, "no time in the status bar")
+    return int(m.group(1)) * 60 + int(m.group(2))
 
 
 def traces(box):

@@ -102,6 +102,24 @@ TEST_CASE("the end of a list without check boxes: the step by count, wrap and co
     }
 }
 
+TEST_CASE("the end of a file is the last 200 ms; a file of unknown length has no end")
+{
+    const int savedOpen = g_MediaOpen, savedMs = g_DurationMs;
+    g_MediaOpen = 1;
+    g_DurationMs = 10000;
+    CHECK(m_IsAtPlayEnd(9800, 0, 0) == 1);
+    CHECK(m_IsAtPlayEnd(9799, 0, 0) == 0);
+    CHECK(m_IsAtPlayEnd(12000, 0, 0) == 1);
+    // Else play at its "end" would continue by the repeat mode for ever.
+    g_DurationMs = 0;
+    CHECK(m_IsAtPlayEnd(0, 0, 0) == 0);
+    g_MediaOpen = 0;
+    g_DurationMs = 10000;
+    CHECK(m_IsAtPlayEnd(9900, 0, 0) == 0);
+    g_MediaOpen = savedOpen;
+    g_DurationMs = savedMs;
+}
+
 TEST_CASE("the display refresh period follows the rate and stays at 100 ms or more")
 {
     CHECK(m_TimeDisplay_PeriodMs(100) == 1000);

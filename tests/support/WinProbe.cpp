@@ -33,11 +33,14 @@
 //                                         process)
 //   WinProbe saver [0|1]                 sets the screen-saver switch when
 //                                         given; prints it
-//   WinProbe procstat <class>            prints "handles=%u private=%u
-//                                         working=%u" of the first one's
-//                                         process (bytes)
+//   WinProbe procstat <class>            prints "handles=%u keys=%u private=%u
+//                                         pagefile=%u working=%u pid=%u" of
+//                                         the first
+//                                         one's process (bytes; 0 where the
+//                                         system does not tell)
 #include <windows.h>
 #include <psapi.h>
+#include <winternl.h>
 
 #include <stdio.h>
 #include <stdlib.h>
@@ -299,32 +302,74 @@ int m_MenuCommand(const wchar_t* className, UINT itemId)
     return rc;
 }
 
+// Both the stored and the session value are written, each first to the
+// opposite, so that no layer keeps an older value of another process.
 int m_ScreenSaver(wchar_t** value)
 {
-    if (value)
-        SystemParametersInfoW(SPI_SETSCREENSAVEACTIVE, _wtoi(*value) ? TRUE : FALSE, nullptr,
-                              SPIF_SENDCHANGE);
+    if (value) {
+        const BOOL on = _wtoi(*value) ? TRUE : FALSE;
+        const UINT kinds[] = {SPIF_UPDATEINIFILE | SPIF_SENDCHANGE, 0};
+        for (UINT flags : kinds) {
+            SystemParametersInfoW(SPI_SETSCREENSAVEACTIVE, !on, nullptr, flags);
+            SystemParametersInfoW(SPI_SETSCREENSAVEACTIVE, on, nullptr, flags);
+        }
+    }
     BOOL active = FALSE;
     if (!SystemParametersInfoW(SPI_GETSCREENSAVEACTIVE, 0, &active, 0)) return 4;
     printf("%d\n", active ? 1 : 0);
     return 0;
 }
 
+typedef LONG(WINAPI* PFNQUERYOBJECT)(HANDLE, int, void*, ULONG, ULONG*);
+
+// 1 when the handle is a registry key (its object type is "Key").
+int m_IsKeyHandle(PFNQUERYOBJECT query, HANDLE handle)
+{
+    alignas(8) BYTE buffer[512];
+    ULONG size = 0;
+    if (!query || query(handle, 2 /* ObjectTypeInformation */, buffer, sizeof(buffer), &size) != 0)
+        return 0;
+    const UNICODE_STRING* name = reinterpret_cast<UNICODE_STRING*>(buffer);
+    return name->Length == 6 && wcsncmp(name->Buffer, L"Key", 3) == 0;
+}
+
+// Handles counted by duplicating each handle value of the process (Wine's
+// GetProcessHandleCount answers 0); values are multiples of 4. *keys gets
+// how many of them are registry keys.
+DWORD m_CountHandles(HANDLE process, DWORD* keys)
+{
+    auto query = reinterpret_cast<PFNQUERYOBJECT>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQueryObject")));
+    DWORD count = 0;
+    *keys = 0;
+    for (ULONG_PTR value = 4; value < 0x40000; value += 4) {
+        HANDLE copy = nullptr;
+        if (DuplicateHandle(process, (HANDLE)value, GetCurrentProcess(), &copy, 0, FALSE,
+                            DUPLICATE_SAME_ACCESS)) {
+            if (m_IsKeyHandle(query, copy)) ++*keys;
+            CloseHandle(copy);
+            ++count;
+        }
+    }
+    return count;
+}
+
 int m_ProcStat(const wchar_t* className)
 {
     DWORD pid = m_ProcessOf(className);
     if (!pid) return 1;
-    HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, pid);
+    HANDLE process =
+        OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ | PROCESS_DUP_HANDLE, FALSE, pid);
     if (!process) return 4;
-    DWORD handles = 0;
+    DWORD keys = 0;
+    const DWORD handles = m_CountHandles(process, &keys);
     PROCESS_MEMORY_COUNTERS_EX memory = {};
     memory.cb = sizeof(memory);
-    BOOL ok = GetProcessHandleCount(process, &handles) &&
-              K32GetProcessMemoryInfo(process, (PROCESS_MEMORY_COUNTERS*)&memory, sizeof(memory));
+    K32GetProcessMemoryInfo(process, (PROCESS_MEMORY_COUNTERS*)&memory, sizeof(memory));
     CloseHandle(process);
-    if (!ok) return 4;
-    printf("handles=%lu private=%llu working=%llu\n", handles,
-           (unsigned long long)memory.PrivateUsage, (unsigned long long)memory.WorkingSetSize);
+    printf("handles=%lu keys=%lu private=%llu pagefile=%llu working=%llu pid=%lu\n", handles, keys,
+           (unsigned long long)memory.PrivateUsage, (unsigned long long)memory.PagefileUsage,
+           (unsigned long long)memory.WorkingSetSize, pid);
     return 0;
 }
 
