@@ -54,6 +54,12 @@ int m_OnOwnMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* r
         case WM_ERASEBKGND:
             *result = 1;
             return 1;
+        case WM_SETCURSOR:
+            // A pointer hidden over the video stays hidden while it moves.
+            if (LOWORD(lParam) != HTCLIENT || !m_IsCursorHidden()) return 0;
+            SetCursor(nullptr);
+            *result = TRUE;
+            return 1;
     }
     return 0;
 }
