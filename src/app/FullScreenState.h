@@ -40,8 +40,7 @@ HWND m_FullScreen_GetOwner();
 // with 1 the monitors already in use do nothing, with 2 they switch off.
 // 1 when done, 0 when refused.
 int m_FullScreen_Set(int on, int first, int last, int showMessage, int redraw, int mode);
-// Start-up: reads [Mon] when "Hld" is on, enumerates, and enters full screen
-// as [Fullscr] "St" and [Main] "Wnd" ask.
+// Start-up: enters full screen as [Fullscr] "St" and [Main] "Wnd" ask.
 void m_FullScreen_StartUp();
 
 // The rectangles of the current full screen, empty when it is off.

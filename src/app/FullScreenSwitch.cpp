@@ -234,8 +234,6 @@ int m_FullScreen_HasPanel() { return s_PanelInFullScreen; }
 
 void m_FullScreen_StartUp()
 {
-    if (g_Settings.Fullscr_Hld) m_Monitor_ReadStored();
-    m_Monitor_Enumerate(-1);
     int first = g_Settings.Fullscr_Mon[0], last = g_Settings.Fullscr_Mon[1];
     if (g_Settings.Fullscr_St == 1) {
         m_FullScreen_Set(1, first, last, 1, 1, 0);
