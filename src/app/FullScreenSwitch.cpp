@@ -7,6 +7,7 @@
 #include "app/MainWindow.h"
 #include "app/MonitorTable.h"
 #include "app/Overlay.h"
+#include "app/PointerInput.h"
 #include "app/StatusText.h"
 #include "app/TimeDisplay.h"
 #include "app/WindowHelpers.h"
@@ -103,6 +104,7 @@ void m_FinishSwitch(int on)
     m_UpdateTimeDisplay(1);
     // The bars stand over the video again, both shown.
     if (g_Settings.Osc_Mode) m_OSD_SetMode(g_Settings.Osc_Mode, 0);
+    m_ResetCursorHide();
 }
 
 void m_Leave(int showMessage, int redraw);
