@@ -109,29 +109,9 @@ void m_FinishSwitch(int on)
 
 void m_Leave(int showMessage, int redraw);
 
-int m_Enter(int first, int last, int showMessage, int redraw)
+// The windows of full screen over the chosen place.
+void m_ShowAt(const SFULLSCREENPLACE& place, int wasOn, int redraw)
 {
-    if (g_Settings.Osc_Mode && g_OsdBars.m_GetHwnd()) g_OsdBars.m_Show(0);
-    if (!m_FullScreen_Create()) return 0;
-    m_Monitor_Enumerate(-1);
-    SFULLSCREENPLACE place;
-    const int mainMonitor = m_Monitor_FromWindow();
-    m_FullScreen_ChooseRect(first, last, mainMonitor, &place);
-    const int shownFirst = first == 0 ? mainMonitor + 1 : first;
-    wchar_t text[128];
-    m_FullScreen_FormatMessage(text, 128, 1, shownFirst, last, place.bFound);
-    if (!place.bFound && !g_Settings.Fullscr_Rsv) {
-        if (g_FullScreen) m_Leave(0, 1);
-        m_PlaySoundCue(1);
-        m_ShowMessage(text, 1);
-        return 0;
-    }
-    const int wasOn = g_FullScreen;
-    g_FullScreen = 1;
-    s_AskedFirst = first;
-    s_AskedLast = last;
-    g_FullScreenOtherMonitor = place.bOther;
-    g_FullScreenSpan = place.bSpan;
     const int dpi = m_Dpi(place.rcFull);
     if (dpi != s_FontDpi) {
         g_BmpFontFullScreen.m_Load(g_Settings.Ctrl_Font, dpi);
@@ -157,11 +137,33 @@ int m_Enter(int first, int last, int showMessage, int redraw)
     m_ApplyVideoRect(1, redraw);
     if (fade) m_Backdrop_Out(0);
     m_CheckCtrlBarHover(nullptr, 0, 1);
-    if (!place.bFound) {
+}
+
+int m_Enter(int first, int last, int showMessage, int redraw)
+{
+    if (g_Settings.Osc_Mode && g_OsdBars.m_GetHwnd()) g_OsdBars.m_Show(0);
+    if (!m_FullScreen_Create()) return 0;
+    m_Monitor_Enumerate(-1);
+    SFULLSCREENPLACE place;
+    const int mainMonitor = m_Monitor_FromWindow();
+    m_FullScreen_ChooseRect(first, last, mainMonitor, &place);
+    const int shownFirst = first == 0 ? mainMonitor + 1 : first;
+    wchar_t text[128];
+    m_FullScreen_FormatMessage(text, 128, 1, shownFirst, last, place.bFound);
+    if (!place.bFound && !g_Settings.Fullscr_Rsv) {
+        if (g_FullScreen) m_Leave(0, 1);
+        m_PlaySoundCue(1);
         m_ShowMessage(text, 1);
-    } else if (showMessage) {
-        m_ShowMessage(text, 0);
+        return 0;
     }
+    const int wasOn = g_FullScreen;
+    g_FullScreen = 1;
+    s_AskedFirst = first;
+    s_AskedLast = last;
+    g_FullScreenOtherMonitor = place.bOther;
+    g_FullScreenSpan = place.bSpan;
+    m_ShowAt(place, wasOn, redraw);
+    if (!place.bFound || showMessage) m_ShowMessage(text, !place.bFound);
     s_UsedFirst = first;
     s_UsedLast = last;
     m_FinishSwitch(1);
