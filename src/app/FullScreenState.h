@@ -34,6 +34,9 @@ int m_FullScreen_Create();
 void m_FullScreen_Destroy();
 // Puts the full-screen window (and its hidden owner) at HWND_TOPMOST or HWND_TOP.
 void m_FullScreen_SetZOrder(HWND after);
+// Puts the full-screen window and its overlays above the other windows
+// again, in their band (topmost or not).
+void m_FullScreen_Raise();
 // The hidden owner of the full-screen window and of its overlays.
 HWND m_FullScreen_GetOwner();
 // The one switch (see the monitor numbers above). Mode 0 always switches;

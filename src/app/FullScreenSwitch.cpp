@@ -236,20 +236,29 @@ HWND m_GetControlPanel()
 
 int m_FullScreen_HasPanel() { return s_PanelInFullScreen; }
 
+void m_FullScreen_Raise()
+{
+    if (!g_FullScreen || !g_hWndFullScreen) return;
+    m_FullScreen_SetZOrder(m_ZOrder(g_FullScreenOtherMonitor));
+    m_Overlay_Place(&s_Strips[FS_STRIP_TITLE], &s_Strips[FS_STRIP_CONTROL],
+                    &s_Strips[FS_STRIP_STATUS]);
+}
+
 void m_FullScreen_StartUp()
 {
     int first = g_Settings.Fullscr_Mon[0], last = g_Settings.Fullscr_Mon[1];
-    if (g_Settings.Fullscr_St == 1) {
-        m_FullScreen_Set(1, first, last, 1, 1, 0);
+    if (g_Settings.Fullscr_St == 2 && g_MainWindowState.nWindowMode == 2 &&
+        g_MainWindowState.nFullMonitor != 0) {
+        first = g_MainWindowState.nFullMonitor;
+        last = g_MainWindowState.nFullSub;
+    }
+    const int enter = g_Settings.Fullscr_St == 1 ||
+                      (g_Settings.Fullscr_St == 2 && g_MainWindowState.nWindowMode == 2);
+    if (!enter) {
+        g_MainWindowState.nWindowMode = 1;
         return;
     }
-    if (g_Settings.Fullscr_St == 2 && g_MainWindowState.nWindowMode == 2) {
-        if (g_MainWindowState.nFullMonitor != 0) {
-            first = g_MainWindowState.nFullMonitor;
-            last = g_MainWindowState.nFullSub;
-        }
-        m_FullScreen_Set(1, first, last, 1, 1, 0);
-        return;
-    }
-    g_MainWindowState.nWindowMode = 1;
+    // The main window is shown after this and would cover full screen.
+    if (m_FullScreen_Set(1, first, last, 1, 1, 0))
+        SetTimer(g_hWndFullScreen, kTimerRaiseAfterStart, 300, nullptr);
 }
