@@ -10,6 +10,7 @@
 #include "controls/LayeredWnd.h"
 #include "playback/PlaybackControl.h"
 #include "settings/Settings.h"
+#include "settings/SettingsFile.h"
 #include "settings/SettingsValue.h"
 
 namespace {
@@ -70,5 +71,8 @@ void m_OSD_SetMode(int mode, int showMessage)
         g_OsdBars.m_SetTopmost(g_FullScreen);
     }
     if (showMessage) m_ShowModeMessage(mode);
-    if (mode != saved) m_WriteSettingF(L"Osc", L"Mode", L"%d", mode);
+    if (mode != saved) {
+        CSettingsFileWrite batch;
+        m_WriteSettingF(L"Osc", L"Mode", L"%d", mode);
+    }
 }

@@ -34,14 +34,16 @@ int m_FullScreen_Create();
 void m_FullScreen_Destroy();
 // Puts the full-screen window (and its hidden owner) at HWND_TOPMOST or HWND_TOP.
 void m_FullScreen_SetZOrder(HWND after);
+// Puts the full-screen window and its overlays above the other windows
+// again, in their band (topmost or not).
+void m_FullScreen_Raise();
 // The hidden owner of the full-screen window and of its overlays.
 HWND m_FullScreen_GetOwner();
 // The one switch (see the monitor numbers above). Mode 0 always switches;
 // with 1 the monitors already in use do nothing, with 2 they switch off.
 // 1 when done, 0 when refused.
 int m_FullScreen_Set(int on, int first, int last, int showMessage, int redraw, int mode);
-// Start-up: reads [Mon] when "Hld" is on, enumerates, and enters full screen
-// as [Fullscr] "St" and [Main] "Wnd" ask.
+// Start-up: enters full screen as [Fullscr] "St" and [Main] "Wnd" ask.
 void m_FullScreen_StartUp();
 
 // The rectangles of the current full screen, empty when it is off.

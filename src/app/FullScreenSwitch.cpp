@@ -7,6 +7,7 @@
 #include "app/MainWindow.h"
 #include "app/MonitorTable.h"
 #include "app/Overlay.h"
+#include "app/PointerInput.h"
 #include "app/StatusText.h"
 #include "app/TimeDisplay.h"
 #include "app/WindowHelpers.h"
@@ -103,33 +104,14 @@ void m_FinishSwitch(int on)
     m_UpdateTimeDisplay(1);
     // The bars stand over the video again, both shown.
     if (g_Settings.Osc_Mode) m_OSD_SetMode(g_Settings.Osc_Mode, 0);
+    m_ResetCursorHide();
 }
 
 void m_Leave(int showMessage, int redraw);
 
-int m_Enter(int first, int last, int showMessage, int redraw)
+// The windows of full screen over the chosen place.
+void m_ShowAt(const SFULLSCREENPLACE& place, int wasOn, int redraw)
 {
-    if (g_Settings.Osc_Mode && g_OsdBars.m_GetHwnd()) g_OsdBars.m_Show(0);
-    if (!m_FullScreen_Create()) return 0;
-    m_Monitor_Enumerate(-1);
-    SFULLSCREENPLACE place;
-    const int mainMonitor = m_Monitor_FromWindow();
-    m_FullScreen_ChooseRect(first, last, mainMonitor, &place);
-    const int shownFirst = first == 0 ? mainMonitor + 1 : first;
-    wchar_t text[128];
-    m_FullScreen_FormatMessage(text, 128, 1, shownFirst, last, place.bFound);
-    if (!place.bFound && !g_Settings.Fullscr_Rsv) {
-        if (g_FullScreen) m_Leave(0, 1);
-        m_PlaySoundCue(1);
-        m_ShowMessage(text, 1);
-        return 0;
-    }
-    const int wasOn = g_FullScreen;
-    g_FullScreen = 1;
-    s_AskedFirst = first;
-    s_AskedLast = last;
-    g_FullScreenOtherMonitor = place.bOther;
-    g_FullScreenSpan = place.bSpan;
     const int dpi = m_Dpi(place.rcFull);
     if (dpi != s_FontDpi) {
         g_BmpFontFullScreen.m_Load(g_Settings.Ctrl_Font, dpi);
@@ -155,11 +137,33 @@ int m_Enter(int first, int last, int showMessage, int redraw)
     m_ApplyVideoRect(1, redraw);
     if (fade) m_Backdrop_Out(0);
     m_CheckCtrlBarHover(nullptr, 0, 1);
-    if (!place.bFound) {
+}
+
+int m_Enter(int first, int last, int showMessage, int redraw)
+{
+    if (g_Settings.Osc_Mode && g_OsdBars.m_GetHwnd()) g_OsdBars.m_Show(0);
+    if (!m_FullScreen_Create()) return 0;
+    m_Monitor_Enumerate(-1);
+    SFULLSCREENPLACE place;
+    const int mainMonitor = m_Monitor_FromWindow();
+    m_FullScreen_ChooseRect(first, last, mainMonitor, &place);
+    const int shownFirst = first == 0 ? mainMonitor + 1 : first;
+    wchar_t text[128];
+    m_FullScreen_FormatMessage(text, 128, 1, shownFirst, last, place.bFound);
+    if (!place.bFound && !g_Settings.Fullscr_Rsv) {
+        if (g_FullScreen) m_Leave(0, 1);
+        m_PlaySoundCue(1);
         m_ShowMessage(text, 1);
-    } else if (showMessage) {
-        m_ShowMessage(text, 0);
+        return 0;
     }
+    const int wasOn = g_FullScreen;
+    g_FullScreen = 1;
+    s_AskedFirst = first;
+    s_AskedLast = last;
+    g_FullScreenOtherMonitor = place.bOther;
+    g_FullScreenSpan = place.bSpan;
+    m_ShowAt(place, wasOn, redraw);
+    if (!place.bFound || showMessage) m_ShowMessage(text, !place.bFound);
     s_UsedFirst = first;
     s_UsedLast = last;
     m_FinishSwitch(1);
@@ -232,22 +236,29 @@ HWND m_GetControlPanel()
 
 int m_FullScreen_HasPanel() { return s_PanelInFullScreen; }
 
+void m_FullScreen_Raise()
+{
+    if (!g_FullScreen || !g_hWndFullScreen) return;
+    m_FullScreen_SetZOrder(m_ZOrder(g_FullScreenOtherMonitor));
+    m_Overlay_Place(&s_Strips[FS_STRIP_TITLE], &s_Strips[FS_STRIP_CONTROL],
+                    &s_Strips[FS_STRIP_STATUS]);
+}
+
 void m_FullScreen_StartUp()
 {
-    if (g_Settings.Fullscr_Hld) m_Monitor_ReadStored();
-    m_Monitor_Enumerate(-1);
     int first = g_Settings.Fullscr_Mon[0], last = g_Settings.Fullscr_Mon[1];
-    if (g_Settings.Fullscr_St == 1) {
-        m_FullScreen_Set(1, first, last, 1, 1, 0);
+    if (g_Settings.Fullscr_St == 2 && g_MainWindowState.nWindowMode == 2 &&
+        g_MainWindowState.nFullMonitor != 0) {
+        first = g_MainWindowState.nFullMonitor;
+        last = g_MainWindowState.nFullSub;
+    }
+    const int enter = g_Settings.Fullscr_St == 1 ||
+                      (g_Settings.Fullscr_St == 2 && g_MainWindowState.nWindowMode == 2);
+    if (!enter) {
+        g_MainWindowState.nWindowMode = 1;
         return;
     }
-    if (g_Settings.Fullscr_St == 2 && g_MainWindowState.nWindowMode == 2) {
-        if (g_MainWindowState.nFullMonitor != 0) {
-            first = g_MainWindowState.nFullMonitor;
-            last = g_MainWindowState.nFullSub;
-        }
-        m_FullScreen_Set(1, first, last, 1, 1, 0);
-        return;
-    }
-    g_MainWindowState.nWindowMode = 1;
+    // The main window is shown after this and would cover full screen.
+    if (m_FullScreen_Set(1, first, last, 1, 1, 0))
+        SetTimer(g_hWndFullScreen, kTimerRaiseAfterStart, 300, nullptr);
 }

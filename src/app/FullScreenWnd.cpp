@@ -39,6 +39,11 @@ int m_OnOwnMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* r
             *result = m_OnControlNotify(LOWORD(wParam), HIWORD(wParam), lParam);
             return 1;
         case WM_TIMER:
+            if (wParam == kTimerRaiseAfterStart) {
+                KillTimer(hwnd, kTimerRaiseAfterStart);
+                m_FullScreen_Raise();
+                return 1;
+            }
             if (wParam != kTimerOverlayHover) return 0;
             m_CheckCtrlBarHover(nullptr, 1, 0);
             return 1;
@@ -53,6 +58,12 @@ int m_OnOwnMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* r
             return 1;
         case WM_ERASEBKGND:
             *result = 1;
+            return 1;
+        case WM_SETCURSOR:
+            // A pointer hidden over the video stays hidden while it moves.
+            if (LOWORD(lParam) != HTCLIENT || !m_IsCursorHidden()) return 0;
+            SetCursor(nullptr);
+            *result = TRUE;
             return 1;
     }
     return 0;

@@ -3,6 +3,7 @@
 #include <wchar.h>
 
 #include "app/MonitorTable.h"
+#include "settings/SettingsFile.h"
 #include "settings/SettingsValue.h"
 
 namespace {
@@ -56,6 +57,9 @@ void m_Monitor_ReadStored()
 
 void m_Monitor_WriteStored()
 {
+    // One batch: a process killed meanwhile leaves the whole old or new
+    // file, and an unchanged table does not replace the file at all.
+    CSettingsFileWrite batch;
     int count = g_MonitorStored.nCount < 0 ? 0 : g_MonitorStored.nCount;
     if (count > kMonitorCap) count = kMonitorCap;
     int old = m_ReadSettingInt(kSection, L"Count", 0);

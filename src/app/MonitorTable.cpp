@@ -71,6 +71,12 @@ void m_Monitor_Enumerate(int mode)
     m_Monitor_BuildOrder();
 }
 
+void m_Monitor_StartUp()
+{
+    if (g_Settings.Fullscr_Hld) m_Monitor_ReadStored();
+    m_Monitor_Enumerate(-1);
+}
+
 int m_Monitor_MatchStored(int storedIndex)
 {
     if (storedIndex < 0 || storedIndex >= g_MonitorStored.nCount) return -1;

@@ -32,6 +32,8 @@ extern int g_MonitorOrder[kMonitorCap];
 // unless [Fullscr] "Hld" is on, mode 0 only when it is empty, mode 1
 // always; a replacement writes [Mon]. The order map is rebuilt either way.
 void m_Monitor_Enumerate(int mode);
+// Start-up: reads [Mon] when [Fullscr] "Hld" is on, then enumerates (-1).
+void m_Monitor_StartUp();
 // Adds one monitor to the live table; 0 when it is full.
 int m_Monitor_AddLive(HMONITOR monitor, const MONITORINFOEXW* info, UINT dpiPercent);
 // Reads [Mon] into the stored table; "Count" is held within the table.

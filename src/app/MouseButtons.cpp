@@ -80,7 +80,10 @@ void m_Mouse_OnLeftDown(HWND hwnd, POINT screen)
     const int caption = g_Mouse.bCaptionPress;
     g_Mouse.bCaptionPress = 0;
     if (g_Mouse.bRightDown && !m_AnyDragRunning()) {
+        // The gesture replaces the drags the right press armed.
         g_Mouse.bRocker = 1;
+        if (g_Mouse.nSeekArmed == HOLDKEY_RIGHT) g_Mouse.nSeekArmed = 0;
+        if (g_Mouse.nResizeArmed == HOLDKEY_RIGHT) g_Mouse.nResizeArmed = 0;
         m_Bind_ExecByMouse(MOUSECODE_ROCKER_LEFT, HOLDKEY_LEFT);
         return;
     }

@@ -112,7 +112,12 @@ void m_Mouse_BeginLeftDrag(HWND hwnd, POINT screen)
         m_MoveWindowTo(screen);
         return;
     }
-    // The system drags the window.
+    // The system drags the window on from here; the travel up to the
+    // threshold is made good first, as the system counts from the pointer.
+    const RECT& rc = g_Mouse.rcPressWindow;
+    m_SetWindowPos(hwnd, nullptr, rc.left + screen.x - g_Mouse.ptPress.x,
+                   rc.top + screen.y - g_Mouse.ptPress.y, rc.right - rc.left, rc.bottom - rc.top,
+                   SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOSIZE, -1, 0);
     g_Mouse.bLeftDown = 0;
     ReleaseCapture();
     PostMessageW(hwnd, WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(screen.x, screen.y));

@@ -9,6 +9,9 @@ enum EOVERLAY { OV_TITLEBAR, OV_SMALLTITLE, OV_STATUS, OV_CONTROL, OV_COUNT };
 // Timer of the full-screen window: the hover re-check while in a zone.
 constexpr UINT kTimerOverlayHover = 35;
 constexpr UINT kOverlayHoverMs = 500;
+// Timer of the full-screen window: once the message loop runs, full screen
+// entered at start-up goes back above the main window shown after it.
+constexpr UINT kTimerRaiseAfterStart = 36;
 
 struct SOVERLAY {
     HWND hWnd;

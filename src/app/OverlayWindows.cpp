@@ -12,6 +12,7 @@
 #include "app/Startup.h"
 #include "app/WindowTitle.h"
 #include "base/BmpFont.h"
+#include "commands/CommandHandlers.h"
 #include "base/Dpi.h"
 #include "controls/Statusbar.h"
 #include "resources/resource.h"
@@ -158,8 +159,15 @@ int m_OnTitleBarMouse(HWND hwnd, UINT msg, LPARAM lParam)
             return 1;
         }
         case WM_LBUTTONDBLCLK:
-            m_FullScreen_Set(0, 0, 0, 1, 1, 0);
+            // Code 37, the caption double click, when bound; else back to the window.
+            if (!m_Bind_ExecByMouse(37, 0)) m_FullScreen_Set(0, 0, 0, 1, 1, 0);
             return 1;
+        case WM_RBUTTONUP: {
+            POINT screen = pt;
+            ClientToScreen(hwnd, &screen);
+            m_ShowPopupMenuById(2374, screen);
+            return 1;
+        }
         case WM_CAPTURECHANGED:
             m_SetCloseState(hwnd, s_CloseHot, 0);
             return 1;

@@ -8,6 +8,7 @@
 #include <stdio.h>
 
 #include "app/FullScreenState.h"
+#include "app/MonitorTable.h"
 #include "app/MainWindow.h"
 #include "app/Layout.h"
 #include "app/MainWindowLook.h"
@@ -214,6 +215,8 @@ int m_InitInstance(int showCommand)
     m_SetInitialAspect(m_InitialAspect(frame.right - frame.left, frame.bottom - frame.top));
     m_TakeSnapshots();
     m_UpgradeOrCreateFile();
+    // [Mon] goes into the same save as an upgrade or a first file.
+    m_Monitor_StartUp();
     if (rewriting) m_SettingsFile_EndWrite();
     m_Menu_ApplyStyle();
     m_UpdateToolbar();

@@ -8,6 +8,7 @@
 //   ScreenProbe text <id>        WM_GETTEXT of the first window with that id
 //                                in any of the player's windows
 //   ScreenProbe monitors         one line per monitor: "l,t,r,b flags"
+//   ScreenProbe at <x> <y>       the class of the top-level window there
 // Exit code 1 when the player's windows are not there.
 #include <windows.h>
 
@@ -129,6 +130,14 @@ int wmain(int argc, wchar_t** argv)
     if (wcscmp(argv[1], L"window") == 0 && argc > 2) return m_Window(argv[2]);
     if (wcscmp(argv[1], L"overlays") == 0) return m_Overlays();
     if (wcscmp(argv[1], L"text") == 0 && argc > 2) return m_Text(_wtoi(argv[2]));
+    if (wcscmp(argv[1], L"at") == 0 && argc > 3) {
+        POINT pt = {_wtoi(argv[2]), _wtoi(argv[3])};
+        HWND hwnd = WindowFromPoint(pt);
+        wchar_t name[64] = L"";
+        if (hwnd) GetClassNameW(GetAncestor(hwnd, GA_ROOT), name, 64);
+        printf("%ls\n", name);
+        return hwnd ? 0 : 1;
+    }
     if (wcscmp(argv[1], L"monitors") == 0) {
         EnumDisplayMonitors(nullptr, nullptr, m_PrintMonitor, 0);
         return 0;

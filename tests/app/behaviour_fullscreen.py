@@ -172,7 +172,13 @@ class FullScreenTest(zvtest.BehaviourTest):
 
     def test_not_topmost_when_asked(self):
         proc = self.start({"Fullscr": {"St": "1"}, "Main": {"FllScrTop": "0"}})
-        self.assertEqual(self.wait_full(1)["topmost"], "0")
+        full = self.wait_full(1)
+        self.assertEqual(full["topmost"], "0")
+        # Still above the main window that start-up showed after it.
+        main = self.window("ZENTAVIO")["rect"]
+        x, y = (main[0] + main[2]) // 2, (main[1] + main[3]) // 2
+        time.sleep(0.5)
+        self.assertEqual(screen("at", x, y)[1], FULL)
         self.box.close(proc)
 
     def test_missing_monitor_refused_without_rsv(self):
@@ -198,8 +204,10 @@ class FullScreenTest(zvtest.BehaviourTest):
         proc = self.start(sections)
         main_before = zvtest.parse_window(probe("wait", "ZENTAVIO", "5000", timeout=60)[1])["rect"]
         left, top, right, bottom = self.wait_full(1)["rect"]
-        by_top = lambda: sorted(self.overlays(), key=lambda o: (o["rect"][1], o["rect"][3]))
-        # Titles at the top (two), then the control bar, then the status strip.
+        # Titles at the top (two over one strip, the shown one first), then
+        # the control bar, then the status strip.
+        by_top = lambda: sorted(self.overlays(),
+                                key=lambda o: (o["rect"][1], o["rect"][3], -int(o["alpha"])))
         title, small, control, status = by_top()
         self.assertEqual(title["rect"][1], top)
         self.assertEqual(control["rect"][3], bottom)
@@ -222,7 +230,8 @@ class FullScreenTest(zvtest.BehaviourTest):
         xdotool("mousemove", 800, top + 2, "mousemove", 801, top + 3)
         time.sleep(0.8)
         title, small, control, status = by_top()
-        self.assertEqual(title["visible"], "1")
+        self.assertEqual((title["visible"], title["alpha"]), ("1", "255"))
+        self.assertEqual(small["visible"], "0")
         shot("fullscreen_title_bar.png")
 
         # The close button at the right of the title bar leaves full screen.

@@ -94,6 +94,15 @@ class TwoMonitorTest(zvtest.BehaviourTest):
                 os.environ.pop(key, None)
             else:
                 os.environ[key] = value
+        # Nothing used the harness prefix meanwhile, so its desktop process
+        # has ended; the next test's first program would start it again,
+        # and it would hold that program's output open while it lives. A
+        # probe waiting for nothing keeps a desktop process of our own
+        # starting alive into the next test.
+        subprocess.Popen([zvtest.HARNESS, "exec", os.path.join(zvtest.BIN, "WinProbe.exe"),
+                          "wait", "ZvNoSuchWindow", "15000"], stdin=subprocess.DEVNULL,
+                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        time.sleep(1)
 
     def setUp(self):
         super().setUp()

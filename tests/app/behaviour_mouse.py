@@ -145,5 +145,30 @@ class Pointer(BehaviourTest):
         self.assertEqual(self.codes(), [])
 
 
+    def drag(self, x, y, dx, dy):
+        xdotool("mousemove", x, y, "mousedown", 1)
+        for step in range(1, 6):
+            xdotool("mousemove", x + dx * step // 5, y + dy * step // 5)
+            time.sleep(0.05)
+        xdotool("mouseup", 1)
+        time.sleep(0.5)
+
+    def test_caption_drags_and_system_moves_follow_the_pointer(self):
+        # Snapping on: the program moves the window from a caption press too;
+        # off: the system's own move, also for a drag begun in the video.
+        for snap, where in (("1,16,0,-1", "caption"), ("0,16,0,-1", "caption"),
+                            ("0,16,0,-1", "video")):
+            with self.subTest(snap=snap, where=where):
+                self.start(Common_Snap=snap)
+                before = [int(v) for v in self.window()["rect"].split(",")]
+                x = (before[0] + before[2]) // 2
+                y = before[1] + 12 if where == "caption" else self.video[1]
+                self.drag(x, y, 100, 50)
+                after = [int(v) for v in self.window()["rect"].split(",")]
+                self.assertEqual((after[0] - before[0], after[1] - before[1]), (100, 50))
+                self.assertEqual(self.codes(), [])
+                self.box.close(self.proc)
+
+
 if __name__ == "__main__":
     zvtest.main()

@@ -7,6 +7,7 @@
 #include "app/Layout.h"
 #include "app/MonitorTable.h"
 #include "app/Overlay.h"
+#include "commands/CommandHandlers.h"
 #include "controls/LayeredWnd.h"
 #include "controls/Statusbar.h"
 #include "playback/PlaybackControl.h"
@@ -317,4 +318,20 @@ TEST_CASE_FIXTURE(CFullScreenFixture,
     CHECK(Message() == L"OSD : OFF");
     CHECK(GetPrivateProfileIntW(L"Osc", L"Mode", -1, g_IniPath) == 0);
     DestroyWindow(g_OsdBars.m_GetHwnd());
+}
+
+TEST_CASE_FIXTURE(CFullScreenFixture,
+                  "the title bar: a right click asks for its menu, a double click leaves")
+{
+    REQUIRE(m_FullScreen_Set(1, 0, 0, 0, 1, 0) == 1);
+    HWND title = g_Overlays[OV_TITLEBAR].hWnd;
+    REQUIRE(title);
+    int before = 0, after = 0;
+    m_LastPopupMenuId(&before);
+    SendMessageW(title, WM_RBUTTONUP, 0, MAKELPARAM(10, 5));
+    CHECK(m_LastPopupMenuId(&after) == 2374u);
+    CHECK(after == before + 1);
+    CHECK(g_FullScreen == 1);
+    SendMessageW(title, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(10, 5));
+    CHECK(g_FullScreen == 0);
 }

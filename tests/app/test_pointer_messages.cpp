@@ -136,9 +136,16 @@ TEST_CASE_FIXTURE(CPointerFixture, "a double click runs 33 for its first click a
 TEST_CASE_FIXTURE(CPointerFixture, "rocker gestures run once and open no context menu")
 {
     const int menus = Menus(), before = Count();
+    g_VideoSize = SIZE{640, 360};
     Send(WM_RBUTTONDOWN, MK_RBUTTON, centre);
+    CHECK(g_Mouse.nResizeArmed == 2);
     Send(WM_LBUTTONDOWN, MK_LBUTTON | MK_RBUTTON, centre);
     CHECK(Last() == 49);
+    // Moving on after the gesture resizes nothing.
+    CHECK(g_Mouse.nResizeArmed == 0);
+    Send(WM_MOUSEMOVE, MK_LBUTTON | MK_RBUTTON, Offset(centre, 0, -60));
+    CHECK(g_Mouse.bResizeRunning == 0);
+    g_VideoSize = SIZE{0, 0};
     Send(WM_LBUTTONUP, MK_RBUTTON, centre);
     Send(WM_RBUTTONUP, 0, centre);
     CHECK(Count() == before + 1);
