@@ -2,6 +2,8 @@
 button row for the default and a custom order, and the overflow button of a
 narrow window."""
 
+import time
+
 import zvtest
 from zvtest import BehaviourTest, probe, write_ini
 
@@ -30,6 +32,11 @@ class Layout(BehaviourTest):
         write_ini(self.box.ini, sections)
         proc = self.box.start()
         self.assertIsNotNone(self.box.wait_window(), "no ZENTAVIO window")
+        # The panels show just after the window; a busy machine can be asked
+        # in between.
+        deadline = time.monotonic() + 10
+        while not child(self, CONTROL_PANEL)["visible"] and time.monotonic() < deadline:
+            time.sleep(0.1)
         return proc
 
     def test_default_rows_stack_at_the_bottom(self):

@@ -298,7 +298,9 @@ TEST_CASE("the graph-builder callback reads the friendly name of a moniker")
     REQUIRE(CoCreateInstance(CLSID_SystemDeviceEnum, nullptr, CLSCTX_INPROC_SERVER,
                              IID_ICreateDevEnum, reinterpret_cast<void**>(&devices)) == S_OK);
     IEnumMoniker* monikers = nullptr;
-    REQUIRE(devices->CreateClassEnumerator(CLSID_AudioRendererCategory, &monikers, 0) == S_OK);
+    // Registered filters are always listed; the audio renderer category can
+    // come back empty while the sound server is busy.
+    REQUIRE(devices->CreateClassEnumerator(CLSID_LegacyAmFilterCategory, &monikers, 0) == S_OK);
     IMoniker* moniker = nullptr;
     REQUIRE(monikers->Next(1, &moniker, nullptr) == S_OK);
     IPropertyBag* bag = nullptr;
