@@ -5,17 +5,6 @@
 
 namespace {
 
-// folder + "\" + name within kPathCap; false when it would not fit.
-bool m_JoinPath(wchar_t* out, const wchar_t* folder, const wchar_t* name)
-{
-    int len = lstrlenW(folder);
-    bool slash = len > 0 && folder[len - 1] != L'\\';
-    if (len + (slash ? 1 : 0) + lstrlenW(name) >= kPathCap) return false;
-    lstrcpyW(out, folder);
-    if (slash) lstrcatW(out, L"\\");
-    lstrcatW(out, name);
-    return true;
-}
 
 bool m_IsDots(const wchar_t* name)
 {
@@ -38,7 +27,7 @@ bool m_Visit(const wchar_t* folder, const WIN32_FIND_DATAW& fd, int depth, const
              bool* found)
 {
     wchar_t path[kPathCap];
-    if (!m_JoinPath(path, folder, fd.cFileName)) return false;
+    if (!m_JoinFolderName(path, folder, fd.cFileName)) return false;
     if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
         if (walk.Folders) {
             SFolderWalk inner = {1, nullptr, nullptr, 0};
@@ -58,7 +47,7 @@ bool m_Visit(const wchar_t* folder, const WIN32_FIND_DATAW& fd, int depth, const
 bool m_Search(const wchar_t* folder, int depth, const SFolderWalk& walk)
 {
     wchar_t pattern[kPathCap];
-    if (!folder || !m_JoinPath(pattern, folder, L"*.*")) return false;
+    if (!folder || !m_JoinFolderName(pattern, folder, L"*.*")) return false;
     WIN32_FIND_DATAW fd;
     HANDLE find = FindFirstFileW(pattern, &fd);
     if (find == INVALID_HANDLE_VALUE) return false;

@@ -376,3 +376,14 @@ int m_FindFileRecursive(wchar_t* out, int size, const wchar_t* name, const wchar
     FindClose(find);
     return found;
 }
+
+bool m_JoinFolderName(wchar_t* out, const wchar_t* folder, const wchar_t* name)
+{
+    int len = lstrlenW(folder);
+    bool slash = len > 0 && folder[len - 1] != L'\\';
+    if (len + (slash ? 1 : 0) + lstrlenW(name) >= kPathCap) return false;
+    lstrcpyW(out, folder);
+    if (slash) lstrcatW(out, L"\\");
+    lstrcatW(out, name);
+    return true;
+}

@@ -7,6 +7,10 @@
 constexpr int kPathCap = MAX_PATH + 1;  // 261 characters
 constexpr int kNameCap = 257;
 
+// folder + "\" + name into out (kPathCap characters), one backslash
+// between them; false, leaving out unspecified, when it would not fit.
+bool m_JoinFolderName(wchar_t* out, const wchar_t* folder, const wchar_t* name);
+
 // Server and share of a UNC path ("\\server\share"), else the drive ("C:");
 // 1 when the result is not empty.
 int m_GetPathRoot(const wchar_t* path, wchar_t* out, int size);

@@ -96,7 +96,6 @@ void m_Playback_OnFrameShown()
         m_ShowLoadTime();
     g_OpenRequest = SOPENREQUEST{};
     g_PlayState = g_PlayStarted ? 5 : 4;
-    m_PlayState_Trace(L"first frame");
     m_UpdateTimeDisplay(1);
 }
 

@@ -13,7 +13,6 @@
 #include "engine/RendererKind.h"
 #include "engine/VideoRenderer.h"
 #include "playback/MediaPath.h"
-#include "playback/PlayPause.h"
 #include "playback/PlayState.h"
 #include "playback/VideoWindow.h"
 #include "playlist/Playlist.h"
@@ -115,7 +114,6 @@ int OpenFile(const wchar_t* path)
     if (!g_VideoRenderer) return m_OpenFailed(E_OUTOFMEMORY, path);
     if (g_MediaOpen) m_CloseMedia(0);
     g_PlayState = 2;
-    m_PlayState_Trace(L"open");
     m_UpdateTimeDisplay(1);
     m_SetMediaPath(path);
     m_UpdateWindowTitle();

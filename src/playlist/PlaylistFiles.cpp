@@ -18,17 +18,6 @@ bool m_InTracks(const CPlaylist& list, int count, const wchar_t* path)
     return false;
 }
 
-// folder + "\\" + name within kPathCap (one backslash between them).
-bool m_Join(wchar_t* out, const wchar_t* folder, const wchar_t* name)
-{
-    int len = lstrlenW(folder);
-    bool slash = len > 0 && folder[len - 1] != L'\\';
-    if (len + (slash ? 1 : 0) + lstrlenW(name) >= kPathCap) return false;
-    lstrcpyW(out, folder);
-    if (slash) lstrcatW(out, L"\\");
-    lstrcatW(out, name);
-    return true;
-}
 
 }  // namespace
 
@@ -37,7 +26,7 @@ bool m_Join(wchar_t* out, const wchar_t* folder, const wchar_t* name)
 int CPlaylist::m_AddFolderFiles(const wchar_t* folder, int replace, int skipExisting)
 {
     wchar_t pattern[kPathCap];
-    if (!folder || !m_Join(pattern, folder, L"*.*")) return 0;
+    if (!folder || !m_JoinFolderName(pattern, folder, L"*.*")) return 0;
     int oldCount = m_Count;
     if (replace) {
         for (int i = 0; i < m_Count; ++i) m_Track_Release(&m_Tracks[i]);
@@ -63,7 +52,7 @@ int CPlaylist::m_AddFolderEntries(const wchar_t* folder, const wchar_t* pattern,
         const wchar_t* name = fd.cFileName;
         if (name[0] == L'.' && (name[1] == 0 || (name[1] == L'.' && name[2] == 0))) continue;
         wchar_t path[kPathCap];
-        if (!m_Join(path, folder, name)) continue;
+        if (!m_JoinFolderName(path, folder, name)) continue;
         if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
             if (g_Settings.Main_SubDir) added += m_AddFolderFiles(path, 0, 0);
             continue;

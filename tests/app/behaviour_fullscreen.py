@@ -7,7 +7,6 @@ button. Screenshots of full screen land in the build folder."""
 import os
 import re
 import subprocess
-import tempfile
 import time
 
 import zvtest
@@ -20,16 +19,7 @@ MAIN_STATUS, FULL_STATUS, CONTROL_PANEL = 32873, 32876, 32869
 PREFIX = "FULL    SCREEN    :    "
 
 
-def run(program, *args, timeout=60):
-    """Runs a probe with its output in a file: a Wine helper process that the
-    probe happens to start inherits the output and may outlive the probe,
-    which a pipe would wait for."""
-    with tempfile.TemporaryFile() as out:
-        result = subprocess.run([zvtest.HARNESS, "exec", program] + [str(a) for a in args],
-                                stdin=subprocess.DEVNULL, stdout=out,
-                                stderr=subprocess.DEVNULL, timeout=timeout)
-        out.seek(0)
-        return result.returncode, out.read().decode("utf-8", "replace").strip()
+run = zvtest.run_to_file
 
 
 def probe(*args, timeout=60):

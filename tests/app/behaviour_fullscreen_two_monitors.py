@@ -7,7 +7,6 @@ that covers a whole screen to one Xinerama head of its own choosing."""
 
 import os
 import subprocess
-import tempfile
 import time
 
 import zvtest
@@ -28,16 +27,7 @@ def free_display():
     return ":%d" % n
 
 
-def run(program, *args, timeout=60):
-    """Runs a probe with its output in a file: a Wine helper process that the
-    probe happens to start inherits the output and may outlive the probe,
-    which a pipe would wait for."""
-    with tempfile.TemporaryFile() as out:
-        result = subprocess.run([zvtest.HARNESS, "exec", program] + [str(a) for a in args],
-                                stdin=subprocess.DEVNULL, stdout=out,
-                                stderr=subprocess.DEVNULL, timeout=timeout)
-        out.seek(0)
-        return result.returncode, out.read().decode("utf-8", "replace").strip()
+run = zvtest.run_to_file
 
 
 def probe(*args, timeout=60):

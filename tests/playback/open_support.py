@@ -75,6 +75,16 @@ def watch_status(test, pattern, timeout=20.0):
     test.fail("status bar never showed %r; saw %r" % (pattern, seen[-5:]))
 
 
+def watch_status_closely(test, until, timeout_ms=20000):
+    """Every distinct status text until one holds the text, watched every
+    10 ms from inside one probe process."""
+    code, out = probe("watchtext", "ZENTAVIO", STATUS_BAR_ID, until, str(timeout_ms))
+    seen = [t.strip("\r\n") for t in re.split(r"\r?\n----", out) if t.strip("\r\n")]
+    if code != 0:
+        test.fail("status bar never showed %r; saw %r" % (until, seen[-5:]))
+    return seen
+
+
 def video_colours(test):
     """Distinct colours on screen inside the video window; skips without
     ImageMagick."""

@@ -10,6 +10,7 @@ import time
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "engine"))
 
 import engine_media  # noqa: E402
+import open_support  # noqa: E402
 import zvtest  # noqa: E402
 from zvtest import probe, write_ini  # noqa: E402
 
@@ -28,15 +29,7 @@ TRACE = re.compile(r"PLAY : st=(\d+) open=(\d+) started=(\d+) held=(\d+) awake=(
 
 def clip(seconds, name=None):
     """A small AVI (MJPEG and PCM) of the given length, made once."""
-    name = name or "clip%g.avi" % seconds
-    out = os.path.join(engine_media.MEDIA, name)
-    if not os.path.exists(out):
-        os.makedirs(engine_media.MEDIA, exist_ok=True)
-        engine_media._ffmpeg(
-            out, "-f", "lavfi", "-i", "testsrc=size=160x90:rate=25:duration=%g" % seconds,
-            "-f", "lavfi", "-i", "sine=frequency=440:sample_rate=44100:duration=%g" % seconds,
-            *engine_media.MJPEG, *engine_media.PCM, "-shortest")
-    return out
+    return open_support.clip(seconds, name or "clip%g.avi" % seconds)
 
 
 def settings(box, repeat=1, keep_awake=1, countdown=10, extra=None):
@@ -50,11 +43,7 @@ def settings(box, repeat=1, keep_awake=1, countdown=10, extra=None):
     write_ini(box.ini, sections)
 
 
-def status(test):
-    code, text = probe("text", "ZENTAVIO", STATUS_BAR_ID)
-    if code == 3:
-        test.skipTest("the main window has no status bar")
-    return text if code == 0 else ""
+status = open_support.status
 
 
 def wait_status(test, pattern, timeout=15.0):

@@ -226,6 +226,36 @@ int m_Text(const wchar_t* className, int id)
     return 1;
 }
 
+// Watches a child's text from inside one process, every 10 ms, so that a
+// state shown only briefly is still seen: prints each distinct text with a
+// line "----" after it, until one holds the substring (exit 0) or the time
+// runs out (exit 1).
+int m_WatchText(const wchar_t* className, int id, const wchar_t* until, DWORD timeoutMs)
+{
+    std::wstring last = L"\x1";
+    const DWORD start = GetTickCount();
+    while (GetTickCount() - start <= timeoutMs) {
+        HWND top = m_FirstVisible(className);
+        SChildFind find{id, nullptr};
+        if (top) EnumChildWindows(top, m_FindChild, reinterpret_cast<LPARAM>(&find));
+        wchar_t text[2048] = L"";
+        DWORD_PTR length = 0;
+        if (find.found && SendMessageTimeoutW(find.found, WM_GETTEXT, 2048,
+                                              reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG,
+                                              5000, &length)) {
+            text[2047] = 0;
+            if (last != text) {
+                last = text;
+                m_PrintUtf8(last + L"\n----");
+                fflush(stdout);
+            }
+            if (wcsstr(text, until)) return 0;
+        }
+        Sleep(10);
+    }
+    return 1;
+}
+
 // A child window by id: whether it is shown (with its parents) and its
 // rectangle in the top window's client coordinates.
 int m_Child(const wchar_t* className, int id)
@@ -395,6 +425,8 @@ int wmain(int argc, wchar_t** argv)
     if (wcscmp(command, L"post") == 0 && argc > 4)
         return m_Post(className, argv[3], argv[4], argc > 5 ? argv[5] : nullptr);
     if (wcscmp(command, L"text") == 0 && argc > 3) return m_Text(className, _wtoi(argv[3]));
+    if (wcscmp(command, L"watchtext") == 0 && argc > 5)
+        return m_WatchText(className, _wtoi(argv[3]), argv[4], wcstoul(argv[5], nullptr, 10));
     if (wcscmp(command, L"copydata") == 0 && argc > 3) {
         return m_CopyData(className, argv[3], argc > 4 ? argv[4] : nullptr);
     }

@@ -23,10 +23,21 @@ def wine(args, **kwargs):
     return subprocess.run([HARNESS, "exec"] + list(args), capture_output=True, **kwargs)
 
 
+def run_to_file(program, *args, timeout=60):
+    """Runs a Windows program with its output in a file; (exit code, stdout
+    text). A Wine helper process that the program happens to start inherits
+    its output and may outlive it, which a pipe would wait for."""
+    with tempfile.TemporaryFile() as out:
+        result = subprocess.run([HARNESS, "exec", program] + [str(a) for a in args],
+                                stdin=subprocess.DEVNULL, stdout=out,
+                                stderr=subprocess.DEVNULL, timeout=timeout)
+        out.seek(0)
+        return result.returncode, out.read().decode("utf-8", "replace").strip()
+
+
 def probe(*args, timeout=30):
     """Runs WinProbe with the arguments; returns (exit code, stdout text)."""
-    result = wine([os.path.join(BIN, "WinProbe.exe")] + list(args), timeout=timeout)
-    return result.returncode, result.stdout.decode("utf-8", "replace").strip()
+    return run_to_file(os.path.join(BIN, "WinProbe.exe"), *args, timeout=timeout)
 
 
 def parse_window(line):
