@@ -240,9 +240,9 @@ int m_WatchText(const wchar_t* className, int id, const wchar_t* until, DWORD ti
         if (top) EnumChildWindows(top, m_FindChild, reinterpret_cast<LPARAM>(&find));
         wchar_t text[2048] = L"";
         DWORD_PTR length = 0;
-        if (find.found && SendMessageTimeoutW(find.found, WM_GETTEXT, 2048,
-                                              reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG,
-                                              5000, &length)) {
+        if (find.found &&
+            SendMessageTimeoutW(find.found, WM_GETTEXT, 2048, reinterpret_cast<LPARAM>(text),
+                                SMTO_ABORTIFHUNG, 5000, &length)) {
             text[2047] = 0;
             if (last != text) {
                 last = text;
