@@ -75,7 +75,9 @@ public:
     HRESULT m_VR_Open(const wchar_t* path, int rendererKind, const wchar_t* deviceName,
                       DWORD flags);
     HANDLE m_VR_OpenAsync(const wchar_t* path);
-    HRESULT InitGraph();
+    // The graph and its control interfaces; the preview's graph plays no
+    // sound of its own. The result of SetNotifyWindow.
+    HRESULT InitGraph(int preview = 0);
     void m_VR_InstallGraphBuilderCB(int preview);
     int m_VR_AddAudioGrabber();
     int m_VR_InsertNotifyFilter();

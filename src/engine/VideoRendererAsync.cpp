@@ -119,32 +119,8 @@ void CVideoRenderer::m_SetUpVideoGrabCB()
 
 HRESULT CVideoRenderer::m_BuildPreviewGraph()
 {
-    HRESULT hr =
-        CoCreateInstance(CLSID_FilterGraph, nullptr, CLSCTX_INPROC_SERVER | CLSCTX_INPROC_HANDLER,
-                         IID_IGraphBuilder, reinterpret_cast<void**>(&m_pGraph));
-    if (FAILED(hr)) {
-        m_WriteLog(L"VR_%d : Error / CoCreateInstance(IID_IGraphBuilder) = 0x%08X", __LINE__, hr);
-        m_pGraph = nullptr;
-        return hr;
-    }
-    if (FAILED(m_VR_Checked(
-            m_pGraph->QueryInterface(IID_IMediaControl, reinterpret_cast<void**>(&m_pMediaControl)),
-            __LINE__, L"IGraphBuilder::QueryInterface(IID_IMediaControl)")))
-        m_pMediaControl = nullptr;
-    if (FAILED(m_VR_Checked(
-            m_pGraph->QueryInterface(IID_IMediaEventEx, reinterpret_cast<void**>(&m_pMediaEvent)),
-            __LINE__, L"IGraphBuilder::QueryInterface(IID_IMediaEventEx)")))
-        m_pMediaEvent = nullptr;
-    if (FAILED(m_VR_Checked(
-            m_pGraph->QueryInterface(IID_IMediaSeeking, reinterpret_cast<void**>(&m_pMediaSeeking)),
-            __LINE__, L"IGraphBuilder::QueryInterface(IID_IMediaSeeking)")))
-        m_pMediaSeeking = nullptr;
-    if (m_pMediaEvent)
-        m_VR_Checked(m_pMediaEvent->SetNotifyWindow(reinterpret_cast<OAHWND>(m_hNotifyWindow),
-                                                    m_NotifyMessage, 0),
-                     __LINE__, L"IMediaEventEx::SetNotifyWindow()");
-    m_VR_InstallGraphBuilderCB(1);
-    m_State = VR_STATE_CREATED;
+    HRESULT hr = InitGraph(1);
+    if (!m_pGraph) return hr;
     hr = m_AddSource(m_MediaPath);
     if (SUCCEEDED(hr)) hr = m_BuildPreviewRest();
     if (FAILED(hr)) m_ReleaseAll();

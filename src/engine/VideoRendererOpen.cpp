@@ -22,7 +22,7 @@ void m_QueryGraph(IGraphBuilder* graph, REFIID iid, T** out, const wchar_t* name
 
 }  // namespace
 
-HRESULT CVideoRenderer::InitGraph()
+HRESULT CVideoRenderer::InitGraph(int preview)
 {
     HRESULT hr =
         CoCreateInstance(CLSID_FilterGraph, nullptr, CLSCTX_INPROC_SERVER | CLSCTX_INPROC_HANDLER,
@@ -35,7 +35,7 @@ HRESULT CVideoRenderer::InitGraph()
     m_QueryGraph(m_pGraph, IID_IMediaControl, &m_pMediaControl, L"IID_IMediaControl");
     m_QueryGraph(m_pGraph, IID_IMediaEventEx, &m_pMediaEvent, L"IID_IMediaEventEx");
     m_QueryGraph(m_pGraph, IID_IMediaSeeking, &m_pMediaSeeking, L"IID_IMediaSeeking");
-    m_QueryGraph(m_pGraph, IID_IBasicAudio, &m_pBasicAudio, L"IID_IBasicAudio");
+    if (!preview) m_QueryGraph(m_pGraph, IID_IBasicAudio, &m_pBasicAudio, L"IID_IBasicAudio");
     hr = kVrNotAvailable;
     if (m_pMediaEvent) {
         hr = m_pMediaEvent->SetNotifyWindow(reinterpret_cast<OAHWND>(m_hNotifyWindow),
@@ -43,7 +43,7 @@ HRESULT CVideoRenderer::InitGraph()
         if (FAILED(hr))
             m_WriteLog(L"VR_%d : Error / IMediaEventEx::SetNotifyWindow() = 0x%08X", __LINE__, hr);
     }
-    m_VR_InstallGraphBuilderCB(0);
+    m_VR_InstallGraphBuilderCB(preview);
     m_State = VR_STATE_CREATED;
     m_RatePending = 0;
     return hr;
