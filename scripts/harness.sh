@@ -108,24 +108,31 @@ up() {
   echo "$display" > "$ZV_BUILD/harness.display"
   openbox >/dev/null 2>&1 &
   STARTED_PIDS+=($!)
+  audio_up
+  # A persistent wineserver saves its start-up in every test. Wine's helper
+  # processes (services, explorer) start with the first program and inherit
+  # its output: start them here, away from the pipes CTest waits on.
+  # A server already running (another harness on this prefix) is left alone.
+  if wineserver -p >/dev/null 2>&1; then STARTED_WINESERVER=1; fi
+  "$(wine_bin)" cmd.exe /c exit </dev/null >/dev/null 2>&1 || true
+}
+
+# A PulseAudio null sink when no sound server runs: without an audio device
+# DirectShow cannot render audio streams.
+audio_up() {
   if ! pactl info >/dev/null 2>&1; then
     pulseaudio --start --exit-idle-time=-1 --disallow-exit >/dev/null 2>&1 || true
     STARTED_PULSE=1
   fi
-  # A persistent wineserver saves its start-up in every test. Wine's helper
-  # processes (services, explorer) start with the first program and inherit
-  # its output: start them here, away from the pipes CTest waits on.
-  wineserver -p >/dev/null 2>&1 || true
-  "$(wine_bin)" cmd.exe /c exit </dev/null >/dev/null 2>&1 || true
 }
 
 down() {
   wine_env
-  wineserver -k >/dev/null 2>&1 || true
+  if [ -n "${STARTED_WINESERVER:-}" ]; then wineserver -k >/dev/null 2>&1 || true; fi
   local pid
   for pid in "${STARTED_PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
   if [ -n "${STARTED_PULSE:-}" ]; then pulseaudio --kill >/dev/null 2>&1 || true; fi
-  rm -f "$ZV_BUILD/harness.display"
+  if [ ${#STARTED_PIDS[@]} -gt 0 ]; then rm -f "$ZV_BUILD/harness.display"; fi
 }
 
 # ---- media -----------------------------------------------------------------
@@ -156,14 +163,24 @@ cmd_test() {
 }
 
 cmd_run() {
+  # A display already set is a person's desktop: the player shows there.
+  local desktop=${DISPLAY:-}
   deps
   build
   prefix
   local media=${1:-}
   [ -n "$media" ] || media=$(sample_clip)
   trap down EXIT
-  up
-  log "Zentavio is running on display $DISPLAY; close its window to end"
+  if [ -n "$desktop" ] && xdpyinfo -display "$desktop" >/dev/null 2>&1; then
+    export DISPLAY=$desktop
+    audio_up
+    log "Zentavio is running on your display $DISPLAY; close its window to end"
+  else
+    [ -n "$desktop" ] && log "the display $desktop does not answer"
+    up
+    log "no X display is set: Zentavio is running on a private Xvfb display $DISPLAY" \
+      "(watch it with a VNC server such as x11vnc); close its window or press Ctrl+C to end"
+  fi
   "$(wine_bin)" "$ZV_BUILD/bin/Zentavio.exe" "$(winepath_of "$media")"
 }
 

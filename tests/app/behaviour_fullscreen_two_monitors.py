@@ -60,18 +60,7 @@ class TwoMonitorTest(zvtest.BehaviourTest):
             time.sleep(0.05)
         os.environ["DISPLAY"] = display
         os.environ["WINEPREFIX"] = PREFIX
-        quiet = dict(stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
-                     stderr=subprocess.DEVNULL)
-        ready = os.path.join(PREFIX, ".zv-ready")
-        if not os.path.exists(ready):
-            os.makedirs(PREFIX, exist_ok=True)
-            subprocess.run([zvtest.HARNESS, "exec", "wineboot", "-i"], timeout=180, **quiet)
-            subprocess.run(["wineserver", "-w"], timeout=120)
-            open(ready, "w").close()
-        # Wine's helper processes start with the first program and keep its
-        # output open: they start here, away from the pipes the probes read.
-        subprocess.run(["wineserver", "-p"], check=False, **quiet)
-        subprocess.run([zvtest.HARNESS, "exec", "cmd.exe", "/c", "exit"], timeout=120, **quiet)
+        zvtest.start_prefix(PREFIX)
 
     @classmethod
     def tearDownClass(cls):

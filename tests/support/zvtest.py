@@ -83,6 +83,22 @@ def write_ini(path, sections):
         f.write(b"\xff\xfe" + "\r\n".join(lines).encode("utf-16-le"))
 
 
+def start_prefix(prefix):
+    """Makes a Wine prefix of a test's own on first use and starts its
+    server and helper processes (with WINEPREFIX and DISPLAY already set for
+    it): they inherit the output of the first program, so they start here,
+    away from the pipes the probes read."""
+    quiet = dict(stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    ready = os.path.join(prefix, ".zv-ready")
+    if not os.path.exists(ready):
+        os.makedirs(prefix, exist_ok=True)
+        subprocess.run([HARNESS, "exec", "wineboot", "-i"], timeout=180, **quiet)
+        subprocess.run(["wineserver", "-w"], timeout=120)
+        open(ready, "w").close()
+    subprocess.run(["wineserver", "-p"], check=False, **quiet)
+    subprocess.run([HARNESS, "exec", "cmd.exe", "/c", "exit"], timeout=120, **quiet)
+
+
 class Sandbox:
     """A private folder holding a copy of Zentavio.exe (its INI and log land
     beside it), with the running instances started from it."""
