@@ -7,7 +7,7 @@ set(ZV_SUBSYSTEMS base settings engine controls app playback filedata playlist
 add_library(zv_platform INTERFACE)
 target_link_libraries(zv_platform INTERFACE
   strmiids ole32 oleaut32 uuid mfuuid gdi32 gdiplus winmm dsound shlwapi
-  dwmapi comctl32 uxtheme avifil32 msimg32 powrprof shell32 comdlg32 user32
+  dwmapi comctl32 uxtheme msimg32 powrprof shell32 comdlg32 user32
   kernel32 advapi32 imm32)
 
 # One static library per subsystem folder, zv_<folder>, of every .cpp in it.

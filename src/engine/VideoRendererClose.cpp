@@ -4,6 +4,7 @@
 #include "engine/VideoRenderer.h"
 
 #include "base/ErrorLog.h"
+#include "engine/AviFileLibrary.h"
 #include "engine/AudioGrab.h"
 #include "engine/GraphBuilderCB.h"
 #include "engine/GraphUtil.h"
@@ -68,9 +69,10 @@ void CVideoRenderer::m_ForgetFile()
     m_pKeyFrameMs = nullptr;
     m_KeyFrameCount = 0;
     if (m_AviIndexOpen) {
-        if (m_pAviStream) AVIStreamRelease(m_pAviStream);
-        if (m_pAviFile) AVIFileRelease(m_pAviFile);
-        AVIFileExit();
+        if (m_pAviStream) m_pAviStream->Release();
+        if (m_pAviFile) m_pAviFile->Release();
+        // An index was opened, so the library is loaded.
+        if (const SAVIFILEAPI* avi = m_AviFileApi()) avi->Exit();
         m_pAviStream = nullptr;
         m_pAviFile = nullptr;
         m_AviIndexOpen = 0;

@@ -3,6 +3,7 @@
 #include "engine/VideoRenderer.h"
 
 #include "base/ErrorLog.h"
+#include "engine/AviFileLibrary.h"
 #include "engine/KeyFrameSearch.h"
 
 namespace {
@@ -69,14 +70,16 @@ int CVideoRenderer::m_VR_OpenAviIndex(const wchar_t* path)
 {
     const LONGLONG bytes = m_FileBytes(path);
     if (bytes < 0 || bytes > kAviIndexMaxBytes) return 0;
-    AVIFileInit();
+    const SAVIFILEAPI* avi = m_AviFileApi();
+    if (!avi) return 0;
+    avi->Init();
     PAVIFILE file = nullptr;
     PAVISTREAM stream = nullptr;
     AVISTREAMINFOW info = {};
     bool use = false;
-    if (AVIFileOpenW(&file, path, OF_SHARE_DENY_NONE, nullptr) == 0 &&
-        AVIFileGetStream(file, &stream, 0, 0) == 0 &&
-        AVIStreamInfoW(stream, &info, sizeof(info)) == 0 && info.dwScale != 0) {
+    if (avi->OpenW(&file, path, OF_SHARE_DENY_NONE, nullptr) == 0 &&
+        file->GetStream(&stream, 0, 0) == 0 && stream->Info(&info, sizeof(info)) == 0 &&
+        info.dwScale != 0) {
         // Without a frame count from the graph, the duration tells how many
         // frames the index should hold.
         const double rate = static_cast<double>(info.dwRate) / info.dwScale;
@@ -87,9 +90,9 @@ int CVideoRenderer::m_VR_OpenAviIndex(const wchar_t* path)
         use = frames > 0 && difference <= frames / 10000;
     }
     if (!use) {
-        if (stream) AVIStreamRelease(stream);
-        if (file) AVIFileRelease(file);
-        AVIFileExit();
+        if (stream) stream->Release();
+        if (file) file->Release();
+        avi->Exit();
         return 0;
     }
     m_AviSamplesPerSecond = static_cast<double>(info.dwRate) / info.dwScale;
@@ -119,12 +122,12 @@ LONGLONG CVideoRenderer::m_VR_FindKeyFrameTime(LONGLONG time, int direction)
     const LONG sample = static_cast<LONG>(time * m_AviSamplesPerSecond / 10000000.0);
     LONG found;
     if (direction > 0) {
-        found = AVIStreamFindSample(m_pAviStream, sample, FIND_NEXT | FIND_KEY);
+        found = m_pAviStream->FindSample(sample, FIND_NEXT | FIND_KEY);
     } else if (direction < 0) {
-        found = AVIStreamFindSample(m_pAviStream, sample, FIND_PREV | FIND_KEY);
+        found = m_pAviStream->FindSample(sample, FIND_PREV | FIND_KEY);
     } else {
-        const LONG next = AVIStreamFindSample(m_pAviStream, sample, FIND_NEXT | FIND_KEY);
-        const LONG previous = AVIStreamFindSample(m_pAviStream, sample, FIND_PREV | FIND_KEY);
+        const LONG next = m_pAviStream->FindSample(sample, FIND_NEXT | FIND_KEY);
+        const LONG previous = m_pAviStream->FindSample(sample, FIND_PREV | FIND_KEY);
         found = m_KeyFrame_NearestSample(sample, previous, next);
     }
     if (found < 0) return kKeyFrameNoTime;
