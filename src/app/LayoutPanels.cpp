@@ -203,12 +203,8 @@ void m_PlaceButtons(int limit)
     m_ReadRowMetrics(&m, g_DpiPercent);
     if (limit == -1)
         limit = m_GetButtonRowWidth(&g_ButtonOrder, &m, 0x7FFFFFFF, g_ButtonOrder.nCount, nullptr);
-    // Buttons that are in no slot stay hidden.
-    HDWP batch = BeginDeferWindowPos(kControlButtonCount);
-    for (int i = 0; i < kControlButtonCount; ++i)
-        batch = m_Defer(batch, GetDlgItem(bar, kControlButtonFirstId + i), RECT{});
-    if (batch) EndDeferWindowPos(batch);
-    batch = BeginDeferWindowPos(g_ButtonOrder.nCount + 1);
+    // Buttons that are in no slot stay hidden; each button moves once.
+    RECT places[kControlButtonCount] = {};
     int x = m.nSpacing, y = m.nFrameInset;
     for (int i = 0; i < g_ButtonOrder.nCount; ++i) {
         int code = g_ButtonOrder.nCodes[i];
@@ -221,12 +217,16 @@ void m_PlaceButtons(int limit)
             continue;
         }
         int id = m_ButtonIdFromCode(code);
-        if (!id) continue;
+        const int index = id - static_cast<int>(kControlButtonFirstId);
+        if (!id || index < 0 || index >= kControlButtonCount) continue;
         RECT rc = {x, y, x + m.nButtonWidth, y + m.nButtonHeight};
         if (rc.right > limit) SetRectEmpty(&rc);
-        batch = m_Defer(batch, GetDlgItem(bar, id), rc);
+        places[index] = rc;
         x += m.nButtonWidth + m.nSpacing;
     }
+    HDWP batch = BeginDeferWindowPos(kControlButtonCount);
+    for (int i = 0; i < kControlButtonCount; ++i)
+        batch = m_Defer(batch, GetDlgItem(bar, kControlButtonFirstId + i), places[i]);
     if (batch) EndDeferWindowPos(batch);
 }
 
