@@ -108,7 +108,10 @@ class SingleInstance(BehaviourTest):
         shutil.copy(open_support.clip(2), media)
         code, seconds = self.box.run(winpath(media))
         self.assertEqual(code, 0)
-        self.assertLess(seconds, 1.0)
+        # Well inside the 5 s the second start would spend searching for a
+        # window it cannot find; Wine's own start takes up to a second on a
+        # loaded machine.
+        self.assertLess(seconds, 2.5)
         _, count = probe("count", "ZENTAVIO")
         self.assertEqual(count, "1")
         # The running instance opens what the second start named.
