@@ -43,7 +43,10 @@ SCONTROLBARSTATE m_ControlBarState_Of(const SCONTROLBARFACTS& f)
 
 void m_UpdateToolbar()
 {
-    if (!g_hWndMain) return;
+    // A close on the file-open thread leaves the bar to the completion,
+    // which runs on the window's own thread.
+    if (!g_hWndMain || GetWindowThreadProcessId(g_hWndMain, nullptr) != GetCurrentThreadId())
+        return;
     SCONTROLBARFACTS f = {};
     f.playStarted = g_PlayStarted;
     f.playState = g_PlayState;

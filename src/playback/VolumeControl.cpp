@@ -3,6 +3,7 @@
 #include "playback/VolumeControl.h"
 
 #include <math.h>
+#include <strsafe.h>
 
 #include "app/StatusText.h"
 #include "controls/SliderPlus.h"
@@ -46,8 +47,8 @@ const wchar_t* m_Volume_FormatPercent(int value, int decimals)
 {
     static wchar_t text[16];
     const wchar_t* format = decimals == 0 ? L"%0.0f" : (decimals == 1 ? L"%0.1f" : L"%0.2f");
-    _snwprintf(text, 15, format, value / 100.0);
-    text[15] = 0;
+    // A cut text is still the right number's start.
+    (void)StringCchPrintfW(text, 16, format, value / 100.0);
     return text;
 }
 
@@ -60,8 +61,8 @@ int m_Volume_ShowText(int volume, int show)
     g_VolumeSlider.m_SetPos((volume + 50) / 100);
     if (show) {
         wchar_t text[64];
-        _snwprintf(text, 63, L"VOL````%s%%`", m_Volume_FormatPercent(volume, m_DecimalsOf(volume)));
-        text[63] = 0;
+        (void)StringCchPrintfW(text, 64, L"VOL````%s%%`",
+                               m_Volume_FormatPercent(volume, m_DecimalsOf(volume)));
         if (changed)
             m_OSD_ShowText(text, 1, -1, -1, -1, -1, -1);
         else
