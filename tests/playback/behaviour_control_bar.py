@@ -76,21 +76,20 @@ def check_against_reference(test, path, ref_name):
 
 
 def thumb_column(path):
-    """The middle column of the seek bar's thumb: the columns whose pixels
-    differ most from the bar's first column (the channel's own look)."""
-    out = subprocess.run(["convert", path, "-colorspace", "gray", "-depth", "8", "txt:"],
+    """The middle column of the seek bar's thumb, and the bar's width. The
+    thumb stands above and below the thin channel: in a row a quarter down
+    the bar, only its pixels differ from the bar's background."""
+    height = int(subprocess.run(["identify", "-format", "%h", path], capture_output=True,
+                                text=True, check=True).stdout)
+    out = subprocess.run(["convert", path, "-crop", "x1+0+%d" % (height // 4), "+repage",
+                          "-colorspace", "gray", "-depth", "8", "txt:"],
                          capture_output=True, text=True, check=True).stdout
-    grey = {}
-    for line in out.splitlines()[1:]:
-        m = re.match(r"(\d+),(\d+):.*gray\((\d+)", line)
-        if m:
-            grey[(int(m.group(1)), int(m.group(2)))] = int(m.group(3))
-    width = max(x for x, _ in grey) + 1
-    height = max(y for _, y in grey) + 1
-    column = [sum(grey[(x, y)] for y in range(height)) for x in range(width)]
-    dark = min(column)
-    hits = [x for x, v in enumerate(column) if v <= dark + 30]
-    return sum(hits) / len(hits), width
+    grey = [int(m.group(1)) for m in re.finditer(r"gray\((\d+)", out)]
+    background = max(set(grey), key=grey.count)
+    hits = [x for x, v in enumerate(grey) if abs(v - background) > 12]
+    if not hits:
+        return -1, len(grey)
+    return (min(hits) + max(hits)) / 2, len(grey)
 
 
 def descendants(pid):
@@ -254,6 +253,21 @@ class ControlBar(BehaviourTest):
         self.assertLessEqual(ps.elapsed(self), 33)
         at, width = thumb_column(shot(self, SEEK_BAR, "seek75.png"))
         self.assertAlmostEqual(at / width, 0.75, delta=0.06)
+
+        # Dragging the thumb back to a quarter seeks there.
+        left, top, _, bottom = screen_rect(self, SEEK_BAR)
+        y = (top + bottom) // 2
+        xdotool("mousemove", left + int(at), y, "mousedown", 1)
+        for x in (left + int(at) - 20, left + width // 2, left + width // 4):
+            xdotool("mousemove", x, y)
+            time.sleep(0.1)
+        xdotool("mouseup", 1, "mousemove", *PARKED)
+        deadline = time.monotonic() + 5
+        while ps.elapsed(self) > 12 and time.monotonic() < deadline:
+            time.sleep(0.1)
+        self.assertAlmostEqual(ps.elapsed(self), 10, delta=2)
+        at, width = thumb_column(shot(self, SEEK_BAR, "seek25.png"))
+        self.assertAlmostEqual(at / width, 0.25, delta=0.06)
 
         code, _ = self.box.close(self.proc)
         self.assertEqual(code, 0)
