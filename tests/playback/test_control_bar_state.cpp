@@ -1,12 +1,15 @@
 // The control bar's state by the play state, the volume's curve to the
-// engine, and where a seek-bar position lands.
+// engine, the device balance, and where a seek-bar position lands.
 #include <doctest/doctest.h>
 #include <windows.h>
 
+#include "../support/TempFolder.h"
+#include "playback/AudioDeviceName.h"
 #include "playback/ControlBarState.h"
 #include "playback/PlayState.h"
 #include "playback/SeekAbsolute.h"
 #include "playback/VolumeControl.h"
+#include "settings/IniPath.h"
 
 TEST_CASE("the control bar follows what is open and whether playback is started")
 {
@@ -44,6 +47,32 @@ TEST_CASE("the volume reaches the engine on a fourth-root curve in hundredths of
         CAPTURE(r[0]);
         CHECK(m_Volume_EngineValue(r[0]) == r[1]);
     }
+}
+
+TEST_CASE("the device balance comes from its own key, else from Default, held to -100..100")
+{
+    CTempFolder folder;
+    REQUIRE(!folder.Path().empty());
+    lstrcpynW(g_IniPath, folder.Join(L"Zentavio.ini").c_str(), MAX_PATH + 1);
+    WritePrivateProfileStringW(L"Balance", L"Speakers", L"-40", g_IniPath);
+    WritePrivateProfileStringW(L"Balance", L"Loud", L"300", g_IniPath);
+    struct Row {
+        const wchar_t* device;
+        const wchar_t* fallback;  // [Balance] "Default", null for none
+        int want;
+    };
+    const Row rows[] = {
+        {L"Speakers", L"25", -40}, {L"Headphones", L"25", 25}, {L"", L"25", 25},
+        {L"Headphones", nullptr, 0}, {L"Loud", nullptr, 100},
+    };
+    for (const Row& r : rows) {
+        CAPTURE(r.want);
+        WritePrivateProfileStringW(L"Balance", L"Default", r.fallback, g_IniPath);
+        lstrcpynW(g_AudioDeviceName, r.device, kAudioDeviceNameCap);
+        CHECK(m_Balance_ReadForDevice() == r.want);
+    }
+    g_AudioDeviceName[0] = 0;
+    g_IniPath[0] = 0;
 }
 
 TEST_CASE("a seek-bar position is held within the length and kept off the last second")
