@@ -15,8 +15,9 @@ import subprocess
 import time
 
 import play_support as ps
+import screen
 import zvtest
-from zvtest import BehaviourTest, probe, read_ini, winpath
+from zvtest import BehaviourTest, read_ini, winpath
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 REF = os.path.join(HERE, "ref")
@@ -34,45 +35,22 @@ def xdotool(*args):
     subprocess.run(["xdotool"] + [str(a) for a in args], check=True)
 
 
-def screen_rect(test, cid):
-    code, out = probe("screenrect", "ZENTAVIO", str(cid))
-    test.assertEqual(code, 0, "no child %d" % cid)
-    left, top, right, bottom = (int(v) for v in re.search(r"screen=(\S+)", out).group(1)
-                                .split(","))
-    return left, top, right, bottom
-
-
-def shot(test, cid, name):
-    """A screenshot of one child window, saved in the sandbox."""
-    left, top, right, bottom = screen_rect(test, cid)
-    out = os.path.join(test.box.dir, name)
-    subprocess.run(["import", "-window", "root", "-crop",
-                    "%dx%d+%d+%d" % (right - left, bottom - top, left, top), "+repage", out],
-                   check=True)
-    return out
-
-
-def differing_pixels(a, b):
-    result = subprocess.run(["compare", "-metric", "AE", "-fuzz", "8%", a, b, "null:"],
-                            capture_output=True, text=True)
-    return int(float(result.stderr.split()[0]))
-
-
-def pixel_count(path):
-    out = subprocess.run(["identify", "-format", "%w %h", path], capture_output=True, text=True,
-                         check=True).stdout.split()
-    return int(out[0]) * int(out[1])
+def shot(test, cid, name, settled=True):
+    """A screenshot of one child window; settled: once any fade on it has
+    ended (not for a thumb that moves with playback)."""
+    rect = screen.child_rect(test.win, cid)
+    test.assertIsNotNone(rect, "child %d is not shown" % cid)
+    path = os.path.join(test.box.dir, name)
+    return screen.grab_settled(path, rect) if settled else screen.grab(path, *rect)
 
 
 def check_against_reference(test, path, ref_name):
-    """The picture matches the reference (a few pixels of tolerance). With
-    ZV_SAVE_REF set the picture becomes the reference, to be looked at."""
+    """The picture matches the reference but for a few pixels."""
     ref = os.path.join(REF, ref_name)
-    if os.environ.get("ZV_SAVE_REF"):
-        os.makedirs(REF, exist_ok=True)
-        shutil.copy(path, ref)
-    diff = differing_pixels(path, ref)
-    test.assertLessEqual(diff, pixel_count(ref) // 50, "%s differs from %s" % (path, ref_name))
+    width, height = (int(v) for v in subprocess.run(
+        ["identify", "-format", "%w %h", path], capture_output=True, text=True,
+        check=True).stdout.split())
+    screen.check_reference(test, path, ref, most=width * height // 50, fuzz="8%")
 
 
 def thumb_column(path):
@@ -170,17 +148,17 @@ class ControlBar(BehaviourTest):
         self.clip = ps.clip(40, "bar40.avi")
         xdotool("mousemove", *PARKED)
         self.proc = self.box.start(winpath(self.clip))
-        self.assertIsNotNone(self.box.wait_window(), "no main window")
+        self.win = self.box.wait_window()
+        self.assertIsNotNone(self.win, "no main window")
         ps.wait_status(self, r"PLAYING")
 
     def click(self, cid, fraction=0.5):
-        left, top, right, bottom = screen_rect(self, cid)
-        xdotool("mousemove", left + int((right - left) * fraction), (top + bottom) // 2,
-                "click", 1)
+        left, top, width, height = screen.child_rect(self.win, cid)
+        xdotool("mousemove", left + int(width * fraction), top + height // 2, "click", 1)
         xdotool("mousemove", *PARKED)
 
     def visible(self, cid):
-        return probe("screenrect", "ZENTAVIO", str(cid))[1].startswith("visible=1")
+        return screen.child_rect(self.win, cid) is not None
 
     def wait_until(self, done, message, timeout=5.0):
         deadline = time.monotonic() + timeout
@@ -195,16 +173,15 @@ class ControlBar(BehaviourTest):
         # The stored volume holds from the start, not the file's full level.
         self.assertAlmostEqual(at30 / own, GAIN_AT_30, delta=GAIN_AT_30 * 0.3)
 
-        time.sleep(0.3)  # the first frame's fade of the play button
         check_against_reference(self, shot(self, PLAY, "play-playing.png"),
                                 "play_button_playing.png")
         check_against_reference(self, shot(self, VOLUME_SLIDER, "volume30.png"),
                                 "volume_slider_30.png")
 
         # The seek bar's thumb moves while playing.
-        first, width = thumb_column(shot(self, SEEK_BAR, "seek1.png"))
-        time.sleep(3.0)
-        second, _ = thumb_column(shot(self, SEEK_BAR, "seek2.png"))
+        first, width = thumb_column(shot(self, SEEK_BAR, "seek1.png", settled=False))
+        time.sleep(3.0)  # playback moves on
+        second, _ = thumb_column(shot(self, SEEK_BAR, "seek2.png", settled=False))
         self.assertGreater(second - first, width * 2 / 40 * 0.8, "the thumb stands still")
 
         # Play/pause: the paused button shows the play picture again.
@@ -212,11 +189,10 @@ class ControlBar(BehaviourTest):
         self.click(PLAY)
         ps.wait_trace(self, self.box, "pause", n)
         ps.wait_status(self, r"PAUSED")
-        time.sleep(0.3)
         paused = shot(self, PLAY, "play-paused.png")
         check_against_reference(self, paused, "play_button_paused.png")
-        self.assertGreater(differing_pixels(paused, os.path.join(REF, "play_button_playing.png")),
-                           20, "the play button shows one picture for both states")
+        playing = os.path.join(REF, "play_button_playing.png")
+        self.assertGreater(screen.differing_pixels(paused, playing, "8%"), 20, "the play button shows one picture for both states")
         n = len(ps.traces(self.box))
         self.click(PLAY)
         ps.wait_trace(self, self.box, "play", n)
@@ -225,7 +201,6 @@ class ControlBar(BehaviourTest):
         # The volume slider's right end: full volume, on screen and in sound.
         self.click(VOLUME_SLIDER, 0.98)
         ps.wait_status(self, r"VOL +100%")
-        time.sleep(0.3)
         check_against_reference(self, shot(self, VOLUME_SLIDER, "volume100.png"),
                                 "volume_slider_100.png")
         at100 = recorded_rms(stream)
@@ -246,27 +221,22 @@ class ControlBar(BehaviourTest):
         # A click at three quarters of the seek bar seeks there.
         self.assertLess(ps.elapsed(self), 20)
         self.click(SEEK_BAR, 0.75)
-        deadline = time.monotonic() + 5
-        while ps.elapsed(self) < 28 and time.monotonic() < deadline:
-            time.sleep(0.1)
-        self.assertGreaterEqual(ps.elapsed(self), 28)
+        self.wait_until(lambda: ps.elapsed(self) >= 28, "the click in the seek bar did not seek")
         self.assertLessEqual(ps.elapsed(self), 33)
-        at, width = thumb_column(shot(self, SEEK_BAR, "seek75.png"))
+        at, width = thumb_column(shot(self, SEEK_BAR, "seek75.png", settled=False))
         self.assertAlmostEqual(at / width, 0.75, delta=0.06)
 
         # Dragging the thumb back to a quarter seeks there.
-        left, top, _, bottom = screen_rect(self, SEEK_BAR)
-        y = (top + bottom) // 2
+        left, top, _, height = screen.child_rect(self.win, SEEK_BAR)
+        y = top + height // 2
         xdotool("mousemove", left + int(at), y, "mousedown", 1)
         for x in (left + int(at) - 20, left + width // 2, left + width // 4):
             xdotool("mousemove", x, y)
             time.sleep(0.1)
         xdotool("mouseup", 1, "mousemove", *PARKED)
-        deadline = time.monotonic() + 5
-        while ps.elapsed(self) > 12 and time.monotonic() < deadline:
-            time.sleep(0.1)
-        self.assertAlmostEqual(ps.elapsed(self), 10, delta=2)
-        at, width = thumb_column(shot(self, SEEK_BAR, "seek25.png"))
+        self.wait_until(lambda: ps.elapsed(self) <= 12, "the drag did not seek")
+        self.assertGreaterEqual(ps.elapsed(self), 8)
+        at, width = thumb_column(shot(self, SEEK_BAR, "seek25.png", settled=False))
         self.assertAlmostEqual(at / width, 0.25, delta=0.06)
 
         code, _ = self.box.close(self.proc)

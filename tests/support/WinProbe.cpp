@@ -24,9 +24,6 @@
 //   WinProbe child <class> <child id>    prints "visible=0|1 rect=l,t,r,b" of
 //                                         that descendant, in the first
 //                                         visible window's client pixels
-//   WinProbe screenrect <class> <child id>
-//                                         prints "visible=0|1 screen=l,t,r,b"
-//                                         of that descendant, on the screen
 //   WinProbe post <class> <message> <wParam> [lParam]
 //                                         posts the message (a number, or a
 //                                         name to register) to each of them
@@ -276,21 +273,6 @@ int m_Child(const wchar_t* className, int id)
     return 0;
 }
 
-// A child window by id: its rectangle on the screen, for real input.
-int m_ChildOnScreen(const wchar_t* className, int id)
-{
-    HWND top = m_FirstVisible(className);
-    if (!top) return 1;
-    SChildFind find{id, nullptr};
-    EnumChildWindows(top, m_FindChild, reinterpret_cast<LPARAM>(&find));
-    if (!find.found) return 3;
-    RECT rc;
-    GetWindowRect(find.found, &rc);
-    printf("visible=%d screen=%ld,%ld,%ld,%ld\n", IsWindowVisible(find.found) ? 1 : 0, rc.left,
-           rc.top, rc.right, rc.bottom);
-    return 0;
-}
-
 // A message given as a number or as the name of a registered message.
 UINT m_MessageOf(const wchar_t* text)
 {
@@ -461,8 +443,6 @@ int wmain(int argc, wchar_t** argv)
     }
     if (wcscmp(command, L"press") == 0 && argc > 3) return m_Press(className, argc - 3, argv + 3);
     if (wcscmp(command, L"child") == 0 && argc > 3) return m_Child(className, _wtoi(argv[3]));
-    if (wcscmp(command, L"screenrect") == 0 && argc > 3)
-        return m_ChildOnScreen(className, _wtoi(argv[3]));
     if (wcscmp(command, L"menucmd") == 0 && argc > 3)
         return m_MenuCommand(className, (UINT)wcstoul(argv[3], nullptr, 10));
     if (wcscmp(command, L"procstat") == 0) return m_ProcStat(className);
