@@ -44,6 +44,12 @@ def shot(test, cid, name, settled=True):
     return screen.grab_settled(path, rect) if settled else screen.grab(path, *rect)
 
 
+def corner(path):
+    """The colour of an image's top-left pixel but one."""
+    return subprocess.run(["convert", path, "-format", "%[pixel:p{1,1}]", "info:"],
+                          capture_output=True, text=True, check=True).stdout
+
+
 def check_against_reference(test, path, ref_name):
     """The picture matches the reference but for a few pixels."""
     ref = os.path.join(REF, ref_name)
@@ -152,9 +158,9 @@ class ControlBar(BehaviourTest):
         self.assertIsNotNone(self.win, "no main window")
         ps.wait_status(self, r"PLAYING")
 
-    def click(self, cid, fraction=0.5):
+    def click(self, cid, fraction=0.5, button=1):
         left, top, width, height = screen.child_rect(self.win, cid)
-        xdotool("mousemove", left + int(width * fraction), top + height // 2, "click", 1)
+        xdotool("mousemove", left + int(width * fraction), top + height // 2, "click", button)
         xdotool("mousemove", *PARKED)
 
     def visible(self, cid):
@@ -211,10 +217,31 @@ class ControlBar(BehaviourTest):
         self.assertFalse(self.visible(POWER))
         self.click(EXTRA)
         self.wait_until(lambda: self.visible(POWER), "the extra button opened nothing")
-        # Power saving: the option turns on and keeps the display awake.
+        # Power saving: a click turns the option on, a middle click inverts
+        # it for this run; the button's picture follows each.
+        pictures = [shot(self, POWER, "power-off.png")]
+        face = corner(pictures[0])
+
+        def unhovered(name):
+            # The pointer has left: the button's hover box fades out.
+            path = None
+
+            def plain():
+                nonlocal path
+                path = shot(self, POWER, name)
+                return corner(path) == face
+            self.wait_until(plain, "the power-saving button stays hovered")
+            return path
         n = len(ps.traces(self.box))
         self.click(POWER)
         self.assertEqual(ps.wait_trace(self, self.box, "power saving", n)["awake"], 1)
+        pictures.append(unhovered("power-on.png"))
+        n = len(ps.traces(self.box))
+        self.click(POWER, button=2)
+        self.assertEqual(ps.wait_trace(self, self.box, "power saving inverted", n)["awake"], 0)
+        pictures.append(unhovered("power-inverted.png"))
+        for a, b in zip(pictures, pictures[1:]):
+            self.assertGreater(screen.differing_pixels(a, b, "8%"), 3, "%s looks as %s" % (b, a))
         self.click(EXTRA)
         self.wait_until(lambda: not self.visible(POWER), "the extra button closed nothing")
 
