@@ -71,8 +71,7 @@ void m_OnVolumeSliderNotice(const SSLIDERNOTIFY& n)
 // button's second gesture), the seek bar and the volume slider work.
 int m_OnCtrlCommand(int id, int notification, LPARAM data)
 {
-    if (notification == kSliderCommand && data &&
-        (id == IDC_SEEKBAR || id == IDC_VOLUME_SLIDER)) {
+    if (notification == kSliderCommand && data && (id == IDC_SEEKBAR || id == IDC_VOLUME_SLIDER)) {
         const SSLIDERNOTIFY& n = *reinterpret_cast<const SSLIDERNOTIFY*>(data);
         if (id == IDC_SEEKBAR)
             m_OnSeekBarNotice(n);

@@ -41,8 +41,8 @@ TEST_CASE("the control bar follows what is open and whether playback is started"
 
 TEST_CASE("the volume reaches the engine on a fourth-root curve in hundredths of a dB")
 {
-    const int rows[][2] = {{10000, 0}, {5000, -1591}, {3000, -2599}, {1, -9000},
-                           {0, -10000}, {-5, -10000}, {20000, 0}};
+    const int rows[][2] = {{10000, 0},  {5000, -1591}, {3000, -2599}, {1, -9000},
+                           {0, -10000}, {-5, -10000},  {20000, 0}};
     for (const auto& r : rows) {
         CAPTURE(r[0]);
         CHECK(m_Volume_EngineValue(r[0]) == r[1]);
@@ -62,7 +62,7 @@ TEST_CASE("the device balance comes from its own key, else from Default, held to
         int want;
     };
     const Row rows[] = {
-        {L"Speakers", L"25", -40}, {L"Headphones", L"25", 25}, {L"", L"25", 25},
+        {L"Speakers", L"25", -40},   {L"Headphones", L"25", 25}, {L"", L"25", 25},
         {L"Headphones", nullptr, 0}, {L"Loud", nullptr, 100},
     };
     for (const Row& r : rows) {
@@ -81,7 +81,7 @@ TEST_CASE("a seek-bar position is held within the length and kept off the last s
         int ms, started, want, toEnd;
     };
     const Row rows[] = {
-        {15000, 1, 15000, 0}, {-20, 1, 0, 0},      {19200, 1, 20000, 1},
+        {15000, 1, 15000, 0}, {-20, 1, 0, 0},       {19200, 1, 20000, 1},
         {19200, 0, 19200, 0}, {25000, 0, 20000, 0}, {25000, 1, 20000, 1},
     };
     for (const Row& r : rows) {
