@@ -6,6 +6,7 @@
 #include "app/MainWindow.h"
 #include "base/ArgbImage.h"
 #include "base/UiLook.h"
+#include "commands/CommandHandlers.h"
 #include "controls/SliderPlus.h"
 #include "settings/Settings.h"
 
@@ -154,6 +155,10 @@ LRESULT CALLBACK PanelProc(HWND panel, UINT msg, WPARAM wParam, LPARAM lParam, U
             RemoveWindowSubclass(panel, PanelProc, kind);
             break;
     }
+    // The control bar's buttons report to the panel they stand on.
+    if (msg == WM_COMMAND && kind != PANEL_PICTURE &&
+        m_OnCtrlCommand(LOWORD(wParam), HIWORD(wParam), lParam))
+        return 0;
     if (IsForwarded(msg, kind) && g_hWndMain && g_hWndMain != panel)
         return SendMessageW(g_hWndMain, msg, wParam, lParam);
     return DefSubclassProc(panel, msg, wParam, lParam);

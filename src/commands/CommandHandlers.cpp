@@ -8,8 +8,11 @@
 #include "base/ErrorLog.h"
 #include "controls/MenuItem.h"
 #include "controls/MenuMessages.h"
+#include "controls/SliderPlus.h"
 #include "playback/PlayPause.h"
 #include "playback/PowerSaving.h"
+#include "playback/SeekAbsolute.h"
+#include "playback/VolumeControl.h"
 #include "settings/Settings.h"
 #include "settings/SettingsLists.h"
 #include "settings/SettingsMain.h"
@@ -44,11 +47,38 @@ void m_StopContinuousSeek(int final)
         SetTimer(g_hWndMain, kTimerSeekEnd, static_cast<UINT>(g_Settings.Common_SeekWait), nullptr);
 }
 
-// Until the control commands are built, the extra button, play/pause and
-// power saving (the option on a click, its inversion for this run on the
-// button's second gesture) work.
-int m_OnCtrlCommand(int id, int notification, LPARAM)
+namespace {
+
+// A press on the channel moves the thumb there and reports that position,
+// and so does every step of a drag: each is sought at once (the engine
+// does not yet say when it waits for an earlier seek's frame, so nothing is
+// kept pending for the release).
+void m_OnSeekBarNotice(const SSLIDERNOTIFY& n)
 {
+    if (n.code == SPN_GRAB && n.position >= 0) m_SeekToMsSnap(n.position, -2);
+}
+
+// The volume slider runs in percent.
+void m_OnVolumeSliderNotice(const SSLIDERNOTIFY& n)
+{
+    if (n.code == SPN_GRAB && n.position >= 0) m_Volume_ShowText(n.position * 100, 1);
+}
+
+}  // namespace
+
+// Until the control commands are built, the extra button, play/pause,
+// power saving (the option on a click, its inversion for this run on the
+// button's second gesture), the seek bar and the volume slider work.
+int m_OnCtrlCommand(int id, int notification, LPARAM data)
+{
+    if (notification == kSliderCommand && data && (id == IDC_SEEKBAR || id == IDC_VOLUME_SLIDER)) {
+        const SSLIDERNOTIFY& n = *reinterpret_cast<const SSLIDERNOTIFY*>(data);
+        if (id == IDC_SEEKBAR)
+            m_OnSeekBarNotice(n);
+        else
+            m_OnVolumeSliderNotice(n);
+        return 1;
+    }
     const int powerButton = static_cast<int>(kControlButtonFirstId) + CB_POWER;
     if (id == powerButton && notification == kButtonGesture) {
         m_PowerSaving_SetTemp(!m_PowerSaving_IsTempOn(), 1, 1);

@@ -8,6 +8,7 @@
 #include "engine/VideoRenderer.h"
 #include "filedata/PlayRangeState.h"
 #include "library/Library.h"
+#include "playback/ControlBarState.h"
 #include "playback/MediaPath.h"
 #include "playback/PlayPause.h"
 #include "playback/PlayState.h"
@@ -43,6 +44,7 @@ int m_CloseMedia(int redraw)
     m_SetVideoSize(0, 0);
     g_SeekBar.m_ClearMarks();
     g_SeekBar.m_SetPos(0);
+    m_UpdateToolbar();
     if (redraw) m_UpdateTimeDisplay(1);
     m_ClearMediaPath();
     if (redraw) m_UpdateWindowTitle();
@@ -69,6 +71,7 @@ void m_CloseFile(int redraw, int showMessage, int, int addToHistory)
     g_ListType = LIST_NONE;
     g_PlayingTrack = -1;
     g_DefaultListOpened = 0;
+    m_UpdateToolbar();
     if (showMessage) {
         m_OSD_ShowText(L"CLOSED````FILE", -1, -1, -1, -1, -1, -1);
         m_UpdateTimeDisplay(1);

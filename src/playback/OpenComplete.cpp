@@ -10,6 +10,7 @@
 #include "playback/PlayPause.h"
 #include "playback/PlaybackEvents.h"
 #include "playback/PlayState.h"
+#include "playback/VolumeControl.h"
 #include "settings/InstanceNotice.h"
 
 namespace {
@@ -80,6 +81,8 @@ void m_OpenFile_Complete(int opened)
         int state = g_OpenRequest.nStartState;
         if (g_Duration100ns == 0 && state == 1) state = 0;
         state = m_AutoStop(state);
+        // The sound starts at the stored level, not at the file's own.
+        m_Volume_ApplyOnOpen();
         m_ApplyStartState(state, p);
         if (g_OpenRequest.bOsdAfterOpen && g_OpenRequest.bShowLoadTime &&
             g_OpenRequest.dwLoadTick && g_MediaKind != MEDIA_KIND_VIDEO)
@@ -87,6 +90,7 @@ void m_OpenFile_Complete(int opened)
     }
     g_KeepJumpList = 0;
     if (!opened || g_MediaKind != MEDIA_KIND_VIDEO) g_OpenRequest = SOPENREQUEST{};
+    m_UpdateToolbar();
 }
 
 void m_Playback_OnFrameShown()
@@ -96,6 +100,7 @@ void m_Playback_OnFrameShown()
         m_ShowLoadTime();
     g_OpenRequest = SOPENREQUEST{};
     g_PlayState = g_PlayStarted ? 5 : 4;
+    m_UpdateToolbar();
     m_UpdateTimeDisplay(1);
 }
 

@@ -188,6 +188,7 @@ void m_Pause()
         g_PlayState = 4;
         g_PlayHeld = 0;
         g_PlayStarted = 0;
+        m_UpdateToolbar();
         m_PlayState_Trace(L"pause held");
     } else {
         m_PlayPause(-1);
@@ -200,12 +201,12 @@ void m_Stop()
 {
     if (g_MediaOpen) {
         if (g_PlayStarted) {
-            if (g_hWndMain) g_ControlButtons[CB_PLAY].m_SetFrame(0, 1, 0);
             if (g_VideoRenderer) g_VideoRenderer->m_VR_Pause();
             g_PlayStarted = 0;
             g_PlayHeld = 0;
             KillTimer(g_hWndMain, kTimerLevelMeter);
         }
+        m_UpdateToolbar();
         m_SeekEngineMs(0);
         g_PlayState = 3;
         // Stopped time is not play time.

@@ -4,16 +4,15 @@
 #include <windows.h>
 
 #include "playback/AudioDeviceName.h"
+#include "playback/ControlBarState.h"
 #include "playback/PlayState.h"
 #include "playback/RepeatMode.h"
 
 void m_SavePlayPosition(int force);
 // Remembers a play range that the next open applies.
 void m_PlayRange_SetPending(int pending, int single, int from, int to);
-int m_Balance_Read();
 void m_AudioOut_SetMode(int mode, int showMessage);
 void m_PowerSaving_Set(int on, int showMessage);
-void m_UpdateToolbar();
 void m_CustomButton_UpdateTooltips();
 int m_AudioDevice_Apply(int mode);
 void m_AudDev_SelectCurrent();

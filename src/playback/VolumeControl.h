@@ -1,7 +1,25 @@
-// The player's volume.
+// The player's volume and the device balance, and their way to the engine.
 #pragma once
 #include <windows.h>
 
-// Sets the volume (hundredths of a percent, held within 0..10000) and
-// schedules the [Main] save of it.
-void m_Volume_ShowText(int volume, int flag);
+// The engine's volume (hundredths of a dB, -10000..0) of a player volume
+// (hundredths of a percent, 0..10000), on a fourth-root curve.
+long m_Volume_EngineValue(int volume);
+// Sets the volume (held within 0..10000), hands it to the engine with a
+// file open, moves the volume slider and, with show, shows it. Returns
+// the stored volume.
+int m_Volume_ShowText(int volume, int show);
+// Hands the volume to the engine; returns what it handed, -1 without one.
+long m_Volume_ToEngine(int volume);
+// "%0.0f", "%0.1f" or "%0.2f" of value / 100 (decimals 0, 1, other) into a
+// shared buffer.
+const wchar_t* m_Volume_FormatPercent(int value, int decimals);
+
+// The balance (-100..100) of the output device in use from [Balance]: its
+// name as key, else "Default".
+int m_Balance_ReadForDevice();
+// Hands the device balance to the engine.
+void m_Balance_ApplyDevice();
+// The stored volume and the device balance to the engine of a file just
+// opened, before it runs.
+void m_Volume_ApplyOnOpen();

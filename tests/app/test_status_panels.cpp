@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "app/Layout.h"
 #include "app/MainWindow.h"
 #include "app/StatusPanels.h"
 #include "controls/SliderPlus.h"
@@ -15,7 +16,7 @@ std::vector<UINT> g_MainMessages;
 
 LRESULT CALLBACK RecordingProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
-    if (msg == WM_LBUTTONDOWN || msg == WM_KEYDOWN || msg == WM_HSCROLL)
+    if (msg == WM_LBUTTONDOWN || msg == WM_KEYDOWN || msg == WM_HSCROLL || msg == WM_COMMAND)
         g_MainMessages.push_back(msg);
     return DefWindowProcW(hwnd, msg, wParam, lParam);
 }
@@ -113,6 +114,26 @@ TEST_CASE("panels pass mouse, key and scroll input on to the main window and swa
     HDC dc = GetDC(control);
     CHECK(SendMessageW(control, WM_ERASEBKGND, WPARAM(dc), 0) == 1);
     ReleaseDC(control, dc);
+    g_hWndMain = nullptr;
+    DestroyWindow(main);
+}
+
+TEST_CASE("panels hand the control bar's commands to the control commands, not to the main window")
+{
+    HWND main = MakeMain();
+    HWND buttons = MakeStatic(main, IDC_BUTTON_PANEL, 0, 0, 300, 30);
+    REQUIRE(m_Panel_Install(buttons, PANEL_BUTTONS));
+    g_hWndMain = main;
+    g_MainMessages.clear();
+    const int mode = m_GetControlBarMode();
+    // The extra button's click switches the control-bar mode.
+    SendMessageW(buttons, WM_COMMAND, MAKEWPARAM(IDC_EXTRA_BUTTON, 0), 0);
+    CHECK(m_GetControlBarMode() == !mode);
+    SendMessageW(buttons, WM_COMMAND, MAKEWPARAM(IDC_EXTRA_BUTTON, 0), 0);
+    CHECK(m_GetControlBarMode() == mode);
+    // A command no control handles goes to the panel's own procedure.
+    CHECK(SendMessageW(buttons, WM_COMMAND, MAKEWPARAM(1234, 0), 0) == 0);
+    CHECK(g_MainMessages.empty());
     g_hWndMain = nullptr;
     DestroyWindow(main);
 }

@@ -1,0 +1,28 @@
+// The control bar's enable states and the play button's frame, kept in
+// step with the play state.
+#pragma once
+#include <windows.h>
+
+// What the control bar's state depends on.
+struct SCONTROLBARFACTS {
+    int playStarted;
+    int playState;
+    int mediaKind;
+    int mediaOpen;
+    int launcherShown;
+    int pendingPath;
+};
+
+// What the control bar shows: the play button's frame (1 the pause
+// picture) with its cross-fade steps, and which parts take input.
+struct SCONTROLBARSTATE {
+    int playFrame;
+    int fadeSteps;
+    int play;
+    int moving;  // previous, rewind, fast forward, next
+    int seekBar;
+};
+
+SCONTROLBARSTATE m_ControlBarState_Of(const SCONTROLBARFACTS& facts);
+// Applies the state of the moment to the control bar and repaints it.
+void m_UpdateToolbar();
