@@ -314,8 +314,9 @@ int m_OpenCommandLine(SCOMMANDLINE* cmd)
 
 void m_ShowStartNotice()
 {
-    // What the start-up's own open reported (a failed file) matters more.
-    if (g_StatusBar.m_IsMessageShown()) return;
+    // A failed open of the command line's file has its report on screen:
+    // the notice would replace it before it could be read.
+    if (g_PlayState == 0 && g_StatusBar.m_IsMessageShown()) return;
     wchar_t text[64];
     if (g_IniVersion == ZV_INI_VERSION) {
         double seconds = (timeGetTime() - g_StartTime) / 1000.0;
