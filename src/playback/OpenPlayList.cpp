@@ -53,13 +53,21 @@ int s_InWalkStep;
 
 void CALLBACK m_OpenWalk_OnTimer(HWND, UINT, UINT_PTR, DWORD);
 
+void m_OpenWalk_Schedule()
+{
+    if (!SetTimer(g_hWndMain, kOpenWalkTimerId, USER_TIMER_MINIMUM, m_OpenWalk_OnTimer)) {
+        m_WriteLog(L"OPEN_%d : Error / SetTimer() = %lu", __LINE__, GetLastError());
+        s_Walk.Pending = 0;
+    }
+}
+
 void m_OpenWalk_Arm(int track, int showLoadTime)
 {
     s_Walk.Pending = 1;
     s_Walk.Track = track;
     s_Walk.ShowLoadTime = showLoadTime;
     // Inside a step the step's own loop goes on; the timer is armed after it.
-    if (!s_InWalkStep) SetTimer(g_hWndMain, kOpenWalkTimerId, USER_TIMER_MINIMUM, m_OpenWalk_OnTimer);
+    if (!s_InWalkStep) m_OpenWalk_Schedule();
 }
 
 // Tries waiting entries until one step's time is used, then yields.
@@ -75,7 +83,7 @@ void CALLBACK m_OpenWalk_OnTimer(HWND, UINT, UINT_PTR, DWORD)
         m_OpenPlayListFile(s_Walk.Track, 0, s_Walk.ShowLoadTime, 1, 1);
     }
     s_InWalkStep = 0;
-    if (s_Walk.Pending) SetTimer(g_hWndMain, kOpenWalkTimerId, USER_TIMER_MINIMUM, m_OpenWalk_OnTimer);
+    if (s_Walk.Pending) m_OpenWalk_Schedule();
 }
 
 int m_OnOpenFailed(int track, int showLoadTime, int skipOnError)

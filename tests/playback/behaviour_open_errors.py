@@ -10,6 +10,20 @@ import time
 import zvtest
 from zvtest import BehaviourTest, probe, winpath
 import open_support as s
+import screen
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+REF_OPEN_ERROR = os.path.join(HERE, "..", "app", "ref", "status_open_error.png")
+# The same report while the path handed over waits as the file to play.
+REF_OPEN_ERROR_READY = os.path.join(HERE, "..", "app", "ref", "status_open_error_ready.png")
+
+
+def check_bar(test, box, reference):
+    """The status bar on screen against a reference image."""
+    rect = screen.child_rect(box.wait_window(), int(s.STATUS_BAR_ID))
+    test.assertIsNotNone(rect, "the status bar is not shown")
+    shot = screen.grab_settled(os.path.join(box.dir, "bar.png"), rect)
+    screen.check_reference(test, shot, reference, most=20)
 
 OPEN_ERROR = r"FILE    OPEN    ERROR  :  %02d"
 COUNT_ERROR = r"FILE    OPEN    ERROR    :    %d    FILES"
@@ -92,6 +106,8 @@ class FailureShown(BehaviourTest):
         proc = self.box.start(winpath(path))
         self.assertIsNotNone(self.box.wait_window())
         seen = s.watch_status(self, COUNT_ERROR % 1)
+        # On screen: the state and the message legible in the bar.
+        check_bar(self, self.box, REF_OPEN_ERROR)
         holds(self, COUNT_ERROR % 1)
         self.assertTrue(os.path.exists(self.box.ini), "no settings file was made")
         self.assertFalse(any("CREATE INIFILE" in t for t in seen), seen)
@@ -113,6 +129,7 @@ class FailureShown(BehaviourTest):
                 path = broken(folder, name, kind)
                 hand_over(self, self.box, path)
                 s.watch_status(self, COUNT_ERROR % 1)
+                check_bar(self, self.box, REF_OPEN_ERROR_READY)
                 holds(self, COUNT_ERROR % 1)
                 logged = [p.strip() for _, _, _, p in re.findall(E1001, s.log_text(self.box))]
                 self.assertIn(winpath(path), logged)
