@@ -88,11 +88,9 @@ void CALLBACK m_OpenWalk_OnTimer(HWND, UINT, UINT_PTR, DWORD)
 
 int m_OnOpenFailed(int track, int showLoadTime, int skipOnError)
 {
-    wchar_t text[64];
-    _snwprintf(text, 63, L"FILE````OPEN````ERROR``:``%02d", track + 1);
-    text[63] = 0;
-    m_OSD_ShowText(text, -1, -1, -1, -1, -1, -1);
+    m_ShowOpenError(track);
     ++g_OpenFailCount;
+    wchar_t text[64];
     const int limit = m_RetryLimit();
     if (skipOnError && g_OpenFailCount < limit) {
         const int next = m_NextTrackForRetry(track, 0);
@@ -126,6 +124,14 @@ int m_OpenOnThread(int track)
 }  // namespace
 
 int m_OpenSerial() { return static_cast<int>(s_OpenSerial); }
+
+void m_ShowOpenError(int track)
+{
+    wchar_t text[64];
+    _snwprintf(text, 63, L"FILE````OPEN````ERROR``:``%02d", track + 1);
+    text[63] = 0;
+    m_OSD_ShowText(text, -1, -1, -1, -1, -1, -1);
+}
 
 void m_OpenWalk_Cancel()
 {

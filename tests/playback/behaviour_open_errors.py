@@ -90,8 +90,11 @@ class BrokenFiles(BehaviourTest):
             broken(folder, name, "zero")
         proc = self.box.start(winpath(folder))
         self.assertIsNotNone(self.box.wait_window())
+        # Told on screen as on the UI thread, though not walked on.
+        s.watch_status(self, OPEN_ERROR % 1)
+        holds(self, OPEN_ERROR % 1, 1.5)
         s.wait_log(self, self.box, E1001)
-        time.sleep(2)
+        time.sleep(1)
         self.assertEqual(len(re.findall(E1001, s.log_text(self.box))), 1)
         self.assertRegex(s.status(self), r"(NO|READY)    FILE")
         self.assertEqual(self.box.close(proc)[0], 0)
