@@ -174,15 +174,16 @@ class ManyFailures(BehaviourTest):
             broken(folder, "f%03d.avi" % i, "random", 2000)
         proc = self.box.start(winpath(folder))
         self.assertIsNotNone(self.box.wait_window())
-        s.watch_status(self, OPEN_ERROR % 2)
-        # Each read waits for the window to answer.
+        # Any entry's report: under load the walk may be well on its way.
+        s.watch_status(self, r"FILE    OPEN    ERROR  :  \d\d")
+        # Each read waits for the window to answer; the walk takes ~15 s.
         began = time.monotonic()
         s.status(self)
-        self.assertLess(time.monotonic() - began, 1.5, "the window did not answer")
+        self.assertLess(time.monotonic() - began, 3.0, "the window did not answer")
         began = time.monotonic()
         probe("close", "ZENTAVIO")
         proc.communicate(timeout=60)
-        self.assertLess(time.monotonic() - began, 2.5, "the close waited for the walk")
+        self.assertLess(time.monotonic() - began, 3.0, "the close waited for the walk")
         self.assertEqual(proc.returncode, 0)
         entries = [int(e) for _, e, _, _ in re.findall(E1001, s.log_text(self.box))]
         self.assertLess(len(entries), 300, "the walk went on after the close")
