@@ -124,9 +124,9 @@ class FailureShown(BehaviourTest):
         proc = self.box.start(winpath(good))
         self.assertIsNotNone(self.box.wait_window())
         s.watch_status(self, r"PLAYING")
+        # The audio-only extension takes the engine's other open flags.
         cases = (("zero.avi", "zero"), ("random.avi", "random"), ("fake.mkv", "mkv"),
-                 ("random.mkv", "random"), ("random.mp4", "random"), ("zero.mp3", "zero"),
-                 ("random.ts", "random"))
+                 ("zero.mp3", "zero"))
         for name, kind in cases:
             with self.subTest(name=name):
                 path = broken(folder, name, kind)
@@ -155,7 +155,8 @@ class DevicePaths(BehaviourTest):
         self.assertLess(time.monotonic() - began, 8)
         good = os.path.join(self.box.dir, "good.avi")
         shutil.copy(s.clip(3), good)
-        for device in ("NUL", "CON", "LPT1", r"\\.\pipe\zv-test", r"\\.\COM1",
+        # The other reserved names are the unit test's; here each form of path.
+        for device in ("NUL", r"\\.\pipe\zv-test", r"\\.\COM1",
                        winpath(os.path.join(self.box.dir, "nul.avi"))):
             with self.subTest(device=device):
                 hand_over(self, self.box, good)
