@@ -222,7 +222,7 @@ struct SSETTINGS {
     int Ctrl_SbTipTm[3];
     int Ctrl_Lv;
     int Ctrl_Style[2];
-    int Ctrl_Clr[4];  // mode (bits 1..2), bit 4 switch, two colours 0xRRGGBB
+    int Ctrl_Clr[4];  // mode (bits 1..2), bit 4 switch, two colours 0xRRGGBB (-1 absent)
     int Ctrl_PauClr;
     int Ctrl_WndBtn;
     int Ctrl_WndCor;

@@ -54,6 +54,16 @@ def crop(path, out, left, top, width, height):
     return out
 
 
+def blank_out(path, out, rects):
+    """A copy of an image with each (left, top, width, height) painted black,
+    for parts a comparison leaves aside."""
+    draw = []
+    for left, top, width, height in rects:
+        draw += ["-draw", "rectangle %d,%d,%d,%d" % (left, top, left + width - 1, top + height - 1)]
+    subprocess.run(["convert", path, "-fill", "black"] + draw + [out], check=True)
+    return out
+
+
 def colours(path):
     """The distinct RRGGBB colours of an image."""
     out = subprocess.run(["convert", path, "-unique-colors", "txt:"], capture_output=True,
