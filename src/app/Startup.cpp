@@ -22,6 +22,7 @@
 #include "base/MediaTypes.h"
 #include "base/PathUtil.h"
 #include "commands/OpenCommands.h"
+#include "controls/Statusbar.h"
 #include "filedata/DataFiles.h"
 #include "library/Library.h"
 #include "playback/PlaybackControl.h"
@@ -131,10 +132,12 @@ void m_UpgradeOrCreateFile()
     if (g_IniVersion != 0 && g_IniVersion < ZV_INI_VERSION) {
         m_UpgradeIniFile(0);
     } else if (g_IniVersion == 0) {
-        if (m_PathExistsKind(g_IniPath) == 1)
-            m_UpgradeIniFile(0);
-        else
-            m_Settings_RewriteFile(0);
+        // A file without a version could not be read (empty, not text, not
+        // UTF-16 with its mark): the upgrade keeps it as ".bak", then it is
+        // written anew, whole, as at a first start. Key-by-key writes into
+        // it would leave a few keys in its old encoding.
+        if (m_PathExistsKind(m_SettingsFile_Path()) == 1) m_UpgradeIniFile(0);
+        m_Settings_RewriteFile(0);
     }
 }
 
@@ -190,6 +193,9 @@ int m_InitInstance(int showCommand)
     if (rewriting) m_SettingsFile_BeginWrite();
     if (g_IniVersion != 0 && g_IniVersion < ZV_INI_VERSION) m_UpgradeIniFile(1);
     m_Settings_ReadMain();
+    // Placing the hidden window below reports it restored; the stored state
+    // decides the show command and is what the exit compares against.
+    const int wasMaximized = g_MainWindowState.bMaximized;
     m_LoadSettings(0xFFFF);
     m_LoadButtonOrder();
     m_VideoProp_InitLevels();
@@ -215,6 +221,7 @@ int m_InitInstance(int showCommand)
     m_PresetPendingPath();
     m_PlaceMainWindow(&frame, g_DpiPercent);
     m_SetInitialAspect(m_InitialAspect(frame.right - frame.left, frame.bottom - frame.top));
+    g_MainWindowState.bMaximized = wasMaximized;
     m_TakeSnapshots();
     m_UpgradeOrCreateFile();
     // [Mon] goes into the same save as an upgrade or a first file.
@@ -309,6 +316,9 @@ int m_OpenCommandLine(SCOMMANDLINE* cmd)
 
 void m_ShowStartNotice()
 {
+    // A failed open of the command line's file has its report on screen:
+    // the notice would replace it before it could be read.
+    if (g_PlayState == 0 && g_StatusBar.m_IsMessageShown()) return;
     wchar_t text[64];
     if (g_IniVersion == ZV_INI_VERSION) {
         double seconds = (timeGetTime() - g_StartTime) / 1000.0;

@@ -6,6 +6,7 @@
 #include "app/Startup.h"
 #include "app/TimeDisplay.h"
 #include "app/WindowTitle.h"
+#include "base/DevicePath.h"
 #include "base/ErrorLog.h"
 #include "base/PathUtil.h"
 #include "base/SoundCue.h"
@@ -84,7 +85,9 @@ BOOL m_OpenFile(LPCWSTR source, int startState, int reportErrors, int bringToFro
 {
     wchar_t path[MAX_PATH + 1];
     lstrcpynW(path, source ? source : L"", MAX_PATH + 1);
-    const int exists = m_PathExistsKind(path);
+    // A device is reported as missing before anything opens it: reading a
+    // serial port or a pipe would hold the window for good.
+    const int exists = m_IsDevicePath(path) ? 0 : m_PathExistsKind(path);
     if (exists == 2 && lstrlenW(path) < MAX_PATH && path[lstrlenW(path) - 1] != L'\\')
         lstrcatW(path, L"\\");
     g_OpenFailCount = 0;

@@ -57,6 +57,7 @@ void m_CloseFile(int redraw, int showMessage, int, int addToHistory)
     // An open still running on the thread ends before what it opens is
     // closed, and its notice no longer completes anything.
     m_OpenThread_Abandon();
+    m_OpenWalk_Cancel();
     if (g_ListType == LIST_NONE && g_PlayState == 0) return;
     if (g_ListType == LIST_BOOKMARK) {
         m_CloseJumpListFile(redraw);

@@ -88,6 +88,9 @@ void m_OpenFile_Complete(int opened)
             g_OpenRequest.dwLoadTick && g_MediaKind != MEDIA_KIND_VIDEO)
             m_ShowLoadTime();
     }
+    // A failed open on the file-open thread is not walked on, but the user
+    // is told, as on the UI thread.
+    if (!opened) m_ShowOpenError(g_OpenRequest.nTrack);
     g_KeepJumpList = 0;
     if (!opened || g_MediaKind != MEDIA_KIND_VIDEO) g_OpenRequest = SOPENREQUEST{};
     m_UpdateToolbar();

@@ -7,6 +7,7 @@
 #include "app/TimeDisplay.h"
 #include "app/WindowSize.h"
 #include "app/WindowTitle.h"
+#include "base/DevicePath.h"
 #include "base/ErrorLog.h"
 #include "base/MediaTypes.h"
 #include "controls/SliderPlus.h"
@@ -119,6 +120,9 @@ int OpenFile(const wchar_t* path)
     m_UpdateWindowTitle();
     InvalidateRect(g_hWndMain, nullptr, FALSE);
 
+    // A list entry may name a device (a file called "nul.avi" is one):
+    // its read could block the open for good.
+    if (m_IsDevicePath(path)) return m_OpenFailed(HRESULT_FROM_WIN32(ERROR_FILE_NOT_FOUND), path);
     const DWORD flags = m_IsAudioExt(g_MediaExt) ? kOpenAudioOnly : kOpenAll;
     const HRESULT hr = g_VideoRenderer->m_VR_Open(path, g_RendererKind, L"", flags);
     if (FAILED(hr)) return m_OpenFailed(hr, path);

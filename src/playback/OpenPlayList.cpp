@@ -36,18 +36,67 @@ int m_RetryLimit()
     return g_Playlist.m_CheckMode ? g_Playlist.m_CheckedTracks : g_Playlist.m_GetCount();
 }
 
+// The walk on after failed opens runs one step per timer tick, so that the
+// window keeps answering between failures (a close takes effect at once) and
+// a long list of broken entries never deepens the stack. Timer messages come
+// last in the queue: input, paints and closes go first.
+constexpr UINT_PTR kOpenWalkTimerId = 0x5A57;
+constexpr DWORD kOpenWalkStepMs = 50;
+
+struct SOPENWALK {
+    int Pending;       // an entry waits to be tried
+    int Track;         // that entry
+    int ShowLoadTime;  // the show-load-time flag of the open that failed
+};
+SOPENWALK s_Walk;
+int s_InWalkStep;
+
+void CALLBACK m_OpenWalk_OnTimer(HWND, UINT, UINT_PTR, DWORD);
+
+void m_OpenWalk_Schedule()
+{
+    if (!SetTimer(g_hWndMain, kOpenWalkTimerId, USER_TIMER_MINIMUM, m_OpenWalk_OnTimer)) {
+        m_WriteLog(L"OPEN_%d : Error / SetTimer() = %lu", __LINE__, GetLastError());
+        s_Walk.Pending = 0;
+    }
+}
+
+void m_OpenWalk_Arm(int track, int showLoadTime)
+{
+    s_Walk.Pending = 1;
+    s_Walk.Track = track;
+    s_Walk.ShowLoadTime = showLoadTime;
+    // Inside a step the step's own loop goes on; the timer is armed after it.
+    if (!s_InWalkStep) m_OpenWalk_Schedule();
+}
+
+// Tries waiting entries until one step's time is used, then yields.
+void CALLBACK m_OpenWalk_OnTimer(HWND, UINT, UINT_PTR, DWORD)
+{
+    KillTimer(g_hWndMain, kOpenWalkTimerId);
+    const DWORD began = GetTickCount();
+    s_InWalkStep = 1;
+    while (s_Walk.Pending && GetTickCount() - began < kOpenWalkStepMs) {
+        s_Walk.Pending = 0;
+        // The list may have changed under a waiting step.
+        if (s_Walk.Track < 0 || s_Walk.Track >= g_Playlist.m_GetCount()) break;
+        m_OpenPlayListFile(s_Walk.Track, 0, s_Walk.ShowLoadTime, 1, 1);
+    }
+    s_InWalkStep = 0;
+    if (s_Walk.Pending) m_OpenWalk_Schedule();
+}
+
 int m_OnOpenFailed(int track, int showLoadTime, int skipOnError)
 {
-    wchar_t text[64];
-    _snwprintf(text, 63, L"FILE````OPEN````ERROR``:``%02d", track + 1);
-    text[63] = 0;
-    m_OSD_ShowText(text, -1, -1, -1, -1, -1, -1);
+    m_ShowOpenError(track);
     ++g_OpenFailCount;
+    wchar_t text[64];
     const int limit = m_RetryLimit();
     if (skipOnError && g_OpenFailCount < limit) {
         const int next = m_NextTrackForRetry(track, 0);
         if (next < 0) return 0;
-        return m_OpenPlayListFile(next, 0, showLoadTime, 1, 1);
+        m_OpenWalk_Arm(next, showLoadTime);
+        return 1;
     }
     _snwprintf(text, 63, L"FILE````OPEN````ERROR````:````%d````FILES", limit);
     text[63] = 0;
@@ -76,6 +125,20 @@ int m_OpenOnThread(int track)
 
 int m_OpenSerial() { return static_cast<int>(s_OpenSerial); }
 
+void m_ShowOpenError(int track)
+{
+    wchar_t text[64];
+    _snwprintf(text, 63, L"FILE````OPEN````ERROR``:``%02d", track + 1);
+    text[63] = 0;
+    m_OSD_ShowText(text, -1, -1, -1, -1, -1, -1);
+}
+
+void m_OpenWalk_Cancel()
+{
+    s_Walk.Pending = 0;
+    if (!s_InWalkStep && g_hWndMain) KillTimer(g_hWndMain, kOpenWalkTimerId);
+}
+
 void m_OpenThread_Abandon()
 {
     if (!g_OpenThread) return;
@@ -102,6 +165,8 @@ int m_OpenPlayListFile(int track, int startMs, int showLoadTime, int startState,
         return m_OpenFile(path, startState, showLoadTime, 1, 1, -1);
     }
     g_DefaultListOpened = 0;
+    // Any open but the walk's own next step ends a waiting walk.
+    if (!s_InWalkStep) m_OpenWalk_Cancel();
     if (track == -1 && startMs == 0) m_ResumeEntry(&track, &startMs);
     if (startMs == -1) {
         startMs = 0;

@@ -96,6 +96,11 @@ void m_Playback_SetAutoStop(DWORD tick);
 // Serial of the latest threaded open; its WM_APP_OPENDONE carries it in
 // lParam, so that the notice of an abandoned open is told apart.
 int m_OpenSerial();
+// The on-screen report of a failed open of the entry.
+void m_ShowOpenError(int track);
+// Ends a walk on to the next entry after failed opens that waits for its
+// next step (closing the item, or another open).
+void m_OpenWalk_Cancel();
 // Waits for a running file-open thread and makes its notice stale.
 void m_OpenThread_Abandon();
 // This instance's own command line named files to play.

@@ -80,11 +80,10 @@ int m_Settings_RewriteFile(int deleteExisting)
         kept.m_Take(g_IniPath);
     }
     ReadUnopenedWindows();
-    if (replace) {
-        // No cached copy of the old file may outlive it.
-        WritePrivateProfileStringW(nullptr, nullptr, nullptr, g_IniPath);
-        DeleteFileW(g_IniPath);
-    }
+    // No cached copy of the old file may outlive it, also when an unreadable
+    // one is overwritten in place.
+    WritePrivateProfileStringW(nullptr, nullptr, nullptr, g_IniPath);
+    if (replace) DeleteFileW(g_IniPath);
     const int created = WriteSkeleton();
     m_WriteEverything(deleteExisting);
     kept.m_PutBack(g_IniPath);

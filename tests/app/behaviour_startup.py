@@ -95,6 +95,77 @@ class FirstStart(BehaviourTest):
         self.assertEqual(code, 0)
 
 
+def key_set(sections):
+    return {(name, key) for name, keys in sections.items() for key in keys}
+
+
+class UnreadableSettings(BehaviourTest):
+    """A settings file the player cannot read is kept beside it as ".bak" and
+    made anew, whole, as at a first start: UTF-16LE with its mark."""
+
+    def start_and_close(self, notice=None):
+        proc = self.box.start()
+        self.assertIsNotNone(self.box.wait_window())
+        if notice:
+            self.assertIn(notice, wait_status_text(self, notice))
+        code, _ = self.box.close(proc)
+        self.assertEqual(code, 0)
+
+    def test_unreadable_files_are_kept_and_recreated_whole(self):
+        self.start_and_close()
+        fresh, _ = read_ini(self.box.ini)
+        fixtures = {
+            "empty": b"",
+            "random": bytes((i * 7919 + 13) % 256 for i in range(20000)),
+            "utf16 without mark": "[Common]\r\nMlt=1\r\n; 日本語\r\n".encode("utf-16-le"),
+        }
+        for name, data in fixtures.items():
+            with self.subTest(name):
+                with open(self.box.ini, "wb") as f:
+                    f.write(data)
+                self.start_and_close("CREATE INIFILE")
+                with open(self.box.ini + ".bak", "rb") as f:
+                    self.assertEqual(f.read(), data)
+                sections, raw = read_ini(self.box.ini)
+                self.assertTrue(raw.startswith(b"\xff\xfe[\x00M\x00a\x00i\x00n\x00]\x00"),
+                                raw[:40])
+                self.assertEqual(key_set(sections), key_set(fresh))
+                self.assertEqual(sections["Main"]["Ver"], "90690")
+                os.remove(self.box.ini + ".bak")
+
+
+MAXIMIZED = 0x01000000
+
+
+class MaximisedWindow(BehaviourTest):
+    """A window closed maximised opens maximised again when the place is
+    held; a run that ends restored writes it so."""
+
+    def run_once(self, command=None):
+        proc = self.box.start()
+        win = self.box.wait_window()
+        self.assertIsNotNone(win)
+        shown = bool(int(win["style"], 16) & MAXIMIZED)
+        if command is not None:
+            probe("post", "ZENTAVIO", "0x0112", str(command))  # WM_SYSCOMMAND
+            deadline = time.monotonic() + 5
+            while time.monotonic() < deadline:
+                _, out = probe("wait", "ZENTAVIO", "2000")
+                if bool(int(zvtest.parse_window(out)["style"], 16) & MAXIMIZED) != shown:
+                    break
+                time.sleep(0.1)
+        code, _ = self.box.close(proc)
+        self.assertEqual(code, 0)
+        return shown, read_ini(self.box.ini)[0]["Main"]["Wnd"]
+
+    def test_maximised_round_trip(self):
+        write_ini(self.box.ini, {"Main": {"Ver": "90690", "Wnd": "1"},
+                                 "Common": {"HoldPos": "1"}})
+        self.assertEqual(self.run_once(0xF120), (True, "0"))  # SC_RESTORE
+        self.assertEqual(self.run_once(0xF030), (False, "1"))  # SC_MAXIMIZE
+        self.assertEqual(self.run_once(), (True, "1"))
+
+
 class SingleInstance(BehaviourTest):
     def prepare(self, mlt):
         write_ini(self.box.ini, {"Main": {"Ver": "90690", "ErrLog": "1"},
