@@ -105,6 +105,11 @@ public:
     HRESULT m_VR_SetPosition(LONGLONG position);
     void m_VR_SeekNearEnd();
     int m_VR_IsNearEnd(LONGLONG position);
+    // The media time (100 ns) of the last video frame that reached the
+    // renderer since the last seek; -1 when none did or nothing watches
+    // (audio only). After the end the graph's position reads as the
+    // length, so only this tells a stream that broke off.
+    LONGLONG m_VR_LastFrameTime() const;
     HRESULT m_VR_FrameStep(int frames);
     LONGLONG m_VR_FrameTimeMs(LONGLONG ms, int frames) const;
     HRESULT m_VR_GetFrameNumber(LONGLONG* out);

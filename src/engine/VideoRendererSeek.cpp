@@ -77,6 +77,11 @@ int CVideoRenderer::m_VR_IsNearEnd(LONGLONG position)
     return m_VR_IsNearEndOf(position, m_Duration);
 }
 
+LONGLONG CVideoRenderer::m_VR_LastFrameTime() const
+{
+    return m_pNotifyFilter ? m_pNotifyFilter->LastFrameTime() : -1;
+}
+
 HRESULT CVideoRenderer::m_VR_FrameStep(int frames)
 {
     if (!m_Opened || m_FrameTime == 0) return kVrNotAvailable;

@@ -32,6 +32,33 @@ def clip(seconds, name=None):
     return open_support.clip(seconds, name or "clip%g.avi" % seconds)
 
 
+# The containers a user meets, each with the codecs it usually carries:
+# (extension, ffmpeg arguments after the inputs, has video).
+CONTAINERS = {
+    "avi": ("avi", engine_media.MJPEG + engine_media.PCM, True),
+    "mp4": ("mp4", ["-c:v", "libx264", "-pix_fmt", "yuv420p", "-c:a", "aac"], True),
+    "mkv": ("mkv", ["-c:v", "libx264", "-pix_fmt", "yuv420p", "-c:a", "aac"], True),
+    "webm": ("webm", ["-c:v", "libvpx-vp9", "-deadline", "realtime", "-c:a", "libopus"], True),
+    "mpg": ("mpg", ["-c:v", "mpeg2video", "-c:a", "mp2", "-f", "vob"], True),
+    "ts": ("ts", ["-c:v", "mpeg2video", "-c:a", "mp2"], True),
+    "mp3": ("mp3", ["-c:a", "libmp3lame"], False),
+}
+
+
+def container_clip(kind, seconds, folder, name=None):
+    """A clip of the container kind (a key of CONTAINERS) with a test
+    pattern and a tone, made once per folder and name."""
+    ext, codec, video = CONTAINERS[kind]
+    out = os.path.join(folder, name or "%s%g.%s" % (kind, seconds, ext))
+    if not os.path.exists(out):
+        os.makedirs(folder, exist_ok=True)
+        inputs = ["-f", "lavfi", "-i", "sine=frequency=440:sample_rate=48000:duration=%g" % seconds]
+        if video:
+            inputs = ["-f", "lavfi", "-i", "testsrc=size=320x180:rate=25:duration=%g" % seconds] + inputs
+        engine_media._ffmpeg(out, *inputs, *codec, "-shortest")
+    return out
+
+
 def settings(box, repeat=1, keep_awake=1, countdown=10, extra=None):
     sections = {
         "Main": {"Ver": "90690", "Test": "1", "Mon": str(keep_awake),
