@@ -10,6 +10,7 @@
 #include "engine/VideoRenderer.h"
 #include "filedata/ChapterTracking.h"
 #include "library/Library.h"
+#include "playback/AutoNext.h"
 #include "playback/DisplayRefresh.h"
 #include "playback/EndOfStream.h"
 #include "playback/MediaPath.h"
@@ -161,6 +162,11 @@ void m_PlayPause(int startMs)
     if (!g_MediaOpen) {
         // A threaded open in flight finishes on its own.
         if (!g_OpenThread) m_OpenPlayListFile(-1, 0, 1, 1, 0);
+        return;
+    }
+    // The countdown at the end takes play/pause as its own pause.
+    if (g_AutoNextActive) {
+        m_AutoNext_Command(-1);
         return;
     }
     if (m_Launcher_IsShown()) m_Launcher_Show(0, 1, 0);
