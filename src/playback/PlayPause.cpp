@@ -204,6 +204,8 @@ void m_Pause()
 
 void m_Stop()
 {
+    // A stop ends the wait at the end: nothing goes on behind the user.
+    if (g_AutoNextActive) m_AutoNext_Show(0, 0, 2);
     if (g_MediaOpen) {
         if (g_PlayStarted) {
             if (g_hWndMain) g_ControlButtons[CB_PLAY].m_SetFrame(0, 1, 0);
