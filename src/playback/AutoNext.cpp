@@ -27,8 +27,10 @@ struct SAUTONEXT {
     int RemainingMs;
     int Paused;
     int Dimmed;
+    RECT Buttons[2];  // go on now, cancel; filled by each paint
+    int Pressed;      // -1 none
 };
-SAUTONEXT g_Panel;
+SAUTONEXT g_Panel = {nullptr, nullptr, nullptr, 0, 0, 0, 0, {}, -1};
 
 int m_Scale(int v) { return MulDiv(v, g_DpiPercent > 0 ? g_DpiPercent : 100, 100); }
 
@@ -80,6 +82,8 @@ void m_Paint(HWND hwnd)
         if (bar.right > bar.left) m_FillRound(dc, bar, kBarLeft);
     }
     m_FillRound(dc, cancel, kButton);
+    g_Panel.Buttons[0] = now;
+    g_Panel.Buttons[1] = cancel;
     EndPaint(hwnd, &ps);
 }
 
@@ -94,9 +98,31 @@ void m_OnTick(HWND hwnd)
     m_Notify(NOTICE_AUTONEXT_NOW);
 }
 
+int m_ButtonAt(LPARAM lParam)
+{
+    const POINT pt = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+    for (int i = 0; i < 2; ++i)
+        if (PtInRect(&g_Panel.Buttons[i], pt)) return i;
+    return -1;
+}
+
+// A click is a press and a release on the same button.
 LRESULT CALLBACK m_PanelProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     switch (msg) {
+        case WM_NCHITTEST:
+            return HTCLIENT;
+        case WM_LBUTTONDOWN:
+            g_Panel.Pressed = m_ButtonAt(lParam);
+            if (g_Panel.Pressed >= 0) SetCapture(hwnd);
+            return 0;
+        case WM_LBUTTONUP: {
+            const int pressed = g_Panel.Pressed;
+            g_Panel.Pressed = -1;
+            if (GetCapture() == hwnd) ReleaseCapture();
+            if (pressed >= 0 && m_ButtonAt(lParam) == pressed) m_AutoNext_Command(pressed);
+            return 0;
+        }
         case WM_PAINT:
             m_Paint(hwnd);
             return 0;

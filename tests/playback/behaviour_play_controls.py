@@ -180,12 +180,12 @@ class EndOfFile(BehaviourTest):
         self.assertEqual((paused["st"], paused["started"], paused["held"]), (4, 0, 0))
         ps.wait_status(self, r"PAUSED")
         # The countdown stands paused in repeat OFF: play leaves it so, and
-        # its go-on-now button starts the file over.
+        # a click on its go-on-now button starts the file over.
         n = len(ps.traces(self.box))
         ps.button(ps.PLAY_BUTTON)
         ps.wait_status(self, r"PAUSED")
         self.assertEqual(ps.traces(self.box)[n:], [])
-        ps.notice(NOTICE_AUTONEXT_NOW)
+        ps.click_countdown_now(self)
         again = ps.wait_trace(self, self.box, "play", n)
         self.assertEqual((again["st"], again["started"]), (5, 1))
         # Played from the start: it reaches the end again after the clip's length.
@@ -194,9 +194,6 @@ class EndOfFile(BehaviourTest):
         ps.wait_trace(self, self.box, "pause", n, timeout=20)
         self.assertGreater(time.monotonic() - began, 1.0)
         self.box.close(self.proc)
-
-
-NOTICE_AUTONEXT_NOW = 5001
 
 
 if __name__ == "__main__":

@@ -4,6 +4,8 @@ player logs with [Main] "Test" on."""
 
 import os
 import re
+import shutil
+import subprocess
 import sys
 import time
 
@@ -131,6 +133,29 @@ def menu(item):
 
 def notice(code):
     probe("post", "ZENTAVIO", str(WM_APP_NOTIFYMAIN), str(code), "0")
+
+
+def click_countdown_now(test):
+    """Clicks the countdown panel's first button (go on now) with real
+    input: the panel covers the video area and centres its block of the
+    text (16 px), a gap (18), the button (32), a gap (12) and the second
+    button (32), at 100 %."""
+    if not shutil.which("xdotool"):
+        test.skipTest("no xdotool for real input")
+    code, out = probe("wait", "ZENTAVIO", "2000")
+    test.assertEqual(code, 0)
+    win = zvtest.parse_window(out)
+    code, out = probe("child", "ZENTAVIO", open_support.VIDEO_WINDOW_ID)
+    test.assertEqual(code, 0)
+    left, top, right, bottom = (int(v) for v in re.search(r"rect=(\S+)", out).group(1).split(","))
+    x0, y0 = (int(v) for v in win["rect"].split(",")[:2])
+    client_w, client_h = (int(v) for v in win["client"].split(","))
+    frame = (win["width"] - client_w) // 2
+    caption = win["height"] - client_h - frame
+    block_top = (bottom - top - 110) // 2
+    x = x0 + frame + left + (right - left) // 2
+    y = y0 + caption + top + block_top + 16 + 18 + 16
+    subprocess.run(["xdotool", "mousemove", str(x), str(y), "click", "1"], check=True)
 
 
 def saver():
