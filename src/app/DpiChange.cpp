@@ -3,6 +3,7 @@
 #include "app/Layout.h"
 
 #include "app/MainWindow.h"
+#include "app/MainWindowLookFonts.h"
 #include "app/PlaylistDock.h"
 #include "app/PlaylistFollow.h"
 #include "app/Startup.h"
@@ -150,6 +151,7 @@ void m_ApplyDpi(int percent)
 {
     g_DpiPercent = percent == -1 ? m_GetWindowDpiPercent(g_hWndMain) : percent;
     // The skin, the on-screen font and the menus are drawn at this percent.
+    m_ApplyOsdFont(1);
     InvalidateRect(g_hWndMain, nullptr, TRUE);
 }
 

@@ -3,14 +3,27 @@
 #include <stdio.h>
 #include <wchar.h>
 
+#include "app/MainWindow.h"
+#include "app/StatusText.h"
 #include "app/Startup.h"
+#include "app/TimeDisplay.h"
+#include "base/BmpFont.h"
 #include "base/NumberList.h"
 #include "base/UiLook.h"
 #include "settings/IniPath.h"
+#include "settings/Settings.h"
 
 HFONT g_hFontOptions;
 HFONT g_hFontDialog;
 int g_DialogFontsDirty = 1;
+
+namespace {
+
+// The scale and DPI g_BmpFont was last loaded at; -1 before the first load.
+int s_OsdFontScale = -1;
+int s_OsdFontDpi = -1;
+
+}  // namespace
 
 namespace {
 
@@ -77,4 +90,17 @@ void m_CreateDialogFonts()
     g_hFontOptions = m_MakeFont(L"OptFont", L"メイリオ", 9);
     g_hFontDialog = m_MakeFont(L"DlgFont", L"Meiryo UI", 8);
     g_DialogFontsDirty = 0;
+}
+
+void m_ApplyOsdFont(int showSample)
+{
+    const int scale = g_Settings.Ctrl_Font;
+    if (!g_BmpFont.m_Loaded || scale != s_OsdFontScale || g_DpiPercent != s_OsdFontDpi) {
+        g_BmpFont.m_Load(scale, g_DpiPercent);
+        s_OsdFontScale = scale;
+        s_OsdFontDpi = g_DpiPercent;
+    }
+    m_UpdateTimeDisplay(1);
+    if (g_hWndMain) InvalidateRect(g_hWndMain, nullptr, FALSE);
+    if (showSample) m_OSD_ShowText(L"0123456789:ABCDEFGHIJKLMNOPQRSTUVWXYZ", 1, 6000, -1, -1, -1, -1);
 }

@@ -17,3 +17,8 @@ extern int g_DialogFontsDirty;
 // Rebuilds both fonts when marked dirty.
 void m_CreateDialogFonts();
 void m_DeleteDialogFonts();
+
+// Loads g_BmpFont at the [Ctrl] "Font" scale and the window's DPI unless it
+// is loaded at them already, then refreshes what is drawn with it; with
+// showSample a sample text stays on the status bar for six seconds.
+void m_ApplyOsdFont(int showSample);

@@ -12,6 +12,7 @@
 #include "app/MainWindow.h"
 #include "app/Layout.h"
 #include "app/MainWindowLook.h"
+#include "app/MainWindowLookFonts.h"
 #include "app/SettingsUpgrade.h"
 #include "app/StatusText.h"
 #include "app/ToolWindows.h"
@@ -206,6 +207,7 @@ int m_InitInstance(int showCommand)
     m_GetRecentFilePath();
     m_GetFavoriteFilePath();
     m_ApplyMainWindowLook();
+    m_ApplyOsdFont(0);
     m_LayoutClientArea(-1, -1);
 
     s_PlaylistOpen = g_MainWindowState.nPlaylistWindow > 0;

@@ -7,6 +7,7 @@
 #include "controls/LayeredWnd.h"
 #include "controls/SliderPlus.h"
 #include "controls/Statusbar.h"
+#include "engine/VideoRenderer.h"
 #include "playback/PlaybackControl.h"
 #include "settings/SettingsMain.h"
 
@@ -84,6 +85,7 @@ void m_ReadTimeFacts(STIMEFACTS* f)
     f->nDurationMs = g_DurationMs;
     f->nPositionMs = g_MediaOpen ? m_GetCurrentPosMs() : 0;
     if (f->nPositionMs < 0) f->nPositionMs = 0;
+    f->bNearEnd = g_MediaOpen && g_VideoRenderer && g_VideoRenderer->m_VR_IsNearEnd(-1);
     f->bFileWaiting = g_PendingPath[0] != 0;
     f->nRate = 100;
     f->nVolume = g_MainWindowState.nVolume;

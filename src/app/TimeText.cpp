@@ -46,7 +46,9 @@ struct SReference {
 
 SReference Reference(const STIMEFACTS& f, const STIMEOPTIONS& o)
 {
-    const int pos = f.nPositionMs;
+    // At the end the engine's near-end stands for the whole duration, as
+    // on the seek bar, so the clock reaches the total.
+    const int pos = f.bNearEnd && f.nDurationMs > 0 ? f.nDurationMs : f.nPositionMs;
     SReference r = {pos, f.nDurationMs, 0, L""};
     if (o.bRangeTime && f.bRangeActive) {
         const int start = f.nRangeStartMs < 0 ? 0 : f.nRangeStartMs;
@@ -64,14 +66,16 @@ SReference Reference(const STIMEFACTS& f, const STIMEOPTIONS& o)
     return r;
 }
 
-// The remaining time, rounded up so that elapsed and remaining seconds add
-// up to the total; with the real-time switch at a rate other than 100 %
+// The remaining time in whole seconds is the shown total less the shown
+// elapsed time, so the three always add up and the remaining time never
+// exceeds the total; with the real-time switch at a rate other than 100 %
 // the remaining time at that rate follows it.
 void Remaining(const STIMEFACTS& f, const STIMEOPTIONS& o, const SReference& r, wchar_t* out)
 {
     int rest = r.total - r.elapsed;
     if (rest < 0) rest = 0;
-    const int restSec = rest / 1000 + (rest % 1000 ? 1 : 0);
+    int restSec = r.total / 1000 - r.elapsed / 1000;
+    if (restSec < 0) restSec = 0;
     Clock(out, restSec * 1000, false, L"-");
     if (!o.bRealRemaining || f.nRate == 100 || f.nRate <= 0) return;
     wchar_t real[kClockCap];

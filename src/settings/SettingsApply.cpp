@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "app/ControlTooltips.h"
+#include "app/MainWindowLookFonts.h"
 #include "app/WindowHelpers.h"
 #include "commands/MenuPresets.h"
 #include "engine/RendererKind.h"
@@ -87,6 +88,7 @@ void m_ApplyChangedSettings()
     if (now.Ctrl_WndBtn != before.Ctrl_WndBtn || now.Ctrl_WndCor != before.Ctrl_WndCor)
         m_ApplyWindowStyle(1);
     m_ApplyVideoProps();
+    if (now.Ctrl_Font != before.Ctrl_Font) m_ApplyOsdFont(0);
 }
 
 void m_ApplyRendererKind()

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstring>
 #include <cwchar>
+#include <cwctype>
 
 #include "base/NumberList.h"
 #include "controls/Statusbar.h"
@@ -32,6 +33,17 @@ void m_ParseColours(const wchar_t* text, int* out, int count)
         p = wcschr(p, L',');
         if (!p) return;
         out[i] = m_HexValue(++p);
+    }
+}
+
+// The colours of a "k,colour,colour" value; an absent or empty field is -1.
+void m_ParseOptionalColours(const wchar_t* text, int* out, int count)
+{
+    const wchar_t* p = text;
+    for (int i = 0; i < count; ++i) {
+        out[i] = -1;
+        if (p) p = wcschr(p, L',');
+        if (p && iswxdigit(*++p)) out[i] = m_HexValue(p);
     }
 }
 
@@ -134,7 +146,7 @@ void m_ParseKey(const SSETTINGKEY& k, BYTE* base, const wchar_t* text, bool isVa
         case SF_CLR:
             f[0] = m_LeadingInt(text) & 3;
             f[1] = (m_LeadingInt(text) >> 2) & 1;
-            m_ParseColours(text, f + 2, 2);
+            m_ParseOptionalColours(text, f + 2, 2);
             break;
         case SF_KCLR:
         case SF_MENUCLR:

@@ -62,6 +62,21 @@ void m_FormatButtonOrder(wchar_t* out, int cap, const int* codes, int count)
     for (int i = 0; i < count; ++i) m_AppendF(out, cap, L"%02X", codes[i] & 0xFF);
 }
 
+// "k,colour,colour" with absent (-1) colours left out: trailing ones
+// dropped, an inner one written as an empty field.
+void m_FormatOptionalColours(wchar_t* out, int cap, int k, const int* colours, int count)
+{
+    m_AppendF(out, cap, L"%d", k);
+    int last = count - 1;
+    while (last >= 0 && colours[last] == -1) --last;
+    for (int i = 0; i <= last; ++i) {
+        if (colours[i] == -1)
+            m_AppendF(out, cap, L",");
+        else
+            m_AppendF(out, cap, L",%06X", colours[i] & 0xFFFFFF);
+    }
+}
+
 // The key's value text in the form the loader reads.
 void m_FormatKey(const SSETTINGKEY& k, const BYTE* base, wchar_t* out, int cap)
 {
@@ -92,7 +107,7 @@ void m_FormatKey(const SSETTINGKEY& k, const BYTE* base, wchar_t* out, int cap)
             m_AppendF(out, cap, L"%06X", m_ColorrefToRgbText(f[0]));
             break;
         case SF_CLR:
-            m_AppendF(out, cap, L"%d,%06X,%06X", (f[0] & 3) | (f[1] ? 4 : 0), f[2], f[3]);
+            m_FormatOptionalColours(out, cap, (f[0] & 3) | (f[1] ? 4 : 0), f + 2, 2);
             break;
         case SF_KCLR:
             m_AppendF(out, cap, L"%d,%08X", f[0], f[1]);

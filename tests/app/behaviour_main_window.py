@@ -4,13 +4,19 @@ seen on screen, and the exit on WM_CLOSE with its place kept."""
 import os
 import shutil
 import subprocess
+import sys
 import time
 
-import zvtest
-from zvtest import BehaviourTest, probe, read_ini, write_ini
-
 HERE = os.path.dirname(os.path.abspath(__file__))
+sys.path.insert(0, os.path.join(HERE, "..", "playback"))
+
+import play_support  # noqa: E402
+import screen  # noqa: E402
+import zvtest  # noqa: E402
+from zvtest import BehaviourTest, probe, read_ini, write_ini  # noqa: E402
+
 REFERENCE = os.path.join(HERE, "ref", "main_window.png")
+VOLUME_SLIDER_ID = 33071
 
 
 def screenshot(path, win):
@@ -28,21 +34,30 @@ def colours_in_rows(path, top, bottom):
 
 
 class ControlBar(BehaviourTest):
-    def test_buttons_are_drawn_on_the_face_colour(self):
+    def test_buttons_and_status_bar_match_the_reference(self):
+        # A current settings file: no start notice over the state pane.
+        write_ini(self.box.ini, {"Main": {"Ver": "90691"}})
         proc = self.box.start()
         win = self.box.wait_window()
         self.assertIsNotNone(win)
-        time.sleep(1.0)
-        shot = os.path.join(self.box.dir, "main.png")
-        screenshot(shot, win)
-        # The saved picture is looked at by eye; keep the latest beside the
-        # reference when asked.
-        if os.environ.get("ZV_SAVE_REF"):
-            shutil.copy(shot, REFERENCE)
-        # The bottom 40 rows hold the button row and the status bar: the face
-        # colour with glyphs in darker greys.
+        play_support.wait_status(self, r"^NO    FILE")
+        left, top, _, _ = (int(v) for v in win["rect"].split(","))
+        shot = screen.grab_settled(os.path.join(self.box.dir, "main.png"),
+                                   (left, top, win["width"], win["height"]))
+        # The bottom rows hold the button row and the status bar: the face
+        # colour with glyphs in darker greys, and "NO FILE" on the bar.
         colours = colours_in_rows(shot, win["height"] - 48, win["height"] - 8)
         self.assertGreater(len(colours), 4, "no glyphs in the control bar")
+        if os.environ.get("ZV_SAVE_REF"):
+            shutil.copy(shot, REFERENCE)
+        # The volume slider is left aside: its thumb does not yet follow
+        # the stored volume.
+        x, y, width, height = screen.child_rect(win, VOLUME_SLIDER_ID)
+        aside = [(x - left, y - top, width, height)]
+        band = (0, win["height"] - 48, win["width"], 48)
+        got, ref = (screen.crop(screen.blank_out(p, shot + n, aside), shot + n + ".band.png", *band)
+                    for p, n in ((shot, ".a.png"), (REFERENCE, ".b.png")))
+        screen.check_reference(self, got, ref, most=40)
         code, _ = self.box.close(proc)
         self.assertEqual(code, 0)
 
@@ -93,6 +108,8 @@ class Shutdown(BehaviourTest):
         sections, _ = read_ini(self.box.ini)
         self.assertTrue(sections["Main"]["Pos"].startswith("120,90,700,460"),
                         sections["Main"]["Pos"])
+        # Colours never chosen stay absent rather than black.
+        self.assertEqual(sections["Ctrl"]["Clr"], "0")
 
 
 if __name__ == "__main__":

@@ -12,6 +12,11 @@
 #include "app/MainWindowLook.h"
 #include "app/MainWindowLookFonts.h"
 #include "app/MainWindow.h"
+#include "app/Startup.h"
+#include "base/BmpFont.h"
+#include "controls/Statusbar.h"
+#include "settings/Settings.h"
+#include "settings/SettingsMain.h"
 #include "base/ArgbImage.h"
 #include "base/ImageFile.h"
 
@@ -145,6 +150,38 @@ TEST_CASE("skin source: Button.png beside the program only when asked and readab
         CHECK(m_LoadSkinSource(&strip, 1, dir.c_str()) == 0);
         CHECK(strip.m_Height == 48);
     }
+}
+
+TEST_CASE("the on-screen font: loaded at the [Ctrl] Font scale and the DPI, sample on request")
+{
+    CGdiplusScope gdiplus;
+    g_Settings.Ctrl_Font = 2;
+    g_DpiPercent = 100;
+    m_ApplyOsdFont(0);
+    REQUIRE(m_IsBmpFontLoaded());
+    // The default fits the status bar of 15 pixels at 100 %.
+    CHECK(g_BmpFont.m_GlyphHeight == 12);
+    CHECK(m_GetBmpFontTextWidth(0, L"TOPMOST : ON") > 40);
+
+    g_DpiPercent = 150;
+    m_ApplyOsdFont(0);
+    CHECK(g_BmpFont.m_GlyphHeight == 18);
+    g_Settings.Ctrl_Font = 3;
+    m_ApplyOsdFont(0);
+    CHECK(g_BmpFont.m_GlyphHeight == 27);
+
+    // The sample goes to the message pane of the main bar.
+    HWND host = CreateWindowExW(0, L"Static", L"", WS_POPUP, 0, 0, 400, 24, nullptr, nullptr,
+                                GetModuleHandleW(nullptr), nullptr);
+    REQUIRE(g_StatusBar.m_Create(host, IDC_STATUSBAR));
+    g_MainWindowState.nCtrl[2] = 1;
+    m_ApplyOsdFont(1);
+    CHECK(std::wstring(g_StatusBar.m_GetPaneText(STATUS_PANE_MESSAGE)) ==
+          L"0123456789:ABCDEFGHIJKLMNOPQRSTUVWXYZ");
+    g_StatusBar.m_DestroyWindow();
+    DestroyWindow(host);
+    g_Settings.Ctrl_Font = 2;
+    g_DpiPercent = 100;
 }
 
 TEST_CASE("font specs: face, points and bold flag")

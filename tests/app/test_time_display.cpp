@@ -93,6 +93,33 @@ TEST_CASE("time texts by mode: elapsed, remaining, both, the switch at half and 
     CHECK(TimeText(Playing(3605456, 2 * 60 * kMin), ms) == L"1:00:05.456``/``2:00:00");
 }
 
+TEST_CASE("the remaining time adds up with the shown times and the end shows the total")
+{
+    // A length of 15.5 s shows as 0:15, so 0:16 may never be left.
+    struct {
+        int pos, dur, nearEnd;
+        const wchar_t* text;
+    } cases[] = {
+        {0, 15500, 0, L"0:00```(`-0:15`)``/``0:15"},
+        {600, 15500, 0, L"0:00```(`-0:15`)``/``0:15"},
+        {1000, 15500, 0, L"0:01```(`-0:14`)``/``0:15"},
+        {14900, 15000, 0, L"0:14```(`-0:01`)``/``0:15"},
+        {14800, 15000, 1, L"0:15```(`-0:00`)``/``0:15"},
+        {16000, 15000, 0, L"0:16```(`-0:00`)``/``0:15"},
+        {3599999, 3600000, 0, L"59:59```(`-0:01`)``/``1:00:00"},
+        {0, 3599999, 0, L"0:00```(`-59:59`)``/``59:59"},
+    };
+    STIMEOPTIONS o = {};
+    o.nMode = 4;
+    for (const auto& c : cases) {
+        CAPTURE(c.pos);
+        CAPTURE(c.dur);
+        STIMEFACTS f = Playing(c.pos, c.dur);
+        f.bNearEnd = c.nearEnd;
+        CHECK(TimeText(f, o) == c.text);
+    }
+}
+
 TEST_CASE("time references: play range with its marks, chapter, checked chapters, real time")
 {
     STIMEOPTIONS o = {};

@@ -32,7 +32,7 @@ TEST_CASE("the notice is centred in grey on the video background, and only where
     Gdiplus::GdiplusStartupInput input;
     ULONG_PTR token = 0;
     REQUIRE(Gdiplus::GdiplusStartup(&token, &input, nullptr) == Gdiplus::Ok);
-    g_BmpFont.m_Load(1, 100);
+    g_BmpFont.m_Load(2, 100);
     REQUIRE(g_BmpFont.m_Loaded);
     CArgbImage target;
     REQUIRE(target.m_Create(nullptr, 400, 200, 32));

@@ -44,7 +44,7 @@ int Render(const wchar_t* out, const wchar_t* text)
     CBmpFont fonts[3];
     int width = 0, height = 4;
     for (int i = 0; i < 3; ++i) {
-        fonts[i].m_Load(1, looks[i].dpi);
+        fonts[i].m_Load(2, looks[i].dpi);
         if (!fonts[i].m_Loaded) return 2;
         int w = 0, h = 0;
         fonts[i].m_MeasureText(text, &w, &h, looks[i].flags);

@@ -193,8 +193,8 @@ TEST_CASE("loading the built-in atlases at a display scale")
     CGdiplusScope gdiplus;
     struct {
         int scale, dpi, height, spacing, outline;
-    } cases[] = {{1, 200, 24, 1, 2}, {1, 100, 12, 1, 1}, {2, 200, 48, 2, 2},
-                 {3, 150, 54, 2, 2}, {7, 200, 24, 1, 2}, {2, 100, 24, 1, 1}};
+    } cases[] = {{1, 200, 12, 1, 2}, {1, 100, 6, 1, 1}, {2, 200, 24, 2, 2},
+                 {3, 150, 27, 2, 2}, {7, 200, 12, 1, 2}, {2, 100, 12, 1, 1}};
     for (auto& c : cases) {
         CAPTURE(c.scale);
         CAPTURE(c.dpi);

@@ -292,7 +292,7 @@ TEST_CASE("PNG resources of the program load with their size; a missing one give
 {
     CGdiplusScope gdiplus;
     CArgbImage atlas;
-    REQUIRE(m_LoadPngResource(&atlas, IDR_BMPFONT_1X) == 1);
+    REQUIRE(m_LoadPngResource(&atlas, IDR_BMPFONT_2X) == 1);
     CHECK(atlas.m_Height == 25);
     CHECK(atlas.m_Width > 500);
     CArgbImage none;

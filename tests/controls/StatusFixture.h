@@ -26,7 +26,7 @@ inline CBmpFont& TestFont()
 {
     StartGdiplus();
     static CBmpFont font;
-    if (!font.m_Loaded) font.m_Load(1, 100);
+    if (!font.m_Loaded) font.m_Load(2, 100);
     return font;
 }
 

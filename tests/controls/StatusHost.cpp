@@ -81,7 +81,7 @@ int Run(const wchar_t* message)
 {
     HWND host = CreateHost(kWidth, kHeight);
     if (!host) return 3;
-    g_BmpFont.m_Load(1, 100);
+    g_BmpFont.m_Load(2, 100);
     if (!g_BmpFont.m_Loaded) return 4;
     g_StatusBar.m_SetFont(&g_BmpFont);
     if (!g_StatusBar.m_Create(host, IDC_STATUSBAR)) return 5;

@@ -134,7 +134,7 @@ TEST_CASE("special forms are read into their fields")
     CHECK(Ints(s.Fullscr_Mon, 2) == std::vector<int>{-1, 0});
     CHECK(s.Ctrl_BtnOdrCount == 2);
     CHECK(Ints(s.Ctrl_BtnOdr, 2) == std::vector<int>{0x0A, 0x1B});
-    CHECK(Ints(s.Ctrl_Clr, 4) == std::vector<int>{2, 1, 0x123456, 0});
+    CHECK(Ints(s.Ctrl_Clr, 4) == std::vector<int>{2, 1, 0x123456, -1});
     CHECK(Ints(s.Lnch_Lbl, 2) == std::vector<int>{3, 1});
     CHECK(s.Jumplist_BkClr == (int)RGB(0x0A, 0x0B, 0x0C));
     CHECK(s.Osc_OverScan == 1);

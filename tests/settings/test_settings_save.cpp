@@ -130,6 +130,31 @@ TEST_CASE("special forms are written as the loader reads them")
     }
 }
 
+TEST_CASE("absent colours of a colour pair stay absent through a save")
+{
+    struct {
+        const wchar_t* stored;
+        int first, second;
+        const wchar_t* written;
+    } cases[] = {
+        {L"0", -1, -1, L"0"},
+        {L"2,123456", 0x123456, -1, L"2,123456"},
+        {L"6,,ABCDEF", -1, 0xABCDEF, L"6,,ABCDEF"},
+        {L"5,000000,000000", 0, 0, L"5,000000,000000"},
+    };
+    for (const auto& c : cases) {
+        CAPTURE(std::wstring(c.stored));
+        CSettingsFixture ini;
+        ini.Write((std::wstring(L"[Ctrl]\r\nClr=") + c.stored + L"\r\n").c_str());
+        LoadAll();
+        CHECK(g_Settings.Ctrl_Clr[2] == c.first);
+        CHECK(g_Settings.Ctrl_Clr[3] == c.second);
+        ini.Write(L"[Main]\r\n");
+        m_SaveSettings(1);
+        CHECK(ini.Get(L"Ctrl", L"Clr") == std::wstring(c.written));
+    }
+}
+
 TEST_CASE("every written key reads back unchanged")
 {
     CSettingsFixture ini;
