@@ -11,7 +11,7 @@ HRESULT CNotifyFilter::CheckInputType(const AM_MEDIA_TYPE* type) { return type ?
 HRESULT CNotifyFilter::Transform(IMediaSample* sample)
 {
     REFERENCE_TIME start = 0, stop = 0;
-    if (SUCCEEDED(sample->GetTime(&start, &stop)))
+    if (sample && SUCCEEDED(sample->GetTime(&start, &stop)))
         InterlockedExchange64(&m_LastFrameTime, InputPin()->SegmentStart() + start);
     // Only this thread counts down; an Arm from the UI thread in between
     // wins, so two seeks before a frame still give one notice.

@@ -4,6 +4,7 @@ next one, or a stop), the default countdown goes on by itself, a file cut
 in half says so on screen, and the last frame stays after a resize."""
 
 import os
+import re
 import shutil
 import subprocess
 import time
@@ -11,11 +12,13 @@ import unittest
 
 import play_support as ps
 from play_support import engine_media
+import screen
 import zvtest
 from zvtest import BehaviourTest, probe, winpath
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 LAST_FRAME_REF = os.path.join(HERE, "ref", "last_frame_after_resize.png")
+PLAY_ERROR_REF = os.path.join(HERE, "ref", "status_play_error.png")
 MEDIA = os.path.join(engine_media.MEDIA, "end-of-file")
 SECONDS = 2
 
@@ -104,7 +107,10 @@ class Containers(BehaviourTest):
         # tolerance of the length, not a stream that broke off.
         self.assertEqual(ends(self.box), [(i, "end") for i in range(len(self.KINDS))])
         self.assertEqual(plays_after(self.box, 0), list(range(len(self.KINDS))))
-        ps.wait_status(self, r"PAUSED")
+        text = ps.wait_status(self, r"PAUSED")
+        # The time reached the total: elapsed and length agree.
+        times = re.findall(r"\d+:\d\d", text.split("\n")[-1])
+        self.assertTrue(times and times[0] == times[-1], "time pane %r" % text)
 
         probe("move", "ZENTAVIO", "200", "150", "900", "640")
         deadline = time.monotonic() + 5
@@ -295,7 +301,26 @@ class BrokenFile(BehaviourTest):
         self.assertIn(1, plays_after(self.box, 0))
         time.sleep(max(0.0, shown + 2.0 - time.monotonic()))
         self.assertIn("PLAY    ERROR", ps.status(self), "seen before: %r" % seen[-3:])
+        self.assert_message_on_screen()
         self.box.close(proc)
+
+    def assert_message_on_screen(self):
+        """The middle of the status bar, where messages stand, as on
+        screen; the state and time panes at its ends change and are left
+        aside."""
+        if not shutil.which("import"):
+            self.skipTest("no ImageMagick to read the screen")
+        win = self.box.wait_window()
+        rect = screen.child_rect(win, ps.STATUS_BAR_ID)
+        self.assertIsNotNone(rect, "no status bar on screen")
+        left, top, width, height = rect
+        shot = screen.grab(os.path.join(self.box.dir, "bar.png"), left, top, width, height)
+        middle = screen.crop(shot, os.path.join(self.box.dir, "middle.png"), width * 3 // 10, 0,
+                             width * 4 // 10, height)
+        if os.environ.get("ZV_SAVE_REF"):
+            shutil.copy(middle, PLAY_ERROR_REF)
+        self.assertEqual(screen.differing_pixels(middle, PLAY_ERROR_REF, "10%"), 0,
+                         "the status bar does not show the play error")
 
 
 if __name__ == "__main__":
