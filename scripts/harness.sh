@@ -17,10 +17,12 @@ ZV_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 ZV_BUILD=${ZV_BUILD:-$ZV_ROOT/build}
 ZV_BUILD_TYPE=${ZV_BUILD_TYPE:-Debug}
 
+# gstreamer1.0-plugins-bad gives Wine's GStreamer splitter the MPEG
+# program-stream demuxer (.mpg); gstreamer1.0-libav decodes its MPEG-2 video.
 ZV_PACKAGES=(
   cmake make python3 mingw-w64 wine wine64 xvfb xauth openbox x11-utils
   pulseaudio pulseaudio-utils gstreamer1.0-plugins-base gstreamer1.0-plugins-good
-  gstreamer1.0-libav ffmpeg libimage-exiftool-perl hyperfine fonts-ipafont
+  gstreamer1.0-libav gstreamer1.0-plugins-bad ffmpeg libimage-exiftool-perl hyperfine fonts-ipafont
   doctest-dev xdotool imagemagick
 )
 

@@ -22,24 +22,7 @@ int g_FsHitCode;
 
 namespace {
 
-constexpr long kEcComplete = 1;
-constexpr long kEcLengthChanged = 0x1E;
-constexpr long kEcRenderDeviceSet = 0x53;
-
 UINT g_SysAudioMessage;
-
-void m_OnGraphEvents()
-{
-    long code;
-    while (m_Playback_NextGraphEvent(&code)) {
-        if (code == kEcComplete)
-            m_OnPlayEnd(0);
-        else if (code == kEcLengthChanged)
-            m_Playback_OnLengthChanged();
-        else if (code == kEcRenderDeviceSet)
-            m_ApplyVideoRect(-1, 1);
-    }
-}
 
 void m_OnOpenDone(WPARAM success, LPARAM serial)
 {
@@ -112,7 +95,7 @@ int m_OnReplyingMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result)
 {
     switch (msg) {
         case WM_APP_GRAPHEVENT:
-            m_OnGraphEvents();
+            m_Playback_OnGraphEvents();
             *result = 0;
             return 1;
         case WM_APP_FSHITTEST:

@@ -9,6 +9,8 @@
 #include "controls/MenuItem.h"
 #include "controls/MenuMessages.h"
 #include "controls/SliderPlus.h"
+#include "playback/AutoNext.h"
+#include "playback/EndOfStream.h"
 #include "playback/PlayPause.h"
 #include "playback/PowerSaving.h"
 #include "playback/SeekAbsolute.h"
@@ -21,7 +23,6 @@ namespace {
 int g_SeekHoldKey;
 constexpr UINT kMenuPlayPause = 4186;
 constexpr UINT kMenuStop = 4187;
-constexpr WPARAM kNoticeAutoNextPause = 5003;
 // The control-bar buttons' second gesture.
 constexpr int kButtonGesture = 107;
 }  // namespace
@@ -116,10 +117,15 @@ LRESULT m_OnMenuCommand(WPARAM code, LPARAM notify)
 }
 LRESULT m_Menu_OnSubmenu(WPARAM, LPARAM) { return 0; }
 LRESULT m_Menu_GetTipText(WPARAM, LPARAM) { return 0; }
-// Until the notices are built, the auto-next overlay's pause.
+// Until the other notices are built, the auto-next countdown's three.
 LRESULT m_OnNotifyMain(WPARAM code, LPARAM)
 {
-    if (code == kNoticeAutoNextPause) m_Pause();
+    if (code == NOTICE_AUTONEXT_NOW)
+        m_AutoNext_Now();
+    else if (code == NOTICE_AUTONEXT_CANCEL)
+        m_AutoNext_Show(0, 0, 2);
+    else if (code == NOTICE_AUTONEXT_PAUSE)
+        m_Pause();
     return 0;
 }
 // The handle is the system's until released.

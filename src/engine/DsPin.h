@@ -52,6 +52,8 @@ public:
     const AM_MEDIA_TYPE* GetConnectedType() const { return &m_Type; }
     CBaseFilter* GetFilter() const { return m_Filter; }
     const wchar_t* GetName() const { return m_Name; }
+    // The start of the current segment (the last NewSegment).
+    REFERENCE_TIME SegmentStart() const { return m_SegmentStart; }
 
 protected:
     // Stores the peer (counted) and a copy of the type.

@@ -8,8 +8,11 @@ CNotifyFilter::CNotifyFilter() : CTransInPlaceFilter(nullptr, CLSID_NotifyFilter
 
 HRESULT CNotifyFilter::CheckInputType(const AM_MEDIA_TYPE* type) { return type ? S_OK : E_POINTER; }
 
-HRESULT CNotifyFilter::Transform(IMediaSample*)
+HRESULT CNotifyFilter::Transform(IMediaSample* sample)
 {
+    REFERENCE_TIME start = 0, stop = 0;
+    if (sample && SUCCEEDED(sample->GetTime(&start, &stop)))
+        InterlockedExchange64(&m_LastFrameTime, InputPin()->SegmentStart() + start);
     // Only this thread counts down; an Arm from the UI thread in between
     // wins, so two seeks before a frame still give one notice.
     LONG count = m_Countdown;

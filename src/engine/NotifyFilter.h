@@ -25,8 +25,16 @@ public:
     void SetWindow(HWND window) { m_Window = window; }
     // The engine's IMediaSeeking, not counted.
     void SetSeeking(IMediaSeeking* seeking) { m_Seeking = seeking; }
-    // The next frame that passes is reported.
-    void Arm() { InterlockedExchange(&m_Countdown, 1); }
+    // The next frame that passes is reported; the last frame's time starts
+    // over.
+    void Arm()
+    {
+        InterlockedExchange64(&m_LastFrameTime, -1);
+        InterlockedExchange(&m_Countdown, 1);
+    }
+    // The media time (100 ns) of the last frame that passed since the last
+    // Arm, -1 none.
+    LONGLONG LastFrameTime() const { return m_LastFrameTime; }
     // 1 while an armed frame has not passed yet.
     int IsFramePending() const { return m_Countdown > 0; }
 
@@ -35,5 +43,6 @@ private:
 
     IMediaSeeking* m_Seeking = nullptr;
     volatile LONG m_Countdown = 0;
+    volatile LONGLONG m_LastFrameTime = -1;
     HWND volatile m_Window = nullptr;
 };

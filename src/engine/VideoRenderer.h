@@ -105,6 +105,15 @@ public:
     HRESULT m_VR_SetPosition(LONGLONG position);
     void m_VR_SeekNearEnd();
     int m_VR_IsNearEnd(LONGLONG position);
+    // The media time (100 ns) of the last video frame that reached the
+    // renderer since the last seek; -1 when none did or nothing watches
+    // (audio only). After the end the graph's position reads as the
+    // length, so only this tells a stream that broke off.
+    LONGLONG m_VR_LastFrameTime() const;
+    // While paused, has the renderer show the frame it last showed again
+    // where it cannot repaint by itself (after a resize); S_FALSE when
+    // nothing was to do.
+    HRESULT m_VR_ShowFrameAgain();
     HRESULT m_VR_FrameStep(int frames);
     LONGLONG m_VR_FrameTimeMs(LONGLONG ms, int frames) const;
     HRESULT m_VR_GetFrameNumber(LONGLONG* out);
@@ -194,6 +203,10 @@ public:
     LONGLONG m_VR_FindKeyFrameTime(LONGLONG time, int direction);
     int m_VR_IsOnKeyFrame(LONGLONG ms);
     int m_GetCurrentImage(BITMAPINFOHEADER** image, int nativeSize);
+    // The paused renderer's image drawn into its own window at the
+    // destination rectangle (the old renderer, which does not draw it again
+    // by itself).
+    HRESULT m_DrawPausedImage();
     void m_VR_SetEvrNativePosition(int on);
     HRESULT m_ProcAmp_GetRange(int component, int* supported, double* minimum, double* maximum,
                                double* byDefault, double* step);

@@ -119,3 +119,29 @@ HRESULT CVideoRenderer::m_BasicVideoImage(BITMAPINFOHEADER** image)
     *image = reinterpret_cast<BITMAPINFOHEADER*>(buffer);
     return hr;
 }
+
+HRESULT CVideoRenderer::m_DrawPausedImage()
+{
+    if (!m_pBasicVideo || !m_hVideoWindow) return S_FALSE;
+    // The old renderer's window is the one child of the video window.
+    HWND target = GetWindow(m_hVideoWindow, GW_CHILD);
+    if (!target) return S_FALSE;
+    BITMAPINFOHEADER* image = nullptr;
+    HRESULT hr = m_BasicVideoImage(&image);
+    if (FAILED(hr) || !image) return FAILED(hr) ? hr : E_FAIL;
+    const BYTE* bits = reinterpret_cast<const BYTE*>(image) + image->biSize +
+                       image->biClrUsed * sizeof(RGBQUAD);
+    const RECT& d = m_LastDestination;
+    HDC dc = GetDC(target);
+    if (dc) {
+        SetStretchBltMode(dc, HALFTONE);
+        if (!StretchDIBits(dc, d.left, d.top, d.right - d.left, d.bottom - d.top, 0, 0,
+                           image->biWidth, image->biHeight < 0 ? -image->biHeight : image->biHeight,
+                           bits, reinterpret_cast<const BITMAPINFO*>(image), DIB_RGB_COLORS,
+                           SRCCOPY))
+            hr = E_FAIL;
+        ReleaseDC(target, dc);
+    }
+    CoTaskMemFree(image);
+    return hr;
+}

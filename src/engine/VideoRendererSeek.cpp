@@ -3,6 +3,7 @@
 
 #include <math.h>
 
+#include "base/ErrorLog.h"
 #include "engine/EngineTiming.h"
 #include "engine/GraphUtil.h"
 #include "engine/NotifyFilter.h"
@@ -75,6 +76,26 @@ int CVideoRenderer::m_VR_IsNearEnd(LONGLONG position)
     if (m_State == VR_STATE_NONE || !m_Duration) return 0;
     if (position == -1) m_VR_GetCurrentPosition(&position, 0);
     return m_VR_IsNearEndOf(position, m_Duration);
+}
+
+LONGLONG CVideoRenderer::m_VR_LastFrameTime() const
+{
+    return m_pNotifyFilter ? m_pNotifyFilter->LastFrameTime() : -1;
+}
+
+HRESULT CVideoRenderer::m_VR_ShowFrameAgain()
+{
+    if (m_State != VR_STATE_PAUSED || !m_Duration || !m_pMediaSeeking) return S_FALSE;
+    if (!m_Wine_RepaintBySeek(m_RendererKind)) return S_FALSE;
+    // After the end the graph's position is the length, past every frame.
+    LONGLONG at = m_VR_LastFrameTime();
+    if (at < 0) m_VR_GetCurrentPosition(&at, 1);
+    if (at >= m_Duration) at = m_Duration - 1;
+    const LONGLONG kept = m_Position;
+    HRESULT hr = m_VR_SetPosition(at < 0 ? 0 : at);
+    m_Position = kept;
+    if (FAILED(hr)) return hr;
+    return m_DrawPausedImage();
 }
 
 HRESULT CVideoRenderer::m_VR_FrameStep(int frames)

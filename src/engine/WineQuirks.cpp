@@ -47,3 +47,6 @@ long m_Wine_ImageBufferSize(long width, long height)
 int m_Wine_PictureAspectForPreferred() { return m_Wine_IsWine(); }
 
 int m_Wine_ImageRetries() { return m_Wine_IsWine() ? 50 : 0; }
+
+// Kind 2: the old video renderer, the one that draws into a window of its own.
+int m_Wine_RepaintBySeek(int kind) { return kind == 2 && m_Wine_IsWine(); }

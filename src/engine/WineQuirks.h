@@ -47,3 +47,10 @@ int m_Wine_PictureAspectForPreferred();
 // Wine's old video renderer, paused from running, answers GetCurrentImage
 // with E_UNEXPECTED until the next sample reaches it: tries of 20 ms to wait.
 int m_Wine_ImageRetries();
+
+// Wine's old video renderer paints its window black when it is resized or
+// uncovered while paused and does not ask the graph for the picture again
+// (Windows' graph answers the renderer's EC_REPAINT by a seek to the
+// current place). 1 when the engine is to do that seek itself for the
+// renderer kind.
+int m_Wine_RepaintBySeek(int kind);

@@ -1,8 +1,12 @@
 #include "playback/EndOfStream.h"
 
+#include "app/FullScreenState.h"
+#include "app/MainWindow.h"
 #include "app/StatusText.h"
 #include "app/TimeDisplay.h"
+#include "app/WindowSize.h"
 #include "engine/VideoRenderer.h"
+#include "playback/AutoNext.h"
 #include "playback/PlayPause.h"
 #include "playback/RepeatMode.h"
 #include "playlist/Playlist.h"
@@ -157,7 +161,7 @@ void m_Repeat_Restart(int sameFile)
 void m_Chapter_JumpFirst()
 {
     if (!g_MediaOpen || !g_VideoRenderer) return;
-    m_AutoNext_Show(0, 0, 1);
+    if (g_AutoNextActive) m_AutoNext_Show(0, 0, 1);
     const SCHAPTERITEM* table = nullptr;
     if (g_VideoRenderer->m_VR_GetChapters(&table, nullptr) > 0)
         g_VideoRenderer->m_VR_GoToChapter(0);
@@ -186,12 +190,73 @@ void m_SeekToPlayEnd(int before, int)
     m_UpdateTimeDisplay(1);
 }
 
-void m_AutoNext_Show(int show, int countdownMs, int)
+namespace {
+
+// The countdown of [Common] "RptMenu" seconds, shorter for short files and
+// longer for long ones: L is the playing file's length in repeat FILE,
+// else the mean of the (checked) tracks whose length is known.
+int m_AutoNext_ScaledMs()
 {
-    if (!show) return;
+    int ms = g_Settings.Common_RptMenu * 1000;
+    long long sum = 0;
+    int known = 0;
+    if (g_RepeatMode == REPEAT_FILE) {
+        sum = g_DurationMs;
+        known = 1;
+    } else {
+        for (int i = 0; i < g_Playlist.m_GetCount(); ++i) {
+            const STRACKINFO* t = g_Playlist.m_GetTrack(i);
+            if (t->Milliseconds <= 0 || (g_Playlist.m_CheckMode && t->Unchecked)) continue;
+            sum += t->Milliseconds;
+            ++known;
+        }
+    }
+    if (known == 0) return ms;
+    const long long seconds = sum / known / 1000;
+    if (seconds < 600) return ms / 3;
+    if (seconds >= 2400) return static_cast<int>(ms * 3LL / 2);
+    return ms;
+}
+
+void m_AutoNext_Place()
+{
+    HWND parent = g_FullScreen && g_hWndFullScreen ? g_hWndFullScreen : g_hWndMain;
+    m_AutoNext_Create(parent);
+    RECT rc;
+    if (g_FullScreen && g_hWndFullScreen)
+        GetClientRect(g_hWndFullScreen, &rc);
+    else if (!m_GetVideoRect(&rc))
+        return;
+    m_AutoNext_SetRect(rc);
+    m_AutoNext_ShowWindow(SW_SHOWNOACTIVATE);
+    if (g_VideoWindow && IsWindowVisible(g_VideoWindow)) ShowWindow(g_VideoWindow, SW_HIDE);
+}
+
+}  // namespace
+
+void m_AutoNext_Show(int show, int countdownMs, int redrawMode)
+{
+    if (!show) {
+        m_AutoNext_ShowWindow(SW_HIDE);
+        g_AutoNextActive = 0;
+        if (redrawMode >= 1 && g_VideoWindow && g_MediaOpen && !IsWindowVisible(g_VideoWindow))
+            ShowWindow(g_VideoWindow, SW_SHOWNOACTIVATE);
+        if (redrawMode >= 2 && g_VideoWindow) InvalidateRect(g_VideoWindow, nullptr, FALSE);
+        return;
+    }
     if (countdownMs != 0)
         m_SetHold(1, 1);
     else if (m_IsPlaying())
         m_PlayPause(-1);
     m_SeekToPlayEnd(0, 1);
+    m_AutoNext_Place();
+    m_AutoNext_StartCountdown(countdownMs == -1 ? m_AutoNext_ScaledMs() : countdownMs);
+    g_AutoNextActive = 1;
+    m_UpdateTimeDisplay(1);
+}
+
+void m_AutoNext_Now()
+{
+    m_AutoNext_Show(0, 0, 1);
+    m_OnPlayEnd(1);
 }

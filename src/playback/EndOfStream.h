@@ -22,9 +22,13 @@ void m_Chapter_JumpFirst();
 int m_IsAtPlayEnd(int posMs, int mode, int useChapters);
 // before -1 holds, -2 pauses first; then the engine seeks 0.2 s before the end.
 void m_SeekToPlayEnd(int before, int rangeMode);
-// Shows (1) or hides (0) the auto-next countdown. Until its overlay is
-// built, showing only holds (countdown) or pauses at the file's end.
+// Shows (1) or hides (0) the auto-next countdown. Showing holds (a
+// countdown) or pauses (0 ms) at the file's end and starts the countdown
+// (-1: [Common] "RptMenu" scaled by the tracks' lengths); hiding with
+// redrawMode 1 shows the video again, 2 also repaints it.
 void m_AutoNext_Show(int show, int countdownMs, int redrawMode);
+// The countdown's "go on now": hides it and continues as at the end.
+void m_AutoNext_Now();
 
 // The step of the plain walk at the end of a list: what m_OpenNextPlayListFile
 // does without check boxes, as a pure choice.

@@ -11,6 +11,8 @@
 #include "base/SoundCue.h"
 #include "commands/OpenCommands.h"
 #include "library/Library.h"
+#include "playback/AutoNext.h"
+#include "playback/EndOfStream.h"
 #include "playback/PlayState.h"
 #include "playback/PlaybackEvents.h"
 #include "playback/TrackChoice.h"
@@ -176,6 +178,7 @@ int m_OpenPlayListFile(int track, int startMs, int showLoadTime, int startState,
         m_WriteLog(L"E1009 : ResumeInfo / FileCount=%d Index=%d", count, track + 1);
         track = 0;
     }
+    if (g_AutoNextActive) m_AutoNext_Show(0, -1, 1);
     m_OpenThread_Abandon();
     if (g_MediaOpen) {
         g_FsFitCarryOver = -1;

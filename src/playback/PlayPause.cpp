@@ -10,6 +10,7 @@
 #include "engine/VideoRenderer.h"
 #include "filedata/ChapterTracking.h"
 #include "library/Library.h"
+#include "playback/AutoNext.h"
 #include "playback/DisplayRefresh.h"
 #include "playback/EndOfStream.h"
 #include "playback/MediaPath.h"
@@ -163,6 +164,11 @@ void m_PlayPause(int startMs)
         if (!g_OpenThread) m_OpenPlayListFile(-1, 0, 1, 1, 0);
         return;
     }
+    // The countdown at the end takes play/pause as its own pause.
+    if (g_AutoNextActive) {
+        m_AutoNext_Command(-1);
+        return;
+    }
     if (m_Launcher_IsShown()) m_Launcher_Show(0, 1, 0);
     if (m_IsNotPlaying()) {
         if (!g_ContinuingAtEnd && m_IsAtPlayEnd(-1, 0, 0)) {
@@ -199,6 +205,8 @@ void m_Pause()
 
 void m_Stop()
 {
+    // A stop ends the wait at the end: nothing goes on behind the user.
+    if (g_AutoNextActive) m_AutoNext_Show(0, 0, 2);
     if (g_MediaOpen) {
         if (g_PlayStarted) {
             if (g_VideoRenderer) g_VideoRenderer->m_VR_Pause();

@@ -1,16 +1,113 @@
 #include "playback/PlaybackEvents.h"
 
-#include "engine/VideoRenderer.h"
-#include "playback/PlaybackControl.h"
+#include <evcode.h>
+#include <strsafe.h>
 
-BOOL m_Playback_NextGraphEvent(long* code)
+#include "app/StatusText.h"
+#include "app/WindowSize.h"
+#include "base/ErrorLog.h"
+#include "engine/VideoRenderer.h"
+#include "playback/EndOfStream.h"
+#include "playback/MediaPath.h"
+#include "playback/PlayPause.h"
+#include "playback/PlaybackControl.h"
+#include "playlist/Playlist.h"
+#include "playlist/PlaylistState.h"
+
+namespace {
+
+// A completion whose last frame lies this far before the known length means
+// the file broke off.
+constexpr int kCutShortMs = 1500;
+constexpr int kErrorMessageMs = 5000;
+// Above the load-time and repeat notices that follow, so it stays readable.
+constexpr int kErrorPriority = 60;
+
+// The play error's text with the one-based entry number, in the log and on
+// the screen.
+void m_ReportPlayError(long code, LONG_PTR param1, int positionMs)
 {
-    if (!g_VideoRenderer || !g_MediaOpen) return FALSE;
-    LONG_PTR p1 = 0, p2 = 0;
-    if (g_VideoRenderer->m_VR_GetEvent(code, &p1, &p2) != S_OK) return FALSE;
-    g_VideoRenderer->m_VR_FreeEventParams(*code, p1, p2);
-    return TRUE;
+    m_WriteLog(L"E1002 : GraphEvent (0x%02X, 0x%08X) at %d ms / [%d/%d] %s", code,
+               static_cast<unsigned>(param1), positionMs, g_PlayingTrack + 1,
+               g_Playlist.m_GetCount(), g_MediaPath);
+    wchar_t text[64];
+    if (SUCCEEDED(StringCchPrintfW(text, 64, L"PLAY````ERROR``:``%02d", g_PlayingTrack + 1)))
+        m_OSD_ShowText(text, 1, kErrorMessageMs, -1, kErrorPriority, -1, -1);
 }
+
+}  // namespace
+
+int m_GraphEvent_Action(long code, int positionMs, int durationMs)
+{
+    switch (code) {
+        case EC_COMPLETE:
+            if (durationMs > 0 && positionMs >= 0 && positionMs < durationMs - kCutShortMs)
+                return GEV_CUT_SHORT;
+            return GEV_END;
+        case EC_USERABORT:
+        case EC_ERRORABORT:
+        case EC_ERRORABORTEX:
+        case EC_STREAM_ERROR_STOPPED:
+            return GEV_ABORT;
+        case EC_STREAM_ERROR_STILLPLAYING:
+        case EC_ERROR_STILLPLAYING:
+            return GEV_ERROR_GOES_ON;
+        case EC_LENGTH_CHANGED:
+            return GEV_LENGTH;
+        case EC_VMR_RENDERDEVICE_SET:
+            return GEV_RENDER_DEVICE;
+    }
+    return GEV_NONE;
+}
+
+void m_Playback_OnGraphEvents()
+{
+    // The end and an abort are acted on once, after the queue is drained:
+    // what they open or close replaces the graph the queue belongs to.
+    int finish = GEV_NONE;
+    long finishCode = 0;
+    LONG_PTR finishParam = 0;
+    int finishAt = 0;
+    while (g_VideoRenderer && g_MediaOpen) {
+        long code = 0;
+        LONG_PTR p1 = 0, p2 = 0;
+        if (g_VideoRenderer->m_VR_GetEvent(&code, &p1, &p2) != S_OK) break;
+        g_VideoRenderer->m_VR_FreeEventParams(code, p1, p2);
+        const LONGLONG frame = g_VideoRenderer->m_VR_LastFrameTime();
+        const int at = frame < 0 ? -1 : static_cast<int>(frame / 10000);
+        const int action = m_GraphEvent_Action(code, at, g_DurationMs);
+        switch (action) {
+            case GEV_END:
+            case GEV_CUT_SHORT:
+            case GEV_ABORT:
+                if (finish == GEV_NONE || action > finish) {
+                    finish = action;
+                    finishCode = code;
+                    finishParam = p1;
+                    finishAt = at;
+                }
+                break;
+            case GEV_ERROR_GOES_ON:
+                m_ReportPlayError(code, p1, at);
+                break;
+            case GEV_LENGTH:
+                m_Playback_OnLengthChanged();
+                break;
+            case GEV_RENDER_DEVICE:
+                m_ApplyVideoRect(-1, 1);
+                break;
+            default:
+                break;
+        }
+    }
+    if (finish == GEV_NONE) return;
+    m_PlayState_Trace(finish == GEV_END ? L"end" : L"end early");
+    // Broken off or aborted: said on screen, then on as at the end, without
+    // the countdown that would only hold a file that cannot go on.
+    if (finish != GEV_END) m_ReportPlayError(finishCode, finishParam, finishAt);
+    m_OnPlayEnd(finish != GEV_END);
+}
+
 void m_Playback_OnLengthChanged() {}
 void m_PlayRange_OnEnd() {}
 void m_Rate_Set(int, int, int) {}

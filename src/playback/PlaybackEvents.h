@@ -18,9 +18,22 @@ int m_PowerSaving_IsKeepingAwake();
 int m_PowerSaving_IsTempOn();
 void m_PowerSaving_EndTemp();
 
-// The next queued graph event, its parameters already freed; FALSE when
-// none is left (or no graph is open).
-BOOL m_Playback_NextGraphEvent(long* code);
+// Drains the graph's event queue (WM_APP_GRAPHEVENT): the end of the
+// stream continues by the repeat mode; an abort or a stream that broke off
+// is reported on screen and continues the same way.
+void m_Playback_OnGraphEvents();
+// What a graph event asks of playback; GEV_CUT_SHORT is a completion well
+// before the known length (positions and length in ms).
+enum {
+    GEV_NONE = 0,
+    GEV_LENGTH = 1,
+    GEV_RENDER_DEVICE = 2,
+    GEV_ERROR_GOES_ON = 3,
+    GEV_END = 4,
+    GEV_CUT_SHORT = 5,
+    GEV_ABORT = 6,
+};
+int m_GraphEvent_Action(long code, int positionMs, int durationMs);
 void m_Playback_OnLengthChanged();
 void m_OnPlayEnd(int noCountdown);
 void m_PlayRange_OnEnd();

@@ -13,6 +13,10 @@ int g_LastZoomPercent;
 namespace {
 
 WNDPROC s_StaticProc;
+// A paused picture is shown again once a resize has settled, not at every
+// step of a drag.
+constexpr UINT_PTR kTimerShowFrameAgain = 1;
+constexpr UINT kShowFrameAgainMs = 200;
 
 // Windowless renderers draw only when asked; the static has nothing else to
 // paint.
@@ -26,6 +30,11 @@ LRESULT CALLBACK m_VideoWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
         return 0;
     }
     if (msg == WM_ERASEBKGND && g_MediaOpen) return 1;
+    if (msg == WM_TIMER && wParam == kTimerShowFrameAgain) {
+        KillTimer(hwnd, kTimerShowFrameAgain);
+        if (g_VideoRenderer && g_MediaOpen) g_VideoRenderer->m_VR_ShowFrameAgain();
+        return 0;
+    }
     return CallWindowProcW(s_StaticProc, hwnd, msg, wParam, lParam);
 }
 
@@ -63,4 +72,7 @@ void m_VideoWindow_Place()
     const double whole[4] = {0, 0, 1, 1};
     RECT inside = {0, 0, rc.right - rc.left, rc.bottom - rc.top};
     g_VideoRenderer->m_VR_SetVideoPosition(whole, &inside, 0);
+    // A running picture redraws with its next frame.
+    if (g_VideoRenderer->m_VR_GetState() == VR_STATE_PAUSED)
+        SetTimer(g_VideoWindow, kTimerShowFrameAgain, kShowFrameAgainMs, nullptr);
 }

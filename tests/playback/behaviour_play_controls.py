@@ -119,16 +119,22 @@ class EndOfFile(BehaviourTest):
         self.assertIsNotNone(self.box.wait_window(), "no main window")
         ps.wait_trace(self, self.box, "play")
 
-    def test_repeat_on_holds_at_the_end_then_play_restarts_and_pause_unholds(self):
+    def test_repeat_on_holds_at_the_end_then_play_pauses_the_countdown_and_goes_on(self):
         self.start(repeat=1)
         held = ps.wait_trace(self, self.box, "hold", timeout=20)
         self.assertEqual((held["st"], held["started"], held["held"]), (5, 1, 1))
         ps.wait_status(self, r"PLAYING \.")
 
+        # Play/pause during the countdown pauses it, which turns the hold
+        # into a pause; pressed again the countdown goes on at once.
         n = len(ps.traces(self.box))
         ps.button(ps.PLAY_BUTTON)
-        released = ps.wait_trace(self, self.box, "release", n)
-        self.assertEqual((released["st"], released["started"], released["held"]), (5, 1, 0))
+        paused = ps.wait_trace(self, self.box, "pause held", n)
+        self.assertEqual((paused["st"], paused["started"], paused["held"]), (4, 0, 0))
+        n = len(ps.traces(self.box))
+        ps.button(ps.PLAY_BUTTON)
+        again = ps.wait_trace(self, self.box, "play", n)
+        self.assertEqual((again["st"], again["started"], again["held"]), (5, 1, 0))
         ps.wait_status(self, r"REPEAT")
 
         # It ends and holds again; the overlay's pause turns the hold into a pause.
@@ -148,7 +154,8 @@ class EndOfFile(BehaviourTest):
         first = ps.elapsed(self)
         self.assertLessEqual(first, 1)
         ps.wait_status(self, r"0:01 ", timeout=5)  # it runs on from the start
-        runs = [t["cause"] for t in ps.traces(self.box) if not t["cause"].startswith("power")]
+        runs = [t["cause"] for t in ps.traces(self.box)
+                if not t["cause"].startswith(("power", "end"))]
         self.assertEqual(runs, ["play"], "neither held nor paused on the way")
         self.box.close(self.proc)
 
@@ -166,14 +173,19 @@ class EndOfFile(BehaviourTest):
         ps.wait_status(self, r"PLAYING(?! \.)")
         self.box.close(self.proc)
 
-    def test_repeat_off_pauses_at_the_end_and_play_starts_over(self):
+    def test_repeat_off_pauses_at_the_end_and_the_countdown_now_starts_over(self):
         self.start(repeat=0)
         n = len(ps.traces(self.box))
         paused = ps.wait_trace(self, self.box, "pause", n, timeout=20)
         self.assertEqual((paused["st"], paused["started"], paused["held"]), (4, 0, 0))
         ps.wait_status(self, r"PAUSED")
+        # The countdown stands paused in repeat OFF: play leaves it so, and
+        # a click on its go-on-now button starts the file over.
         n = len(ps.traces(self.box))
         ps.button(ps.PLAY_BUTTON)
+        ps.wait_status(self, r"PAUSED")
+        self.assertEqual(ps.traces(self.box)[n:], [])
+        ps.click_countdown_now(self)
         again = ps.wait_trace(self, self.box, "play", n)
         self.assertEqual((again["st"], again["started"]), (5, 1))
         # Played from the start: it reaches the end again after the clip's length.

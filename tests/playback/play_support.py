@@ -4,6 +4,8 @@ player logs with [Main] "Test" on."""
 
 import os
 import re
+import shutil
+import subprocess
 import sys
 import time
 
@@ -30,6 +32,33 @@ TRACE = re.compile(r"PLAY : st=(\d+) open=(\d+) started=(\d+) held=(\d+) awake=(
 def clip(seconds, name=None):
     """A small AVI (MJPEG and PCM) of the given length, made once."""
     return open_support.clip(seconds, name or "clip%g.avi" % seconds)
+
+
+# The containers a user meets, each with the codecs it usually carries:
+# (extension, ffmpeg arguments after the inputs, has video).
+CONTAINERS = {
+    "avi": ("avi", engine_media.MJPEG + engine_media.PCM, True),
+    "mp4": ("mp4", ["-c:v", "libx264", "-pix_fmt", "yuv420p", "-c:a", "aac"], True),
+    "mkv": ("mkv", ["-c:v", "libx264", "-pix_fmt", "yuv420p", "-c:a", "aac"], True),
+    "webm": ("webm", ["-c:v", "libvpx-vp9", "-deadline", "realtime", "-c:a", "libopus"], True),
+    "mpg": ("mpg", ["-c:v", "mpeg2video", "-c:a", "mp2", "-f", "vob"], True),
+    "ts": ("ts", ["-c:v", "mpeg2video", "-c:a", "mp2"], True),
+    "mp3": ("mp3", ["-c:a", "libmp3lame"], False),
+}
+
+
+def container_clip(kind, seconds, folder, name=None):
+    """A clip of the container kind (a key of CONTAINERS) with a test
+    pattern and a tone, made once per folder and name."""
+    ext, codec, video = CONTAINERS[kind]
+    out = os.path.join(folder, name or "%s%g.%s" % (kind, seconds, ext))
+    if not os.path.exists(out):
+        os.makedirs(folder, exist_ok=True)
+        inputs = ["-f", "lavfi", "-i", "sine=frequency=440:sample_rate=48000:duration=%g" % seconds]
+        if video:
+            inputs = ["-f", "lavfi", "-i", "testsrc=size=320x180:rate=25:duration=%g" % seconds] + inputs
+        engine_media._ffmpeg(out, *inputs, *codec, "-shortest")
+    return out
 
 
 def settings(box, repeat=1, keep_awake=1, countdown=10, extra=None):
@@ -104,6 +133,29 @@ def menu(item):
 
 def notice(code):
     probe("post", "ZENTAVIO", str(WM_APP_NOTIFYMAIN), str(code), "0")
+
+
+def click_countdown_now(test):
+    """Clicks the countdown panel's first button (go on now) with real
+    input: the panel covers the video area and centres its block of the
+    text (16 px), a gap (18), the button (32), a gap (12) and the second
+    button (32), at 100 %."""
+    if not shutil.which("xdotool"):
+        test.skipTest("no xdotool for real input")
+    code, out = probe("wait", "ZENTAVIO", "2000")
+    test.assertEqual(code, 0)
+    win = zvtest.parse_window(out)
+    code, out = probe("child", "ZENTAVIO", open_support.VIDEO_WINDOW_ID)
+    test.assertEqual(code, 0)
+    left, top, right, bottom = (int(v) for v in re.search(r"rect=(\S+)", out).group(1).split(","))
+    x0, y0 = (int(v) for v in win["rect"].split(",")[:2])
+    client_w, client_h = (int(v) for v in win["client"].split(","))
+    frame = (win["width"] - client_w) // 2
+    caption = win["height"] - client_h - frame
+    block_top = (bottom - top - 110) // 2
+    x = x0 + frame + left + (right - left) // 2
+    y = y0 + caption + top + block_top + 16 + 18 + 16
+    subprocess.run(["xdotool", "mousemove", str(x), str(y), "click", "1"], check=True)
 
 
 def saver():

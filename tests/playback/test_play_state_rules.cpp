@@ -1,9 +1,11 @@
 // The pure rules of play, pause, hold, keeping awake and the end of a list.
 #include <doctest/doctest.h>
 #include <windows.h>
+#include <evcode.h>
 
 #include "playback/DisplayRefresh.h"
 #include "playback/EndOfStream.h"
+#include "playback/PlaybackEvents.h"
 #include "playback/PlayPause.h"
 #include "playback/PlayTime.h"
 #include "playback/PowerSaving.h"
@@ -128,4 +130,33 @@ TEST_CASE("the display refresh period follows the rate and stays at 100 ms or mo
     CHECK(m_TimeDisplay_PeriodMs(300) == 333);
     CHECK(m_TimeDisplay_PeriodMs(1000) == 100);
     CHECK(m_TimeDisplay_PeriodMs(0) == 1000);
+}
+
+TEST_CASE("a graph event's action: the end, a file that broke off, aborts and notices")
+{
+    struct Row {
+        long code;
+        int lastFrameMs, durationMs, action;
+    };
+    const Row rows[] = {
+        {EC_COMPLETE, 5960, 6000, GEV_END},
+        {EC_COMPLETE, 4600, 6000, GEV_END},        // within the tolerance
+        {EC_COMPLETE, 2640, 6000, GEV_CUT_SHORT},  // the second half is missing
+        {EC_COMPLETE, -1, 6000, GEV_END},          // audio only: no frame to go by
+        {EC_COMPLETE, 0, 0, GEV_END},              // no known length
+        {EC_ERRORABORT, 1000, 6000, GEV_ABORT},
+        {EC_ERRORABORTEX, 1000, 6000, GEV_ABORT},
+        {EC_USERABORT, 1000, 6000, GEV_ABORT},
+        {EC_STREAM_ERROR_STOPPED, 1000, 6000, GEV_ABORT},
+        {EC_STREAM_ERROR_STILLPLAYING, 1000, 6000, GEV_ERROR_GOES_ON},
+        {EC_ERROR_STILLPLAYING, 1000, 6000, GEV_ERROR_GOES_ON},
+        {EC_LENGTH_CHANGED, 1000, 6000, GEV_LENGTH},
+        {EC_VMR_RENDERDEVICE_SET, 1000, 6000, GEV_RENDER_DEVICE},
+        {EC_CLOCK_CHANGED, 1000, 6000, GEV_NONE},
+    };
+    for (const Row& r : rows) {
+        CAPTURE(r.code);
+        CAPTURE(r.lastFrameMs);
+        CHECK(m_GraphEvent_Action(r.code, r.lastFrameMs, r.durationMs) == r.action);
+    }
 }
