@@ -119,6 +119,17 @@ up() {
   "$(wine_bin)" cmd.exe /c exit </dev/null >/dev/null 2>&1 || true
 }
 
+# Wine ends a prefix's desktop process when no program has used the prefix
+# for a moment; the next program to start brings it back with that program's
+# output inherited, and a test reading that output through a pipe would wait
+# for it for good. One program holding the desktop keeps it for the run.
+hold_desktop() {
+  local probe=$ZV_BUILD/bin/WinProbe.exe
+  [ -f "$probe" ] || return 0
+  "$(wine_bin)" "$probe" hold </dev/null >/dev/null 2>&1 &
+  STARTED_PIDS+=($!)
+}
+
 # A PulseAudio null sink when no sound server runs: without an audio device
 # DirectShow cannot render audio streams.
 audio_up() {
@@ -159,6 +170,7 @@ cmd_test() {
   prefix
   trap down EXIT
   up
+  hold_desktop
   local rc=0
   (cd "$ZV_BUILD" && ctest --output-on-failure -j "$(nproc)" "$@") || rc=$?
   return $rc

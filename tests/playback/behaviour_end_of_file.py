@@ -253,13 +253,9 @@ class Countdown(BehaviourTest):
         # it goes on at once.
         n = len(ps.traces(self.box))
         ps.wait_trace(self, self.box, "hold", n, timeout=20)
-        n = len(ps.traces(self.box))
-        ps.button(ps.PLAY_BUTTON)
-        paused = ps.wait_trace(self, self.box, "pause held", n)
+        paused = ps.press_and_trace(self, self.box, ps.PLAY_BUTTON, "pause held")
         self.assertEqual((paused["st"], paused["started"]), (4, 0))
-        n = len(ps.traces(self.box))
-        ps.button(ps.PLAY_BUTTON)
-        again = ps.wait_trace(self, self.box, "play", n, timeout=5)
+        again = ps.press_and_trace(self, self.box, ps.PLAY_BUTTON, "play", timeout=5)
         self.assertEqual(again["st"], 5)
         self.box.close(proc)
 

@@ -32,9 +32,7 @@ class PlayPauseStop(BehaviourTest):
         first = ps.elapsed(self)
         time.sleep(2.2)
         self.assertGreater(ps.elapsed(self), first, "the time display advances while playing")
-        n = len(ps.traces(self.box))
-        ps.button(ps.PLAY_BUTTON)
-        paused = ps.wait_trace(self, self.box, "pause", n)
+        paused = ps.press_and_trace(self, self.box, ps.PLAY_BUTTON, "pause")
         ps.wait_status(self, r"PAUSED")
         still = ps.elapsed(self)
         self.assertEqual((paused["st"], paused["open"], paused["started"], paused["held"],
@@ -44,9 +42,7 @@ class PlayPauseStop(BehaviourTest):
 
         time.sleep(1.5)  # paused time is not play time
         self.assertEqual(ps.elapsed(self), still, "the time display stands while paused")
-        n = len(ps.traces(self.box))
-        ps.button(ps.PLAY_BUTTON)
-        again = ps.wait_trace(self, self.box, "play", n)
+        again = ps.press_and_trace(self, self.box, ps.PLAY_BUTTON, "play")
         ps.wait_status(self, r"PLAYING")
         self.assertEqual((again["st"], again["started"], again["held"], again["awake"]),
                          (5, 1, 0, 1))
@@ -61,9 +57,7 @@ class PlayPauseStop(BehaviourTest):
         self.assertEqual(ps.saver(), 1)
 
         time.sleep(1.0)
-        n = len(ps.traces(self.box))
-        ps.button(ps.PLAY_BUTTON)
-        resumed = ps.wait_trace(self, self.box, "play", n)
+        resumed = ps.press_and_trace(self, self.box, ps.PLAY_BUTTON, "play")
         self.assertEqual((resumed["st"], resumed["started"]), (5, 1))
         self.assertLess(resumed["ms"] - stopped["ms"], 500, "stopped time is not play time")
         ps.wait_status(self, r"PLAYING")
@@ -78,9 +72,7 @@ class PlayPauseStop(BehaviourTest):
         self.assertEqual(ps.wait_trace(self, self.box, "play")["awake"], 0)
         self.assertEqual(ps.saver(), 1)
         # The power-saving button turns the option on while playing.
-        n = len(ps.traces(self.box))
-        ps.button(ps.POWER_BUTTON)
-        switched = ps.wait_trace(self, self.box, "power saving", n)
+        switched = ps.press_and_trace(self, self.box, ps.POWER_BUTTON, "power saving")
         self.assertEqual(switched["awake"], 1)
         self.assertEqual(ps.saver(), 0)
         self.box.close(self.proc)
@@ -97,16 +89,12 @@ class PlayPauseStop(BehaviourTest):
         self.assertEqual(inverted["awake"], 1)
         ps.wait_status(self, r"DISABLE POWERSAVING : ON +\(TEMP\)")
 
-        n = len(ps.traces(self.box))
-        ps.button(ps.PLAY_BUTTON)
-        self.assertEqual(ps.wait_trace(self, self.box, "pause", n)["awake"], 0)
+        self.assertEqual(ps.press_and_trace(self, self.box, ps.PLAY_BUTTON, "pause")["awake"], 0)
         began = time.monotonic()
         lapsed = ps.wait_trace(self, self.box, "power saving restored", n, timeout=10)
         self.assertGreater(time.monotonic() - began, 3.0)
         self.assertEqual(lapsed["awake"], 0)
-        n = len(ps.traces(self.box))
-        ps.button(ps.PLAY_BUTTON)
-        self.assertEqual(ps.wait_trace(self, self.box, "play", n)["awake"], 0)
+        self.assertEqual(ps.press_and_trace(self, self.box, ps.PLAY_BUTTON, "play")["awake"], 0)
         self.box.close(self.proc)
 
 
@@ -127,13 +115,9 @@ class EndOfFile(BehaviourTest):
 
         # Play/pause during the countdown pauses it, which turns the hold
         # into a pause; pressed again the countdown goes on at once.
-        n = len(ps.traces(self.box))
-        ps.button(ps.PLAY_BUTTON)
-        paused = ps.wait_trace(self, self.box, "pause held", n)
+        paused = ps.press_and_trace(self, self.box, ps.PLAY_BUTTON, "pause held")
         self.assertEqual((paused["st"], paused["started"], paused["held"]), (4, 0, 0))
-        n = len(ps.traces(self.box))
-        ps.button(ps.PLAY_BUTTON)
-        again = ps.wait_trace(self, self.box, "play", n)
+        again = ps.press_and_trace(self, self.box, ps.PLAY_BUTTON, "play")
         self.assertEqual((again["st"], again["started"], again["held"]), (5, 1, 0))
         ps.wait_status(self, r"REPEAT")
 
@@ -166,9 +150,7 @@ class EndOfFile(BehaviourTest):
         ps.menu(ps.MENU_STOP)
         stopped = ps.wait_trace(self, self.box, "stop", n)
         self.assertEqual((stopped["st"], stopped["started"], stopped["held"]), (3, 0, 0))
-        n = len(ps.traces(self.box))
-        ps.button(ps.PLAY_BUTTON)
-        played = ps.wait_trace(self, self.box, "play", n)
+        played = ps.press_and_trace(self, self.box, ps.PLAY_BUTTON, "play")
         self.assertEqual((played["st"], played["started"], played["held"]), (5, 1, 0))
         ps.wait_status(self, r"PLAYING(?! \.)")
         self.box.close(self.proc)

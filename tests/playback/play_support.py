@@ -126,6 +126,13 @@ def button(id_):
     probe("post", "ZENTAVIO", str(WM_COMMAND), str(id_), "0")
 
 
+def press_and_trace(test, box, id_, cause, timeout=15.0):
+    """Presses a control-bar button and waits for the trace line it causes."""
+    after = len(traces(box))
+    button(id_)
+    return wait_trace(test, box, cause, after, timeout=timeout)
+
+
 def menu(item):
     code, _ = probe("menucmd", "ZENTAVIO", str(item))
     return code

@@ -35,9 +35,9 @@ class Notices(BehaviourTest):
 
     def close(self, proc, title):
         settings_probe("close", title)
-        _, err = proc.communicate(timeout=20)
+        proc.wait(timeout=20)
         self.assertEqual(proc.returncode, 0)
-        return err.decode("utf-8", "replace")
+        return self.box.output(proc)
 
     def test_a_save_in_one_instance_is_applied_by_the_other(self):
         first = self.start_titled("first", {"Main": {"Ver": "90690"}, "Ctrl": {"WndBtn": "0"}})

@@ -33,6 +33,8 @@
 //                                         process)
 //   WinProbe saver [0|1]                 sets the screen-saver switch when
 //                                         given; prints it
+//   WinProbe hold                        stays until killed, holding the
+//                                         desktop
 //   WinProbe procstat <class>            prints "handles=%u keys=%u private=%u
 //                                         pagefile=%u working=%u pid=%u" of
 //                                         the first
@@ -409,6 +411,13 @@ int wmain(int argc, wchar_t** argv)
 {
     if (argc >= 2 && wcscmp(argv[1], L"saver") == 0)
         return m_ScreenSaver(argc > 2 ? argv + 2 : nullptr);
+    // Stays on the desktop until killed: while a program uses it, Wine
+    // keeps the prefix's desktop process.
+    if (argc >= 2 && wcscmp(argv[1], L"hold") == 0) {
+        GetDesktopWindow();
+        Sleep(INFINITE);
+        return 0;
+    }
     if (argc < 3) return 2;
     const wchar_t* command = argv[1];
     const wchar_t* className = argv[2];

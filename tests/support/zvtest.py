@@ -113,14 +113,28 @@ class Sandbox:
         self.procs = []
 
     def start(self, *args, debug=False):
+        """Starts the program; its output goes to files, never pipes: a Wine
+        helper process it happens to start (a new desktop process when the
+        old one has ended) inherits them and may outlive it, and a pipe would
+        then never close."""
         env = dict(os.environ)
         if debug:
             # Wine reports OutputDebugString on its "seh" channel.
             env["WINEDEBUG"] = "-all,warn+seh"
+        out = tempfile.TemporaryFile(dir=self.dir)
+        err = tempfile.TemporaryFile(dir=self.dir)
         proc = subprocess.Popen([HARNESS, "exec", self.exe] + list(args), env=env,
-                                stdout=subprocess.PIPE, stderr=subprocess.PIPE)
+                                stdin=subprocess.DEVNULL, stdout=out, stderr=err)
+        proc.zv_files = (out, err)
         self.procs.append(proc)
         return proc
+
+    @staticmethod
+    def output(proc):
+        """What a started program wrote to its standard error so far."""
+        err = proc.zv_files[1]
+        err.seek(0)
+        return err.read().decode("utf-8", "replace")
 
     def run(self, *args, timeout=30):
         """Starts the program and waits for it to end: (exit code, seconds)."""
@@ -135,17 +149,19 @@ class Sandbox:
     def close(self, proc, timeout=20):
         probe("close", "ZENTAVIO")
         try:
-            out, err = proc.communicate(timeout=timeout)
+            proc.wait(timeout=timeout)
         except subprocess.TimeoutExpired:
             proc.kill()
-            out, err = proc.communicate()
-        return proc.returncode, err.decode("utf-8", "replace")
+            proc.wait()
+        return proc.returncode, self.output(proc)
 
     def cleanup(self):
         for proc in self.procs:
             if proc.poll() is None:
                 proc.kill()
-                proc.communicate()
+                proc.wait()
+            for f in proc.zv_files:
+                f.close()
         shutil.rmtree(self.dir, ignore_errors=True)
 
 
