@@ -18,8 +18,8 @@ class AboutBox(BehaviourTest):
     def start_host(self):
         host = os.path.join(self.box.dir, "AboutHost.exe")
         shutil.copy(os.path.join(zvtest.BIN, "AboutHost.exe"), host)
-        proc = subprocess.Popen([zvtest.HARNESS, "exec", host, "3"],
-                                stdout=subprocess.PIPE, stderr=subprocess.PIPE)
+        proc = subprocess.Popen([zvtest.HARNESS, "exec", host, "3"], stdin=subprocess.DEVNULL,
+                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         self.box.procs.append(proc)
         self.assertIsNotNone(self.box.wait_window(DIALOG), "no about box")
         return proc

@@ -171,14 +171,7 @@ class RepeatModes(unittest.TestCase):
 
     def tearDown(self):
         for box in self.boxes:
-            self.stop(box)
-
-    def stop(self, box):
-        for proc in box.procs:
-            if proc.poll() is None:
-                proc.kill()
-                proc.communicate()
-        box.cleanup()
+            box.cleanup()
 
     def start(self, mode, target):
         box = zvtest.Sandbox("repeat%d" % mode)
@@ -223,12 +216,12 @@ class RepeatModes(unittest.TestCase):
             with self.subTest(mode=mode, folder=target == folder):
                 self.check(mode, box, outcome)
         for _, _, _, box in running:
-            self.stop(box)
+            box.cleanup()
         for mode, outcome, target in moving:
             with self.subTest(mode=mode, folder=True):
                 box = self.start(mode, target)
                 self.check(mode, box, outcome)
-                self.stop(box)
+                box.cleanup()
 
 
 class Countdown(BehaviourTest):

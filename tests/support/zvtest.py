@@ -132,9 +132,11 @@ class Sandbox:
     @staticmethod
     def output(proc):
         """What a started program wrote to its standard error so far."""
-        err = proc.zv_files[1]
-        err.seek(0)
-        return err.read().decode("utf-8", "replace")
+        files = getattr(proc, "zv_files", None)
+        if not files:
+            return ""
+        files[1].seek(0)
+        return files[1].read().decode("utf-8", "replace")
 
     def run(self, *args, timeout=30):
         """Starts the program and waits for it to end: (exit code, seconds)."""
@@ -160,7 +162,7 @@ class Sandbox:
             if proc.poll() is None:
                 proc.kill()
                 proc.wait()
-            for f in proc.zv_files:
+            for f in getattr(proc, "zv_files", ()):
                 f.close()
         shutil.rmtree(self.dir, ignore_errors=True)
 
