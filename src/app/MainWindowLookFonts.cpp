@@ -23,10 +23,6 @@ namespace {
 int s_OsdFontScale = -1;
 int s_OsdFontDpi = -1;
 
-}  // namespace
-
-namespace {
-
 // The number after the n-th comma; 0 when there is none.
 int m_FieldAfterComma(const wchar_t* text, int n)
 {

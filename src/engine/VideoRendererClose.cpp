@@ -4,8 +4,8 @@
 #include "engine/VideoRenderer.h"
 
 #include "base/ErrorLog.h"
-#include "engine/AviFileLibrary.h"
 #include "engine/AudioGrab.h"
+#include "engine/AviFileLibrary.h"
 #include "engine/GraphBuilderCB.h"
 #include "engine/GraphUtil.h"
 #include "engine/NotifyFilter.h"

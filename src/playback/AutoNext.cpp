@@ -3,6 +3,7 @@
 #include "app/AppMessages.h"
 #include "app/MainWindow.h"
 #include "app/Startup.h"
+#include "base/Geometry.h"
 #include "playback/RepeatMode.h"
 
 int g_AutoNextActive;
@@ -32,7 +33,7 @@ struct SAUTONEXT {
 };
 SAUTONEXT g_Panel = {nullptr, nullptr, nullptr, 0, 0, 0, 0, {}, -1};
 
-int m_Scale(int v) { return MulDiv(v, g_DpiPercent > 0 ? g_DpiPercent : 100, 100); }
+int m_Px(int v) { return m_ScaleValue(v, g_DpiPercent, 100, 0); }
 
 void m_Notify(WPARAM code)
 {
@@ -44,7 +45,7 @@ void m_FillRound(HDC dc, const RECT& rc, COLORREF colour)
     HBRUSH brush = CreateSolidBrush(colour);
     HGDIOBJ oldBrush = SelectObject(dc, brush);
     HGDIOBJ oldPen = SelectObject(dc, GetStockObject(NULL_PEN));
-    RoundRect(dc, rc.left, rc.top, rc.right + 1, rc.bottom + 1, m_Scale(6), m_Scale(6));
+    RoundRect(dc, rc.left, rc.top, rc.right + 1, rc.bottom + 1, m_Px(6), m_Px(6));
     SelectObject(dc, oldPen);
     SelectObject(dc, oldBrush);
     DeleteObject(brush);
@@ -61,20 +62,20 @@ void m_Paint(HWND hwnd)
     HBRUSH back = CreateSolidBrush(g_Panel.Paused ? kBackgroundPaused : kBackground);
     FillRect(dc, &client, back);
     DeleteObject(back);
-    const int w = m_Scale(kButtonW), h = m_Scale(kButtonH);
-    const int block = m_Scale(kTextH) + m_Scale(kTextGap) + h + m_Scale(kButtonGap) + h;
+    const int w = m_Px(kButtonW), h = m_Px(kButtonH);
+    const int block = m_Px(kTextH) + m_Px(kTextGap) + h + m_Px(kButtonGap) + h;
     const int cx = (client.right - client.left) / 2;
     int y = (client.bottom - client.top - block) / 2;
-    RECT text = {client.left, y, client.right, y + m_Scale(kTextH)};
+    RECT text = {client.left, y, client.right, y + m_Px(kTextH)};
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, kText);
     HGDIOBJ oldFont = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
     DrawTextW(dc, L"REPEAT", -1, &text, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     SelectObject(dc, oldFont);
-    y = text.bottom + m_Scale(kTextGap);
+    y = text.bottom + m_Px(kTextGap);
     RECT now = {cx - w / 2, y, cx - w / 2 + w, y + h};
-    RECT cancel = {now.left, now.bottom + m_Scale(kButtonGap), now.right,
-                   now.bottom + m_Scale(kButtonGap) + h};
+    RECT cancel = {now.left, now.bottom + m_Px(kButtonGap), now.right,
+                   now.bottom + m_Px(kButtonGap) + h};
     m_FillRound(dc, now, kButton);
     if (!g_Panel.Paused && !g_Panel.Dimmed && g_Panel.TotalMs > 0) {
         RECT bar = now;
