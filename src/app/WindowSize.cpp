@@ -226,7 +226,12 @@ int m_ResizeForVideo(int w, int h, int anchor, int redraw)
     RECT window, work;
     if (!m_GetWindowRect(g_hWndMain, &window, -1)) return 0;
     int cx = w + m_GetFrameExtraWidth(), cy = h + m_GetFrameExtraHeight();
-    if (cx == window.right - window.left && cy == window.bottom - window.top) return 0;
+    // The window may have the size already (a size kept from the last run):
+    // the new video still needs its place.
+    if (cx == window.right - window.left && cy == window.bottom - window.top) {
+        m_ApplyVideoRect(0, redraw);
+        return 0;
+    }
     POINT pt = g_ResizeAnchor.bValid ? g_ResizeAnchor.pt : m_AnchorPoint(&window, anchor);
     RECT rc = m_PlaceAtAnchor(anchor, pt, cx, cy);
     if (m_GetRectMonitorWorkArea(&work, &window)) m_ShiftInside(&rc, &work);

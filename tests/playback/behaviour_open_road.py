@@ -77,7 +77,9 @@ class CommandLineOpen(BehaviourTest):
 
 class FreshMachine(BehaviourTest):
     def test_default_renderer_of_a_fresh_settings_file_shows_the_picture_under_wine(self):
-        proc = self.box.start(winpath(s.clip(6)))
+        # Large enough that the window takes the clip's size, above its least.
+        clip = winpath(s.clip(6, "open640.avi", size="640x360"))
+        proc = self.box.start(clip)
         self.assertIsNotNone(self.box.wait_window())
         s.watch_status(self, r"PLAYING")
         time.sleep(1)
@@ -87,6 +89,15 @@ class FreshMachine(BehaviourTest):
         self.assertGreater(colours, 4)
         sections, _ = read_ini(self.box.ini)
         self.assertEqual(sections["Common"]["Video"], "2")
+        # The next start opens the window at the size it took for this clip:
+        # no resize comes, and the picture still takes its place.
+        proc = self.box.start(clip)
+        self.assertIsNotNone(self.box.wait_window())
+        s.watch_status(self, r"PLAYING")
+        time.sleep(1)
+        colours = s.video_colours(self)
+        self.assertEqual(self.box.close(proc)[0], 0)
+        self.assertGreater(colours, 4)
 
 
 class SecondStart(BehaviourTest):

@@ -18,7 +18,7 @@ STATUS_BAR_ID = "32873"
 VIDEO_WINDOW_ID = "32871"
 
 
-def clip(seconds, name=None, folder=None):
+def clip(seconds, name=None, folder=None, size="160x90"):
     """A small AVI (MJPEG and PCM) of the given length, made once per name."""
     folder = folder or engine_media.MEDIA
     name = name or "open%g.avi" % seconds
@@ -26,7 +26,7 @@ def clip(seconds, name=None, folder=None):
     if not os.path.exists(out):
         os.makedirs(folder, exist_ok=True)
         engine_media._ffmpeg(
-            out, "-f", "lavfi", "-i", "testsrc=size=160x90:rate=25:duration=%g" % seconds,
+            out, "-f", "lavfi", "-i", "testsrc=size=%s:rate=25:duration=%g" % (size, seconds),
             "-f", "lavfi", "-i", "sine=frequency=440:sample_rate=44100:duration=%g" % seconds,
             *engine_media.MJPEG, *engine_media.PCM, "-shortest")
     return out
@@ -102,6 +102,8 @@ def video_colours(test):
     # between the window's and its client's corners.
     x0, y0 = (int(v) for v in win["rect"].split(",")[:2])
     w, h = (right - left) // 2, (bottom - top) // 2
+    # An empty crop would read the whole screen.
+    test.assertTrue(w > 0 and h > 0, "the video window has no size: " + out)
     crop = "%dx%d+%d+%d" % (w, h, x0 + left + w // 2, y0 + top + h // 2)
     result = subprocess.run(["convert", shot, "-crop", crop, "-format", "%k", "info:"],
                             capture_output=True, text=True, check=True)
