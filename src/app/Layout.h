@@ -112,6 +112,11 @@ void m_GetMinTrackSize(POINT* out);
 // The inline seek bar's width set by dragging its edge.
 extern int g_SeekUserWidth;
 extern int g_SeekEdgeDragging;
+// The strip left of the inline seek bar whose drag sets its width, in
+// screen coordinates; 0 while there is none.
+int m_GetSeekGripRect(RECT* screen);
+// The inline seek bar's present width; 0 while it is hidden.
+int m_GetInlineSeekWidth();
 
 // ---- hooks of the main window procedure ----
 // WM_SIZE other than minimised: the control bar closes, the maximised flag

@@ -22,6 +22,8 @@ namespace {
 int s_ControlBarMode;
 const RECT kNoGrip = {};
 RECT s_ButtonHostRect;
+RECT s_GripRect;  // in the button row
+RECT s_InlineSeekRect;
 
 // In full screen the panel lives in the full-screen window.
 HWND m_ControlPanel() { return m_GetControlPanel(); }
@@ -191,8 +193,25 @@ void m_LayoutControlBar(int width)
     if (in.bSeekInline) batch = m_Defer(batch, g_SeekBar.m_GetHwnd(), out.rcSeek);
     if (batch) EndDeferWindowPos(batch);
     if (out.bOverflow && g_ExtraButton.m_GetHwnd()) g_ExtraButton.m_SetFrame(out.nExtraFrame, 1, 0);
-    m_SetGripRect(in.bSeekInline && !IsRectEmpty(&out.rcSeek) ? &out.rcGrip : &kNoGrip);
+    const int grip = in.bSeekInline && !IsRectEmpty(&out.rcSeek);
+    s_GripRect = grip ? out.rcGrip : kNoGrip;
+    s_InlineSeekRect = in.bSeekInline ? out.rcSeek : kNoGrip;
+    m_SetGripRect(&s_GripRect);
     InvalidateRect(row, nullptr, FALSE);
+}
+
+int m_GetSeekGripRect(RECT* screen)
+{
+    HWND row = m_ButtonPanel();
+    *screen = s_GripRect;
+    if (!row || !IsWindowVisible(row) || IsRectEmpty(&s_GripRect)) return 0;
+    MapWindowPoints(row, nullptr, reinterpret_cast<POINT*>(screen), 2);
+    return 1;
+}
+
+int m_GetInlineSeekWidth()
+{
+    return IsRectEmpty(&s_InlineSeekRect) ? 0 : s_InlineSeekRect.right - s_InlineSeekRect.left;
 }
 
 void m_PlaceButtons(int limit)

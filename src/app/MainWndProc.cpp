@@ -207,6 +207,7 @@ void m_OnPassedMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
             break;
         case WM_ACTIVATE:
             m_RaiseToolWindows(hwnd, reinterpret_cast<HWND>(lParam), LOWORD(wParam));
+            m_Hover_OnMainActivate(reinterpret_cast<HWND>(lParam), LOWORD(wParam));
             m_ResetCursorHide();
             break;
         case WM_SETFOCUS:

@@ -90,6 +90,8 @@ void m_Mouse_OnLeftDown(HWND hwnd, POINT screen)
     g_Mouse.nPressArea = m_AreaAt(hwnd, screen);
     switch (g_Mouse.nPressArea) {
         case POINTERAREA_SEEK_HANDLE:
+            m_Mouse_BeginHandleDrag();
+            return;
         case POINTERAREA_STATUS:
         case POINTERAREA_STATUS_RIGHT:
             return;
@@ -102,6 +104,8 @@ void m_Mouse_OnLeftUp(HWND hwnd, POINT screen)
     const int wasDown = g_Mouse.bLeftDown, moved = g_Mouse.bMoved, rocker = g_Mouse.bRocker;
     const int click = wasDown && g_Mouse.bClickValid && !moved && !rocker;
     if (g_Mouse.bMoving) m_Mouse_EndMove();
+    if (g_Mouse.bHandleDrag) m_Mouse_EndHandleDrag();
+    if (g_Mouse.bPanning) m_Mouse_EndPan();
     g_Mouse.bLeftDown = g_Mouse.bDragPending = g_Mouse.bPanPending = g_Mouse.bPanning = 0;
     g_Mouse.bMoved = 0;
     if (!g_Mouse.bRightDown) g_Mouse.bRocker = 0;
@@ -204,6 +208,8 @@ void m_Mouse_OnButtonUp(HWND, UINT msg, WPARAM wParam, POINT)
 void m_Mouse_EndAll()
 {
     if (g_Mouse.bMoving) m_Mouse_EndMove();
+    if (g_Mouse.bHandleDrag) m_Mouse_EndHandleDrag();
+    if (g_Mouse.bPanning) m_Mouse_EndPan();
     m_Mouse_EndButtonDrags();
     if (g_Mouse.bRocker) {
         m_StopContinuousSeekFor(HOLDKEY_LEFT);

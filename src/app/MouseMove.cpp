@@ -78,6 +78,12 @@ void m_Mouse_OnMove(HWND hwnd, WPARAM keys, POINT screen)
         return;
     }
     const int threshold = m_Threshold(hwnd);
+    if (g_Mouse.bHandleDrag) {
+        if (!g_Mouse.bMoved && m_IsPastThreshold(g_Mouse.ptPress, screen, threshold))
+            g_Mouse.bMoved = 1;
+        if (g_Mouse.bMoved) m_Mouse_HandleDragMove(screen);
+        return;
+    }
     if (g_Mouse.bRightClick && m_IsPastThreshold(g_Mouse.ptRightPress, screen, threshold)) {
         g_Mouse.bRightClick = 0;
         KillTimer(g_hWndMain, kTimerClickDelay);

@@ -12,6 +12,8 @@ namespace {
 HCURSOR g_SeekCursor;
 int g_SeekCursorLevel;
 int g_SeekCursorDpi;
+HCURSOR g_ResizeCursor;
+int g_ResizeCursorDpi;
 
 constexpr ARGB kArrowFace = 0xFFFFFFFF;
 constexpr ARGB kArrowEdge = 0xC8000000;
@@ -54,7 +56,47 @@ HCURSOR m_BuildSeekCursor(int level, int dpiPercent)
     return reinterpret_cast<HCURSOR>(image.m_ToIcon(0, w / 2, cy));
 }
 
+// Two arrowheads, up and down, with a bar between them.
+HCURSOR m_BuildResizeCursor(int dpiPercent)
+{
+    const int w = m_Scaled(32, dpiPercent), h = m_Scaled(40, dpiPercent);
+    const int a = m_Scaled(12, dpiPercent),
+              edge = m_Scaled(2, dpiPercent) > 0 ? m_Scaled(2, dpiPercent) : 1;
+    CArgbImage image;
+    HDC screen = GetDC(nullptr);
+    const int made = image.m_Create(screen, w, h, 32);
+    ReleaseDC(nullptr, screen);
+    if (!made) return nullptr;
+    image.m_Clear(true);
+    const int cx = w / 2, depth = a * 866 / 1000;
+    const POINT up[3] = {{cx, edge}, {cx - a / 2, edge + depth}, {cx + a / 2, edge + depth}};
+    const POINT down[3] = {
+        {cx, h - 1 - edge}, {cx - a / 2, h - 1 - edge - depth}, {cx + a / 2, h - 1 - edge - depth}};
+    const POINT* heads[2] = {up, down};
+    for (const POINT* pts : heads) {
+        image.m_FillPolygon(pts, 3, kArrowEdge, 1, edge, 4);
+        image.m_FillPolygon(pts, 3, kArrowFace, 1, 0, 4);
+    }
+    const int bar = edge > 1 ? edge : 2;
+    RECT outer = {cx - bar, edge + depth - 1, cx + bar, h - edge - depth + 1};
+    RECT inner = {cx - bar / 2, outer.top, cx + bar / 2 + 1, outer.bottom};
+    image.m_FillRect(kArrowEdge, 1, &outer);
+    image.m_FillRect(kArrowFace, 1, &inner);
+    return reinterpret_cast<HCURSOR>(image.m_ToIcon(0, cx, h / 2));
+}
+
 }  // namespace
+
+HCURSOR m_GetDragResizeCursor(int dpiPercent)
+{
+    if (g_ResizeCursor && dpiPercent == g_ResizeCursorDpi) return g_ResizeCursor;
+    HCURSOR built = m_BuildResizeCursor(dpiPercent);
+    if (!built) return g_ResizeCursor;
+    if (g_ResizeCursor) DestroyCursor(g_ResizeCursor);
+    g_ResizeCursor = built;
+    g_ResizeCursorDpi = dpiPercent;
+    return g_ResizeCursor;
+}
 
 HCURSOR m_GetDragSeekCursor(int level, int dpiPercent)
 {

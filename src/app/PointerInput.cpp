@@ -47,6 +47,8 @@ int m_GetPointerArea(HWND hwnd, POINT client)
     const int video = g_PlayState != 0 ? POINTERAREA_VIDEO : POINTERAREA_VIDEO_EMPTY;
     POINT screen = client;
     ClientToScreen(hwnd, &screen);
+    RECT grip;
+    if (m_GetSeekGripRect(&grip) && PtInRect(&grip, screen)) return POINTERAREA_SEEK_HANDLE;
     if (hwnd && hwnd == g_hWndFullScreen) {
         const int status = m_StatusArea(g_FullScreenStatusBar.m_GetHwnd(), screen);
         return status ? status : video;
@@ -136,14 +138,10 @@ void m_OnClickDelayTimer()
     g_Mouse.bClickValid = 0;
     if (!g_Mouse.bMoving) g_Mouse.bDragPending = 0;
     if (!g_Mouse.bPanning) g_Mouse.bPanPending = 0;
-    if (!g_Mouse.bMoving && !g_Mouse.bPanning) g_Mouse.bLeftDown = 0;
+    const int held = g_Mouse.bMoving || g_Mouse.bPanning || g_Mouse.bHandleDrag;
+    if (!held) g_Mouse.bLeftDown = 0;
     if (!g_Mouse.bSeekRunning) g_Mouse.bRightDown = 0;
-}
-
-void m_OnHoverTimer()
-{
-    KillTimer(g_hWndMain, kTimerHover);
-    m_ResetCursorHide(0);
+    if (g_Settings.Common_DlyFcs[0]) m_NudgePointer(-1, -1);
 }
 
 // The video area is black while nothing is drawn in it.

@@ -17,6 +17,9 @@ struct SMOUSESTATE {
     int bPanPending;   // a left drag would pan the video
     int bPanning;
     POINT ptPanOrigin;  // the video's offset at the pan's start
+    int bPausedForPan;
+    int bHandleDrag;       // the press took the handle at the seek bar's end
+    int nHandleStartWidth;  // the inline seek bar's width at that press
     int bMoved;         // the press went past the threshold
     int nPressArea;
     int nRightArea;
@@ -55,15 +58,29 @@ LRESULT m_OnGestureMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 // release would.
 void m_OnCaptureChanged(HWND hwnd, HWND newCapture);
 void m_PaintMainWindow(HWND hwnd);
-// The video child window's procedure: paints nothing, and sends its mouse
-// (client points mapped to the host) and key messages to the window that
-// hosts it (the full-screen window while full screen is on).
-LRESULT CALLBACK VideoWndSubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+// Installs on the video child window the forwarding of its mouse (client
+// points mapped to the host) and key messages to the window that hosts it
+// (the full-screen window while full screen is on); its painting stays.
+BOOL m_VideoWnd_InstallInput(HWND video);
+// A mouse message's lParam as another window sees it: client points are
+// mapped into to's client area; the wheels' screen points pass unchanged.
+LPARAM m_MapMouseLParam(HWND from, HWND to, UINT msg, LPARAM lParam);
 // Ticks of the pointer's main-window timers: the hide delay (3, already
 // killed), the hover (4) and the delayed click (5).
 void m_CursorHide_OnTimer();
 void m_OnHoverTimer();
 void m_OnClickDelayTimer();
+// Timer 4: start arms it with [Common] "DlyFcsTm" for the areas of mask
+// while the pointer lies over the video (the control area in full screen);
+// stop kills it and clears the mask's bits.
+void m_SetHoverTimer(int start, int mask);
+int m_GetHoverAreas();
+// WM_ACTIVATE of the main window: activated from another of the program's
+// windows with the pointer over the video, hover waits for timer 4.
+void m_Hover_OnMainActivate(HWND other, int state);
+// Moves the pointer by (dx, dy) and back after 50 ms, so that the window
+// under it sees a move.
+void m_NudgePointer(int dx, int dy);
 // Re-arms hiding the pointer over the video (show: the arrow comes back).
 void m_ResetCursorHide(int show = 1);
 // Stops the hide delay and shows the pointer when it was hidden.
@@ -87,15 +104,25 @@ RECT m_BorderRatioRect(const RECT* window, SIZE area, int hit, double ratio);
 // The drag-seek cursor for a signed level at a DPI percent; the same one
 // until the level or the DPI changes (it stays owned here).
 HCURSOR m_GetDragSeekCursor(int level, int dpiPercent);
+// The drag-resize cursor at a DPI percent, rebuilt when the DPI changes.
+HCURSOR m_GetDragResizeCursor(int dpiPercent);
 
 // The zoom a drag-resize gives: the displayed height (video height x start
 // zoom) changed by dy (upward positive), at least 1 pixel; less than 3 px
 // keeps the start zoom.
-double m_DragResize_Zoom(int videoHeight, double startZoom, int dy);
+double m_DragResize_Zoom(int videoHeight, double startZoom, int dy, int limitHeight = 0);
+// The displayed height of a drag-resize: h0 changed by dy, at least 1;
+// beyond limit (when above 0) each further pixel counts h / limit times.
+int m_DragResize_Height(int h0, int dy, int limit);
+// The inline seek bar's width while its end handle is dragged: the start
+// width less the pointer's rightward travel, not below 0.
+int m_HandleDrag_Width(int startWidth, int dx);
 
 // ---- between the pointer files ----
 void m_Mouse_ResizeMove(POINT screen);
 void m_Mouse_BeginPan();
+// A pan ends: playback paused for it goes on.
+void m_Mouse_EndPan();
 void m_Mouse_PanMove(POINT screen);
 void m_Mouse_EndResize();
 void m_Mouse_OnBorderDoubleClick(HWND hwnd, int hit);
@@ -116,3 +143,9 @@ void m_Mouse_BeginLeftDrag(HWND hwnd, POINT screen);
 void m_Mouse_EndMove();
 void m_Mouse_EndButtonDrags();
 void m_Mouse_DragSeekMove(HWND hwnd, POINT screen);
+void m_Mouse_BeginHandleDrag();
+void m_Mouse_HandleDragMove(POINT screen);
+void m_Mouse_EndHandleDrag();
+// The area a pan or drag-resize works in: the full-screen rectangle in full
+// screen, else the video area less the frame margins (client points).
+RECT m_Mouse_VideoArea();

@@ -1,10 +1,16 @@
-// The video child window draws nothing itself and hands its pointer and
-// key input to the window hosting it.
+// The video child window hands its pointer and key input to the window
+// hosting it; its own painting stays with its window procedure.
+#include <windows.h>
+
+#include <commctrl.h>
+
 #include "app/FullScreenState.h"
 #include "app/MainWindow.h"
 #include "app/PointerInput.h"
 
 namespace {
+
+const UINT_PTR kVideoInputId = 0x5A56;
 
 HWND m_VideoHost(HWND video)
 {
@@ -12,35 +18,47 @@ HWND m_VideoHost(HWND video)
     return g_hWndMain ? g_hWndMain : GetParent(video);
 }
 
-// Client points are the host's from here on; the wheels carry screen points.
-LPARAM m_ToHost(HWND video, HWND host, UINT msg, LPARAM lParam)
+int m_IsScreenPointMessage(UINT msg) { return msg == WM_MOUSEWHEEL || msg == WM_MOUSEHWHEEL; }
+
+LRESULT CALLBACK m_VideoInputProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                  DWORD_PTR)
 {
-    if (msg == WM_MOUSEWHEEL || msg == WM_MOUSEHWHEEL) return lParam;
-    POINT pt = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-    MapWindowPoints(video, host, &pt, 1);
-    return MAKELPARAM(pt.x, pt.y);
+    if (msg == WM_NCDESTROY) {
+        RemoveWindowSubclass(hwnd, m_VideoInputProc, kVideoInputId);
+        return DefSubclassProc(hwnd, msg, wParam, lParam);
+    }
+    HWND host = m_VideoHost(hwnd);
+    if (host && host != hwnd) {
+        // A static is transparent to the pointer; the video takes it so that
+        // the host hears of it in its own coordinates. The host notes the
+        // sizing border under the pointer on its own hit test.
+        if (msg == WM_NCHITTEST) {
+            SendMessageW(host, msg, wParam, lParam);
+            return HTCLIENT;
+        }
+        if (msg >= WM_MOUSEFIRST && msg <= WM_MOUSELAST) {
+            SendMessageW(host, msg, wParam, m_MapMouseLParam(hwnd, host, msg, lParam));
+            return msg == WM_XBUTTONDOWN || msg == WM_XBUTTONUP || msg == WM_XBUTTONDBLCLK ? TRUE
+                                                                                          : 0;
+        }
+        if (msg == WM_MOUSELEAVE) return SendMessageW(host, msg, wParam, lParam);
+        if (msg >= WM_KEYFIRST && msg <= WM_KEYLAST) return SendMessageW(host, msg, wParam, lParam);
+    }
+    return DefSubclassProc(hwnd, msg, wParam, lParam);
 }
 
 }  // namespace
 
-LRESULT CALLBACK VideoWndSubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+LPARAM m_MapMouseLParam(HWND from, HWND to, UINT msg, LPARAM lParam)
 {
-    HWND host = m_VideoHost(hwnd);
-    if (msg == WM_PAINT) {
-        ValidateRect(hwnd, nullptr);
-        return 0;
-    }
-    if (msg == WM_ERASEBKGND) return 1;
-    if (msg == WM_NCHITTEST && host) SendMessageW(host, msg, wParam, lParam);
-    if (host && host != hwnd) {
-        if (msg >= WM_MOUSEFIRST && msg <= WM_MOUSEHWHEEL) {
-            SendMessageW(host, msg, wParam, m_ToHost(hwnd, host, msg, lParam));
-            return 0;
-        }
-        if (msg >= WM_KEYFIRST && msg <= WM_SYSDEADCHAR) {
-            SendMessageW(host, msg, wParam, lParam);
-            return 0;
-        }
-    }
-    return DefWindowProcW(hwnd, msg, wParam, lParam);
+    if (m_IsScreenPointMessage(msg) || !from || !to || from == to) return lParam;
+    POINT pt = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+    MapWindowPoints(from, to, &pt, 1);
+    return MAKELPARAM(static_cast<short>(pt.x), static_cast<short>(pt.y));
+}
+
+BOOL m_VideoWnd_InstallInput(HWND video)
+{
+    if (!video) return FALSE;
+    return SetWindowSubclass(video, m_VideoInputProc, kVideoInputId, 0);
 }

@@ -3,6 +3,7 @@
 #include "app/PointerInput.h"
 #include "base/KeyNames.h"
 #include "commands/CommandHandlers.h"
+#include "settings/Settings.h"
 
 namespace {
 
@@ -20,8 +21,11 @@ int m_RunKey(UINT vk)
     const WORD word = m_GetKeyWithModifiers(vk, 0, 0);
     if (m_Bind_ExecByKey(word, static_cast<int>(vk))) return 1;
     const int twin = m_TwinDigit(vk);
-    if (!twin) return 0;
-    return m_Bind_ExecByKey(static_cast<WORD>((word & 0xFF00) | twin), twin);
+    if (twin && m_Bind_ExecByKey(static_cast<WORD>((word & 0xFF00) | twin), twin)) return 1;
+    // With [Bind] "DisMod" a combination nothing is bound to runs as the
+    // plain key.
+    if (!g_Settings.Bind_DisMod || !(word & 0xFF00)) return 0;
+    return m_Bind_ExecByKey(static_cast<WORD>(word & 0x00FF), static_cast<int>(vk));
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <commctrl.h>
 
 #include "app/MainWindow.h"
+#include "app/PointerInput.h"
 #include "base/ArgbImage.h"
 #include "base/UiLook.h"
 #include "commands/CommandHandlers.h"
@@ -159,8 +160,12 @@ LRESULT CALLBACK PanelProc(HWND panel, UINT msg, WPARAM wParam, LPARAM lParam, U
     if (msg == WM_COMMAND && kind != PANEL_PICTURE &&
         m_OnCtrlCommand(LOWORD(wParam), HIWORD(wParam), lParam))
         return 0;
-    if (IsForwarded(msg, kind) && g_hWndMain && g_hWndMain != panel)
-        return SendMessageW(g_hWndMain, msg, wParam, lParam);
+    // The main window reads the points in its own client coordinates.
+    if (IsForwarded(msg, kind) && g_hWndMain && g_hWndMain != panel) {
+        const int mouse = msg >= WM_MOUSEFIRST && msg <= WM_MOUSELAST;
+        return SendMessageW(g_hWndMain, msg, wParam,
+                            mouse ? m_MapMouseLParam(panel, g_hWndMain, msg, lParam) : lParam);
+    }
     return DefSubclassProc(panel, msg, wParam, lParam);
 }
 

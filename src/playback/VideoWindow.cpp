@@ -2,6 +2,7 @@
 
 #include "app/FullScreenState.h"
 #include "app/MainWindow.h"
+#include "app/PointerInput.h"
 #include "app/WindowSize.h"
 #include "engine/RendererKind.h"
 #include "engine/VideoRenderer.h"
@@ -51,6 +52,7 @@ void m_CreateVideoWindow()
         if (!g_VideoWindow) return;
         s_StaticProc = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
             g_VideoWindow, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_VideoWndProc)));
+        m_VideoWnd_InstallInput(g_VideoWindow);
     }
     if (g_VideoRenderer) return;
     // The engine takes over the configured renderer kind when it is made;

@@ -289,3 +289,47 @@ TEST_CASE("drag-resize turns vertical travel into the zoom of the displayed heig
     CHECK(m_DragResize_Zoom(360, 1.0, -1000) == doctest::Approx(1.0 / 360));
     CHECK(m_DragResize_Zoom(0, 1.5, 90) == doctest::Approx(1.5));
 }
+TEST_CASE("a drag-resize past the limit height grows the excess with the height")
+{
+    struct {
+        int h0, dy, limit, height;
+    } cases[] = {
+        {360, 100, 0, 460},     // no limit
+        {360, 100, 1000, 460},  // below it
+        {900, 100, 1000, 1000},
+        {900, 200, 1000, 1110},  // 100 over, counted 1100 / 1000 times
+        {1200, -100, 1000, 1110},  // shrinking above it: 100 over x 1.1
+        {10, -50, 1000, 1},
+    };
+    for (const auto& c : cases) {
+        CAPTURE(c.h0);
+        CAPTURE(c.dy);
+        CHECK(m_DragResize_Height(c.h0, c.dy, c.limit) == c.height);
+    }
+    CHECK(m_DragResize_Zoom(500, 1.8, 200, 1000) == doctest::Approx(1110.0 / 500));
+}
+
+TEST_CASE("the seek bar handle's width follows the pointer and stops at 0")
+{
+    CHECK(m_HandleDrag_Width(200, -50) == 250);
+    CHECK(m_HandleDrag_Width(200, 50) == 150);
+    CHECK(m_HandleDrag_Width(200, 250) == 0);
+}
+
+TEST_CASE("mouse points are mapped between windows; the wheels' screen points are not")
+{
+    HWND parent = CreateWindowExW(0, L"Static", L"", WS_POPUP | WS_VISIBLE, 100, 80, 300, 200,
+                                  nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    HWND child = CreateWindowExW(0, L"Static", L"", WS_CHILD | WS_VISIBLE, 30, 40, 100, 50, parent,
+                                 nullptr, GetModuleHandleW(nullptr), nullptr);
+    REQUIRE(child);
+    const LPARAM at = MAKELPARAM(5, 6);
+    for (UINT msg : {UINT(WM_MOUSEMOVE), UINT(WM_LBUTTONDOWN), UINT(WM_RBUTTONUP)})
+        CHECK(m_MapMouseLParam(child, parent, msg, at) == MAKELPARAM(35, 46));
+    CHECK(m_MapMouseLParam(parent, child, WM_MOUSEMOVE, MAKELPARAM(10, 20)) ==
+          MAKELPARAM(-20, -20));
+    CHECK(m_MapMouseLParam(child, parent, WM_MOUSEWHEEL, at) == at);
+    CHECK(m_MapMouseLParam(child, parent, WM_MOUSEHWHEEL, at) == at);
+    DestroyWindow(parent);
+}
+

@@ -11,6 +11,7 @@
 #include "MainWindowFixture.h"
 #include "app/FullScreenState.h"
 #include "app/Layout.h"
+#include "app/MainTimers.h"
 #include "app/PointerInput.h"
 #include "app/ToolWindows.h"
 #include "app/WindowHelpers.h"
@@ -18,6 +19,7 @@
 #include "commands/CommandHandlers.h"
 #include "controls/Statusbar.h"
 #include "playback/PlaybackControl.h"
+#include "settings/SettingsMain.h"
 
 namespace {
 
@@ -395,22 +397,109 @@ TEST_CASE_FIXTURE(CPointerFixture, "the menu key opens the main context menu unl
 
 TEST_CASE_FIXTURE(CPointerFixture, "the video child window hands its clicks to the main window")
 {
-    WNDCLASSW wc = {};
-    wc.lpfnWndProc = VideoWndSubclassProc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.lpszClassName = L"ZvVideoChildTest";
-    RegisterClassW(&wc);
-    HWND video = CreateWindowExW(0, wc.lpszClassName, L"", WS_CHILD | WS_VISIBLE, VideoLeft(),
-                                 VideoTop(), 200, 100, g_hWndMain, nullptr, wc.hInstance, nullptr);
+    // The video window is a static with a painter of its own, as playback
+    // makes it.
+    HWND video = CreateWindowExW(0, L"Static", L"", WS_CHILD | WS_VISIBLE | SS_ENHMETAFILE,
+                                 VideoLeft(), VideoTop(), 200, 100, g_hWndMain, nullptr,
+                                 GetModuleHandleW(nullptr), nullptr);
     REQUIRE(video);
+    REQUIRE(m_VideoWnd_InstallInput(video));
+    // A static lets the pointer through; the installed video window takes it.
+    POINT inside = {VideoLeft() + 5, VideoTop() + 5};
+    ClientToScreen(g_hWndMain, &inside);
+    CHECK(SendMessageW(video, WM_NCHITTEST, 0, MAKELPARAM(inside.x, inside.y)) == HTCLIENT);
     const int before = Count();
     // The child's (5, 5) lies in the main window's video area.
     SendMessageW(video, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    CHECK(g_Mouse.ptPress.x == inside.x);
+    CHECK(g_Mouse.ptPress.y == inside.y);
     SendMessageW(video, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
     CHECK(Count() == before + 1);
     CHECK(Last() == 33);
     CHECK(GetCapture() == nullptr);
     DestroyWindow(video);
+}
+
+TEST_CASE_FIXTURE(CPointerFixture, "dragging the handle at the seek bar's end sets its width")
+{
+    g_Settings.Ctrl_Btn[0] = 28;
+    g_Settings.Ctrl_Vol = 58;
+    g_Settings.Ctrl_Seek = 24;
+    g_Settings.Ctrl_Stt = 20;
+    g_ShowSeekBar = g_ShowButtonRow = g_ShowStatusBar = g_SeekBarInline = 1;
+    g_MainWindowState.nHideButtons = 0;
+    m_LoadButtonOrder();
+    m_LayoutClientArea(-1, -1);
+    RECT grip;
+    REQUIRE(m_GetSeekGripRect(&grip));
+    const int start = m_GetInlineSeekWidth();
+    REQUIRE(start > 0);
+    // The press reaches the main window through the button row's panel, in
+    // the panel's own coordinates.
+    HWND row = GetDlgItem(GetDlgItem(g_hWndMain, IDC_CONTROL_PANEL), IDC_BUTTON_PANEL);
+    REQUIRE(row);
+    POINT at = {(grip.left + grip.right) / 2, (grip.top + grip.bottom) / 2};
+    POINT inRow = at;
+    ScreenToClient(row, &inRow);
+    SendMessageW(row, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(inRow.x, inRow.y));
+    CHECK(g_Mouse.nPressArea == POINTERAREA_SEEK_HANDLE);
+    CHECK(g_Mouse.ptPress.x == at.x);
+    CHECK(GetCapture() == g_hWndMain);
+    // Leftward the bar widens and buttons make room for it.
+    SendAt(WM_MOUSEMOVE, MK_LBUTTON, Offset(at, -120, 0));
+    CHECK(g_SeekUserWidth == start + 120);
+    // The buttons that no longer fit leave their room to the bar.
+    CHECK(m_GetInlineSeekWidth() >= start + 120);
+    CHECK(m_GetInlineSeekWidth() < start + 120 + 28);
+    const int hidden = g_MainWindowState.nHideButtons;
+    CHECK(hidden > 0);
+    SendAt(WM_LBUTTONUP, 0, Offset(at, -120, 0));
+    CHECK(GetCapture() == nullptr);
+    CHECK(g_SeekEdgeDragging == 0);
+    // Timer 28 lays the row out again with the count the drag left.
+    CHECK(KillTimer(g_hWndMain, 28));
+    m_OnTimer(28);
+    CHECK(g_MainWindowState.nHideButtons == hidden);
+    CHECK(m_GetInlineSeekWidth() >= start + 100);
+    // Rightward past its width the bar gives way to every button again.
+    REQUIRE(m_GetSeekGripRect(&grip));
+    at = POINT{(grip.left + grip.right) / 2, (grip.top + grip.bottom) / 2};
+    inRow = at;
+    ScreenToClient(row, &inRow);
+    SendMessageW(row, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(inRow.x, inRow.y));
+    REQUIRE(g_Mouse.bHandleDrag);
+    SendAt(WM_MOUSEMOVE, MK_LBUTTON, Offset(at, 2000, 0));
+    CHECK(g_SeekUserWidth == 0);
+    SendAt(WM_LBUTTONUP, 0, Offset(at, 2000, 0));
+    m_OnTimer(28);
+    CHECK(g_MainWindowState.nHideButtons == 0);
+    CHECK(m_GetInlineSeekWidth() <= start);
+    g_SeekUserWidth = 0;
+    for (int& on : g_MainWindowState.nCtrl) on = 0;
+}
+
+TEST_CASE_FIXTURE(CPointerFixture, "activation from an own window arms the hover delay")
+{
+    g_Settings.Common_DlyFcs[0] = 1;
+    g_Settings.Common_DlyFcs[1] = 1;
+    g_Settings.Common_DlyFcsTm = 500;
+    SetCursorPos(ScreenCentre().x, ScreenCentre().y);
+    // From a window of another program nothing waits.
+    SendMessageW(g_hWndMain, WM_ACTIVATE, WA_CLICKACTIVE, reinterpret_cast<LPARAM>(GetDesktopWindow()));
+    CHECK(m_GetHoverAreas() == 0);
+    HWND own = CreateWindowExW(0, L"Static", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                               GetModuleHandleW(nullptr), nullptr);
+    SendMessageW(g_hWndMain, WM_ACTIVATE, WA_CLICKACTIVE, reinterpret_cast<LPARAM>(own));
+    CHECK(m_GetHoverAreas() == 1);
+    // Its tick ends the wait.
+    m_OnTimer(4);
+    CHECK(m_GetHoverAreas() == 0);
+    CHECK_FALSE(KillTimer(g_hWndMain, 4));
+    // Off by the setting.
+    g_Settings.Common_DlyFcs[0] = 0;
+    SendMessageW(g_hWndMain, WM_ACTIVATE, WA_CLICKACTIVE, reinterpret_cast<LPARAM>(own));
+    CHECK(m_GetHoverAreas() == 0);
+    DestroyWindow(own);
 }
 
 TEST_CASE_FIXTURE(CPointerFixture, "the wheel over a shown playlist window scrolls the playlist")
