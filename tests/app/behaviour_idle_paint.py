@@ -75,21 +75,28 @@ class IdlePaint(BehaviourTest):
         left, top, right, bottom = self.full_rect(1)
         return self.centre_shot(name, left, top, right - left, bottom - top)
 
+    def wait_title_overlay(self, top, timeout=5):
+        """The rectangle of the fully shown overlay at the top of the screen."""
+        end = time.monotonic() + timeout
+        while True:
+            for line in screen_probe("overlays")[1].splitlines():
+                if not line.startswith("visible=1 alpha=255"):
+                    continue
+                rect = tuple(int(v) for v in line.split("rect=")[1].split(","))
+                if rect[1] == top:
+                    return rect
+            if time.monotonic() > end:
+                self.fail("the title overlay did not show")
+            time.sleep(0.1)
+
     def leave_by_close_button(self):
         left, top, right, bottom = self.full_rect(1)
         subprocess.run(["xdotool", "mousemove", "800", str(top + 2), "mousemove", "801",
                         str(top + 3)], check=True)
         # The title overlay fades in under the pointer; its close button is
         # at the right, twice as wide as the strip is high.
-        end = time.monotonic() + 5
-        while time.monotonic() < end:
-            shown = [o for o in screen_probe("overlays")[1].splitlines()
-                     if o.startswith("visible=1 alpha=255")]
-            if shown:
-                break
-            time.sleep(0.1)
-        title = [o for o in screen_probe("overlays")[1].splitlines() if "alpha=255" in o][0]
-        t_top, t_bottom = (int(v) for v in title.split("rect=")[1].split(",")[1::2])
+        title = self.wait_title_overlay(top)
+        t_top, t_bottom = title[1], title[3]
         height = t_bottom - t_top
         subprocess.run(["xdotool", "mousemove", str(right - height), str(top + height // 2),
                         "click", "1"], check=True)
