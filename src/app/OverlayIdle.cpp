@@ -53,8 +53,8 @@ void m_ExcludeChildren(HWND hwnd, HDC dc)
     }
 }
 
-void m_DrawIdleText(HDC dc, const RECT& area, int bars, CBmpFont& font,
-                    const wchar_t* text, ARGB back, int alpha)
+void m_DrawIdleText(HDC dc, const RECT& area, int bars, CBmpFont& font, const wchar_t* text,
+                    ARGB back, int alpha)
 {
     int w = 0, h = 0;
     font.m_MeasureText(text, &w, &h, unsigned(-1));
@@ -97,9 +97,8 @@ void m_PaintIdle(HWND hwnd, int fullScreen)
     FillRect(dc, &client, brush ? brush : static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
     if (brush) DeleteObject(brush);
     if (text) {
-        const int alpha = fullScreen ? m_IdleTextAlpha(g_Settings.Fullscr_Ctrl,
-                                                       g_Settings.Fullscr_CtrlAlp)
-                                     : 255;
+        const int alpha =
+            fullScreen ? m_IdleTextAlpha(g_Settings.Fullscr_Ctrl, g_Settings.Fullscr_CtrlAlp) : 255;
         m_DrawIdleText(dc, area, bars, fullScreen ? g_BmpFontFullScreen : g_BmpFont, text, back,
                        alpha);
     }

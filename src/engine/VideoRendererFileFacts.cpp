@@ -93,4 +93,3 @@ HRESULT CVideoRenderer::m_VR_ReadDuration()
     if (m_FrameTime > 0.001) m_FramesPerSecond = 1.0 / m_FrameTime;
     return hr;
 }
-
