@@ -22,6 +22,8 @@ int m_CreateBars()
     if (g_OsdBars.m_GetHwnd()) return 1;
     if (!m_FullScreen_Create()) return 0;
     if (!g_OsdBars.m_Create(m_FullScreen_GetOwner())) return 0;
+    // The bar colour takes effect at the next placement, which follows.
+    g_OsdBars.m_SetBarColor((ARGB)g_Settings.Osc_BackColor);
     const ARGB colour = (ARGB)g_Settings.Osc_FontColor;
     g_OsdBars.m_SetTopFont(g_Settings.Osc_FontTt, g_Settings.Osc_SizeTi, colour);
     g_OsdBars.m_SetBottomFont(g_Settings.Osc_FontTm, g_Settings.Osc_SizeTm, colour,

@@ -2,6 +2,7 @@
 // panel moving between the windows, the message and the remembered state.
 #include <stdio.h>
 
+#include "app/FullScreenPeers.h"
 #include "app/FullScreenState.h"
 #include "app/Layout.h"
 #include "app/MainWindow.h"
@@ -10,6 +11,7 @@
 #include "app/PointerInput.h"
 #include "app/StatusText.h"
 #include "app/TimeDisplay.h"
+#include "app/VideoOutIndicator.h"
 #include "app/WindowHelpers.h"
 #include "app/WindowSize.h"
 #include "base/BmpFont.h"
@@ -102,6 +104,7 @@ void m_FinishSwitch(int on)
 {
     m_Remember(on);
     m_UpdateTimeDisplay(1);
+    m_VideoOutIndicator(0);
     // The bars stand over the video again, both shown.
     if (g_Settings.Osc_Mode) m_OSD_SetMode(g_Settings.Osc_Mode, 0);
     m_ResetCursorHide();
@@ -134,6 +137,7 @@ void m_ShowAt(const SFULLSCREENPLACE& place, int wasOn, int redraw)
     // The overlays stand above the full-screen window.
     m_Overlay_Place(&s_Strips[FS_STRIP_TITLE], &s_Strips[FS_STRIP_CONTROL],
                     &s_Strips[FS_STRIP_STATUS]);
+    m_FullScreen_RaiseToolTips();
     m_ApplyVideoRect(1, redraw);
     if (fade) m_Backdrop_Out(0);
     m_CheckCtrlBarHover(nullptr, 0, 1);
@@ -162,6 +166,7 @@ int m_Enter(int first, int last, int showMessage, int redraw)
     s_AskedLast = last;
     g_FullScreenOtherMonitor = place.bOther;
     g_FullScreenSpan = place.bSpan;
+    m_FullScreen_SetKeepFlags(place.bOther);
     m_ShowAt(place, wasOn, redraw);
     if (!place.bFound || showMessage) m_ShowMessage(text, !place.bFound);
     s_UsedFirst = first;
@@ -177,6 +182,7 @@ void m_Leave(int showMessage, int redraw)
     s_UsedFirst = -2;
     s_UsedLast = 0;
     g_FullScreenOtherMonitor = g_FullScreenSpan = 0;
+    m_FullScreen_SetKeepFlags(0);
     m_Backdrop_Out(1);
     m_Overlay_HideAll();
     if (wasOn) {
@@ -189,6 +195,7 @@ void m_Leave(int showMessage, int redraw)
     m_ApplyVideoRect(0, redraw);
     if (redraw && g_hWndMain) InvalidateRect(g_hWndMain, nullptr, FALSE);
     if (g_MainWindowState.nTopMost) m_SetTopMostState();
+    m_FullScreen_ToolWindowsNotTopmost();
     if (g_hWndMain && IsWindowVisible(g_hWndMain)) SetActiveWindow(g_hWndMain);
     if (showMessage) {
         wchar_t text[64];

@@ -1,7 +1,9 @@
 // The full-screen window: its class, creation and procedure.
 #include "app/AppMessages.h"
+#include "app/FullScreenPeers.h"
 #include "app/FullScreenState.h"
 #include "app/MainWindow.h"
+#include "app/MainTimers.h"
 #include "app/MainWndRouting.h"
 #include "app/Overlay.h"
 #include "app/PointerInput.h"
@@ -9,11 +11,17 @@
 #include "base/ErrorLog.h"
 #include "commands/CommandHandlers.h"
 #include "controls/Statusbar.h"
+#include "engine/VideoRenderer.h"
+#include "library/Library.h"
+#include "playback/PlayState.h"
+#include "playlist/Playlist.h"
+#include "settings/Settings.h"
 
 namespace {
 
 const wchar_t kClassName[] = L"ZENTAVIO_FULLSCREEN";
 HWND s_hWndOwner;
+int s_HandPointer;
 constexpr UINT kZOrderOnly = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
 
 int m_IsMouseMessage(UINT msg)
@@ -29,6 +37,36 @@ void m_SendPointerMove(HWND hwnd)
     if (!GetCursorPos(&pt)) return;
     ScreenToClient(hwnd, &pt);
     SendMessageW(hwnd, WM_MOUSEMOVE, 0, MAKELPARAM(pt.x, pt.y));
+}
+
+// WM_SETCURSOR over the client area: no pointer while it is hidden, the
+// hand while something under it asks for one; 0 leaves it to the default.
+int m_SetPointerShape(LPARAM lParam)
+{
+    if (LOWORD(lParam) != HTCLIENT) return 0;
+    switch (m_FullScreen_PointerState()) {
+        case 0:
+            SetCursor(nullptr);
+            return 1;
+        case 2:
+            SetCursor(LoadCursorW(nullptr, IDC_HAND));
+            return 1;
+    }
+    return 0;
+}
+
+// A click that activates full screen from elsewhere starts the hover delay
+// ([Common] "DlyFcs"), so that hovering acts without a second click.
+void m_OnActivate(HWND hwnd, WPARAM wParam, LPARAM lParam)
+{
+    HWND from = reinterpret_cast<HWND>(lParam);
+    m_RaiseToolWindows(hwnd, from, LOWORD(wParam));
+    const int fromToolWindow =
+        from && (from == g_Playlist.m_GetWindow() || from == m_Favorite_GetWindow());
+    if (!m_FullScreen_HoverOnActivate(LOWORD(wParam), fromToolWindow, g_Settings.Common_DlyFcs[0],
+                                      g_Settings.Common_DlyFcsTm))
+        return;
+    if (g_hWndMain) SetTimer(g_hWndMain, kTimerHover, (UINT)g_Settings.Common_DlyFcsTm, nullptr);
 }
 
 int m_OnOwnMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result)
@@ -60,11 +98,15 @@ int m_OnOwnMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* r
             *result = 1;
             return 1;
         case WM_SETCURSOR:
-            // A pointer hidden over the video stays hidden while it moves.
-            if (LOWORD(lParam) != HTCLIENT || !m_IsCursorHidden()) return 0;
-            SetCursor(nullptr);
+            if (!m_SetPointerShape(lParam)) return 0;
             *result = TRUE;
             return 1;
+        case WM_DISPLAYCHANGE:
+            m_OnDisplayChange(hwnd);
+            return 0;
+        case WM_KILLFOCUS:
+            m_FullScreen_CloseMenuOf(hwnd);
+            return 0;
     }
     return 0;
 }
@@ -83,7 +125,7 @@ LRESULT CALLBACK FullScreenWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lP
             if (g_hWndMain) SendMessageW(g_hWndMain, WM_APP_FSHITTEST, wParam, lParam);
             break;
         case WM_ACTIVATE:
-            m_RaiseToolWindows(hwnd, reinterpret_cast<HWND>(lParam), LOWORD(wParam));
+            m_OnActivate(hwnd, wParam, lParam);
             break;
         case WM_SHOWWINDOW:
             if (wParam) m_SendPointerMove(hwnd);
@@ -154,3 +196,29 @@ void m_FullScreen_SetZOrder(HWND after)
 }
 
 HWND m_FullScreen_GetOwner() { return s_hWndOwner; }
+
+int m_FullScreen_HoverOnActivate(int state, int fromToolWindow, int option, int delayMs)
+{
+    return state == WA_CLICKACTIVE && !fromToolWindow && option && delayMs > 0 ? 1 : 0;
+}
+
+void m_FullScreen_SetHandPointer(int on) { s_HandPointer = on ? 1 : 0; }
+
+int m_FullScreen_PointerState()
+{
+    if (m_IsCursorHidden()) return 0;
+    return s_HandPointer ? 2 : 1;
+}
+
+HRESULT m_OnDisplayChange(HWND hwnd)
+{
+    // The renderer re-reads the monitors' modes; the picture is drawn anew.
+    HRESULT hr = S_FALSE;
+    if (g_MediaOpen && g_VideoRenderer) {
+        hr = g_VideoRenderer->m_VR_DisplayModeChanged();
+        if (FAILED(hr) && hr != kVrNotAvailable)
+            m_WriteLog(L"MAIN_%d : Error / DisplayModeChanged()=0x%08X", __LINE__, (unsigned)hr);
+    }
+    if (g_PlayState != 0) InvalidateRect(hwnd, nullptr, FALSE);
+    return hr;
+}

@@ -11,6 +11,7 @@
 #include "app/MainTimers.h"
 #include "app/MainWindowLook.h"
 #include "app/MainWndRouting.h"
+#include "app/Overlay.h"
 #include "app/PlaylistDock.h"
 #include "app/PlaylistFollow.h"
 #include "app/PointerInput.h"
@@ -138,7 +139,7 @@ int m_OnOwnMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* r
         case WM_SYSCHAR:
             return 1;
         case WM_PAINT:
-            m_PaintMainWindow(hwnd);
+            m_MainWindow_PaintIdle(hwnd);
             return 1;
         case WM_ERASEBKGND:
             *result = 1;
@@ -220,7 +221,7 @@ void m_OnPassedMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
             m_Layout_GetMinMaxInfo(reinterpret_cast<MINMAXINFO*>(lParam));
             break;
         case WM_DISPLAYCHANGE:
-            if (g_PlayState != 0) InvalidateRect(hwnd, nullptr, FALSE);
+            m_OnDisplayChange(hwnd);
             break;
         case WM_POWERBROADCAST:
             m_OnPowerBroadcast(wParam, lParam);

@@ -5,6 +5,8 @@
 #pragma once
 #include <windows.h>
 
+#include "base/Color.h"
+
 enum EOVERLAY { OV_TITLEBAR, OV_SMALLTITLE, OV_STATUS, OV_CONTROL, OV_COUNT };
 // Timer of the full-screen window: the hover re-check while in a zone.
 constexpr UINT kTimerOverlayHover = 35;
@@ -50,5 +52,40 @@ void m_Overlay_OnFadeTimer();
 void m_Backdrop_In(const RECT* rc, int coverMain);
 void m_Backdrop_Out(int instant);
 
-// Paints the idle video area of the full-screen window.
+// WM_ACTIVATE of the full-screen window: 1 when the hover timer starts (a
+// click activation not coming from a tool window, [Common] "DlyFcs" on and
+// a delay above 0).
+int m_FullScreen_HoverOnActivate(int state, int fromToolWindow, int option, int delayMs);
+// The pointer over the full-screen window: 0 none (hidden), 1 the arrow,
+// 2 the hand, asked for by what lies under the pointer.
+int m_FullScreen_PointerState();
+void m_FullScreen_SetHandPointer(int on);
+// WM_DISPLAYCHANGE of the main and the full-screen window: with a file
+// open the renderer is told; the window repaints.
+HRESULT m_OnDisplayChange(HWND hwnd);
+
+// The idle video area: what decides its colour and text.
+struct SIDLEFACTS {
+    int bFileOpen;  // a file is open (not loading)
+    int bLoading;
+    int bPlaying;
+    int nMediaKind;       // MEDIA_KIND_*
+    int bDimWhenStopped;  // [Ctrl] "FrmPauClr"
+};
+constexpr ARGB kIdleVideoBack = 0xFF000000;
+constexpr ARGB kIdleTextColour = 0xA0A0A0;
+// The alternate colour while the dim option is on and an open file does
+// not play, else the normal one.
+ARGB m_IdleBackColour(const SIDLEFACTS& f, ARGB normal, ARGB alternate);
+// "ZENTAVIO" without a file, "AUDIO ONL@Y" for audio only, else null
+// (nothing while a file loads).
+const wchar_t* m_IdleText(const SIDLEFACTS& f);
+// Alpha of the text in full screen: the first [Fullscr] "CtrlAlp" percent
+// while neither "Ctrl" flag keeps a strip shown, else the second.
+int m_IdleTextAlpha(const int ctrl[2], const int ctrlAlp[3]);
+// WM_PAINT of the full-screen window and of the main window.
 void m_FullScreen_PaintIdle(HWND hwnd);
+void m_MainWindow_PaintIdle(HWND hwnd);
+// After a change of the play state: the video-out indicator is checked
+// anew and the idle areas repaint when what they show changed.
+void m_IdleArea_OnStateChange();

@@ -2,6 +2,7 @@
 // seek bar and the display bars, and refreshes the state and time panes.
 #include "app/TimeDisplay.h"
 
+#include "app/Overlay.h"
 #include "app/Startup.h"
 #include "app/StatusText.h"
 #include "controls/LayeredWnd.h"
@@ -63,6 +64,7 @@ void UpdateTimePane(const STIMEFACTS& f, const STIMEOPTIONS& o, int force)
 void UpdateStatePane(const STIMEFACTS& f, int force)
 {
     const int key = (f.bHeld ? 100 : 0) + f.nPlayState;
+    if (key != g_Shown.stateKey) m_IdleArea_OnStateChange();
     if (key != g_Shown.stateKey || force || f.nRate != 100) {
         g_Shown.stateKey = key;
         wchar_t text[kPaneTextCap];

@@ -2,9 +2,15 @@
 
 #include <cstdio>
 
+#include "app/FullScreenState.h"
+#include "app/Layout.h"
 #include "app/MainWindow.h"
+#include "app/Overlay.h"
 #include "base/ArgbImage.h"
 #include "base/BmpFont.h"
+#include "playback/PlayState.h"
+#include "playback/PlaybackEvents.h"
+#include "settings/SettingsMain.h"
 
 namespace {
 
@@ -18,9 +24,30 @@ struct SIndicator {
 };
 SIndicator g_Indicator;
 
-// Full screen and the video-out mode come with their own subsystem; until
-// then the conditions never hold.
-void ReadFacts(SVIDEOOUTFACTS* f) { *f = SVIDEOOUTFACTS{}; }
+// The monitors as the user asked for them when entering full screen;
+// a span given from the higher number shows lowest first.
+void ReadMonitors(SVIDEOOUTFACTS* f)
+{
+    int first = g_MainWindowState.nFullMonitor, last = g_MainWindowState.nFullSub;
+    if (last < 1) last = first;
+    f->nMonitorFirst = first < last ? first : last;
+    f->nMonitorLast = first < last ? last : first;
+}
+
+void ReadFacts(SVIDEOOUTFACTS* f)
+{
+    *f = SVIDEOOUTFACTS{};
+    f->bVideoOutFullScreen = g_FullScreen && g_FullScreenOtherMonitor ? 1 : 0;
+    f->bVideo = g_MediaOpen && g_MediaKind == MEDIA_KIND_VIDEO ? 1 : 0;
+    // The jump-list view and the launcher have no window of their own yet:
+    // nothing covers the video.
+    f->bCovered = 0;
+    f->bPlaying = m_IsPlaying() ? 1 : 0;
+    ReadMonitors(f);
+    m_GetVideoArea(&f->rcVideo);
+    f->nBarHeight = m_GetControlBarHeight();
+    f->background = kIdleVideoBack;
+}
 
 void SetAnimation(bool run)
 {
@@ -61,11 +88,16 @@ int m_DrawVideoOutText(HDC dc, const RECT& area, int barHeight, ARGB background,
     return BitBlt(dc, x, y, w, h, work.m_hDC, 0, 0, SRCCOPY) ? 1 : 0;
 }
 
+int m_VideoOutShown(const SVIDEOOUTFACTS& f)
+{
+    return f.bVideoOutFullScreen && f.bVideo && !f.bCovered ? 1 : 0;
+}
+
 UINT m_VideoOutIndicator(int mode)
 {
     SVIDEOOUTFACTS f;
     ReadFacts(&f);
-    const bool shown = f.bVideoOutFullScreen && f.bVideo && !f.bCovered;
+    const bool shown = m_VideoOutShown(f) != 0;
     SetAnimation(shown && f.bPlaying);
     if (!shown) {
         if (g_Indicator.on && g_hWndMain) InvalidateRect(g_hWndMain, nullptr, FALSE);

@@ -22,6 +22,9 @@ struct SVIDEOOUTFACTS {
     ARGB background;
 };
 
+// 1 when the indicator shows: full screen in video-out mode with a video
+// open that nothing covers.
+int m_VideoOutShown(const SVIDEOOUTFACTS& f);
 // The text for an animation step 0..4 and the full-screen monitors.
 void m_VideoOutText(int step, int first, int last, wchar_t* out, int capacity);
 // Draws the text centred in the area through a work image; 1 when the area

@@ -137,8 +137,9 @@ public:
     void m_VR_SetGrabTarget(SGRABFRAME* frame);
     void m_VR_GetGrabFrameInfo(int* width, int* height, int* sampleSize) const;
 
-    // Steps of later subjects that the build and the controls call. Their
-    // bodies here only answer "not available" until those subjects arrive.
+    // What the build reads about the open file (streams, chapters, duration,
+    // frame time, the renderer's input format, key frames, the native video
+    // size) and the chapter timer that follows the position.
     HRESULT m_VR_ReadStreams();
     int m_VR_ReadChapters();
     HRESULT m_VR_ReadDuration();
@@ -407,7 +408,7 @@ private:
     int m_RatePending = 0;
     volatile int m_Rate = 100;
 
-    // Key frames (later subject); released by the close.
+    // Key frames from the AVI index or the source's table; released by the close.
     int m_AviIndexOpen = 0;
     PAVIFILE m_pAviFile = nullptr;
     PAVISTREAM m_pAviStream = nullptr;

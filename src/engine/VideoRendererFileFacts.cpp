@@ -1,7 +1,7 @@
-// What the build reads about the open file. The duration and the frame time
-// are read here because seeking and frame steps need them; streams,
-// chapters, key frames and the video size belong to later subjects, and
-// their steps answer "not available" until then.
+// What the build reads about the open file: the duration and the frame time,
+// which seeking and frame steps need. Streams, chapters, key frames and the
+// video size are read by their own files (VideoRendererStreams, ...Chapters,
+// ...KeyFrames, ...Geometry).
 #include "engine/VideoRenderer.h"
 
 #include <dvdmedia.h>
@@ -93,4 +93,3 @@ HRESULT CVideoRenderer::m_VR_ReadDuration()
     if (m_FrameTime > 0.001) m_FramesPerSecond = 1.0 / m_FrameTime;
     return hr;
 }
-
