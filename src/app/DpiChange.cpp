@@ -1,11 +1,13 @@
 #include "app/DpiChange.h"
 
+#include "app/ButtonSkin.h"
 #include "app/Layout.h"
 
 #include "app/MainWindow.h"
 #include "app/MainWindowLookFonts.h"
 #include "app/PlaylistDock.h"
 #include "app/PlaylistFollow.h"
+#include "app/PopupMenu.h"
 #include "app/Startup.h"
 #include "app/WindowPlacement.h"
 #include "base/Dpi.h"
@@ -150,9 +152,12 @@ void m_OnDpiChanged(int newDpi, const RECT* suggested)
 void m_ApplyDpi(int percent)
 {
     g_DpiPercent = percent == -1 ? m_GetWindowDpiPercent(g_hWndMain) : percent;
-    // The skin, the on-screen font and the menus are drawn at this percent.
+    m_LoadButtonSkin();
     m_ApplyOsdFont(1);
-    InvalidateRect(g_hWndMain, nullptr, TRUE);
+    // The launcher screen and the jump-list view draw nothing of their own
+    // yet, so they have nothing to rescale here.
+    RedrawWindow(g_hWndMain, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+    m_PopupMenu_SetScale(g_DpiPercent);
 }
 
 void m_DpiChange_Remember(POINT pointer, const RECT* window)
