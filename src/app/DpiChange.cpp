@@ -35,7 +35,7 @@ double m_Fraction(LONG at, LONG lo, LONG hi)
 int m_OverlapX(const RECT& a, const RECT& b) { return a.left < b.right && b.left < a.right; }
 int m_OverlapY(const RECT& a, const RECT& b) { return a.top < b.bottom && b.top < a.bottom; }
 
-// ---- the main window's layout, as far as it exists ----
+// ---- the main window's layout ----
 
 // The video area: the client area above the control panel, its margins
 // and the panel's height. The panel is sized for the old DPI; its rows

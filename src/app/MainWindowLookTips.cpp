@@ -74,7 +74,8 @@ HWND m_CreateTipWindow()
     // Wide enough for the two-line texts; the line break is in the text.
     SendMessageW(tips, TTM_SETMAXTIPWIDTH, 0, 600);
     if (g_Settings.Common_TipDly[0] >= 0)
-        SendMessageW(tips, TTM_SETDELAYTIME, TTDT_INITIAL, MAKELPARAM(g_Settings.Common_TipDly[0], 0));
+        SendMessageW(tips, TTM_SETDELAYTIME, TTDT_INITIAL,
+                     MAKELPARAM(g_Settings.Common_TipDly[0], 0));
     return tips;
 }
 

@@ -12,7 +12,8 @@ WNDPROC s_StaticProc;
 
 int m_IsForwarded(UINT msg)
 {
-    return (msg >= WM_MOUSEFIRST && msg <= WM_MOUSELAST) || (msg >= WM_KEYFIRST && msg <= WM_KEYLAST);
+    return (msg >= WM_MOUSEFIRST && msg <= WM_MOUSELAST) ||
+           (msg >= WM_KEYFIRST && msg <= WM_KEYLAST);
 }
 
 void m_Paint(HWND hwnd)

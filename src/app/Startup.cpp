@@ -215,7 +215,8 @@ int m_InitInstance(int showCommand)
     m_ApplyMainWindowLook();
     m_ApplyOsdFont(0);
     g_SeekBar.m_SetAutoHide(g_Settings.Ctrl_SbKnob, 0);
-    if (!m_PopupImage_Create()) m_WriteLog(L"MAIN_%d : Error / CreateWindowEx() = %u", __LINE__, GetLastError());
+    if (!m_PopupImage_Create())
+        m_WriteLog(L"MAIN_%d : Error / CreateWindowEx() = %u", __LINE__, GetLastError());
     m_LayoutClientArea(-1, -1);
 
     s_PlaylistOpen = g_MainWindowState.nPlaylistWindow > 0;

@@ -94,7 +94,8 @@ struct CPopupFixture : CMainWindowFixture {
 
 }  // namespace
 
-TEST_CASE_FIXTURE(CPopupFixture, "a control's popup opens upwards from its centre and closes on focus loss")
+TEST_CASE_FIXTURE(CPopupFixture,
+                  "a control's popup opens upwards from its centre and closes on focus loss")
 {
     // The focus moves within the program, so that no window manager's
     // activation comes in between: the main window loses it all the same.
@@ -141,7 +142,8 @@ TEST_CASE_FIXTURE(CPopupFixture, "a DPI change closes an open popup and rescales
     CHECK(g_MenuManager.m_ScalePercent == 100);
 }
 
-TEST_CASE_FIXTURE(CPopupFixture, "closing the window while a popup is open ends the menu and the program")
+TEST_CASE_FIXTURE(CPopupFixture,
+                  "closing the window while a popup is open ends the menu and the program")
 {
     const int chosen = TrackOverButton([] { PostMessageW(g_hWndMain, WM_CLOSE, 0, 0); });
     CHECK(chosen == -1);
