@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 """Draws the two icon strips of the popup menus into src/resources:
 MenuIcons.png (check marks, radio buttons, arrows, grips and level-bar ends)
-and MenuItemIcons.png (a few item icons). Square 32 px cells drawn for a
+and MenuItemIcons.png (a few item icons and, in cell 45, the program's mark). Square 32 px cells drawn for a
 200 % display, black with alpha, so that the menu manager can recolour them
 by their alpha.
 
@@ -123,7 +123,20 @@ def speaker(d):
     d.arc([px(14), px(10), px(26), px(22)], -50, 50, fill=INK, width=int(px(2)))
 
 
+def app_mark(d):
+    box(d, 4, 4, 28, 28, 2.4, 6)
+    d.polygon([(px(12), px(10)), (px(23), px(16)), (px(12), px(22))], fill=INK)
+
+
+def blank(d):
+    pass
+
+
+# Cell 45 is the program's mark, made into the icon of dialog captions; the
+# cells before it are free for later item icons.
+APP_MARK_CELL = 45
 ITEM_CELLS = [play, pause, stop, folder, document, star, gear, speaker]
+ITEM_CELLS += [blank] * (APP_MARK_CELL - len(ITEM_CELLS)) + [app_mark]
 
 
 def strip(cells, name):

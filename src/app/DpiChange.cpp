@@ -1,11 +1,13 @@
 #include "app/DpiChange.h"
 
+#include "app/ButtonSkin.h"
 #include "app/Layout.h"
 
 #include "app/MainWindow.h"
 #include "app/MainWindowLookFonts.h"
 #include "app/PlaylistDock.h"
 #include "app/PlaylistFollow.h"
+#include "app/PopupMenu.h"
 #include "app/Startup.h"
 #include "app/WindowPlacement.h"
 #include "base/Dpi.h"
@@ -33,7 +35,7 @@ double m_Fraction(LONG at, LONG lo, LONG hi)
 int m_OverlapX(const RECT& a, const RECT& b) { return a.left < b.right && b.left < a.right; }
 int m_OverlapY(const RECT& a, const RECT& b) { return a.top < b.bottom && b.top < a.bottom; }
 
-// ---- the main window's layout, as far as it exists ----
+// ---- the main window's layout ----
 
 // The video area: the client area above the control panel, its margins
 // and the panel's height. The panel is sized for the old DPI; its rows
@@ -150,9 +152,12 @@ void m_OnDpiChanged(int newDpi, const RECT* suggested)
 void m_ApplyDpi(int percent)
 {
     g_DpiPercent = percent == -1 ? m_GetWindowDpiPercent(g_hWndMain) : percent;
-    // The skin, the on-screen font and the menus are drawn at this percent.
+    m_LoadButtonSkin();
     m_ApplyOsdFont(1);
-    InvalidateRect(g_hWndMain, nullptr, TRUE);
+    // The launcher screen and the jump-list view draw nothing of their own
+    // yet, so they have nothing to rescale here.
+    RedrawWindow(g_hWndMain, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+    m_PopupMenu_SetScale(g_DpiPercent);
 }
 
 void m_DpiChange_Remember(POINT pointer, const RECT* window)

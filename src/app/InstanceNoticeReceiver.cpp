@@ -19,7 +19,7 @@ void m_OnOtherOpened()
     switch (m_OpenedNoticeAction(g_StartTick, now, m_IsPlaying())) {
         case 1:
             m_Pause();
-            m_OSD_ShowText(L"AUTO STOP", -1, 5000, -1, -1, -1, -1);
+            m_OSD_ShowText(L"AUTO STOP", 0, 5000, -1, -1, -1, -1);
             break;
         case 2:
             m_Playback_SetAutoStop(now);

@@ -8,6 +8,7 @@
 #include "app/MainWindow.h"
 #include "controls/SliderPlus.h"
 #include "controls/Statusbar.h"
+#include "settings/Settings.h"
 
 namespace {
 
@@ -36,6 +37,8 @@ const SBUTTONTIP kButtonTips[] = {
     {CB_JUMPLIST, L"ジャンプリスト表示%s\r\n右クリックでメニュー表示%s"},
     {CB_CAPTURE, L"静止画のキャプチャ%s\r\n右クリックでメニュー表示%s"},
     {-1, L"ミュート%s\r\n右クリックでメニュー表示"},
+    {CB_MENU, L"最近開いたファイル%s\r\n右クリックで再生時間の多いファイルを表示%s"},
+    {CB_POWER, L"モニターを常に表示%s\r\n右クリックでメニュー表示"},
 };
 
 HWND m_TipTarget(int button)
@@ -67,8 +70,12 @@ HWND m_CreateTipWindow()
                                 WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, g_hWndMain, nullptr,
                                 GetModuleHandleW(nullptr), nullptr);
+    if (!tips) return nullptr;
     // Wide enough for the two-line texts; the line break is in the text.
-    if (tips) SendMessageW(tips, TTM_SETMAXTIPWIDTH, 0, 600);
+    SendMessageW(tips, TTM_SETMAXTIPWIDTH, 0, 600);
+    if (g_Settings.Common_TipDly[0] >= 0)
+        SendMessageW(tips, TTM_SETDELAYTIME, TTDT_INITIAL,
+                     MAKELPARAM(g_Settings.Common_TipDly[0], 0));
     return tips;
 }
 

@@ -15,6 +15,7 @@
 #include "app/PlaylistDock.h"
 #include "app/PlaylistFollow.h"
 #include "app/PointerInput.h"
+#include "app/PopupMenu.h"
 #include "app/PowerNotices.h"
 #include "app/Startup.h"
 #include "app/ToolWindows.h"
@@ -209,6 +210,8 @@ void m_OnPassedMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         case WM_ACTIVATE:
             m_RaiseToolWindows(hwnd, reinterpret_cast<HWND>(lParam), LOWORD(wParam));
             m_Hover_OnMainActivate(reinterpret_cast<HWND>(lParam), LOWORD(wParam));
+            // A menu left open over another program would hold the capture.
+            if (LOWORD(wParam) == WA_INACTIVE) m_PopupMenu_CloseFor(hwnd);
             m_ResetCursorHide();
             break;
         case WM_SETFOCUS:
@@ -216,6 +219,7 @@ void m_OnPassedMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
             break;
         case WM_KILLFOCUS:
             m_OnFocus(0);
+            m_PopupMenu_CloseFor(hwnd);
             break;
         case WM_GETMINMAXINFO:
             m_Layout_GetMinMaxInfo(reinterpret_cast<MINMAXINFO*>(lParam));

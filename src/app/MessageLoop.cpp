@@ -3,10 +3,12 @@
 #include "app/AboutBox.h"
 #include "app/MainWindow.h"
 #include "app/Startup.h"
+#include "app/ToolWindows.h"
 #include "filedata/DataFiles.h"
 #include "library/Library.h"
 #include "options/OptionKeys.h"
 #include "playlist/Playlist.h"
+#include "settings/SettingsMain.h"
 #include "timer/TimerOwner.h"
 
 namespace {
@@ -49,10 +51,37 @@ int m_PreFilter(MSG* msg)
 
 }  // namespace
 
+namespace {
+
+// The playlist window's track list takes the focus (its chapter and marker
+// lists, which Shift would pick, are not there yet).
+int m_FocusPlaylistLists()
+{
+    HWND playlist = g_Playlist.m_GetWindow();
+    if (!playlist) return 0;
+    HWND list = g_Playlist.m_GetTrackList();
+    SetFocus(list && IsWindowVisible(list) ? list : playlist);
+    return 1;
+}
+
+}  // namespace
+
+// Tab moves the focus from the main window to the tool window used last,
+// or to the playlist window when that one is set to be open.
 int m_MainWnd_PreTranslateKey(MSG* msg)
 {
-    // Tab moves the focus to the tool windows once they exist.
-    (void)msg;
+    if (msg->message != WM_KEYDOWN || msg->wParam != VK_TAB) return 0;
+    HWND last = m_GetLastToolWindow();
+    if (last && IsWindow(last) && IsWindowVisible(last)) {
+        if (last != g_Playlist.m_GetWindow()) {
+            SetFocus(last);
+            return 1;
+        }
+        return m_FocusPlaylistLists();
+    }
+    HWND playlist = g_Playlist.m_GetWindow();
+    if (g_MainWindowState.nPlaylistWindow > 0 && playlist && IsWindowVisible(playlist))
+        return m_FocusPlaylistLists();
     return 0;
 }
 

@@ -4,10 +4,15 @@
 #include "app/FullScreenState.h"
 #include "app/MainWindow.h"
 #include "app/MainWindowLookFonts.h"
+#include "app/PopupMenu.h"
 #include "app/Startup.h"
 #include "app/ToolWindowPlacement.h"
 #include "app/ToolWindows.h"
+#include "base/ImageFile.h"
 #include "base/SoundCue.h"
+#include "engine/PreviewPlayer.h"
+#include "engine/SystemAudio.h"
+#include "engine/VideoRenderer.h"
 #include "library/Library.h"
 #include "playback/PlaybackControl.h"
 #include "playlist/Playlist.h"
@@ -22,7 +27,9 @@ void m_HideIfVisible(HWND window)
 }
 
 // In full screen everything goes out of sight at once, before the slower
-// saving below.
+// saving below. With the full-screen fade, full screen is left so that its
+// backdrop fades out; the run still counts as ended in full screen, so that
+// the next start can enter it again.
 void m_HideFullScreen()
 {
     if (!g_FullScreen) return;
@@ -30,6 +37,12 @@ void m_HideFullScreen()
     m_HideIfVisible(g_Playlist.m_GetWindow());
     m_HideIfVisible(g_hWndFullScreen);
     m_HideIfVisible(g_hWndMain);
+    if (!g_Settings.Fullscr_Fade[0]) return;
+    const SMAINWINDOWSTATE kept = g_MainWindowState;
+    m_FullScreen_Set(0, -1, -1, 1, 0, 2);
+    g_MainWindowState.nWindowMode = kept.nWindowMode;
+    g_MainWindowState.nFullMonitor = kept.nFullMonitor;
+    g_MainWindowState.nFullSub = kept.nFullSub;
 }
 
 // Visible tool windows keep their places; the playlist window stays set to
@@ -44,6 +57,14 @@ void m_HideToolWindows()
         m_SavePlayListWnd(0, 0);
         g_Playlist.m_ShowWindow(SW_HIDE);
     }
+}
+
+// The engine goes with its video window's owner still there: its graph
+// was closed with the file.
+void m_FreeEngine()
+{
+    delete g_VideoRenderer;
+    g_VideoRenderer = nullptr;
 }
 
 void m_DestroyWindows()
@@ -61,8 +82,10 @@ void m_Shutdown()
     m_HideFullScreen();
     if (g_hInstanceMutex) CloseHandle(g_hInstanceMutex);
     g_hInstanceMutex = nullptr;
+    m_PopupMenu_CloseAll();
     m_HideToolWindows();
     m_HideIfVisible(g_hWndMain);
+    m_Preview_Close();
     m_CloseFile(0, 0, 1, 1);
     // A jump-list start shows one sheet and must not move the window's
     // remembered place.
@@ -70,6 +93,9 @@ void m_Shutdown()
     if (g_hPowerNotify) UnregisterPowerSettingNotification(g_hPowerNotify);
     g_hPowerNotify = nullptr;
     m_DeleteDialogFonts();
+    m_SysAudio_Close();
+    m_GdiplusShutdown();
+    m_FreeEngine();
     m_PlaySoundCue(-1);
     m_DestroyWindows();
 }

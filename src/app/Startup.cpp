@@ -1,8 +1,6 @@
 #include "app/Startup.h"
 #include "app/WindowHelpers.h"
 
-#include <objidl.h>
-#include <gdiplus.h>
 #include <locale.h>
 #include <math.h>
 #include <stdio.h>
@@ -13,15 +11,19 @@
 #include "app/Layout.h"
 #include "app/MainWindowLook.h"
 #include "app/MainWindowLookFonts.h"
+#include "app/PopupImageWnd.h"
+#include "app/PopupMenu.h"
 #include "app/SettingsUpgrade.h"
 #include "app/StatusText.h"
 #include "app/ToolWindows.h"
 #include "app/WindowPlacement.h"
 #include "base/ErrorLog.h"
+#include "base/ImageFile.h"
 #include "base/NumberList.h"
 #include "base/MediaTypes.h"
 #include "base/PathUtil.h"
 #include "commands/OpenCommands.h"
+#include "controls/SliderPlus.h"
 #include "controls/Statusbar.h"
 #include "filedata/DataFiles.h"
 #include "library/Library.h"
@@ -39,7 +41,6 @@
 
 namespace {
 
-ULONG_PTR s_GdiplusToken;
 int s_PlaylistOpenOverride = -1;  // [Playlist] "Opn"
 int s_PlaylistOpen;               // the playlist window is to be open
 
@@ -50,10 +51,8 @@ int m_IniInt(LPCWSTR section, LPCWSTR key, int def)
 
 void m_StartGdiplus()
 {
-    Gdiplus::GdiplusStartupInput input;
-    Gdiplus::Status status = Gdiplus::GdiplusStartup(&s_GdiplusToken, &input, nullptr);
-    if (status != Gdiplus::Ok)
-        m_WriteLog(L"MAIN_%d : Error / GdiplusStartup() = %d", __LINE__, (int)status);
+    const int status = m_GdiplusStartup();
+    if (status != 0) m_WriteLog(L"MAIN_%d : Error / GdiplusStartup() = %d", __LINE__, status);
 }
 
 void m_EnableTouch()
@@ -203,6 +202,7 @@ int m_InitInstance(int showCommand)
     m_IsPlayableExt(nullptr, 1);
 
     RECT frame = m_StartWindowRect();
+    m_PopupMenu_StartUp();
     m_ApplyIcons();
     m_AudioOut_SetMode(g_Settings.Common_AudOut, 0);
     m_Timer_SetOwner();
@@ -214,6 +214,9 @@ int m_InitInstance(int showCommand)
     m_GetFavoriteFilePath();
     m_ApplyMainWindowLook();
     m_ApplyOsdFont(0);
+    g_SeekBar.m_SetAutoHide(g_Settings.Ctrl_SbKnob, 0);
+    if (!m_PopupImage_Create())
+        m_WriteLog(L"MAIN_%d : Error / CreateWindowEx() = %u", __LINE__, GetLastError());
     m_LayoutClientArea(-1, -1);
 
     s_PlaylistOpen = g_MainWindowState.nPlaylistWindow > 0;

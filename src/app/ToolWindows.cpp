@@ -66,9 +66,13 @@ RECT m_FavoDefaultRect()
     return RECT{x, y, x + w, y + h};
 }
 
+// A tool window's button stays pressed while the window shows.
+void m_PressButton(int button, int pressed) { g_ControlButtons[button].m_SetCheck(pressed, 1); }
+
 void m_HideFavoWindow(HWND window)
 {
     ShowWindow(window, SW_HIDE);
+    m_PressButton(CB_FAVORITES, 0);
     if (m_Favorite_IsModified()) m_Favorite_WriteFile(1, 1);
     if (m_Placement_FromWindow(window, &g_FavoPlacement)) m_SaveFavoWndPos(0);
 }
@@ -166,6 +170,7 @@ void m_ShowFavoWindow(int show, int activate)
     m_MoveVisible(window,
                   pos.nWidth > 0 && pos.nHeight > 0 ? m_RestoreStored(pos) : m_FavoDefaultRect());
     ShowWindow(window, activate ? SW_SHOW : SW_SHOWNA);
+    m_PressButton(CB_FAVORITES, 1);
     m_TopmostLikeMain(window);
 }
 
@@ -175,6 +180,7 @@ void m_ShowPlayListWnd(int show, int nCmdShow)
     if (!show) {
         if (!window) return;
         g_Playlist.m_ShowWindow(SW_HIDE);
+        m_PressButton(CB_PLAYLIST, 0);
         m_NoteHiddenSide(window);
         m_SavePlayListWnd(0, 0);
         return;
@@ -185,7 +191,10 @@ void m_ShowPlayListWnd(int show, int nCmdShow)
     } else if (g_PlaylistView.bAttach) {
         m_Dock_PlacePlaylist(m_StoredSide(), 0, nullptr);
     }
-    if (nCmdShow != kCreateOnly) g_Playlist.m_ShowWindow(nCmdShow);
+    if (nCmdShow != kCreateOnly) {
+        g_Playlist.m_ShowWindow(nCmdShow);
+        m_PressButton(CB_PLAYLIST, 1);
+    }
     g_Playlist.m_RefreshPlayList();
     m_TopmostLikeMain(window);
     m_NoteShownSide(window);

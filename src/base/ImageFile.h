@@ -8,6 +8,11 @@
 
 #include "base/ArgbImage.h"
 
+// GDI+ for the run: the status of its start (0 is Ok; a second call
+// reports Ok), and its end once the last GDI+ object is gone.
+int m_GdiplusStartup();
+void m_GdiplusShutdown();
+
 // Output formats of m_SaveImageFile; any other value writes BMP.
 enum { IMAGE_FORMAT_GIF = 1, IMAGE_FORMAT_PNG = 2, IMAGE_FORMAT_JPEG = 3 };
 

@@ -24,6 +24,10 @@ int m_IsFontInstalled(const wchar_t* face);
 // The caller owns the font.
 HFONT m_CreateUIFont(int dpiPercent);
 HFONT m_CreateDialogFont(int dpiPercent);
+// The program's mark (cell 45 of the item-icon strip, dimmed) as a 32 px
+// icon for dialog captions; null when the strip cannot be had. The caller
+// destroys it.
+HICON m_CreateAppIcon();
 
 // UI sizes by id (0..35), scaled to the DPI percent; id 0 is the small icon
 // size, chosen by DPI step. 0 for an unknown id.

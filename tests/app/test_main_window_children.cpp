@@ -59,6 +59,7 @@ TEST_CASE_FIXTURE(CMainWindowFixture, "main window children stand under their id
 TEST_CASE_FIXTURE(CMainWindowFixture, "the look gives the buttons images and Japanese tooltips")
 {
     g_Settings.Common_Tip = 1;
+    g_Settings.Common_TipDly[0] = 650;
     m_ApplyMainWindowLook();
     CHECK(g_ControlButtons[CB_PLAY].m_GetFrameCount() == 2);
     CHECK(g_ControlButtons[CB_REPEAT].m_GetFrameCount() == 5);
@@ -73,6 +74,12 @@ TEST_CASE_FIXTURE(CMainWindowFixture, "the look gives the buttons images and Jap
     CHECK(TipText(tips, g_ControlButtons[CB_RATE].m_GetHwnd()) ==
           L"ビデオサイズ変更 > 100%\r\n右クリックでメニュー表示");
     CHECK(TipText(tips, g_VolumeButton.m_GetHwnd()) == L"ミュート\r\n右クリックでメニュー表示");
+    CHECK(TipText(tips, g_ControlButtons[CB_MENU].m_GetHwnd()) ==
+          L"最近開いたファイル\r\n右クリックで再生時間の多いファイルを表示");
+    CHECK(TipText(tips, g_ControlButtons[CB_POWER].m_GetHwnd()) ==
+          L"モニターを常に表示\r\n右クリックでメニュー表示");
+    // [Common] "TipDly": the wait before a tip shows.
+    CHECK(SendMessageW(tips, TTM_GETDELAYTIME, TTDT_INITIAL, 0) == 650);
 
     // Switching off keeps the window; a second creation adds nothing.
     m_ShowToolTips(0, TOOLTIP_GROUP_MAIN);

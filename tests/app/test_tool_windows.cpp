@@ -5,6 +5,7 @@
 #include <string>
 
 #include "MainWindowFixture.h"
+#include "app/MessageLoop.h"
 #include "app/PlaylistDock.h"
 #include "app/ToolWindows.h"
 #include "settings/SettingsMain.h"
@@ -142,4 +143,37 @@ TEST_CASE_FIXTURE(CToolWindowFixture, "creating the playlist without showing it 
     REQUIRE(playlist);
     CHECK_FALSE(IsWindowVisible(playlist));
     CHECK(Text(Visible(playlist)) == Text(100, 100, 300, 400));
+}
+
+TEST_CASE_FIXTURE(CToolWindowFixture, "tool-window buttons stay pressed while their windows show")
+{
+    Start(L"", 0);
+    struct {
+        int button;
+        void (*show)(int);
+    } cases[] = {
+        {CB_PLAYLIST, [](int on) { m_ShowPlayListWnd(on, SW_SHOWNOACTIVATE); }},
+        {CB_FAVORITES, [](int on) { m_ShowFavoWindow(on, 0); }},
+    };
+    for (const auto& c : cases) {
+        CAPTURE(c.button);
+        c.show(1);
+        CHECK(g_ControlButtons[c.button].m_GetCheck() == 1);
+        c.show(0);
+        CHECK(g_ControlButtons[c.button].m_GetCheck() == 0);
+    }
+}
+
+TEST_CASE_FIXTURE(CToolWindowFixture, "Tab in the main window focuses the playlist's track list")
+{
+    Start(L"", 3);
+    MSG tab = {g_hWndMain, WM_KEYDOWN, VK_TAB, 0, 0, {}};
+    // Nothing to go to while the playlist window is hidden.
+    CHECK(m_MainWnd_PreTranslateKey(&tab) == 0);
+    m_ShowPlayListWnd(1, SW_SHOWNOACTIVATE);
+    SetFocus(g_hWndMain);
+    CHECK(m_MainWnd_PreTranslateKey(&tab) == 1);
+    CHECK(GetFocus() == g_Playlist.m_GetTrackList());
+    MSG up = {g_hWndMain, WM_KEYUP, VK_TAB, 0, 0, {}};
+    CHECK(m_MainWnd_PreTranslateKey(&up) == 0);
 }

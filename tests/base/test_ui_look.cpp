@@ -3,7 +3,10 @@
 #include <time.h>
 #include <wctype.h>
 
+#include <algorithm>
 #include <string>
+
+#include "../support/GdiplusScope.h"
 
 #include "app/MainWindow.h"
 #include "app/Startup.h"
@@ -314,4 +317,40 @@ TEST_CASE("local time fields and the bounded formatter")
     std::wstring longText(100, L'x');
     CHECK(m_FormatW64(out, 1000, L"%s", longText.c_str()) == -1);  // never past 64
     CHECK(wcslen(out) == 63);
+}
+
+TEST_CASE("the program's mark: cell 45 of the item-icon strip, a dimmed 32 px icon")
+{
+    CGdiplusScope gdiplus;
+    REQUIRE(gdiplus.m_Ok);
+    HICON icon = m_CreateAppIcon();
+    REQUIRE(icon);
+    ICONINFO info = {};
+    REQUIRE(GetIconInfo(icon, &info));
+    BITMAP bm = {};
+    GetObjectW(info.hbmColor, sizeof(bm), &bm);
+    CHECK(bm.bmWidth == 32);
+    CHECK(bm.bmHeight == 32);
+    // Its ink is the mark's: opaque strokes come out at 160 of 255.
+    BITMAPINFO bi = {};
+    bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
+    bi.bmiHeader.biWidth = 32;
+    bi.bmiHeader.biHeight = -32;
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 32;
+    DWORD pixels[32 * 32] = {};
+    HDC dc = GetDC(nullptr);
+    GetDIBits(dc, info.hbmColor, 0, 32, pixels, &bi, DIB_RGB_COLORS);
+    ReleaseDC(nullptr, dc);
+    int maxAlpha = 0, inked = 0;
+    for (DWORD p : pixels) {
+        maxAlpha = std::max(maxAlpha, int(p >> 24));
+        inked += (p >> 24) > 0;
+    }
+    CHECK(maxAlpha >= 158);
+    CHECK(maxAlpha <= 161);
+    CHECK(inked > 100);
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    DestroyIcon(icon);
 }

@@ -40,6 +40,8 @@
 //                                         the first
 //                                         one's process (bytes; 0 where the
 //                                         system does not tell)
+//   WinProbe dpi <class> <dpi>           sends the first one WM_DPICHANGED
+//                                         for that DPI
 #include <windows.h>
 #include <psapi.h>
 #include <winternl.h>
@@ -386,6 +388,21 @@ DWORD m_CountHandles(HANDLE process, DWORD* keys)
     return count;
 }
 
+// WM_DPICHANGED as the system sends it on a move to a monitor of that DPI,
+// with the window's own rectangle as the suggestion (Wine hands another
+// process a zeroed one).
+int m_DpiChanged(const wchar_t* className, UINT dpi)
+{
+    std::vector<HWND> found = m_FindAll(className);
+    if (found.empty()) return 1;
+    RECT rc = {};
+    GetWindowRect(found[0], &rc);
+    DWORD_PTR result = 0;
+    SendMessageTimeoutW(found[0], WM_DPICHANGED, MAKEWPARAM(dpi, dpi), (LPARAM)&rc, SMTO_NORMAL,
+                        10000, &result);
+    return 0;
+}
+
 int m_ProcStat(const wchar_t* className)
 {
     DWORD pid = m_ProcessOf(className);
@@ -455,6 +472,8 @@ int wmain(int argc, wchar_t** argv)
     if (wcscmp(command, L"menucmd") == 0 && argc > 3)
         return m_MenuCommand(className, (UINT)wcstoul(argv[3], nullptr, 10));
     if (wcscmp(command, L"procstat") == 0) return m_ProcStat(className);
+    if (wcscmp(command, L"dpi") == 0 && argc > 3)
+        return m_DpiChanged(className, (UINT)wcstoul(argv[3], nullptr, 10));
     if (wcscmp(command, L"gone") == 0)
         return m_Gone(className, argc > 3 ? wcstoul(argv[3], nullptr, 10) : 5000);
     return 2;
