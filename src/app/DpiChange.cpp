@@ -1,5 +1,7 @@
 #include "app/DpiChange.h"
 
+#include <algorithm>
+
 #include "app/ButtonSkin.h"
 #include "app/Layout.h"
 
@@ -78,6 +80,7 @@ void m_FillInput(SDPICHANGE* in, int newPercent, const RECT* suggested)
     m_GetMonitorWorkArea(&in->rcMonitorNew, &centre, 0);
     RECT old;
     if (!m_GetWindowRect(g_hWndMain, &old, -1)) old = *suggested;
+    in->rcNow = old;
     centre = m_RectCenter(&old);
     m_GetMonitorWorkArea(&in->rcMonitorOld, &centre, 0);
 }
@@ -105,6 +108,15 @@ void m_CalcDpiChange(const SDPICHANGE* in, RECT* window, POINT* pointer)
     double fx = m_Fraction(in->ptLast.x, in->rcLast.left, in->rcLast.right);
     double fy = m_Fraction(in->ptLast.y, in->rcLast.top, in->rcLast.bottom);
     POINT pt = in->ptNow;
+    // A change not brought by dragging (the display scale set elsewhere)
+    // finds the pointer away from the window: following it would throw the
+    // window off screen, so the window keeps its centre instead and the
+    // pointer is left alone.
+    const int away = !IsRectEmpty(&in->rcNow) && !PtInRect(&in->rcNow, in->ptNow);
+    if (away) {
+        pt = m_RectCenter(&in->rcNow);
+        fx = fy = 0.5;
+    }
     int x = pt.x - m_RoundByMode(w * fx, 0);
     int y = pt.y - m_RoundByMode(h * fy, 0);
     POINT centre = m_RectCenter(&in->rcSuggested);
@@ -116,8 +128,13 @@ void m_CalcDpiChange(const SDPICHANGE* in, RECT* window, POINT* pointer)
         y = centre.y - m_RoundByMode(h / 2.0, 0);
         pt.y = y + m_RoundByMode(h * fy, 0);
     }
+    if (away) {
+        // Nothing holds the window where it is: keep its caption reachable.
+        x = std::max(std::min(x, (int)in->rcMonitorNew.right - w), (int)in->rcMonitorNew.left);
+        y = std::max(std::min(y, (int)in->rcMonitorNew.bottom - h), (int)in->rcMonitorNew.top);
+    }
     *window = RECT{x, y, x + w, y + h};
-    *pointer = pt;
+    *pointer = away ? in->ptNow : pt;
 }
 
 void m_OnDpiChanged(int newDpi, const RECT* suggested)

@@ -16,6 +16,7 @@ struct SDPICHANGE {
     POINT ptLast;        // pointer and window as last remembered
     RECT rcLast;
     POINT ptNow;        // the pointer now
+    RECT rcNow;         // the window now, before the change
     RECT rcSuggested;   // the system's suggested rectangle
     RECT rcMonitorNew;  // monitor nearest the suggested rectangle's centre
     RECT rcMonitorOld;  // monitor nearest the old window's centre

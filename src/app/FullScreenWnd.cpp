@@ -66,7 +66,7 @@ void m_OnActivate(HWND hwnd, WPARAM wParam, LPARAM lParam)
     if (!m_FullScreen_HoverOnActivate(LOWORD(wParam), fromToolWindow, g_Settings.Common_DlyFcs[0],
                                       g_Settings.Common_DlyFcsTm))
         return;
-    if (g_hWndMain) SetTimer(g_hWndMain, kTimerHover, (UINT)g_Settings.Common_DlyFcsTm, nullptr);
+    m_SetHoverTimer(1, g_Settings.Common_DlyFcs[1]);
 }
 
 int m_OnOwnMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result)

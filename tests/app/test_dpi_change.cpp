@@ -94,6 +94,27 @@ TEST_CASE("a DPI change between monitors apart centres the window on the suggest
     }
 }
 
+TEST_CASE("a DPI change with the pointer away from the window keeps the window's centre")
+{
+    SDPICHANGE in = Input();
+    in.rcNow = RECT{600, 300, 1240, 692};  // centre 920,496
+    in.ptNow = POINT{1800, 1000};          // over another program
+    RECT rc;
+    POINT pt;
+    m_CalcDpiChange(&in, &rc, &pt);
+    CHECK(Text(rc) == L"438,172,964x647");
+    CHECK(Text(pt) == Text(in.ptNow));
+    // Near the corner the grown window would start above and left of the
+    // screen: it is kept inside.
+    in.rcNow = in.rcLast;
+    m_CalcDpiChange(&in, &rc, &pt);
+    CHECK(Text(rc) == L"0,0,964x647");
+    // Over the window it follows the pointer as before.
+    in.ptNow = in.ptLast;
+    m_CalcDpiChange(&in, &rc, &pt);
+    CHECK(pt.x - rc.left == 241);
+}
+
 TEST_CASE("a DPI change with no remembered window keeps the pointer in the middle")
 {
     SDPICHANGE in = Input();
