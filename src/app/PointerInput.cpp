@@ -143,12 +143,3 @@ void m_OnClickDelayTimer()
     if (!g_Mouse.bSeekRunning) g_Mouse.bRightDown = 0;
     if (g_Settings.Common_DlyFcs[0]) m_NudgePointer(-1, -1);
 }
-
-// The video area is black while nothing is drawn in it.
-void m_PaintMainWindow(HWND hwnd)
-{
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(hwnd, &ps);
-    if (dc) FillRect(dc, &ps.rcPaint, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-    EndPaint(hwnd, &ps);
-}

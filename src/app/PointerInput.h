@@ -57,7 +57,6 @@ LRESULT m_OnGestureMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 // WM_CAPTURECHANGED: a capture taken away ends every press state as its
 // release would.
 void m_OnCaptureChanged(HWND hwnd, HWND newCapture);
-void m_PaintMainWindow(HWND hwnd);
 // Installs on the video child window the forwarding of its mouse (client
 // points mapped to the host) and key messages to the window that hosts it
 // (the full-screen window while full screen is on); its painting stays.
