@@ -5,6 +5,8 @@
 
 // The engine's own messages (graph events, frames, chapters, preview).
 #include "engine/EngineMessages.h"
+// The popup menus' messages.
+#include "controls/MenuMessages.h"
 
 enum : UINT {
     WM_APP_OPTDLGCLOSED = WM_APP + 3,
@@ -16,12 +18,6 @@ enum : UINT {
     WM_APP_SCANITEM = WM_APP + 18,
     WM_APP_SCANPROGRESS = WM_APP + 41,
     WM_APP_NOTIFYMAIN = WM_APP + 999,
-    WM_APP_MENUCOMMAND = WM_APP + 3000,
-    WM_APP_MENUSUBMENU = WM_APP + 3003,
-    WM_APP_MENUGETTIP = WM_APP + 3004,
-    WM_APP_MENUCLOSING = WM_APP + 3006,
-    WM_APP_MENUCLOSED = WM_APP + 3007,
-    WM_APP_MENUDISMISSED = WM_APP + 3008,
 };
 
 // The registered message of the system-audio object's notices.
