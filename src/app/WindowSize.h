@@ -28,6 +28,9 @@ enum {
     SIZESTOP_ANCHOR_ROOM,
     SIZESTOP_FULL,
     SIZESTOP_BOX,
+    SIZESTOP_ASPECT_HOLD,
+    SIZESTOP_DOCK_FIT,
+    SIZESTOP_DOCK_FULL,
     kSizeStopCap = 16,
 };
 struct SSIZESTOP {
@@ -50,6 +53,17 @@ void m_CalcSizeStops(SSIZESTOPS* out, const RECT* area, double aspect, int video
                      POINT anchorPt, SIZE frame);
 // The stop nearest (by its nearer side) a video size, when that distance is
 // below the limit; -1 otherwise. Ties keep the first.
+// The window's own aspect (aspect hold; 0 none) and a docked playlist's
+// side (1 left, 2 above, 3 right, 4 below, 0 none) and size.
+struct SSIZESTOPEXTRA {
+    double dHoldAspect;
+    int nDockSide;
+    SIZE szDock;
+};
+// With them: the aspect-hold stop after FIT, the anchor room less the
+// playlist, and the FIT and FULL of the area less the playlist last.
+void m_CalcSizeStopsEx(SSIZESTOPS* out, const RECT* area, double aspect, int videoWidth,
+                       int anchor, POINT anchorPt, SIZE frame, const SSIZESTOPEXTRA* extra);
 int m_NearestSizeStop(const SSIZESTOPS* stops, int w, int h, int limit);
 // Width of the stream at its aspect when that differs from w/h by more
 // than 0.001.
@@ -92,6 +106,14 @@ void m_BuildSizeStops();
 // The displayed video rectangle in its host window's client coordinates;
 // 0 and an empty rectangle when no video is shown.
 int m_GetVideoRect(RECT* out);
+// The whole placed video (host client coordinates; it may reach past the
+// area when zoomed in) and the part of the picture the visible rectangle
+// shows, as fractions of the frame (left, top, right, bottom).
+RECT m_GetPlacedVideoRect();
+void m_GetVideoSourcePart(double out[4]);
+// The visible part of a placed video inside its area and the share of the
+// picture it shows; 0 when nothing of it is visible.
+int m_CalcVisiblePart(const RECT* placed, const RECT* area, RECT* visible, double source[4]);
 // Places the video window: fullScreen 1 in the full-screen window, 0 in the
 // main window, -1 wherever full screen says.
 void m_ApplyVideoRect(int fullScreen, int redraw);
@@ -140,6 +162,13 @@ struct SUSERVIDEOSHAPE {
     int nCropPercent;
 };
 extern SUSERVIDEOSHAPE g_UserVideoShape;
+// Makes the video window a child of host (the main or the full-screen
+// window), hidden meanwhile; with show it is shown again. 1 when it was
+// visible.
+int m_VideoWindow_SetHost(HWND host, int show);
+// The main window was minimised (1) or shown again (0): the full-screen
+// window and a docked playlist hide with it and come back with it.
+void m_HideFollowersWhileMinimised(int minimised);
 // After a panel change: the window resized so the video area keeps its size.
 void m_ResizeVideoArea();
 int m_GetZoomPercent();
