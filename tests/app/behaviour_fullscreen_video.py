@@ -122,9 +122,9 @@ class FullScreenVideoTest(zvtest.BehaviourTest):
         time.sleep(0.8)
         xdotool("mousemove", full[2] - title_h, full[1] + title_h // 2, "click", 1)
         rect = wait_for(lambda: video_rect("ZENTAVIO"))
-        self.assertTrue(rect, "the video did not come back to the main window: %r %r" % (
+        self.assertTrue(rect, "the video did not come back to the main window: %r %r %r %s" % (
             zvtest.run_to_file(os.path.join(zvtest.BIN, "ScreenProbe.exe"), "window", FULL),
-            probe("child", "ZENTAVIO", VIDEO)))
+            probe("child", "ZENTAVIO", VIDEO), proc.poll(), self.box.output(proc)[-3000:]))
         win = self.box.wait_window()
         area_w, area_h = (int(v) for v in win["client"].split(","))
         # The window kept its size; the video is fitted into its video area
