@@ -36,8 +36,7 @@ RECT m_CalcFavoRect(const SFAVOPLACEIN* in)
     }
     m_RectFromXYWH(main.left - in->nDock - w, main.top, w, h, &rc);
     // No room on the left either: against the work area's right edge.
-    if (rc.left < in->rcWork.left)
-        m_RectFromXYWH(in->rcWork.right - w, main.top, w, h, &rc);
+    if (rc.left < in->rcWork.left) m_RectFromXYWH(in->rcWork.right - w, main.top, w, h, &rc);
     return rc;
 }
 

@@ -75,7 +75,7 @@ void m_OnSize(WPARAM type, LPARAM lParam)
     m_Layout_OnSize(static_cast<UINT>(type), LOWORD(lParam), HIWORD(lParam));
     // Maximising or restoring refits the video to the new area.
     const int maximized = type == SIZE_MAXIMIZED;
-    if (maximized != wasMaximized || (maximized && g_PlayState != 0)) m_SetMaximized(maximized);
+    if (maximized != wasMaximized) m_SetMaximized(maximized);
 }
 
 LRESULT m_OnNcHitTest(HWND hwnd, LPARAM lParam)

@@ -24,9 +24,12 @@ void m_AspectPair(int ax, int ay, int w, int h, int* outX, int* outY)
     *outY = ay;
     if (!g_Settings.Common_RvsAR) return;
     const double rounded = m_RoundStreamAspect((double)ax / ay);
-    if (rounded == 16.0 / 9.0) *outX = 16, *outY = 9;
-    else if (rounded == 4.0 / 3.0) *outX = 4, *outY = 3;
-    else if (rounded == 1.85) *outX = 185, *outY = 100;
+    if (rounded == 16.0 / 9.0)
+        *outX = 16, *outY = 9;
+    else if (rounded == 4.0 / 3.0)
+        *outX = 4, *outY = 3;
+    else if (rounded == 1.85)
+        *outX = 185, *outY = 100;
 }
 
 // The part of the frame kept by the crop, in fractions of the frame.
@@ -57,7 +60,8 @@ void m_CropSource(int w, int h, int ax, int ay, double out[4])
     if (u.nCropMode == 1 && u.nCropPercent > 0 && u.nCropPercent < 10000) {
         const double keep = u.nCropPercent / 10000.0;
         for (int axis = 0; axis < 2; ++axis) {
-            const double mid = (out[axis] + out[axis + 2]) / 2, half = (out[axis + 2] - out[axis]) / 2;
+            const double mid = (out[axis] + out[axis + 2]) / 2,
+                         half = (out[axis + 2] - out[axis]) / 2;
             out[axis] = mid - half * keep;
             out[axis + 2] = mid + half * keep;
         }
@@ -105,8 +109,8 @@ int m_UpdateVideoSizeFromEngine(int relayout)
     g_VideoHeight = ch;
     g_VideoAspect = (double)cw / ch;
     m_UpdateZoomReferences(-1);
-    const int changed = cw != s_LastSize.cx || ch != s_LastSize.cy ||
-                        fabs(g_VideoAspect - s_LastAspect) > 1e-9;
+    const int changed =
+        cw != s_LastSize.cx || ch != s_LastSize.cy || fabs(g_VideoAspect - s_LastAspect) > 1e-9;
     s_LastSize = g_VideoSize;
     s_LastAspect = g_VideoAspect;
     return changed;

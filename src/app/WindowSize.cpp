@@ -267,8 +267,8 @@ void m_ApplyVideoRect(int fullScreen, int redraw)
     const double zoom = fs ? g_FullScreenZoom : g_WindowZoom;
     SVIDEOPLACE in = {};
     in.rcArea = area;
-    in.szVideo = SIZE{m_RoundByMode(g_VideoSize.cx * zoom, 0),
-                      m_RoundByMode(g_VideoSize.cy * zoom, 0)};
+    in.szVideo =
+        SIZE{m_RoundByMode(g_VideoSize.cx * zoom, 0), m_RoundByMode(g_VideoSize.cy * zoom, 0)};
     if (in.szVideo.cx < 1 || in.szVideo.cy < 1) return;
     in.ptOffset = g_VideoOffset;
     in.dZoom = zoom;
@@ -416,8 +416,8 @@ void m_Size_StepCmd(int mode, int step)
     double f = mode == 2 ? next / base.cx : mode == 3 ? next / base.cy : next / 10000;
     const int inArea = m_InFixedArea() && m_HasVideo();
     int limited = 0;
-    SIZE video = m_SizeForFactor(&f, &limited, g_Settings.Fullscr_Ovr, g_Settings.Common_UndFrm,
-                                 inArea);
+    SIZE video =
+        m_SizeForFactor(&f, &limited, g_Settings.Fullscr_Ovr, g_Settings.Common_UndFrm, inArea);
     if (inArea) {
         m_ZoomAtPoint(video.cx, video.cy);
     } else {

@@ -62,8 +62,8 @@ struct SSIZESTOPEXTRA {
 };
 // With them: the aspect-hold stop after FIT, the anchor room less the
 // playlist, and the FIT and FULL of the area less the playlist last.
-void m_CalcSizeStopsEx(SSIZESTOPS* out, const RECT* area, double aspect, int videoWidth,
-                       int anchor, POINT anchorPt, SIZE frame, const SSIZESTOPEXTRA* extra);
+void m_CalcSizeStopsEx(SSIZESTOPS* out, const RECT* area, double aspect, int videoWidth, int anchor,
+                       POINT anchorPt, SIZE frame, const SSIZESTOPEXTRA* extra);
 int m_NearestSizeStop(const SSIZESTOPS* stops, int w, int h, int limit);
 // Width of the stream at its aspect when that differs from w/h by more
 // than 0.001.

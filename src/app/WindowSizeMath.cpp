@@ -165,8 +165,7 @@ void m_CalcSizeStopsEx(SSIZESTOPS* out, const RECT* area, double a, int videoWid
         m_CalcZoomRefs(videoWidth, a, less, &docked);
         if (docked.dFit > 0) {
             m_AddSizeStop(out, SIZESTOP_DOCK_FIT, docked.szFit.cx, docked.szFit.cy, videoWidth);
-            m_AddSizeStop(out, SIZESTOP_DOCK_FULL, docked.szFull.cx, docked.szFull.cy,
-                          videoWidth);
+            m_AddSizeStop(out, SIZESTOP_DOCK_FULL, docked.szFull.cx, docked.szFull.cy, videoWidth);
         }
     }
 }

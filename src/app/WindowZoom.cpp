@@ -94,10 +94,10 @@ void m_ZoomAtPoint(int w, int h)
     POINT cursor;
     if (GetCursorPos(&cursor) && ScreenToClient(host, &cursor) && PtInRect(&area, cursor))
         pt = cursor;
-    g_VideoOffset.x = m_ZoomOffsetAxis(now.left - area.left, now.right - now.left, w,
-                                       pt.x - area.left, aw);
-    g_VideoOffset.y = m_ZoomOffsetAxis(now.top - area.top, now.bottom - now.top, h,
-                                       pt.y - area.top, ah);
+    g_VideoOffset.x =
+        m_ZoomOffsetAxis(now.left - area.left, now.right - now.left, w, pt.x - area.left, aw);
+    g_VideoOffset.y =
+        m_ZoomOffsetAxis(now.top - area.top, now.bottom - now.top, h, pt.y - area.top, ah);
     (fs ? g_FullScreenZoom : g_WindowZoom) = (double)w / g_VideoSize.cx;
     m_ApplyVideoRect(fs, 1);
 }

@@ -79,4 +79,3 @@ void m_VideoWindow_Place()
     if (g_VideoRenderer->m_VR_GetState() == VR_STATE_PAUSED)
         SetTimer(g_VideoWindow, kTimerShowFrameAgain, kShowFrameAgainMs, nullptr);
 }
-

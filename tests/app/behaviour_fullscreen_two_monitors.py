@@ -191,7 +191,10 @@ class TwoMonitorTest(zvtest.BehaviourTest):
             time.sleep(0.1)
         self.assertEqual(out, expected)
         time.sleep(0.5)
-        path = os.path.join(self.box.dir, "second.png")
+        # Kept in the build folder to be looked at.
+        folder = os.path.join(zvtest.BIN, "..", "screenshots")
+        os.makedirs(folder, exist_ok=True)
+        path = os.path.join(folder, "fullscreen_video_second_monitor.png")
         shots.grab(path, 0, 96, 1024, 576)
         self.assertGreater(len(shots.colours(path)), 50, "no picture on the second monitor")
         bar = os.path.join(self.box.dir, "bar.png")
