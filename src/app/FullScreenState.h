@@ -51,8 +51,15 @@ RECT m_FullScreen_GetRect();
 // Title strip at the top, control and status strips at the bottom.
 RECT m_FullScreen_GetStrip(int which);
 enum { FS_STRIP_TITLE, FS_STRIP_CONTROL, FS_STRIP_STATUS };
-// The window hosting the video: the full-screen window while full screen is on.
+// The window hosting the video: the full-screen window while full screen is
+// on and the jump-list view is not kept in the main window.
 HWND m_GetVideoHostWindow();
+// The main window was maximised (1) or restored (0): the zoom re-fitted,
+// the video placed, the references recomputed.
+void m_SetMaximized(int state);
+// Invalidates the whole full-screen window or the main window's video area
+// without erasing; updates when asked.
+void m_InvalidateVideoWnd(int fullScreenHost, int update);
 // The main window's bottom panel wherever it lives now.
 HWND m_GetControlPanel();
 // 1 while the bottom panel lives in the full-screen window.

@@ -18,6 +18,7 @@
 #include "base/Dpi.h"
 #include "base/Geometry.h"
 #include "base/SoundCue.h"
+#include "playback/PlayState.h"
 #include "controls/LayeredWnd.h"
 #include "controls/Statusbar.h"
 #include "settings/Settings.h"
@@ -131,7 +132,12 @@ void m_ShowAt(const SFULLSCREENPLACE& place, int wasOn, int redraw)
     SetWindowPos(g_hWndFullScreen, m_ZOrder(place.bOther), s_FullRect.left, s_FullRect.top,
                  s_FullRect.right - s_FullRect.left, s_FullRect.bottom - s_FullRect.top,
                  SWP_NOACTIVATE);
+    // The video moves into the full-screen window, fitted to it.
+    const int videoShown = m_VideoWindow_SetHost(g_hWndFullScreen, 0);
+    m_ForgetVisibleVideoPart();
+    m_SetZoomMode(1, 0, -1);
     m_UpdateZoomReferences(1);
+    if (videoShown) ShowWindow(g_VideoWindow, SW_SHOW);
     ShowWindow(g_hWndFullScreen, SW_SHOWNA);
     m_FullScreen_SetZOrder(m_ZOrder(place.bOther));
     // The overlays stand above the full-screen window.
@@ -185,18 +191,24 @@ void m_Leave(int showMessage, int redraw)
     m_FullScreen_SetKeepFlags(0);
     m_Backdrop_Out(1);
     m_Overlay_HideAll();
+    int videoShown = 0;
     if (wasOn) {
+        videoShown = m_VideoWindow_SetHost(g_hWndMain, 0);
         m_PanelToMain();
         if (g_hWndFullScreen) ShowWindow(g_hWndFullScreen, SW_HIDE);
     }
     SetRectEmpty(&s_FullRect);
     for (RECT& rc : s_Strips) SetRectEmpty(&rc);
-    m_UpdateZoomReferences(0);
-    m_ApplyVideoRect(0, redraw);
+    // Back in the main window the video fits its area (the clip mode in a
+    // maximised window).
+    m_SetZoomMode(0, 0, g_hWndMain && IsZoomed(g_hWndMain) ? -1 : 0);
     if (redraw && g_hWndMain) InvalidateRect(g_hWndMain, nullptr, FALSE);
+    if (videoShown) ShowWindow(g_VideoWindow, SW_SHOWNA);
     if (g_MainWindowState.nTopMost) m_SetTopMostState();
     m_FullScreen_ToolWindowsNotTopmost();
     if (g_hWndMain && IsWindowVisible(g_hWndMain)) SetActiveWindow(g_hWndMain);
+    m_UpdateZoomReferences(0);
+    if (g_PlayState != 0) m_ApplyVideoRect(0, 0);
     if (showMessage) {
         wchar_t text[64];
         m_FullScreen_FormatMessage(text, 64, 0, 0, 0, 1);
@@ -230,7 +242,9 @@ RECT m_FullScreen_GetStrip(int which)
 
 HWND m_GetVideoHostWindow()
 {
-    return g_FullScreen && g_hWndFullScreen ? g_hWndFullScreen : g_hWndMain;
+    // On another monitor "Mlt" may keep the jump-list view in the main window.
+    const int keptInMain = g_FullScreenOtherMonitor && g_Settings.Fullscr_Mlt[2];
+    return g_FullScreen && g_hWndFullScreen && !keptInMain ? g_hWndFullScreen : g_hWndMain;
 }
 
 HWND m_GetControlPanel()

@@ -26,6 +26,7 @@
 #include "playback/PlaybackControl.h"
 #include "playback/PlaybackEvents.h"
 #include "settings/Settings.h"
+#include "settings/SettingsMain.h"
 
 namespace {
 
@@ -68,9 +69,15 @@ void m_OnSize(WPARAM type, LPARAM lParam)
             m_Pause();
             g_MinimisedTick = GetTickCount();
         }
+        m_HideFollowersWhileMinimised(1);
         return;
     }
+    m_HideFollowersWhileMinimised(0);
+    const int wasMaximized = g_MainWindowState.bMaximized;
     m_Layout_OnSize(static_cast<UINT>(type), LOWORD(lParam), HIWORD(lParam));
+    // Maximising or restoring refits the video to the new area.
+    const int maximized = type == SIZE_MAXIMIZED;
+    if (maximized != wasMaximized) m_SetMaximized(maximized);
 }
 
 LRESULT m_OnNcHitTest(HWND hwnd, LPARAM lParam)

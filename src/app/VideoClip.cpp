@@ -27,6 +27,7 @@ void m_VideoClip_Set(int mode, int showMessage, int)
         m_OSD_ShowText(m_VideoClip_Text(g_Settings.Fullscr_Clip2), colour, -1, -1, -1,
                        m_GetBmpFontTextWidth(0, m_VideoClip_Text(0)), -1);
     }
+    m_ForgetVisibleVideoPart();
     if (!g_hWndMain || g_PlayState == 0) return;
-    if (g_FullScreen || IsZoomed(g_hWndMain)) m_ApplyVideoRect(g_FullScreen, 1);
+    if (g_FullScreen || IsZoomed(g_hWndMain)) m_SetZoomMode(-1, 1, -1);
 }

@@ -124,13 +124,31 @@ LONG m_AnchorRoom(int lowFixed, int highFixed, LONG at, LONG lo, LONG hi)
 void m_CalcSizeStops(SSIZESTOPS* out, const RECT* area, double a, int videoWidth, int anchor,
                      POINT pt, SIZE frame)
 {
+    m_CalcSizeStopsEx(out, area, a, videoWidth, anchor, pt, frame, nullptr);
+}
+
+void m_CalcSizeStopsEx(SSIZESTOPS* out, const RECT* area, double a, int videoWidth, int anchor,
+                       POINT pt, SIZE frame, const SSIZESTOPEXTRA* extra)
+{
     out->nCount = 0;
     SIZE size = {area->right - area->left, area->bottom - area->top};
     SZOOMREFS refs;
     m_CalcZoomRefs(videoWidth, a, size, &refs);
     if (refs.dFit <= 0) return;
     m_AddSizeStop(out, SIZESTOP_FIT, refs.szFit.cx, refs.szFit.cy, videoWidth);
+    // The window held at its own aspect, which differs from the video's.
+    if (extra && extra->dHoldAspect > 0 && fabs(extra->dHoldAspect - a) >= 0.005) {
+        SZOOMREFS held;
+        m_CalcZoomRefs(videoWidth, extra->dHoldAspect, size, &held);
+        m_AddSizeStop(out, SIZESTOP_ASPECT_HOLD, held.szFit.cx, held.szFit.cy, videoWidth);
+    }
     RECT whole = {area->left, area->top, area->right + frame.cx, area->bottom + frame.cy};
+    // A docked playlist takes its room on its side.
+    const int side = extra ? extra->nDockSide : 0;
+    if (side == 1) whole.left += extra->szDock.cx;
+    if (side == 3) whole.right -= extra->szDock.cx;
+    if (side == 2) whole.top += extra->szDock.cy;
+    if (side == 4) whole.bottom -= extra->szDock.cy;
     SIZE room = {m_AnchorRoom(anchor & 1, anchor & 4, pt.x, whole.left, whole.right) - frame.cx,
                  m_AnchorRoom(anchor & 2, anchor & 8, pt.y, whole.top, whole.bottom) - frame.cy};
     SZOOMREFS inRoom;
@@ -139,6 +157,17 @@ void m_CalcSizeStops(SSIZESTOPS* out, const RECT* area, double a, int videoWidth
         m_AddSizeStop(out, SIZESTOP_ANCHOR_ROOM, inRoom.szFit.cx, inRoom.szFit.cy, videoWidth);
     m_AddSizeStop(out, SIZESTOP_FULL, refs.szFull.cx, refs.szFull.cy, videoWidth);
     if (refs.nBox) m_AddSizeStop(out, SIZESTOP_BOX, refs.szBox.cx, refs.szBox.cy, videoWidth);
+    if (side >= 1 && side <= 4) {
+        SIZE less = size;
+        if (side == 1 || side == 3) less.cx -= extra->szDock.cx;
+        if (side == 2 || side == 4) less.cy -= extra->szDock.cy;
+        SZOOMREFS docked;
+        m_CalcZoomRefs(videoWidth, a, less, &docked);
+        if (docked.dFit > 0) {
+            m_AddSizeStop(out, SIZESTOP_DOCK_FIT, docked.szFit.cx, docked.szFit.cy, videoWidth);
+            m_AddSizeStop(out, SIZESTOP_DOCK_FULL, docked.szFull.cx, docked.szFull.cy, videoWidth);
+        }
+    }
 }
 
 int m_NearestSizeStop(const SSIZESTOPS* stops, int w, int h, int limit)
@@ -208,4 +237,31 @@ RECT m_CalcVideoRect(const SVIDEOPLACE* in)
     }
     return RECT{in->rcArea.left + x, in->rcArea.top + y, in->rcArea.left + x + w,
                 in->rcArea.top + y + h};
+}
+
+int m_CalcVisiblePart(const RECT* placed, const RECT* area, RECT* visible, double source[4])
+{
+    source[0] = source[1] = 0;
+    source[2] = source[3] = 1;
+    if (!IntersectRect(visible, placed, area)) return 0;
+    const double w = placed->right - placed->left, h = placed->bottom - placed->top;
+    source[0] = (visible->left - placed->left) / w;
+    source[1] = (visible->top - placed->top) / h;
+    source[2] = (visible->right - placed->left) / w;
+    source[3] = (visible->bottom - placed->top) / h;
+    return 1;
+}
+
+LONG m_ZoomOffsetAxis(LONG at, LONG from, LONG to, LONG pt, LONG areaSize)
+{
+    if (to <= areaSize || from <= 0) return kCentred;
+    // The point keeps its share of the video; a point off the video holds
+    // the nearer edge.
+    if (pt < at) pt = at;
+    if (pt > at + from) pt = at + from;
+    const double share = (double)(pt - at) / from;
+    LONG next = (LONG)floor(pt - share * to + 0.5);
+    if (next > 0) next = 0;
+    if (next + to < areaSize) next = areaSize - to;
+    return next;
 }

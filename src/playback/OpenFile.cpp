@@ -40,7 +40,7 @@ void m_SetMediaPath(const wchar_t* path)
 void m_SizeForVideo()
 {
     if (g_FullScreen || IsZoomed(g_hWndMain)) {
-        m_ApplyVideoRect(g_FullScreen, 1);
+        m_SetZoomMode(-1, 1, -1);
         return;
     }
     switch (g_Settings.Common_OpSize) {
@@ -91,6 +91,7 @@ int m_TakeVideo()
     if (dw > 0 && dh > 0) w = dw, h = dh;
     g_MediaKind = MEDIA_KIND_VIDEO;
     m_SetVideoSize(w, h);
+    m_UpdateVideoSizeFromEngine(1);
     m_SizeForVideo();
     m_VideoWindow_Place();
     return 1;

@@ -71,9 +71,12 @@ void m_VideoWindow_Place()
     if (!m_GetVideoRect(&rc) || IsRectEmpty(&rc)) return;
     MoveWindow(g_VideoWindow, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top, TRUE);
     if (!g_VideoRenderer || !g_MediaOpen) return;
-    const double whole[4] = {0, 0, 1, 1};
+    // A video larger than its area shows only part of the picture: the
+    // window covers the visible part and the engine draws that part into it.
+    double source[4];
+    m_GetVideoSourcePart(source);
     RECT inside = {0, 0, rc.right - rc.left, rc.bottom - rc.top};
-    g_VideoRenderer->m_VR_SetVideoPosition(whole, &inside, 0);
+    g_VideoRenderer->m_VR_SetVideoPosition(source, &inside, 0);
     // A running picture redraws with its next frame.
     if (g_VideoRenderer->m_VR_GetState() == VR_STATE_PAUSED)
         SetTimer(g_VideoWindow, kTimerShowFrameAgain, kShowFrameAgainMs, nullptr);

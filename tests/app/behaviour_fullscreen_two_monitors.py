@@ -6,11 +6,18 @@ own too. Xvfb puts both screens at the origin: the monitors are 1280x800 and
 that covers a whole screen to one Xinerama head of its own choosing."""
 
 import os
+import re
+import shutil
 import subprocess
+import sys
 import time
 
-import zvtest
-from zvtest import read_ini, write_ini
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "playback"))
+
+import open_support  # noqa: E402
+import screen as shots  # noqa: E402
+import zvtest  # noqa: E402
+from zvtest import read_ini, write_ini  # noqa: E402
 
 PROBE = os.path.join(zvtest.BIN, "ScreenProbe.exe")
 PREFIX = os.path.abspath(os.path.join(zvtest.BIN, "..", "wineprefix-2mon"))
@@ -162,6 +169,37 @@ class TwoMonitorTest(zvtest.BehaviourTest):
         expected = TEXT + "ERR (MON    3 NOT    FOUND)"
         self.assertEqual(self.message(expected), expected)
         self.assertIsNone(self.full_rect(timeout=1))
+        self.close(proc)
+
+    def test_video_fitted_in_full_screen_on_the_second_monitor(self):
+        if not shutil.which("import"):
+            self.skipTest("no ImageMagick to read the screen")
+        # A 16:9 picture on the 4:3 monitor: black bars above and below.
+        clip = open_support.clip(30, "fsvideo169.avi", size="320x180")
+        write_ini(self.box.ini, {"Main": {"Ver": "90690", "Pos": "100,100,640,400"},
+                                 "Fullscr": {"St": "1", "Mon": "2", "Fade": "0,7,5",
+                                             "Ctrl": "0,0"}})
+        proc = self.box.start(zvtest.winpath(clip))
+        self.assertEqual(probe("wait", "ZENTAVIO", "60000")[0], 0, "no main window")
+        self.assertEqual(self.full_rect(), MON2)
+        expected = "visible=1 rect=0,96,1024,672"
+        end = time.monotonic() + 20
+        while True:
+            out = probe("child", FULL, open_support.VIDEO_WINDOW_ID)[1].strip()
+            if out == expected or time.monotonic() > end:
+                break
+            time.sleep(0.1)
+        self.assertEqual(out, expected)
+        time.sleep(0.5)
+        # Kept in the build folder to be looked at.
+        folder = os.path.join(zvtest.BIN, "..", "screenshots")
+        os.makedirs(folder, exist_ok=True)
+        path = os.path.join(folder, "fullscreen_video_second_monitor.png")
+        shots.grab(path, 0, 96, 1024, 576)
+        self.assertGreater(len(shots.colours(path)), 50, "no picture on the second monitor")
+        bar = os.path.join(self.box.dir, "bar.png")
+        shots.grab(bar, 0, 20, 1024, 70)
+        self.assertLessEqual(len(shots.colours(bar)), 2, "the bar above the video is not black")
         self.close(proc)
 
 

@@ -2,6 +2,8 @@
 // shown in the status bar.
 #include <doctest/doctest.h>
 
+#include <stdlib.h>
+
 #include <string>
 
 #include "MainWindowFixture.h"
@@ -175,4 +177,64 @@ TEST_CASE_FIXTURE(CSizeFixture, "fitting to the work area: the FIT size once, th
     Settle();
     CHECK(Visible(g_hWndMain).right - Visible(g_hWndMain).left == work.right - work.left);
     CHECK(m_FitWindowToWorkArea() == 0);
+}
+
+TEST_CASE_FIXTURE(CSizeFixture, "a maximised window: the video is fitted, steps zoom inside it")
+{
+    OpenVideo(320, 240);
+    m_SetWindowSize(0, 10000, 0, 0);
+    Settle();
+    ShowWindow(g_hWndMain, SW_MAXIMIZE);
+    Settle();
+    REQUIRE(IsZoomed(g_hWndMain));
+    RECT area;
+    m_GetVideoPlaceArea(0, &area);
+    const SIZE room = {area.right - area.left, area.bottom - area.top};
+    // Fitted by height (4:3 in a wider area), centred.
+    CHECK(g_WindowZoom == doctest::Approx(m_CalcFitFactor(SIZE{320, 240}, room, 0)));
+    RECT placed = m_GetPlacedVideoRect();
+    CHECK(placed.bottom - placed.top == room.cy);
+    CHECK(abs((placed.left - area.left) - (area.right - placed.right)) <= 1);
+    RECT before;
+    GetWindowRect(g_hWndMain, &before);
+
+    // Without "Ovr" a step stops where the video fills the area (FULL).
+    const double full = m_CalcFitFactor(SIZE{320, 240}, room, 1);
+    m_Size_StepCmd(0, 20000);
+    Settle();
+    CHECK(IsZoomed(g_hWndMain));
+    RECT after;
+    GetWindowRect(g_hWndMain, &after);
+    CHECK(EqualRect(&before, &after));
+    CHECK(g_WindowZoom == doctest::Approx(full));
+
+    // With it the video grows past the area about the pointer, a quarter in.
+    g_Settings.Fullscr_Ovr = 1;
+    placed = m_GetPlacedVideoRect();
+    POINT at = {area.left + room.cx / 4, area.top + room.cy / 4};
+    ClientToScreen(g_hWndMain, &at);
+    SetCursorPos(at.x, at.y);
+    POINT cursor;
+    GetCursorPos(&cursor);
+    ScreenToClient(g_hWndMain, &cursor);
+    const double shareY = double(cursor.y - placed.top) / (placed.bottom - placed.top);
+    m_Size_StepCmd(0, 20000);
+    Settle();
+    g_Settings.Fullscr_Ovr = 0;
+    CHECK(IsZoomed(g_hWndMain));
+    placed = m_GetPlacedVideoRect();
+    CHECK(placed.bottom - placed.top > room.cy);
+    CHECK(placed.right - placed.left > room.cx);
+    if (PtInRect(&area, cursor))
+        CHECK(double(cursor.y - placed.top) / (placed.bottom - placed.top) ==
+              doctest::Approx(shareY).epsilon(0.01));
+    RECT shown;
+    REQUIRE(m_GetVideoRect(&shown));
+    CHECK(EqualRect(&shown, &area));
+
+    // A fixed size leaves the maximised state for a window of that video size.
+    m_Size_SetCmd(400, 300);
+    Settle();
+    CHECK_FALSE(IsZoomed(g_hWndMain));
+    CHECK(VideoArea().cx == 400);
 }

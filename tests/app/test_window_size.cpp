@@ -140,3 +140,78 @@ TEST_CASE("placing the video in its area")
     CHECK(rc.left == 10);
     CHECK(rc.bottom == 470);
 }
+
+TEST_CASE("fit mode 2 cuts a narrow area to 4:3 before filling")
+{
+    // 600 x 600 is narrower than 4:3: cut to 600 x 450, then filled.
+    CHECK(m_CalcFitFactor(SIZE{640, 360}, SIZE{600, 600}, 2) == doctest::Approx(1.25));
+    CHECK(m_CalcFitFactor(SIZE{640, 360}, SIZE{600, 600}, 1) == doctest::Approx(600.0 / 360));
+    CHECK(m_CalcFitFactor(SIZE{640, 360}, SIZE{600, 600}, 0) == doctest::Approx(600.0 / 640));
+}
+
+TEST_CASE("zooming about a point keeps the point under it")
+{
+    struct SCASE {
+        LONG at, from, to, pt, area, expected;
+    } cases[] = {
+        // 1000 -> 2000 wide in an area of 800 at offset -100: the point 300
+        // lies at share 0.4 and stays at 300.
+        {-100, 1000, 2000, 300, 800, -500},
+        // A shrunk video whose edge would leave a gap is pulled to the edge.
+        {-150, 1000, 900, 0, 800, -100},
+        {-200, 1000, 1200, 799, 800, -400},
+        // A video no larger than the area is centred.
+        {0, 400, 800, 100, 800, 65535},
+        // A point off the video holds the nearer edge.
+        {100, 600, 1600, 50, 800, 0},
+    };
+    for (const SCASE& c : cases) {
+        CAPTURE(c.at);
+        CAPTURE(c.to);
+        CHECK(m_ZoomOffsetAxis(c.at, c.from, c.to, c.pt, c.area) == c.expected);
+    }
+    // The kept point: its share of the video is the same before and after.
+    const LONG next = m_ZoomOffsetAxis(-100, 1000, 2000, 300, 800);
+    CHECK((300.0 - (-100)) / 1000 == doctest::Approx((300.0 - next) / 2000));
+}
+
+TEST_CASE("the visible part of a video larger than its area")
+{
+    RECT area = {0, 0, 800, 600}, visible;
+    double source[4];
+    RECT placed = {-200, -100, 1400, 800};  // 1600 x 900
+    REQUIRE(m_CalcVisiblePart(&placed, &area, &visible, source));
+    CHECK(visible.left == 0);
+    CHECK(visible.bottom == 600);
+    CHECK(source[0] == doctest::Approx(0.125));
+    CHECK(source[1] == doctest::Approx(100.0 / 900));
+    CHECK(source[2] == doctest::Approx(0.625));
+    CHECK(source[3] == doctest::Approx(700.0 / 900));
+    RECT away = {900, 0, 1000, 100};
+    CHECK_FALSE(m_CalcVisiblePart(&away, &area, &visible, source));
+    CHECK(source[2] == doctest::Approx(1));
+}
+
+TEST_CASE("size stops: aspect hold after FIT, a docked playlist's FIT and FULL last")
+{
+    SSIZESTOPS stops;
+    RECT area = {0, 0, 1600, 900};
+    SSIZESTOPEXTRA extra = {4.0 / 3.0, 3, SIZE{400, 900}};
+    m_CalcSizeStopsEx(&stops, &area, 16.0 / 9.0, 1280, 0, POINT{800, 450}, SIZE{0, 0}, &extra);
+    REQUIRE(stops.nCount >= 4);
+    CHECK(stops.items[0].nKind == SIZESTOP_FIT);
+    CHECK(stops.items[1].nKind == SIZESTOP_ASPECT_HOLD);
+    CHECK(stops.items[1].nWidth == 1200);
+    CHECK(stops.items[1].nHeight == 900);
+    const SSIZESTOP& fit = stops.items[stops.nCount - 2];
+    const SSIZESTOP& full = stops.items[stops.nCount - 1];
+    CHECK(fit.nKind == SIZESTOP_DOCK_FIT);
+    CHECK(fit.nWidth == 1200);
+    CHECK(fit.nHeight == 675);
+    CHECK(full.nKind == SIZESTOP_DOCK_FULL);
+    CHECK(full.nHeight == 900);
+    // The window's aspect close to the video's adds no stop.
+    extra = SSIZESTOPEXTRA{16.0 / 9.0 + 0.004, 0, SIZE{}};
+    m_CalcSizeStopsEx(&stops, &area, 16.0 / 9.0, 1280, 0, POINT{800, 450}, SIZE{0, 0}, &extra);
+    for (int i = 0; i < stops.nCount; ++i) CHECK(stops.items[i].nKind != SIZESTOP_ASPECT_HOLD);
+}
