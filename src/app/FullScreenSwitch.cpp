@@ -243,8 +243,8 @@ RECT m_FullScreen_GetStrip(int which)
 HWND m_GetVideoHostWindow()
 {
     // On another monitor "Mlt" may keep the jump-list view in the main window.
-    const int keptInMain = g_FullScreenOtherMonitor && g_Settings.Fullscr_Mlt[2];
-    return g_FullScreen && g_hWndFullScreen && !keptInMain ? g_hWndFullScreen : g_hWndMain;
+    return g_FullScreen && g_hWndFullScreen && !m_FullScreen_KeepsJumpList() ? g_hWndFullScreen
+                                                                             : g_hWndMain;
 }
 
 HWND m_GetControlPanel()
