@@ -23,7 +23,7 @@ ZV_PACKAGES=(
   cmake make python3 mingw-w64 wine wine64 xvfb xauth openbox x11-utils
   pulseaudio pulseaudio-utils gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   gstreamer1.0-libav gstreamer1.0-plugins-bad ffmpeg libimage-exiftool-perl hyperfine fonts-ipafont
-  doctest-dev xdotool imagemagick
+  doctest-dev xdotool imagemagick mkvtoolnix
 )
 
 log() { printf 'harness: %s\n' "$*" >&2; }

@@ -1,9 +1,57 @@
-// The data of the open media file and the path of its information file.
-// Grows with the information-file code.
+// The per-file information file: a small UTF-16 INI text beside the media
+// file (or in a sub-folder or one central folder) holding its chapters,
+// play ranges and markers, and the data of the open media file.
 #pragma once
 #include <windows.h>
 
 #include "filedata/FileInfoItems.h"
 
+// Room for a candidate path: a path that does not fit 260 characters is
+// kept whole, so that its creation is refused with its true length
+// instead of a cut path naming another file.
+constexpr int kFileInfoPathCap = 1024;
+// The longest path an information file may have.
+constexpr int kFileInfoPathMax = 259;
+
 extern SFILEINFO g_FileInfo;
-extern wchar_t g_FileInfoPath[MAX_PATH + 1];
+extern wchar_t g_FileInfoPath[kFileInfoPathCap];
+
+// Location modes of [File] "Inf".
+enum { FILEINFO_BESIDE = 0, FILEINFO_SUBFOLDER = 1, FILEINFO_CENTRAL = 2 };
+
+// Picks the information file of the media path (see the location modes);
+// mode null or -1 takes [File] "Inf", and on return holds the mode of the
+// chosen path. 1 only when a file was found and it is valid.
+int m_FileInfo_FindPath(wchar_t* out, int size, const wchar_t* mediaPath, int upperCase,
+                        int search, int* mode);
+// 1 when the file exists, is UTF-16 with its byte-order mark and FMT is 100.
+int m_FileInfo_IsValid(const wchar_t* path);
+// A fresh file of the two header lines, replacing what was there; pauses
+// playback and tells the user when the path is too long or the folder is
+// not writable. 1 on success.
+int m_FileInfo_Create(const wchar_t* path);
+
+// Clears the record and reads the file; 0 when the file is not valid.
+int m_FileInfo_Read(const wchar_t* path, SFILEINFO* info);
+
+// Each writes its section key by key (1 when items were written; 0 when
+// the count was 0 or the file could not be created).
+int m_FileInfo_WriteChapters(const wchar_t* path, const SCHAPTERITEM* items, int count);
+int m_FileInfo_WriteRanges(const wchar_t* path, const SPLAYRANGEITEM* items, int count);
+int m_FileInfo_WriteMarkers(const wchar_t* path, const SMARKERITEM* items, int count);
+// LEN in the short form; 0 and nothing written below 1 ms.
+int m_FileInfo_WriteLength(const wchar_t* path, UINT lengthMs);
+// Deletes a small file that holds no item; 1 when it holds none.
+int m_FileInfo_DeleteIfEmpty(const wchar_t* path);
+
+// g_FileInfo's section into g_FileInfoPath, then its length.
+int m_FileInfo_SaveChapters();
+int m_FileInfo_SaveRanges();
+int m_FileInfo_SaveMarkers();
+
+// Each length up to the next start, the last up to the duration; never
+// below 0. The order is kept.
+void m_Chapter_ComputeLengths(SCHAPTERITEM* items, int count, double durationSec);
+
+// Time texts: long "%02d:%02d:%06.3f" and short (LEN) forms.
+int m_FileInfo_FormatTime(wchar_t* out, int size, INT64 ms, int shortForm);

@@ -6,6 +6,7 @@
 #include "app/MainWindow.h"
 #include "controls/SliderPlus.h"
 #include "engine/VideoRenderer.h"
+#include "filedata/FileInfoOpen.h"
 #include "filedata/PlayRangeState.h"
 #include "library/Library.h"
 #include "playback/ControlBarState.h"
@@ -29,6 +30,7 @@ int m_CloseMedia(int redraw)
     g_PlayRangeIndex = -1;
     if (redraw) m_OSD_Clear(0);
     if (g_VideoRenderer) g_VideoRenderer->m_VR_Close();
+    m_FileData_OnClose();
     g_MediaOpen = 0;
     g_PlayStarted = 0;
     g_PlayHeld = 0;

@@ -13,6 +13,7 @@
 #include "controls/SliderPlus.h"
 #include "engine/RendererKind.h"
 #include "engine/VideoRenderer.h"
+#include "filedata/FileInfoOpen.h"
 #include "playback/MediaPath.h"
 #include "playback/PlayState.h"
 #include "playback/VideoWindow.h"
@@ -138,7 +139,9 @@ int OpenFile(const wchar_t* path)
         if (g_VideoWindow) ShowWindow(g_VideoWindow, SW_HIDE);
     }
     g_SeekBar.m_SetRange(g_DurationMs, 1);
+    m_FileData_LoadSubtitles(1);
     m_NoteTrackDuration();
+    m_FileData_ReadOnOpen();
     m_SeekBar_SetMarks(-1);
     if (m_IsPlayableExt(g_MediaExt, 0) != 1) m_AddPlayableExt(g_MediaExt);
     if (g_MediaKind == MEDIA_KIND_AUDIO || g_Duration100ns == 0) g_PlayState = 1;
