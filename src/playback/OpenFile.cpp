@@ -1,6 +1,10 @@
 // The open of one media file in the engine, on the UI thread or on the
 // file-open thread, and the failure step.
+#include <windows.h>
+#include <strsafe.h>
 #include <wchar.h>
+
+#include <algorithm>
 
 #include "app/FullScreenState.h"
 #include "app/MainWindow.h"
@@ -13,11 +17,13 @@
 #include "controls/SliderPlus.h"
 #include "engine/RendererKind.h"
 #include "engine/VideoRenderer.h"
+#include "playback/EntryMarks.h"
 #include "playback/MediaPath.h"
 #include "playback/PlayState.h"
 #include "playback/VideoWindow.h"
 #include "playlist/Playlist.h"
 #include "settings/Settings.h"
+#include "settings/SettingsLists.h"
 
 namespace {
 
@@ -106,6 +112,23 @@ void m_NoteTrackDuration()
     track->Milliseconds = g_DurationMs;
 }
 
+// With [Main] "Test": the names of the graph's filters, so that a test sees
+// which of the user's filters the build took.
+void m_TraceGraphFilters()
+{
+    if (!g_Settings.Main_Test) return;
+    constexpr int kCap = 32;
+    SFILTERLISTITEM items[kCap];
+    const int count = std::min(g_VideoRenderer->m_VR_ListGraphFilters(items, kCap), kCap);
+    wchar_t line[1024] = L"OPEN : filters=";
+    for (int i = 0; i < count; ++i) {
+        if (i) StringCchCatW(line, 1024, L"|");
+        StringCchCatW(line, 1024, items[i].Name);
+        if (items[i].Filter) items[i].Filter->Release();
+    }
+    m_AppendLogLine(line);
+}
+
 }  // namespace
 
 int OpenFile(const wchar_t* path)
@@ -124,6 +147,8 @@ int OpenFile(const wchar_t* path)
     // its read could block the open for good.
     if (m_IsDevicePath(path)) return m_OpenFailed(HRESULT_FROM_WIN32(ERROR_FILE_NOT_FOUND), path);
     const DWORD flags = m_IsAudioExt(g_MediaExt) ? kOpenAudioOnly : kOpenAll;
+    // Handed at every open: the options dialog may have replaced the list.
+    g_VideoRenderer->m_VR_SetFilterList(g_FilterList, g_FilterCount);
     const HRESULT hr = g_VideoRenderer->m_VR_Open(path, g_RendererKind, L"", flags);
     if (FAILED(hr)) return m_OpenFailed(hr, path);
 
@@ -138,7 +163,8 @@ int OpenFile(const wchar_t* path)
     }
     g_SeekBar.m_SetRange(g_DurationMs, 1);
     m_NoteTrackDuration();
-    m_SeekBar_SetMarks(-1);
+    m_OpenFile_TakeMarks();
+    m_TraceGraphFilters();
     if (m_IsPlayableExt(g_MediaExt, 0) != 1) m_AddPlayableExt(g_MediaExt);
     if (g_MediaKind == MEDIA_KIND_AUDIO || g_Duration100ns == 0) g_PlayState = 1;
     m_UpdateTimeDisplay(1);
