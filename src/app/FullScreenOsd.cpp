@@ -92,6 +92,11 @@ void m_OSD_SetBarsTitle(const wchar_t* title)
     if (g_Settings.Osc_Mode && m_CreateBars()) g_OsdBars.m_SetTitle(title ? title : L"");
 }
 
+void m_OSD_SetBarsVolume(int percent)
+{
+    if (g_Settings.Osc_Mode && m_CreateBars()) g_OsdBars.m_SetVolume(percent);
+}
+
 void m_OSD_ClearBars()
 {
     if (!g_Settings.Osc_Mode || !g_OsdBars.m_GetHwnd()) return;

@@ -7,5 +7,7 @@
 void m_OSD_ShowBars(int top, int topHideMs, int bottom, int bottomHideMs, int fade);
 // The title of the top bar.
 void m_OSD_SetBarsTitle(const wchar_t* title);
+// The volume gauge, in percent.
+void m_OSD_SetBarsVolume(int percent);
 // Hides the bars and empties their position and title.
 void m_OSD_ClearBars();

@@ -3,6 +3,7 @@
 #include "app/OsdBars.h"
 #include "app/StatusText.h"
 #include "app/TimeDisplay.h"
+#include "app/WindowHelpers.h"
 #include "base/ErrorLog.h"
 #include "base/UiLook.h"
 #include "engine/VideoRenderer.h"
@@ -15,6 +16,7 @@
 #include "playback/VolumeControl.h"
 #include "settings/InstanceNotice.h"
 #include "settings/Settings.h"
+#include "settings/SettingsMain.h"
 
 namespace {
 
@@ -69,6 +71,7 @@ void m_ShowBarsOnOpen()
 {
     if (!g_Settings.Osc_Mode) return;
     m_OSD_SetBarsTitle(g_MediaFileName);
+    m_OSD_SetBarsVolume(g_MainWindowState.nVolume / 100);
     const int hideMs = g_Settings.Osc_TmOpen * 10;
     m_OSD_ShowBars(1, hideMs, 1, g_Settings.Osc_Mode == 2 ? hideMs : -1, 1);
 }
@@ -121,6 +124,10 @@ void m_Playback_OnFrameShown()
     g_PlayState = g_PlayStarted ? 5 : 4;
     m_UpdateToolbar();
     m_UpdateTimeDisplay(1);
+    // The play that started the open found the state still loading: "PlyTop"
+    // takes effect only now that it plays.
+    m_SetTopMostState();
+    m_PlayState_Trace(L"first frame");
 }
 
 void m_Playback_SetAutoStop(DWORD tick)

@@ -112,15 +112,18 @@ void m_NoteTrackDuration()
     track->Milliseconds = g_DurationMs;
 }
 
-// With [Main] "Test": the names of the graph's filters, so that a test sees
-// which of the user's filters the build took.
+// With [Main] "Test": the chapter count and the names of the graph's
+// filters, so that a test sees what the build took.
 void m_TraceGraphFilters()
 {
     if (!g_Settings.Main_Test) return;
     constexpr int kCap = 32;
     SFILTERLISTITEM items[kCap];
     const int count = std::min(g_VideoRenderer->m_VR_ListGraphFilters(items, kCap), kCap);
-    wchar_t line[1024] = L"OPEN : filters=";
+    wchar_t line[1024];
+    const SCHAPTERITEM* chapters = nullptr;
+    StringCchPrintfW(line, 1024, L"OPEN : chapters=%d filters=",
+                     g_VideoRenderer->m_VR_GetChapters(&chapters, nullptr));
     for (int i = 0; i < count; ++i) {
         if (i) StringCchCatW(line, 1024, L"|");
         StringCchCatW(line, 1024, items[i].Name);
