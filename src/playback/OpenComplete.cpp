@@ -127,7 +127,6 @@ void m_Playback_OnFrameShown()
     // The play that started the open found the state still loading: "PlyTop"
     // takes effect only now that it plays.
     m_SetTopMostState();
-    m_PlayState_Trace(L"first frame");
 }
 
 void m_Playback_SetAutoStop(DWORD tick)
