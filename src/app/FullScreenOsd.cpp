@@ -5,6 +5,7 @@
 #include "app/MainWindow.h"
 #include "app/OsdBars.h"
 #include "app/StatusText.h"
+#include "app/WindowHelpers.h"
 #include "app/WindowSize.h"
 #include "app/WindowTitle.h"
 #include "base/BmpFont.h"
@@ -84,7 +85,14 @@ void m_OSD_ShowBars(int top, int topHideMs, int bottom, int bottomHideMs, int fa
     m_OSD_FollowVideo();
     g_OsdBars.m_ShowBars(top, topHideMs, bottom, bottomHideMs, fade, 1);
     g_OsdBars.m_Show(1);
-    g_OsdBars.m_SetTopmost(g_FullScreen);
+    m_OSD_FollowTopmost();
+}
+
+void m_OSD_FollowTopmost()
+{
+    // Over an always-on-top main window the bars must be topmost too, or
+    // they lie behind it.
+    if (g_OsdBars.m_GetHwnd()) g_OsdBars.m_SetTopmost(g_FullScreen || m_TopMost_IsApplied());
 }
 
 void m_OSD_SetBarsTitle(const wchar_t* title)
