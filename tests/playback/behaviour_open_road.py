@@ -123,6 +123,7 @@ class SecondStart(BehaviourTest):
 
 
 SEEK_BAR = 33070
+WS_EX_TOPMOST = 0x8
 VIDEO = int(s.VIDEO_WINDOW_ID)
 HERE = os.path.dirname(os.path.abspath(__file__))
 REF = os.path.join(HERE, "ref")
@@ -185,8 +186,22 @@ class MarksAndBars(BehaviourTest):
                 return path
             time.sleep(0.2)
 
+    def topmost(self, wanted, timeout=3.0):
+        """Whether the main window is always on top, read until as wanted."""
+        deadline = time.monotonic() + timeout
+        while True:
+            code, out = probe("wait", "ZENTAVIO", "2000")
+            self.assertEqual(code, 0)
+            on = bool(int(zvtest.parse_window(out)["exstyle"], 16) & WS_EX_TOPMOST)
+            if on == wanted or time.monotonic() > deadline:
+                return on
+            time.sleep(0.1)
+
     def test_open_shows_chapters_title_bars_and_takes_the_filter_list(self):
-        proc = self.start(20, Osc={"Mode": "1"},
+        # Always on top while playing; Wine applies it only with a tool
+        # window beside the main window, so the playlist is docked.
+        proc = self.start(20, Osc={"Mode": "1"}, Main={"Top": "1", "List": "3"},
+                          Common={"PlyTop": "1"}, Playlist={"Atc": "1"},
                           Filter={"Count": "1", "0": "1,0,User Reader," + READER})
         # Mode 1: the title bar over the video, with the file's name.
         strip = self.wait_strip("title.png", False)
@@ -204,12 +219,14 @@ class MarksAndBars(BehaviourTest):
         thumbless = screen.blank_out(seek, seek, [(0, 0, w * 30 // 100, h - 4)])
         screen.check_reference(self, thumbless, os.path.join(REF, "seek_bar_chapters.png"),
                                most=40, fuzz="8%")
+        self.assertTrue(self.topmost(True))
         # Closing the file (a second start hands over a file that does not
-        # open) takes the bars away.
+        # open) takes the bars away and the main window off the top.
         missing = os.path.join(self.box.dir, "missing.avi")
         line = '"%s" "%s"' % (winpath(self.box.exe), winpath(missing))
         self.assertEqual(probe("copydata", "ZENTAVIO", "line", line)[0], 0)
         s.watch_status(self, r"(READY|NO)    FILE")
+        self.assertFalse(self.topmost(False))
         code, out = zvtest.run_to_file(os.path.join(zvtest.BIN, "ScreenProbe.exe"),
                                        "window", "ZvOsdBars")
         self.assertEqual((code, out.split()[0]), (0, "visible=0"), out)
