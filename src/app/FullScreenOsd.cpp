@@ -3,7 +3,9 @@
 #include "app/FullScreenState.h"
 #include "app/Layout.h"
 #include "app/MainWindow.h"
+#include "app/OsdBars.h"
 #include "app/StatusText.h"
+#include "app/WindowHelpers.h"
 #include "app/WindowSize.h"
 #include "app/WindowTitle.h"
 #include "base/BmpFont.h"
@@ -77,4 +79,38 @@ void m_OSD_SetMode(int mode, int showMessage)
         CSettingsFileWrite batch;
         m_WriteSettingF(L"Osc", L"Mode", L"%d", mode);
     }
+}
+
+void m_OSD_ShowBars(int top, int topHideMs, int bottom, int bottomHideMs, int fade)
+{
+    if (!g_Settings.Osc_Mode || !m_CreateBars()) return;
+    m_OSD_FollowVideo();
+    g_OsdBars.m_ShowBars(top, topHideMs, bottom, bottomHideMs, fade, 1);
+    g_OsdBars.m_Show(1);
+    m_OSD_FollowTopmost();
+}
+
+void m_OSD_FollowTopmost()
+{
+    // Over an always-on-top main window the bars must be topmost too, or
+    // they lie behind it.
+    if (g_OsdBars.m_GetHwnd()) g_OsdBars.m_SetTopmost(g_FullScreen || m_TopMost_IsApplied());
+}
+
+void m_OSD_SetBarsTitle(const wchar_t* title)
+{
+    if (g_Settings.Osc_Mode && m_CreateBars()) g_OsdBars.m_SetTitle(title ? title : L"");
+}
+
+void m_OSD_SetBarsVolume(int percent)
+{
+    if (g_Settings.Osc_Mode && m_CreateBars()) g_OsdBars.m_SetVolume(percent);
+}
+
+void m_OSD_ClearBars()
+{
+    if (!g_Settings.Osc_Mode || !g_OsdBars.m_GetHwnd()) return;
+    g_OsdBars.m_Show(0);
+    g_OsdBars.m_SetPosition(0);
+    g_OsdBars.m_SetTitle(L"");
 }

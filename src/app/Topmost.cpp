@@ -2,6 +2,7 @@
 // "PlyTop" keeping it to the time a file plays.
 #include "app/FullScreenState.h"
 #include "app/MainWindow.h"
+#include "app/OsdBars.h"
 #include "app/StatusText.h"
 #include "app/WindowHelpers.h"
 #include "base/BmpFont.h"
@@ -61,6 +62,7 @@ void m_SetTopMost(int mode, int showMessage, int force)
             m_SetZ(g_hWndMain, HWND_NOTOPMOST);
         }
         g_AppliedTopMost = on;
+        m_OSD_FollowTopmost();
     }
     m_ShowTopMostButton(mode, showMessage > 0);
     if (showMessage > 0) {

@@ -11,6 +11,9 @@ struct SCHAPTERITEM {
     double Start;   // seconds
     double Length;  // seconds
     wchar_t Name[kChapterNameCap];
+    // The chapter's unchecked flag while a track's chapter array is rebuilt;
+    // never stored in a file.
+    UINT Check;
 };
 
 // items[0..count-1] hold the markers in order; room for count + 1 items.

@@ -8,6 +8,7 @@
 
 #include "base/NumberFormat.h"
 #include "base/TextSearch.h"
+#include "engine/Chapters.h"
 
 SFILEINFO g_FileInfo;
 wchar_t g_FileInfoPath[kFileInfoPathCap];
@@ -200,7 +201,7 @@ int m_FileInfo_Read(const wchar_t* path, SFILEINFO* info)
     ReadLength(path, info);
     ReadChapters(path, info);
     if (info->ChapterCount > 0 && info->Length > 0)
-        m_Chapter_ComputeLengths(info->Chapters, info->ChapterCount, info->Length / 1000.0);
+        m_Chapters_FillLengths(info->Chapters, info->ChapterCount, info->Length / 1000.0);
     ReadRanges(path, info);
     ReadMarkers(path, info);
     return 1;
@@ -251,14 +252,4 @@ int m_FileInfo_SaveMarkers()
         m_FileInfo_WriteMarkers(g_FileInfoPath, g_FileInfo.Markers, (int)g_FileInfo.MarkerCount);
     if (written) m_FileInfo_WriteLength(g_FileInfoPath, g_FileInfo.Length);
     return written;
-}
-
-void m_Chapter_ComputeLengths(SCHAPTERITEM* items, int count, double durationSec)
-{
-    if (!items) return;
-    for (int i = 0; i < count; ++i) {
-        const double next = i + 1 < count ? items[i + 1].Start : durationSec;
-        const double length = next - items[i].Start;
-        items[i].Length = length < 0 ? 0 : length;
-    }
 }

@@ -49,9 +49,5 @@ int m_FileInfo_SaveChapters();
 int m_FileInfo_SaveRanges();
 int m_FileInfo_SaveMarkers();
 
-// Each length up to the next start, the last up to the duration; never
-// below 0. The order is kept.
-void m_Chapter_ComputeLengths(SCHAPTERITEM* items, int count, double durationSec);
-
 // Time texts: long "%02d:%02d:%06.3f" and short (LEN) forms.
 int m_FileInfo_FormatTime(wchar_t* out, int size, INT64 ms, int shortForm);

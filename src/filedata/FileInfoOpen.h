@@ -9,11 +9,8 @@
 // "St" asks for them (show: select the first one shown).
 void m_FileData_LoadSubtitles(int show);
 // Finds and reads the information file (or imports the chapter text) into
-// g_FileInfo, and hands chapters, ranges and markers to the engine, the
-// playing entry and the seek bar.
+// g_FileInfo; the open then hands what it holds to the engine, the playing
+// entry and the seek bar.
 void m_FileData_ReadOnOpen();
 // Clears g_FileInfo and its path.
 void m_FileData_OnClose();
-// Replaces the entry's ranges and markers with copies of the record's;
-// with refresh the seek bar shows them when the entry is playing.
-void m_FileInfo_CopyToTrack(int track, const SFILEINFO* info, int refresh);

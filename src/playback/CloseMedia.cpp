@@ -1,10 +1,14 @@
 // Closing: the media file, the open item, and a jump-list or bookmark item.
+#include "app/OsdBars.h"
 #include "app/StatusText.h"
 #include "app/TimeDisplay.h"
 #include "app/WindowSize.h"
 #include "app/WindowTitle.h"
 #include "app/MainWindow.h"
+#include "app/WindowHelpers.h"
+#include "commands/CommandHandlers.h"
 #include "controls/SliderPlus.h"
+#include "engine/PreviewPlayer.h"
 #include "engine/VideoRenderer.h"
 #include "filedata/FileInfoOpen.h"
 #include "filedata/PlayRangeState.h"
@@ -21,12 +25,22 @@ namespace {
 
 void m_ClearMediaPath() { g_MediaPath[0] = g_MediaFileName[0] = g_MediaExt[0] = 0; }
 
+// The preview player holding the closing file (opened or still opening).
+void m_ClosePreviewOf(const wchar_t* path)
+{
+    const int state = m_Preview_GetState(path);
+    if (state == PREVIEW_STATE_OPEN || state == PREVIEW_STATE_OPENING) m_Preview_Close();
+}
+
 }  // namespace
 
 int m_CloseMedia(int redraw)
 {
     if (!g_MediaOpen && g_PlayState == 0) return 0;
+    m_StopContinuousSeek(1);
+    if (g_MediaPath[0]) m_ClosePreviewOf(g_MediaPath);
     if (g_MediaKind == MEDIA_KIND_VIDEO) g_LastZoomPercent = m_GetZoomPercent();
+    m_OSD_ClearBars();
     g_PlayRangeIndex = -1;
     if (redraw) m_OSD_Clear(0);
     if (g_VideoRenderer) g_VideoRenderer->m_VR_Close();
@@ -47,6 +61,7 @@ int m_CloseMedia(int redraw)
     g_SeekBar.m_ClearMarks();
     g_SeekBar.m_SetPos(0);
     m_UpdateToolbar();
+    m_SetTopMostState();
     if (redraw) m_UpdateTimeDisplay(1);
     m_ClearMediaPath();
     if (redraw) m_UpdateWindowTitle();
@@ -66,8 +81,12 @@ void m_CloseFile(int redraw, int showMessage, int, int addToHistory)
         if (showMessage) m_OSD_Clear(0);
         return;
     }
+    m_Preview_Close();
     if (addToHistory && g_MediaOpen) m_Recent_AddCurrent();
     m_CloseMedia(redraw);
+    // Check boxes end with the list they belong to.
+    g_Playlist.m_CheckMode = 0;
+    g_Playlist.m_CheckedTracks = 0;
     g_Playlist.m_ClearPlayList();
     g_ListPath[0] = 0;
     g_PlayState = 0;

@@ -1,17 +1,22 @@
 // The completion of an open: start position, start state, the first frame
 // of a video, and the file-open thread's end.
+#include "app/OsdBars.h"
 #include "app/StatusText.h"
 #include "app/TimeDisplay.h"
+#include "app/WindowHelpers.h"
 #include "base/ErrorLog.h"
 #include "base/UiLook.h"
 #include "engine/VideoRenderer.h"
 #include "playback/EndOfStream.h"
+#include "playback/MediaPath.h"
 #include "playback/PlaybackControl.h"
 #include "playback/PlayPause.h"
 #include "playback/PlaybackEvents.h"
 #include "playback/PlayState.h"
 #include "playback/VolumeControl.h"
 #include "settings/InstanceNotice.h"
+#include "settings/Settings.h"
+#include "settings/SettingsMain.h"
 
 namespace {
 
@@ -58,6 +63,19 @@ void m_ApplyStartState(int state, int p)
     m_UpdateTimeDisplay(1);
 }
 
+// The controller bars show the new title for ten times [Osc] "TmOpen"; the
+// bottom bar hides only in mode 2. Shown here, on the UI thread (the
+// file-open thread owns no window) and after the start's own play, which
+// would hide them at once.
+void m_ShowBarsOnOpen()
+{
+    if (!g_Settings.Osc_Mode) return;
+    m_OSD_SetBarsTitle(g_MediaFileName);
+    m_OSD_SetBarsVolume(g_MainWindowState.nVolume / 100);
+    const int hideMs = g_Settings.Osc_TmOpen * 10;
+    m_OSD_ShowBars(1, hideMs, 1, g_Settings.Osc_Mode == 2 ? hideMs : -1, 1);
+}
+
 int m_AutoStop(int state)
 {
     if (!g_AutoStopPending) return state;
@@ -84,6 +102,7 @@ void m_OpenFile_Complete(int opened)
         // The sound starts at the stored level, not at the file's own.
         m_Volume_ApplyOnOpen();
         m_ApplyStartState(state, p);
+        m_ShowBarsOnOpen();
         if (g_OpenRequest.bOsdAfterOpen && g_OpenRequest.bShowLoadTime &&
             g_OpenRequest.dwLoadTick && g_MediaKind != MEDIA_KIND_VIDEO)
             m_ShowLoadTime();
@@ -105,6 +124,9 @@ void m_Playback_OnFrameShown()
     g_PlayState = g_PlayStarted ? 5 : 4;
     m_UpdateToolbar();
     m_UpdateTimeDisplay(1);
+    // The play that started the open found the state still loading: "PlyTop"
+    // takes effect only now that it plays.
+    m_SetTopMostState();
 }
 
 void m_Playback_SetAutoStop(DWORD tick)

@@ -1,6 +1,10 @@
 // The open of one media file in the engine, on the UI thread or on the
 // file-open thread, and the failure step.
+#include <windows.h>
+#include <strsafe.h>
 #include <wchar.h>
+
+#include <algorithm>
 
 #include "app/FullScreenState.h"
 #include "app/MainWindow.h"
@@ -14,11 +18,13 @@
 #include "engine/RendererKind.h"
 #include "engine/VideoRenderer.h"
 #include "filedata/FileInfoOpen.h"
+#include "playback/EntryMarks.h"
 #include "playback/MediaPath.h"
 #include "playback/PlayState.h"
 #include "playback/VideoWindow.h"
 #include "playlist/Playlist.h"
 #include "settings/Settings.h"
+#include "settings/SettingsLists.h"
 
 namespace {
 
@@ -108,6 +114,29 @@ void m_NoteTrackDuration()
     track->Milliseconds = g_DurationMs;
 }
 
+// With [Main] "Test" and a [Filter] list: the chapter count and the names
+// of the graph's filters, so that a test sees what the build took. Nothing
+// otherwise, so that other tests' trace lines are not pushed out of the
+// log.
+void m_TraceBuild()
+{
+    if (!g_Settings.Main_Test || g_FilterCount == 0) return;
+    constexpr int kCap = 32;
+    SFILTERLISTITEM items[kCap];
+    const int count = std::min(g_VideoRenderer->m_VR_ListGraphFilters(items, kCap), kCap);
+    wchar_t line[1024];
+    const SCHAPTERITEM* chapters = nullptr;
+    // A cut line is still worth logging.
+    (void)StringCchPrintfW(line, 1024, L"OPEN : chapters=%d filters=",
+                           g_VideoRenderer->m_VR_GetChapters(&chapters, nullptr));
+    for (int i = 0; i < count; ++i) {
+        if (i) (void)StringCchCatW(line, 1024, L"|");
+        (void)StringCchCatW(line, 1024, items[i].Name);
+        if (items[i].Filter) items[i].Filter->Release();
+    }
+    m_AppendLogLine(line);
+}
+
 }  // namespace
 
 int OpenFile(const wchar_t* path)
@@ -126,6 +155,8 @@ int OpenFile(const wchar_t* path)
     // its read could block the open for good.
     if (m_IsDevicePath(path)) return m_OpenFailed(HRESULT_FROM_WIN32(ERROR_FILE_NOT_FOUND), path);
     const DWORD flags = m_IsAudioExt(g_MediaExt) ? kOpenAudioOnly : kOpenAll;
+    // Handed at every open: the options dialog may have replaced the list.
+    g_VideoRenderer->m_VR_SetFilterList(g_FilterList, g_FilterCount);
     const HRESULT hr = g_VideoRenderer->m_VR_Open(path, g_RendererKind, L"", flags);
     if (FAILED(hr)) return m_OpenFailed(hr, path);
 
@@ -142,7 +173,8 @@ int OpenFile(const wchar_t* path)
     m_FileData_LoadSubtitles(1);
     m_NoteTrackDuration();
     m_FileData_ReadOnOpen();
-    m_SeekBar_SetMarks(-1);
+    m_OpenFile_TakeMarks();
+    m_TraceBuild();
     if (m_IsPlayableExt(g_MediaExt, 0) != 1) m_AddPlayableExt(g_MediaExt);
     if (g_MediaKind == MEDIA_KIND_AUDIO || g_Duration100ns == 0) g_PlayState = 1;
     m_UpdateTimeDisplay(1);

@@ -4,6 +4,7 @@
 
 #include "app/MainTimers.h"
 #include "app/MainWindow.h"
+#include "app/OsdBars.h"
 #include "app/TimeDisplay.h"
 #include "app/WindowHelpers.h"
 #include "base/ErrorLog.h"
@@ -122,6 +123,17 @@ void m_PausePlaying()
     m_SetAutoStopCheck();
 }
 
+// Resumed in place, the controller bars step aside (both in mode 2, the top
+// one in mode 1); paused, both stay.
+void m_BarsOnRunChange(int playing, int startMs)
+{
+    if (!playing) {
+        m_OSD_ShowBars(1, -1, 1, -1, 1);
+    } else if (startMs == -1) {
+        m_OSD_ShowBars(1, 0, g_Settings.Osc_Mode == 2 ? 1 : 0, 0, 1);
+    }
+}
+
 void m_AfterRunChange(const wchar_t* cause)
 {
     m_TimeDisplay_Update(1);
@@ -180,10 +192,12 @@ void m_PlayPause(int startMs)
             return;
         }
         m_StartPlaying(startMs);
+        m_BarsOnRunChange(1, startMs);
         m_AfterRunChange(L"play");
         return;
     }
     m_PausePlaying();
+    m_BarsOnRunChange(0, -1);
     m_AfterRunChange(L"pause");
 }
 

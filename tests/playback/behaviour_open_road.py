@@ -8,6 +8,8 @@ import time
 import zvtest
 from zvtest import BehaviourTest, probe, read_ini, winpath
 import open_support as s
+import play_support as ps
+import screen
 
 TIME = re.compile(r"(\d+):(\d\d)   \( -\d+:\d\d \)  /  0:04")
 
@@ -117,6 +119,141 @@ class SecondStart(BehaviourTest):
             time.sleep(0.1)
         self.assertEqual(s.title(), "second.avi - ZENTAVIO", s.log_text(self.box))
         s.watch_status(self, r"PLAYING")
+        self.assertEqual(self.box.close(proc)[0], 0)
+
+
+SEEK_BAR = 33070
+WS_EX_TOPMOST = 0x8
+VIDEO = int(s.VIDEO_WINDOW_ID)
+HERE = os.path.dirname(os.path.abspath(__file__))
+REF = os.path.join(HERE, "ref")
+SOURCE_DLL = os.path.join(zvtest.BIN, "TestSourceFilter.dll")
+# A registered filter that takes no input, so the build cannot route the
+# file's streams through it: "File Source (Async.)".
+READER = "{E436EBB5-524F-11CE-9F53-0020AF0BA770}"
+# Wine's splitters give no chapters of a container (no IAMExtendedSeeking),
+# so the file is a description our test source plays: a white picture and
+# markers at 10, 14 and 17 s, which the engine takes as chapters (with one
+# at 0 before them).
+MARKED = ("ZVSRC\nduration %d\npicture 320 180 FFFFFF 25\n"
+          "stream video 0 0 1 Video\nstream audio 1033 1 1 Sound\n"
+          "marker 10 B\nmarker 14 C\nmarker 17 D\n")
+
+
+def register(dll, on=True):
+    args = ["regsvr32", "/s"] + ([] if on else ["/u"]) + [winpath(dll)]
+    return zvtest.wine(args, timeout=60).returncode
+
+
+class MarksAndBars(BehaviourTest):
+    """A file with chapters of its own, [Filter] and [Osc] settings, and what
+    the screen shows of them as the file opens, plays, pauses and closes."""
+
+    def setUp(self):
+        super().setUp()
+        self.assertEqual(register(SOURCE_DLL), 0)
+        self.addCleanup(register, SOURCE_DLL, False)
+
+    def start(self, seconds, **sections):
+        sections.setdefault("Main", {})["Test"] = "1"
+        s.settings(self.box, extra=sections)
+        clip = os.path.join(self.box.dir, "marks.zvsrc")
+        with open(clip, "w") as f:
+            f.write(MARKED % seconds)
+        proc = self.box.start(winpath(clip))
+        self.win = self.box.wait_window()
+        self.assertIsNotNone(self.win)
+        s.watch_status(self, r"PLAYING")
+        return proc
+
+    def top_strip(self, name):
+        """Inside the top sixth of the video window, where the title bar
+        shows; a few pixels in, clear of the frame."""
+        x, y, w, h = screen.child_rect(self.win, VIDEO)
+        path = os.path.join(self.box.dir, name)
+        rect = (x + 8, y + 8, w - 16, h * 15 // 100 - 16)
+        self.strip_rect = rect
+        return screen.grab(path, *rect), rect
+
+    def wait_strip(self, name, white, timeout=8.0):
+        """Grabs the strip until it is all white (bars hidden) or not."""
+        deadline = time.monotonic() + timeout
+        while True:
+            path, rect = self.top_strip(name)
+            if (screen.colours(path) == {"FFFFFF"}) == white or time.monotonic() > deadline:
+                if not white:  # shown: once its fade-in has ended
+                    path = screen.grab_settled(path, rect)
+                return path
+            time.sleep(0.2)
+
+    def topmost(self, wanted, timeout=3.0):
+        """Whether the main window is always on top, read until as wanted."""
+        deadline = time.monotonic() + timeout
+        while True:
+            code, out = probe("wait", "ZENTAVIO", "2000")
+            self.assertEqual(code, 0)
+            on = bool(int(zvtest.parse_window(out)["exstyle"], 16) & WS_EX_TOPMOST)
+            if on == wanted or time.monotonic() > deadline:
+                return on
+            time.sleep(0.1)
+
+    def test_open_shows_chapters_title_bars_and_takes_the_filter_list(self):
+        # Always on top while playing; Wine applies it only with a tool
+        # window beside the main window, so the playlist is docked.
+        proc = self.start(20, Osc={"Mode": "1"}, Main={"Top": "1", "List": "3"},
+                          Common={"PlyTop": "1"}, Playlist={"Atc": "1"},
+                          Filter={"Count": "1", "0": "1,0,User Reader," + READER})
+        # Mode 1: the title bar over the video, with the file's name.
+        strip = self.wait_strip("title.png", False)
+        title_ref = os.path.join(REF, "open_bars_title.png")
+        screen.check_reference(self, strip, title_ref, most=200, fuzz="8%")
+        # The user's filter went into the graph under its own name.
+        chapters, filters = s.wait_log(self, self.box, r"OPEN : chapters=(\d+) filters=(.*)")[0]
+        self.assertIn("User Reader", filters.split("|"))
+        self.assertEqual(chapters, "4")
+        # The chapters the file carries (0, 10, 14 and 17 of 20 s) mark the
+        # seek bar. Its top rows are left out (the window's place is read a
+        # pixel or two high, as for the strip), and so is the thumb's part,
+        # which moves. Each mark is 6 pixels.
+        x, y, w, h = screen.child_rect(self.win, SEEK_BAR)
+        seek = screen.grab(os.path.join(self.box.dir, "seek.png"), x, y + 4, w, h - 4)
+        thumbless = screen.blank_out(seek, seek, [(0, 0, w * 30 // 100, h - 4)])
+        screen.check_reference(self, thumbless, os.path.join(REF, "seek_bar_chapters.png"),
+                               most=3, fuzz="8%")
+        self.assertTrue(self.topmost(True))
+        # Closing the file (a second start hands over a file that does not
+        # open) takes the bars away and the main window off the top.
+        missing = os.path.join(self.box.dir, "missing.avi")
+        line = '"%s" "%s"' % (winpath(self.box.exe), winpath(missing))
+        self.assertEqual(probe("copydata", "ZENTAVIO", "line", line)[0], 0)
+        s.watch_status(self, r"(READY|NO)    FILE")
+        self.assertFalse(self.topmost(False))
+        code, out = zvtest.run_to_file(os.path.join(zvtest.BIN, "ScreenProbe.exe"),
+                                       "window", "ZvOsdBars")
+        self.assertEqual((code, out.split()[0]), (0, "visible=0"), out)
+        closed = screen.grab(os.path.join(self.box.dir, "closed.png"), *self.strip_rect)
+        # Without the title (the area's own painting is not this test's).
+        self.assertGreater(screen.differing_pixels(closed, title_ref, "8%"), 500)
+        self.assertEqual(self.box.close(proc)[0], 0)
+
+    def test_auto_bars_hide_while_playing_and_stay_while_paused(self):
+        # Mode 2, "TmOpen" 100: the bars of the open show, then hide after 1 s.
+        proc = self.start(30, Osc={"Mode": "2", "TmOpen": "100"})
+        began = time.monotonic()
+        self.assertNotEqual(screen.colours(self.wait_strip("opened.png", False)), {"FFFFFF"})
+        strip = self.wait_strip("playing.png", True)
+        self.assertEqual(screen.colours(strip), {"FFFFFF"})
+        self.assertGreater(time.monotonic() - began, 0.6)
+        after = len(ps.traces(self.box))
+        ps.button(ps.PLAY_BUTTON)
+        ps.wait_trace(self, self.box, "pause", after)
+        paused = self.wait_strip("paused.png", False)
+        screen.check_reference(self, paused, os.path.join(REF, "open_bars_title.png"),
+                               most=200, fuzz="8%")
+        after = len(ps.traces(self.box))
+        ps.button(ps.PLAY_BUTTON)
+        ps.wait_trace(self, self.box, "play", after)
+        self.assertEqual(screen.colours(self.wait_strip("again.png", True)), {"FFFFFF"})
         self.assertEqual(self.box.close(proc)[0], 0)
 
 

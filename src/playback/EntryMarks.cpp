@@ -1,0 +1,89 @@
+// The open file's chapters, play ranges and markers handed to the engine,
+// the playing entry and the seek bar.
+#include "playback/EntryMarks.h"
+
+#include <algorithm>
+#include <new>
+
+#include "controls/SliderPlus.h"
+#include "engine/VideoRenderer.h"
+#include "filedata/FileInfo.h"
+#include "playback/PlayState.h"
+#include "playlist/Playlist.h"
+
+namespace {
+
+template <typename T>
+T* m_CopyArray(const T* items, int count)
+{
+    T* copy = new (std::nothrow) T[count];
+    if (copy) std::copy(items, items + count, copy);
+    return copy;
+}
+
+}  // namespace
+
+int m_Track_TakeChapters(STRACKINFO* track, const SCHAPTERITEM* items, int count, int fromInfo)
+{
+    if (!track) return 0;
+    count = items ? std::clamp(count, 0, kFileInfoItemCap) : 0;
+    SCHAPTERITEM* copy = count > 0 ? m_CopyArray(items, count) : nullptr;
+    if (track->ChapterCount > 0) delete[] track->Chapters;
+    track->Chapters = copy;
+    track->ChapterCount = copy ? count : 0;
+    track->ChaptersFromInfo = copy && fromInfo ? 1 : 0;
+    track->ChaptersNamed = 0;
+    track->CheckedChapters = 0;
+    for (int i = 0; i < track->ChapterCount; ++i) {
+        copy[i].Check = track->ChapterUnchecked[i];
+        if (copy[i].Name[0]) track->ChaptersNamed = 1;
+        if (!copy[i].Check) ++track->CheckedChapters;
+    }
+    return track->ChapterCount;
+}
+
+int m_Track_TakeRangesAndMarkers(STRACKINFO* track, const SFILEINFO* info)
+{
+    if (!track || !info) return 0;
+    int ok = 1;
+    const int ranges = std::min<int>(info->RangeCount, kFileInfoItemCap);
+    if (ranges > 0) {
+        SPLAYRANGEITEM* copy = m_CopyArray(info->Ranges, ranges);
+        if (track->RangeCount > 0) delete[] track->Ranges;
+        track->Ranges = copy;
+        track->RangeCount = copy ? ranges : 0;
+        ok &= copy ? 1 : 0;
+    }
+    const int markers = std::min<int>(info->MarkerCount, kFileInfoItemCap);
+    if (markers > 0) {
+        SMARKERITEM* copy = m_CopyArray(info->Markers, markers);
+        if (track->MarkerCount > 0) delete[] track->Markers;
+        track->Markers = copy;
+        track->MarkerCount = copy ? markers : 0;
+        ok &= copy ? 1 : 0;
+    }
+    return ok;
+}
+
+void m_OpenFile_TakeMarks()
+{
+    if (!g_VideoRenderer) return;
+    const int infoChapters = std::min<int>(g_FileInfo.ChapterCount, kFileInfoItemCap);
+    if (infoChapters > 0) {
+        m_Chapters_FillLengths(g_FileInfo.Chapters, infoChapters, g_DurationMs / 1000.0);
+        g_VideoRenderer->m_VR_SetChapters(1, g_FileInfo.Chapters, infoChapters);
+    }
+    STRACKINFO* track = g_Playlist.m_GetTrack(g_PlayingTrack);
+    if (track) {
+        const SCHAPTERITEM* chapters = nullptr;
+        int fromOutside = 0;
+        const int count = g_VideoRenderer->m_VR_GetChapters(&chapters, &fromOutside);
+        m_Track_TakeChapters(track, chapters, count, infoChapters > 0);
+        m_Track_TakeRangesAndMarkers(track, &g_FileInfo);
+    }
+    if (g_FileInfo.RangeCount > 0)
+        g_SeekBar.m_SetPlayRanges(g_FileInfo.Ranges, int(g_FileInfo.RangeCount), 0);
+    if (g_FileInfo.MarkerCount > 0)
+        g_SeekBar.m_SetMarkers(g_FileInfo.Markers, int(g_FileInfo.MarkerCount), 0);
+    m_SeekBar_SetMarks(-1);
+}
