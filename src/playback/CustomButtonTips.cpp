@@ -21,15 +21,31 @@ int m_FirstBindingOf(int inputCode)
     return -1;
 }
 
-// The name of a value of the function's first parameter, null for none.
-const wchar_t* m_ValueName(int functionId, int value)
+// The name the catalogue gives a value: of the number parameter, or for a
+// list the number at the place of the first value block with names; null
+// for none.
+const wchar_t* m_ValueName(int functionId, int number, const wchar_t* list)
 {
     SFUNCTIONINFO info = {};
     info.Id = functionId;
-    if (!m_GetFunctionInfo(nullptr, &info, FUNC_INFO_LIMITS) || info.Count < 1) return nullptr;
-    const SFUNCTIONVALUE& v = info.Values[0];
-    if (!v.X11 || value < v.Min || value > v.Max) return nullptr;
-    return v.X11[value - v.Min];
+    if (!m_GetFunctionInfo(nullptr, &info, FUNC_INFO_LIMITS)) return nullptr;
+    const int count = info.Count < kFuncValueCap ? info.Count : kFuncValueCap;
+    for (int i = 0; i < count; ++i) {
+        const SFUNCTIONVALUE& v = info.Values[i];
+        if (!v.X11) continue;
+        int value = number;
+        if (list) {
+            const wchar_t* at = list;
+            for (int skip = 0; skip < i && at; ++skip) {
+                at = wcschr(at, L',');
+                if (at) ++at;
+            }
+            if (!at) return nullptr;
+            value = _wtoi(at);
+        }
+        return value < v.Min || value > v.Max ? nullptr : v.X11[value - v.Min];
+    }
+    return nullptr;
 }
 
 void m_DescribeParameter(wchar_t* out, int size, const SFUNCTIONBIND& bind)
@@ -40,13 +56,13 @@ void m_DescribeParameter(wchar_t* out, int size, const SFUNCTIONBIND& bind)
     lstrcpynW(arg, bind.Arg, ARRAYSIZE(arg));
     const wchar_t* valueName = nullptr;
     if (kind == FUNC_PARAM_NUMBER) {
-        valueName = m_ValueName(bind.Function, bind.Param);
+        valueName = m_ValueName(bind.Function, bind.Param, nullptr);
         if (valueName)
             StringCchPrintfW(out, size, L"%s [%d/%s]", name, bind.Param, valueName);
         else
             StringCchPrintfW(out, size, L"%s [%d]", name, bind.Param);
     } else if (kind != FUNC_PARAM_NONE && arg[0]) {
-        valueName = m_ValueName(bind.Function, _wtoi(arg));
+        valueName = m_ValueName(bind.Function, 0, arg);
         if (valueName)
             StringCchPrintfW(out, size, L"%s [%s/%s]", name, arg, valueName);
         else
