@@ -10,9 +10,9 @@ struct SCONTROLBARFACTS {
     int mediaKind;
     int mediaOpen;
     int launcherShown;
-    int keepLauncher;      // full screen keeps the launcher in the main window
-    int jumpListOther;     // the jump-list view shows another entry than the playing one
-    int keepJumpList;      // full screen keeps the jump-list view in the main window
+    int keepLauncher;   // full screen keeps the launcher in the main window
+    int jumpListOther;  // the jump-list view shows another entry than the playing one
+    int keepJumpList;   // full screen keeps the jump-list view in the main window
     int pendingPath;
 };
 

@@ -36,8 +36,8 @@ int m_CheckedTracks(BYTE* skip, int count)
 
 }  // namespace
 
-int m_Shuffle_StepPlace(const int* order, int n, int count, int pass, int playing,
-                        int direction, const BYTE* skip)
+int m_Shuffle_StepPlace(const int* order, int n, int count, int pass, int playing, int direction,
+                        const BYTE* skip)
 {
     if (!order || n <= 0 || count <= 0) return -1;
     const int j = m_CurrentPlace(order, n, count, pass, playing);

@@ -31,7 +31,8 @@ TEST_CASE("the control bar follows what is open and whether playback is started"
         {"still picture", {0, 4, MEDIA_KIND_PICTURE, 1, 0, 0, 0, 0, 1}, {0, 4, 0, 0, 0, 0}},
         {"jump-list item", {0, 4, MEDIA_KIND_JUMPLIST, 1, 0, 0, 0, 0, 0}, {0, 4, 0, 0, 0, 0}},
         {"nothing open", {0, 0, MEDIA_KIND_NONE, 0, 0, 0, 0, 0, 0}, {0, 0, 0, 0, 0, 0}},
-        {"nothing open, a file pending", {0, 0, MEDIA_KIND_NONE, 0, 0, 0, 0, 0, 1},
+        {"nothing open, a file pending",
+         {0, 0, MEDIA_KIND_NONE, 0, 0, 0, 0, 0, 1},
          {0, 0, 1, 0, 0, 0}},
     };
     for (const Row& r : rows) {

@@ -466,12 +466,13 @@ int m_AskTip(HANDLE process, SRemoteTip* remote, HWND tips, HWND owner, HWND too
     if (!WriteProcessMemory(process, remote, &local, sizeof(local), &done)) return 0;
     DWORD_PTR found = 0;
     if (!SendMessageTimeoutW(tips, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(remote),
-                             SMTO_ABORTIFHUNG, 5000, &found) || !found)
+                             SMTO_ABORTIFHUNG, 5000, &found) ||
+        !found)
         return 0;
     if (!WriteProcessMemory(process, remote, &local, sizeof(local), &done)) return 0;
     DWORD_PTR ignored = 0;
-    SendMessageTimeoutW(tips, TTM_GETTEXTW, ARRAYSIZE(local.text),
-                        reinterpret_cast<LPARAM>(remote), SMTO_ABORTIFHUNG, 5000, &ignored);
+    SendMessageTimeoutW(tips, TTM_GETTEXTW, ARRAYSIZE(local.text), reinterpret_cast<LPARAM>(remote),
+                        SMTO_ABORTIFHUNG, 5000, &ignored);
     if (!ReadProcessMemory(process, remote, &local, sizeof(local), &done)) return 0;
     local.text[ARRAYSIZE(local.text) - 1] = 0;
     *text = local.text;
@@ -487,8 +488,8 @@ int m_Tip(const wchar_t* className, int id)
     STipFind find{0, {}};
     GetWindowThreadProcessId(top, &find.pid);
     EnumWindows(m_CollectTips, reinterpret_cast<LPARAM>(&find));
-    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE | PROCESS_VM_READ,
-                                 FALSE, find.pid);
+    HANDLE process =
+        OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE | PROCESS_VM_READ, FALSE, find.pid);
     if (!process) return 4;
     auto* remote = static_cast<SRemoteTip*>(
         VirtualAllocEx(process, nullptr, sizeof(SRemoteTip), MEM_COMMIT, PAGE_READWRITE));
