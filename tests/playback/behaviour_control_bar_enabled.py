@@ -18,6 +18,10 @@ REF = os.path.join(HERE, "ref")
 PLAYBACK_BUTTONS = range(32970, 32975)
 SEEK_BAR = 33070
 CUSTOM_BUTTONS = range(32986, 32992)
+# The launcher, play and the four moving buttons, then custom buttons 5 and 2
+# (the bar shows the first two at this width).
+BUTTON_ORDER = "".join("%02X" % c for c in (1, 255, 2, 255, 4, 5, 6, 7, 255,
+                                            197, 194, 193, 195, 196))
 
 # enabled, function (hex), parameter, key (hex), mouse code (hex): custom
 # button n's left click is 0xC0 + n, its right click 0xD0 + n.
@@ -45,7 +49,7 @@ def bind_settings(box, tip):
     binds.update({str(i): entry for i, entry in enumerate(BINDINGS)})
     ps.settings(box, repeat=0, keep_awake=0, countdown=0,
                 extra={"Main": {"Pos": "100,100,855,555"}, "Bind": binds,
-                       "Common": {"Tip": str(tip)}})
+                       "Common": {"Tip": str(tip)}, "Ctrl": {"BtnOdr": BUTTON_ORDER}})
 
 
 def tip_of(test, cid):
@@ -56,7 +60,7 @@ def tip_of(test, cid):
 
 def union_rect(test, win, ids):
     rects = [screen.child_rect(win, cid) for cid in ids]
-    test.assertNotIn(None, rects, "a playback button is hidden")
+    test.assertNotIn(None, rects, "a button is hidden")
     left = min(r[0] for r in rects)
     top = min(r[1] for r in rects)
     right = max(r[0] + r[2] for r in rects)
@@ -90,6 +94,10 @@ class ControlBarState(BehaviourTest):
         for n, want in enumerate(TIPS, 1):
             with self.subTest(button=n):
                 self.assertEqual(tip_of(self, CUSTOM_BUTTONS[n - 1]), "カスタムボタン%d\n%s" % (n, want))
+        # A custom button with only a disabled binding (5) is drawn disabled,
+        # one bound by its right click only (2) enabled.
+        custom = self.shot(win, [CUSTOM_BUTTONS[4], CUSTOM_BUTTONS[1]], "custom.png")
+        self.check(custom, "custom_buttons_5_unbound_2_bound.png")
 
         # Playing: drawn enabled, the play button with its pause picture.
         clip = ps.clip(30, "bar-state30.avi")
