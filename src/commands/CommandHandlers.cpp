@@ -15,6 +15,8 @@
 #include "playback/PowerSaving.h"
 #include "playback/SeekAbsolute.h"
 #include "playback/VolumeControl.h"
+#include "playlist/Playlist.h"
+#include "playlist/Shuffle.h"
 #include "settings/Settings.h"
 #include "settings/SettingsLists.h"
 #include "settings/SettingsMain.h"
@@ -126,6 +128,8 @@ LRESULT m_OnNotifyMain(WPARAM code, LPARAM)
         m_AutoNext_Show(0, 0, 2);
     else if (code == NOTICE_AUTONEXT_PAUSE)
         m_Pause();
+    else if (code == kNoticePlaylistChanged && g_ShuffleSize && g_ListType != LIST_NONE)
+        m_Shuffle_Build(0);
     return 0;
 }
 // The handle is the system's until released.

@@ -20,6 +20,7 @@
 #include "playback/VideoProps.h"
 #include "playback/VideoWindow.h"
 #include "playlist/Playlist.h"
+#include "playlist/Shuffle.h"
 
 namespace {
 
@@ -93,6 +94,7 @@ void m_CloseFile(int redraw, int showMessage, int, int addToHistory)
     g_ListType = LIST_NONE;
     g_PlayingTrack = -1;
     g_DefaultListOpened = 0;
+    m_Shuffle_Free();
     m_UpdateToolbar();
     if (showMessage) {
         m_OSD_ShowText(L"CLOSED````FILE", -1, -1, -1, -1, -1, -1);

@@ -2,6 +2,7 @@
 // and which playback buttons and the seek bar take input.
 #include "playback/ControlBarState.h"
 
+#include "app/FullScreenPeers.h"
 #include "app/MainWindow.h"
 #include "app/Startup.h"
 #include "controls/SliderPlus.h"
@@ -31,9 +32,14 @@ SCONTROLBARSTATE m_ControlBarState_Of(const SCONTROLBARFACTS& f)
     if (f.mediaKind == MEDIA_KIND_PICTURE) return s;
     if (f.mediaOpen && f.mediaKind != MEDIA_KIND_JUMPLIST) {
         s.play = 1;
-        // The launcher screen over the player takes the moving buttons away.
-        s.moving = f.launcherShown ? 0 : 1;
         s.seekBar = 1;
+        if (f.jumpListOther && !f.keepJumpList) {
+            // Previous and next step the view's entries; seeking has no file of its own.
+            s.stepping = 1;
+        } else if (!(f.launcherShown && !f.keepLauncher)) {
+            s.stepping = 1;
+            s.seeking = 1;
+        }
         return s;
     }
     // With nothing open, play opens the pending file when there is one.
@@ -53,11 +59,15 @@ void m_UpdateToolbar()
     f.mediaKind = g_MediaKind;
     f.mediaOpen = g_MediaOpen;
     f.launcherShown = m_Launcher_IsShown() ? 1 : 0;
+    f.keepLauncher = m_FullScreen_KeepsLauncher();
+    // The jump-list view is not built yet: it never shows another entry.
+    f.jumpListOther = 0;
+    f.keepJumpList = m_FullScreen_KeepsJumpList();
     f.pendingPath = g_PendingPath[0] != 0;
     const SCONTROLBARSTATE s = m_ControlBarState_Of(f);
 
     g_ControlButtons[CB_PLAY].m_SetFrame(s.playFrame, 1, s.fadeSteps);
-    m_EnablePlaybackButtons(s.play, s.moving, s.moving, s.moving, s.moving);
+    m_EnablePlaybackButtons(s.play, s.stepping, s.seeking, s.seeking, s.stepping);
     g_SeekBar.m_SetEnable(s.seekBar);
     HWND bar = GetDlgItem(g_hWndMain, IDC_CONTROL_PANEL);
     if (bar) UpdateWindow(bar);

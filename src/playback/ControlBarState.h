@@ -10,6 +10,9 @@ struct SCONTROLBARFACTS {
     int mediaKind;
     int mediaOpen;
     int launcherShown;
+    int keepLauncher;   // full screen keeps the launcher in the main window
+    int jumpListOther;  // the jump-list view shows another entry than the playing one
+    int keepJumpList;   // full screen keeps the jump-list view in the main window
     int pendingPath;
 };
 
@@ -19,7 +22,8 @@ struct SCONTROLBARSTATE {
     int playFrame;
     int fadeSteps;
     int play;
-    int moving;  // previous, rewind, fast forward, next
+    int stepping;  // previous and next
+    int seeking;   // rewind and fast forward
     int seekBar;
 };
 

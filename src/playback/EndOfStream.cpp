@@ -9,6 +9,7 @@
 #include "playback/AutoNext.h"
 #include "playback/PlayPause.h"
 #include "playback/RepeatMode.h"
+#include "playback/ShuffleStep.h"
 #include "playlist/Playlist.h"
 #include "settings/Settings.h"
 
@@ -123,8 +124,10 @@ void m_OnPlayEnd(int noCountdown)
         case REPEAT_OFF:
             m_OpenNextPlayListFile(0, countdown);
             break;
+        case REPEAT_SHUFFLE:
+            m_Shuffle_Next(0);
+            break;
         default:
-            // Shuffle goes on as ON until the shuffle order exists.
             m_OpenNextPlayListFile(1, countdown);
             break;
     }

@@ -19,6 +19,7 @@
 #include "playback/PlaybackControl.h"
 #include "playback/PowerSaving.h"
 #include "playback/RepeatMode.h"
+#include "playback/ShuffleStep.h"
 #include "playlist/PlaylistState.h"
 #include "settings/Settings.h"
 #include "timer/AutoStopCheck.h"
@@ -85,8 +86,10 @@ void m_ContinueAtEnd()
         case REPEAT_OFF:
             m_OpenNextPlayListFile(0, 0);
             break;
+        case REPEAT_SHUFFLE:
+            m_Shuffle_Next(0);
+            break;
         default:
-            // Shuffle continues as ON until the shuffle order exists.
             m_OpenNextPlayListFile(1, 0);
             break;
     }

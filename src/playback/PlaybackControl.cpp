@@ -3,6 +3,5 @@
 // Stand-ins for the parts of playback control not built yet.
 void m_SavePlayPosition(int) {}
 void m_AudioOut_SetMode(int, int) {}
-void m_CustomButton_UpdateTooltips() {}
 int m_AudioDevice_Apply(int) { return -1; }
 void m_AudDev_SelectCurrent() {}

@@ -5,6 +5,7 @@
 
 #include "playback/AudioDeviceName.h"
 #include "playback/ControlBarState.h"
+#include "playback/CustomButtonTips.h"
 #include "playback/PlayState.h"
 #include "playback/RepeatMode.h"
 
@@ -13,6 +14,5 @@ void m_SavePlayPosition(int force);
 void m_PlayRange_SetPending(int pending, int single, int from, int to);
 void m_AudioOut_SetMode(int mode, int showMessage);
 void m_PowerSaving_Set(int on, int showMessage);
-void m_CustomButton_UpdateTooltips();
 int m_AudioDevice_Apply(int mode);
 void m_AudDev_SelectCurrent();

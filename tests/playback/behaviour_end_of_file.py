@@ -7,6 +7,7 @@ import os
 import re
 import shutil
 import subprocess
+import sys
 import time
 import unittest
 
@@ -17,6 +18,8 @@ import zvtest
 from zvtest import BehaviourTest, probe, winpath
 
 HERE = os.path.dirname(os.path.abspath(__file__))
+sys.path.insert(0, os.path.join(HERE, "..", "playlist"))
+import shuffle_reference  # noqa: E402
 LAST_FRAME_REF = os.path.join(HERE, "ref", "last_frame_after_resize.png")
 PLAY_ERROR_REF = os.path.join(HERE, "ref", "status_play_error.png")
 MEDIA = os.path.join(engine_media.MEDIA, "end-of-file")
@@ -144,14 +147,15 @@ class Containers(BehaviourTest):
 # Per repeat mode: what follows the end of a single file and of the first
 # (or, for OFF and ON, the last) file of a folder of three.
 #   same:  the same track plays again;  next: the following track opens;
-#   wrap:  after the third, the first opens again;  stop: paused at the end.
+#   wrap:  after the third, the first opens again;  stop: paused at the end;
+#   shuffled: the entry after the first one's place in the shuffle order.
 REPEAT_CASES = [
     # mode, single, folder
     (0, "same", "stop"),
     (1, "same", "wrap"),
     (2, "same", "same"),
     (3, "same", "same"),
-    (4, "same", "next"),
+    (4, "same", "shuffled"),
 ]
 FOLDER_KINDS = ["avi", "mkv", "mpg"]
 # An instance this young pauses when another one starts playing.
@@ -183,13 +187,18 @@ class RepeatModes(unittest.TestCase):
         ps.wait_trace(self, box, "play", timeout=20)
         return box
 
-    def check(self, mode, box, outcome):
+    def check(self, mode, box, outcome, target):
         if outcome == "same":
             self.assertEqual(wait_ends(self, box, 2)[:2], [(0, "end"), (0, "end")])
         elif outcome == "next":
             wait_ends(self, box, 1)
             self.wait_plays(box, 2)
             self.assertEqual(plays_after(box, 0)[:2], [0, 1])
+        elif outcome == "shuffled":
+            order = shuffle_reference.build(3, shuffle_reference.seed_of(winpath(target)))
+            wait_ends(self, box, 1)
+            self.wait_plays(box, 2)
+            self.assertEqual(plays_after(box, 0)[:2], [0, order[order.index(0) + 1]])
         elif outcome == "wrap":
             self.assertEqual(wait_ends(self, box, 3)[:3], [(0, "end"), (1, "end"), (2, "end")])
             self.wait_plays(box, 4)
@@ -214,13 +223,13 @@ class RepeatModes(unittest.TestCase):
                    for mode, outcome, target in steady]
         for mode, outcome, target, box in running:
             with self.subTest(mode=mode, folder=target == folder):
-                self.check(mode, box, outcome)
+                self.check(mode, box, outcome, target)
         for _, _, _, box in running:
             box.cleanup()
         for mode, outcome, target in moving:
             with self.subTest(mode=mode, folder=True):
                 box = self.start(mode, target)
-                self.check(mode, box, outcome)
+                self.check(mode, box, outcome, target)
                 box.cleanup()
 
 

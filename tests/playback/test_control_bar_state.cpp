@@ -15,18 +15,25 @@ TEST_CASE("the control bar follows what is open and whether playback is started"
 {
     struct Row {
         const char* what;
-        SCONTROLBARFACTS facts;  // started, state, kind, open, launcher, pending
-        SCONTROLBARSTATE want;   // frame, fade, play, moving, seek bar
+        // started, state, kind, open, launcher, keep launcher, jump list of
+        // another entry, keep jump list, pending
+        SCONTROLBARFACTS facts;
+        SCONTROLBARSTATE want;  // frame, fade, play, previous/next, rewind/forward, seek bar
     };
+    const int V = MEDIA_KIND_VIDEO;
     const Row rows[] = {
-        {"playing video", {1, 5, MEDIA_KIND_VIDEO, 1, 0, 0}, {1, 4, 1, 1, 1}},
-        {"held", {1, 5, MEDIA_KIND_VIDEO, 1, 0, 0}, {1, 4, 1, 1, 1}},
-        {"paused audio", {0, 4, MEDIA_KIND_AUDIO, 1, 0, 0}, {0, 4, 1, 1, 1}},
-        {"launcher over a file", {0, 4, MEDIA_KIND_VIDEO, 1, 1, 0}, {0, 4, 1, 0, 1}},
-        {"still picture", {0, 4, MEDIA_KIND_PICTURE, 1, 0, 1}, {0, 4, 0, 0, 0}},
-        {"jump-list item", {0, 4, MEDIA_KIND_JUMPLIST, 1, 0, 0}, {0, 4, 0, 0, 0}},
-        {"nothing open", {0, 0, MEDIA_KIND_NONE, 0, 0, 0}, {0, 0, 0, 0, 0}},
-        {"nothing open, a file pending", {0, 0, MEDIA_KIND_NONE, 0, 0, 1}, {0, 0, 1, 0, 0}},
+        {"playing video", {1, 5, V, 1, 0, 0, 0, 0, 0}, {1, 4, 1, 1, 1, 1}},
+        {"paused audio", {0, 4, MEDIA_KIND_AUDIO, 1, 0, 0, 0, 0, 0}, {0, 4, 1, 1, 1, 1}},
+        {"launcher over a file", {0, 4, V, 1, 1, 0, 0, 0, 0}, {0, 4, 1, 0, 0, 1}},
+        {"launcher kept by full screen", {0, 4, V, 1, 1, 1, 0, 0, 0}, {0, 4, 1, 1, 1, 1}},
+        {"jump list of another entry", {1, 5, V, 1, 0, 0, 1, 0, 0}, {1, 4, 1, 1, 0, 1}},
+        {"jump list kept by full screen", {1, 5, V, 1, 0, 0, 1, 1, 0}, {1, 4, 1, 1, 1, 1}},
+        {"still picture", {0, 4, MEDIA_KIND_PICTURE, 1, 0, 0, 0, 0, 1}, {0, 4, 0, 0, 0, 0}},
+        {"jump-list item", {0, 4, MEDIA_KIND_JUMPLIST, 1, 0, 0, 0, 0, 0}, {0, 4, 0, 0, 0, 0}},
+        {"nothing open", {0, 0, MEDIA_KIND_NONE, 0, 0, 0, 0, 0, 0}, {0, 0, 0, 0, 0, 0}},
+        {"nothing open, a file pending",
+         {0, 0, MEDIA_KIND_NONE, 0, 0, 0, 0, 0, 1},
+         {0, 0, 1, 0, 0, 0}},
     };
     for (const Row& r : rows) {
         CAPTURE(r.what);
@@ -34,7 +41,8 @@ TEST_CASE("the control bar follows what is open and whether playback is started"
         CHECK(s.playFrame == r.want.playFrame);
         CHECK(s.fadeSteps == r.want.fadeSteps);
         CHECK(s.play == r.want.play);
-        CHECK(s.moving == r.want.moving);
+        CHECK(s.stepping == r.want.stepping);
+        CHECK(s.seeking == r.want.seeking);
         CHECK(s.seekBar == r.want.seekBar);
     }
 }

@@ -42,7 +42,16 @@
 //                                         system does not tell)
 //   WinProbe dpi <class> <dpi>           sends the first one WM_DPICHANGED
 //                                         for that DPI
+//   WinProbe enabled <class> <child id>  prints 1 when that descendant of the
+//                                         first visible one is enabled
+//                                         (IsWindowEnabled), else 0
+//   WinProbe tip <class> <child id>      prints the text of the tooltip tool
+//                                         of that descendant (a tool given by
+//                                         its window) in any tooltip window
+//                                         of the process; exit code 3 when
+//                                         there is none
 #include <windows.h>
+#include <commctrl.h>
 #include <psapi.h>
 #include <winternl.h>
 
@@ -403,6 +412,108 @@ int m_DpiChanged(const wchar_t* className, UINT dpi)
     return 0;
 }
 
+HWND m_FindDescendant(const wchar_t* className, int id, HWND* top)
+{
+    *top = m_FirstVisible(className);
+    if (!*top) return nullptr;
+    SChildFind find{id, nullptr};
+    EnumChildWindows(*top, m_FindChild, reinterpret_cast<LPARAM>(&find));
+    return find.found;
+}
+
+int m_Enabled(const wchar_t* className, int id)
+{
+    HWND top = nullptr;
+    HWND child = m_FindDescendant(className, id, &top);
+    if (!top) return 1;
+    if (!child) return 3;
+    printf("%d\n", IsWindowEnabled(child) ? 1 : 0);
+    return 0;
+}
+
+struct STipFind {
+    DWORD pid;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK m_CollectTips(HWND hwnd, LPARAM lParam)
+{
+    STipFind* find = reinterpret_cast<STipFind*>(lParam);
+    wchar_t name[64];
+    DWORD pid = 0;
+    GetWindowThreadProcessId(hwnd, &pid);
+    if (pid == find->pid && GetClassNameW(hwnd, name, 64) && wcscmp(name, TOOLTIPS_CLASSW) == 0)
+        find->found.push_back(hwnd);
+    return TRUE;
+}
+
+// The tool's record and text buffer live in the player's process: the
+// tooltip messages carry pointers that are not carried across.
+struct SRemoteTip {
+    TOOLINFOW info;
+    wchar_t text[1024];
+};
+
+int m_AskTip(HANDLE process, SRemoteTip* remote, HWND tips, HWND owner, HWND tool,
+             std::wstring* text)
+{
+    SRemoteTip local = {};
+    local.info.cbSize = sizeof(TOOLINFOW);
+    local.info.hwnd = owner;
+    local.info.uId = reinterpret_cast<UINT_PTR>(tool);
+    local.info.lpszText = remote->text;
+    SIZE_T done = 0;
+    if (!WriteProcessMemory(process, remote, &local, sizeof(local), &done)) return 0;
+    DWORD_PTR found = 0;
+    if (!SendMessageTimeoutW(tips, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(remote),
+                             SMTO_ABORTIFHUNG, 5000, &found) ||
+        !found)
+        return 0;
+    if (!WriteProcessMemory(process, remote, &local, sizeof(local), &done)) return 0;
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutW(tips, TTM_GETTEXTW, ARRAYSIZE(local.text), reinterpret_cast<LPARAM>(remote),
+                        SMTO_ABORTIFHUNG, 5000, &ignored);
+    if (!ReadProcessMemory(process, remote, &local, sizeof(local), &done)) return 0;
+    local.text[ARRAYSIZE(local.text) - 1] = 0;
+    *text = local.text;
+    return 1;
+}
+
+int m_Tip(const wchar_t* className, int id)
+{
+    HWND top = nullptr;
+    HWND child = m_FindDescendant(className, id, &top);
+    if (!top) return 1;
+    if (!child) return 3;
+    STipFind find{0, {}};
+    GetWindowThreadProcessId(top, &find.pid);
+    EnumWindows(m_CollectTips, reinterpret_cast<LPARAM>(&find));
+    HANDLE process =
+        OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE | PROCESS_VM_READ, FALSE, find.pid);
+    if (!process) return 4;
+    auto* remote = static_cast<SRemoteTip*>(
+        VirtualAllocEx(process, nullptr, sizeof(SRemoteTip), MEM_COMMIT, PAGE_READWRITE));
+    int rc = 3;
+    std::wstring text;
+    for (HWND tips : find.found) {
+        if (!remote) break;
+        // A tool is registered with its window as id, owned by the window
+        // above it or by the top window.
+        const HWND owners[] = {top, GetParent(child), GetParent(GetParent(child))};
+        for (HWND owner : owners) {
+            if (owner && m_AskTip(process, remote, tips, owner, child, &text)) {
+                m_PrintUtf8(text);
+                rc = 0;
+                break;
+            }
+        }
+        if (rc == 0) break;
+    }
+    if (remote) VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    CloseHandle(process);
+    return remote ? rc : 4;
+}
+
 int m_ProcStat(const wchar_t* className)
 {
     DWORD pid = m_ProcessOf(className);
@@ -469,6 +580,8 @@ int wmain(int argc, wchar_t** argv)
     }
     if (wcscmp(command, L"press") == 0 && argc > 3) return m_Press(className, argc - 3, argv + 3);
     if (wcscmp(command, L"child") == 0 && argc > 3) return m_Child(className, _wtoi(argv[3]));
+    if (wcscmp(command, L"enabled") == 0 && argc > 3) return m_Enabled(className, _wtoi(argv[3]));
+    if (wcscmp(command, L"tip") == 0 && argc > 3) return m_Tip(className, _wtoi(argv[3]));
     if (wcscmp(command, L"menucmd") == 0 && argc > 3)
         return m_MenuCommand(className, (UINT)wcstoul(argv[3], nullptr, 10));
     if (wcscmp(command, L"procstat") == 0) return m_ProcStat(className);
