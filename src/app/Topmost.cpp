@@ -6,6 +6,7 @@
 #include "app/StatusText.h"
 #include "app/WindowHelpers.h"
 #include "base/BmpFont.h"
+#include "engine/WineQuirks.h"
 #include "library/Library.h"
 #include "playback/PlaybackControl.h"
 #include "playlist/Playlist.h"
@@ -17,11 +18,11 @@ namespace {
 // The state applied last: -1 before the first time.
 int g_AppliedTopMost = -1;
 
+constexpr UINT kZFlags = SWP_NOMOVE | SWP_NOSIZE | SWP_NOREDRAW | SWP_NOACTIVATE;
+
 void m_SetZ(HWND window, HWND after)
 {
-    if (window)
-        SetWindowPos(window, after, 0, 0, 0, 0,
-                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOREDRAW | SWP_NOACTIVATE);
+    if (window) SetWindowPos(window, after, 0, 0, 0, 0, kZFlags);
 }
 
 void m_SetToolWindowsZ(HWND after)
@@ -56,6 +57,7 @@ void m_SetTopMost(int mode, int showMessage, int force)
                 m_SetToolWindowsZ(HWND_TOPMOST);
                 if (force) m_SetZ(g_hWndMain, HWND_NOTOPMOST);
                 m_SetZ(g_hWndMain, HWND_TOPMOST);
+                m_Wine_MakeOwnerTopmost(g_hWndMain, kZFlags);
             }
         } else {
             m_SetToolWindowsZ(HWND_NOTOPMOST);

@@ -50,3 +50,35 @@ int m_Wine_ImageRetries() { return m_Wine_IsWine() ? 50 : 0; }
 
 // Kind 2: the old video renderer, the one that draws into a window of its own.
 int m_Wine_RepaintBySeek(int kind) { return kind == 2 && m_Wine_IsWine(); }
+
+namespace {
+
+struct SOWNEDWINDOWS {
+    HWND hOwner;
+    HWND list[64];
+    int nCount;
+};
+
+BOOL CALLBACK m_CollectOwned(HWND window, LPARAM param)
+{
+    SOWNEDWINDOWS* owned = reinterpret_cast<SOWNEDWINDOWS*>(param);
+    if (GetWindow(window, GW_OWNER) == owned->hOwner && owned->nCount < 64)
+        owned->list[owned->nCount++] = window;
+    return TRUE;
+}
+
+}  // namespace
+
+int m_Wine_MakeOwnerTopmost(HWND window, UINT flags)
+{
+    if (!window || !m_Wine_IsWine()) return 0;
+    if (GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) return 0;
+    SOWNEDWINDOWS owned = {window, {}, 0};
+    EnumThreadWindows(GetWindowThreadProcessId(window, nullptr), m_CollectOwned,
+                      reinterpret_cast<LPARAM>(&owned));
+    for (int i = 0; i < owned.nCount; ++i) SetWindowLongPtrW(owned.list[i], GWLP_HWNDPARENT, 0);
+    SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, flags);
+    for (int i = 0; i < owned.nCount; ++i)
+        SetWindowLongPtrW(owned.list[i], GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(window));
+    return 1;
+}

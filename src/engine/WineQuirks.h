@@ -1,5 +1,5 @@
-// Where Wine's DirectShow behaves unlike Windows, the engine asks here, at
-// the one place that needs the answer. Wine is told by ntdll exporting
+// Where Wine behaves unlike Windows (its DirectShow above all), the program
+// asks here, at the one place that needs the answer. Wine is told by ntdll exporting
 // "wine_get_version", looked up once; on Windows every answer keeps the
 // normal path.
 #pragma once
@@ -54,3 +54,9 @@ int m_Wine_ImageRetries();
 // current place). 1 when the engine is to do that seek itself for the
 // renderer kind.
 int m_Wine_RepaintBySeek(int kind);
+
+// Wine's SetWindowPos(HWND_TOPMOST) on a window that owns topmost popups
+// (its tooltips) answers TRUE yet leaves the window below the topmost band.
+// Under Wine, when the window did not become topmost, its owned windows are
+// taken off it for a second call and given back: 1 when that was done.
+int m_Wine_MakeOwnerTopmost(HWND window, UINT flags);
