@@ -20,6 +20,18 @@ constexpr ARGB kArrowEdge = 0xC8000000;
 
 int m_Scaled(int value, int dpiPercent) { return value * dpiPercent / 100; }
 
+int m_EdgeWidth(int dpiPercent) { return m_Scaled(2, dpiPercent) > 0 ? m_Scaled(2, dpiPercent) : 1; }
+
+// A clear 32-bit picture of the screen's kind to draw a cursor on.
+int m_NewCanvas(CArgbImage* image, int w, int h)
+{
+    HDC screen = GetDC(nullptr);
+    const int made = image->m_Create(screen, w, h, 32);
+    ReleaseDC(nullptr, screen);
+    if (made) image->m_Clear(true);
+    return made;
+}
+
 // An equilateral triangle of side a with its tip at x, pointing right (+1)
 // or left (-1), centred on y.
 void m_Arrowhead(CArgbImage* image, int x, int y, int a, int way, int edge)
@@ -33,14 +45,9 @@ void m_Arrowhead(CArgbImage* image, int x, int y, int a, int way, int edge)
 HCURSOR m_BuildSeekCursor(int level, int dpiPercent)
 {
     const int w = m_Scaled(48, dpiPercent), h = m_Scaled(40, dpiPercent);
-    const int a = m_Scaled(12, dpiPercent),
-              edge = m_Scaled(2, dpiPercent) > 0 ? m_Scaled(2, dpiPercent) : 1;
+    const int a = m_Scaled(12, dpiPercent), edge = m_EdgeWidth(dpiPercent);
     CArgbImage image;
-    HDC screen = GetDC(nullptr);
-    const int made = image.m_Create(screen, w, h, 32);
-    ReleaseDC(nullptr, screen);
-    if (!made) return nullptr;
-    image.m_Clear(true);
+    if (!m_NewCanvas(&image, w, h)) return nullptr;
     const int way = level < 0 ? -1 : 1, cy = h / 3, tip = w / 2 + way * (a + a / 2);
     m_Arrowhead(&image, tip, cy, a, way, edge);
     m_Arrowhead(&image, tip - way * (a * 866 / 1000 + edge), cy, a, way, edge);
@@ -60,14 +67,9 @@ HCURSOR m_BuildSeekCursor(int level, int dpiPercent)
 HCURSOR m_BuildResizeCursor(int dpiPercent)
 {
     const int w = m_Scaled(32, dpiPercent), h = m_Scaled(40, dpiPercent);
-    const int a = m_Scaled(12, dpiPercent),
-              edge = m_Scaled(2, dpiPercent) > 0 ? m_Scaled(2, dpiPercent) : 1;
+    const int a = m_Scaled(12, dpiPercent), edge = m_EdgeWidth(dpiPercent);
     CArgbImage image;
-    HDC screen = GetDC(nullptr);
-    const int made = image.m_Create(screen, w, h, 32);
-    ReleaseDC(nullptr, screen);
-    if (!made) return nullptr;
-    image.m_Clear(true);
+    if (!m_NewCanvas(&image, w, h)) return nullptr;
     const int cx = w / 2, depth = a * 866 / 1000;
     const POINT up[3] = {{cx, edge}, {cx - a / 2, edge + depth}, {cx + a / 2, edge + depth}};
     const POINT down[3] = {

@@ -21,6 +21,20 @@ T* m_CopyArray(const T* items, int count)
     return copy;
 }
 
+// The track's array takes a copy of the items (those it has none of stay
+// as they are); 0 when memory runs out.
+template <typename T>
+int m_TakeItems(T** items, int* count, const T* from, int fromCount)
+{
+    fromCount = std::min(fromCount, kFileInfoItemCap);
+    if (fromCount <= 0) return 1;
+    T* copy = m_CopyArray(from, fromCount);
+    if (*count > 0) delete[] *items;
+    *items = copy;
+    *count = copy ? fromCount : 0;
+    return copy ? 1 : 0;
+}
+
 }  // namespace
 
 int m_Track_TakeChapters(STRACKINFO* track, const SCHAPTERITEM* items, int count, int fromInfo)
@@ -45,24 +59,9 @@ int m_Track_TakeChapters(STRACKINFO* track, const SCHAPTERITEM* items, int count
 int m_Track_TakeRangesAndMarkers(STRACKINFO* track, const SFILEINFO* info)
 {
     if (!track || !info) return 0;
-    int ok = 1;
-    const int ranges = std::min<int>(info->RangeCount, kFileInfoItemCap);
-    if (ranges > 0) {
-        SPLAYRANGEITEM* copy = m_CopyArray(info->Ranges, ranges);
-        if (track->RangeCount > 0) delete[] track->Ranges;
-        track->Ranges = copy;
-        track->RangeCount = copy ? ranges : 0;
-        ok &= copy ? 1 : 0;
-    }
-    const int markers = std::min<int>(info->MarkerCount, kFileInfoItemCap);
-    if (markers > 0) {
-        SMARKERITEM* copy = m_CopyArray(info->Markers, markers);
-        if (track->MarkerCount > 0) delete[] track->Markers;
-        track->Markers = copy;
-        track->MarkerCount = copy ? markers : 0;
-        ok &= copy ? 1 : 0;
-    }
-    return ok;
+    return m_TakeItems(&track->Ranges, &track->RangeCount, info->Ranges, int(info->RangeCount)) &
+           m_TakeItems(&track->Markers, &track->MarkerCount, info->Markers,
+                       int(info->MarkerCount));
 }
 
 void m_OpenFile_TakeMarks()

@@ -4,21 +4,13 @@
 
 #include <string>
 
-class CScratchFolder {
-public:
-    CScratchFolder()
-    {
-        wchar_t temp[MAX_PATH];
-        GetTempPathW(MAX_PATH, temp);
-        static int serial;
-        m_Path = std::wstring(temp) + L"zv_filedata_" + std::to_wstring(GetCurrentProcessId()) +
-                 L"_" + std::to_wstring(++serial) + L"\\";
-        CreateDirectoryW(m_Path.c_str(), nullptr);
-    }
-    ~CScratchFolder() { m_Remove(m_Path); }
+#include "../support/TempFolder.h"
 
-    std::wstring operator/(const std::wstring& name) const { return m_Path + name; }
-    const std::wstring& m_Get() const { return m_Path; }
+// The shared temp folder with the helpers these tests read and write by.
+class CScratchFolder : public CTempFolder {
+public:
+    std::wstring operator/(const std::wstring& name) const { return Join(name); }
+    const std::wstring& m_Get() const { return Path(); }
 
     static void m_WriteBytes(const std::wstring& path, const std::string& bytes)
     {
@@ -60,27 +52,4 @@ public:
     {
         return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
     }
-
-private:
-    static void m_Remove(const std::wstring& folder)
-    {
-        WIN32_FIND_DATAW data;
-        HANDLE find = FindFirstFileW((folder + L"*").c_str(), &data);
-        if (find != INVALID_HANDLE_VALUE) {
-            do {
-                const std::wstring name = data.cFileName;
-                if (name == L"." || name == L"..") continue;
-                const std::wstring path = folder + name;
-                SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-                if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                    m_Remove(path + L"\\");
-                else
-                    DeleteFileW(path.c_str());
-            } while (FindNextFileW(find, &data));
-            FindClose(find);
-        }
-        RemoveDirectoryW(folder.c_str());
-    }
-
-    std::wstring m_Path;
 };
