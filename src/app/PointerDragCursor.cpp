@@ -20,7 +20,10 @@ constexpr ARGB kArrowEdge = 0xC8000000;
 
 int m_Scaled(int value, int dpiPercent) { return value * dpiPercent / 100; }
 
-int m_EdgeWidth(int dpiPercent) { return m_Scaled(2, dpiPercent) > 0 ? m_Scaled(2, dpiPercent) : 1; }
+int m_EdgeWidth(int dpiPercent)
+{
+    return m_Scaled(2, dpiPercent) > 0 ? m_Scaled(2, dpiPercent) : 1;
+}
 
 // A clear 32-bit picture of the screen's kind to draw a cursor on.
 int m_NewCanvas(CArgbImage* image, int w, int h)

@@ -29,7 +29,7 @@ int m_TakeItems(T** items, int* count, const T* from, int fromCount)
     fromCount = std::min(fromCount, kFileInfoItemCap);
     if (fromCount <= 0) return 1;
     T* copy = m_CopyArray(from, fromCount);
-    if (*count > 0) delete[] *items;
+    if (*count > 0) delete[] * items;
     *items = copy;
     *count = copy ? fromCount : 0;
     return copy ? 1 : 0;
@@ -60,8 +60,7 @@ int m_Track_TakeRangesAndMarkers(STRACKINFO* track, const SFILEINFO* info)
 {
     if (!track || !info) return 0;
     return m_TakeItems(&track->Ranges, &track->RangeCount, info->Ranges, int(info->RangeCount)) &
-           m_TakeItems(&track->Markers, &track->MarkerCount, info->Markers,
-                       int(info->MarkerCount));
+           m_TakeItems(&track->Markers, &track->MarkerCount, info->Markers, int(info->MarkerCount));
 }
 
 void m_OpenFile_TakeMarks()
