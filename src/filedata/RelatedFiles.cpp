@@ -195,6 +195,12 @@ int m_Subtitle_LoadRelated(int show)
     int taken = 0;
     WalkPlaces(g_MediaPath, Offer, &taken);
     if (taken > 0) g_VideoRenderer->m_VR_SelectFirstSubtitleFile(show);
+    // With [Main] "Test" a test sees how many the engine took.
+    if (g_Settings.Main_Test) {
+        wchar_t line[32];
+        (void)StringCchPrintfW(line, 32, L"SUBTITLES : %d", taken);
+        m_AppendLogLine(line);
+    }
     return taken;
 }
 

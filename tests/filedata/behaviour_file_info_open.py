@@ -98,30 +98,45 @@ class FileInfoOnOpen(zvtest.BehaviourTest):
         self.assertEqual(read_zvinf(clip + ".zvinf")[0], before)
         self.assertTrue(os.path.exists(text))
 
-    def test_too_long_information_path_is_refused_with_a_box(self):
+    def refused_with_a_box(self, place, wanted):
+        """Starts on a clip with a chapter text whose information file would
+        go where the [File] keys say; the box shows the wanted texts,
+        playback waits, and the text is kept for a later import."""
         media = self.folder("m")
         clip = open_support.clip(3, "clip.avi", folder=media)
         with open(clip + ".chapter.txt", "w") as f:
             f.write("00:00:00.000 a\n00:00:01.000 b\n")
+        play_support.settings(self.box, extra={"File": place})
+        proc = self.box.start(winpath(clip))
+        code, _ = probe("wait", "#32770", "20000")
+        self.assertEqual(code, 0, "no message box")
+        texts = [probe("text", "#32770", i) for i in ("65535", "100")]
+        text = next((t for c, t in texts if c == 0 and t), "")
+        for part in wanted:
+            self.assertIn(part, text)
+        probe("post", "#32770", str(WM_COMMAND), str(IDOK), "0")
+        play_support.wait_status(self, "PAUS|STOP")
+        self.assertEqual(self.box.close(proc)[0], 0)
+        self.assertTrue(os.path.exists(clip + ".chapter.txt"))
+
+    def test_too_long_information_path_is_refused_with_a_box(self):
         # A central folder whose information path is exactly 260 characters.
         central = self.folder("c")
         need = 260 - len(winpath(central)) - len("\\clip.avi.zvinf")
         deep = os.path.join(central, "d" * (need - 1))
         os.makedirs(deep)
         self.assertEqual(len(winpath(deep) + "\\clip.avi.zvinf"), 260)
-        play_support.settings(self.box, extra={"File": {"Inf": "2", "InfDir": winpath(deep)}})
-        proc = self.box.start(winpath(clip))
-        code, _ = probe("wait", "#32770", "20000")
-        self.assertEqual(code, 0, "no message box")
-        texts = [probe("text", "#32770", i) for i in ("65535", "100")]
-        text = next((t for c, t in texts if c == 0 and t), "")
-        self.assertIn("指定のファイルパスが長すぎる為", text)
-        self.assertIn("(260/259)", text)
-        probe("post", "#32770", str(WM_COMMAND), str(IDOK), "0")
-        play_support.wait_status(self, "PAUS|STOP")
-        self.assertEqual(self.box.close(proc)[0], 0)
-        # The text is kept for a later import.
-        self.assertTrue(os.path.exists(clip + ".chapter.txt"))
+        self.refused_with_a_box({"Inf": "2", "InfDir": winpath(deep)},
+                                ["指定のファイルパスが長すぎる為", "(260/259)"])
+
+    def test_unwritable_information_folder_is_refused_with_a_box(self):
+        # The sub-folder's name is taken by a file, so the folder cannot be
+        # made: a place the file cannot be written in (as root no permission
+        # bit would do).
+        with open(os.path.join(self.folder("m"), "inf"), "w") as f:
+            f.write("a file, not a folder")
+        self.refused_with_a_box({"Inf": "1", "InfSub": "inf"},
+                                ["ファイルを作成する事が出来ません。", "書き込み権限の無いフォルダ"])
 
     def test_subtitle_files_reach_the_subtitle_filter(self):
         media = self.folder("movies")
@@ -154,6 +169,8 @@ class FileInfoOnOpen(zvtest.BehaviourTest):
                 with open(log, encoding="utf-8") as f:
                     calls = [c for c in f.read().splitlines() if "put_FileName" in c]
             time.sleep(0.1)
+        # The engine took the two beside the file and nothing else.
+        self.assertEqual(open_support.wait_log(self, self.box, r"SUBTITLES : (\d+)"), ["2"])
         self.assertEqual(self.box.close(proc)[0], 0)
         named = [re.search(r"\[(.*)\]", c).group(1) for c in calls]
         self.assertTrue(named, "the subtitle filter got no file")
