@@ -12,6 +12,7 @@
 #include "base/WindowMisc.h"
 #include "commands/CommandHandlers.h"
 #include "playback/PlaybackEvents.h"
+#include "playback/PlayPause.h"
 #include "settings/Settings.h"
 
 namespace {
@@ -168,7 +169,7 @@ void m_Mouse_EndButtonDrags()
         SetCursor(LoadCursorW(nullptr, IDC_ARROW));
     }
     // Playback held for the drag goes on as it was.
-    if (g_Mouse.bPausedForDrag && g_Settings.Seek_Pau && !m_IsPlaying()) m_Pause();
+    if (g_Mouse.bPausedForDrag && g_Settings.Seek_Pau && m_IsNotPlaying()) m_PlayPause(-1);
     g_Mouse.bPausedForDrag = 0;
     g_Mouse.bSeekRunning = 0;
     g_Mouse.nSeekArmed = g_Mouse.nResizeArmed = 0;

@@ -14,6 +14,7 @@
 #include "base/UiLook.h"
 #include "playback/PlaybackControl.h"
 #include "playback/PlaybackEvents.h"
+#include "playback/PlayPause.h"
 #include "settings/Settings.h"
 
 namespace {
@@ -144,7 +145,8 @@ void m_Mouse_BeginPan()
 void m_Mouse_EndPan()
 {
     g_Mouse.bPanning = 0;
-    if (g_Mouse.bPausedForPan && !m_IsPlaying()) m_Pause();
+    // m_Pause only pauses: playback held for the pan goes on by play/pause.
+    if (g_Mouse.bPausedForPan && m_IsNotPlaying()) m_PlayPause(-1);
     g_Mouse.bPausedForPan = 0;
 }
 

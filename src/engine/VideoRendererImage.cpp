@@ -2,6 +2,8 @@
 // (BITMAPINFOHEADER and bits, from CoTaskMemAlloc; the caller frees it).
 #include "engine/VideoRenderer.h"
 
+#include <math.h>
+
 #include "base/ErrorLog.h"
 #include "engine/GraphUtil.h"
 #include "engine/WineQuirks.h"
@@ -132,13 +134,21 @@ HRESULT CVideoRenderer::m_DrawPausedImage()
     const BYTE* bits = reinterpret_cast<const BYTE*>(image) + image->biSize +
                        image->biClrUsed * sizeof(RGBQUAD);
     const RECT& d = m_LastDestination;
+    // Only the visible part of a video larger than its area, as when running.
+    const long height = image->biHeight < 0 ? -image->biHeight : image->biHeight;
+    const double* f = m_LastSourceFractions;
+    const int left = static_cast<int>(lround(f[0] * image->biWidth));
+    const int top = static_cast<int>(lround(f[1] * height));
+    const int right = static_cast<int>(lround(f[2] * image->biWidth));
+    const int bottom = static_cast<int>(lround(f[3] * height));
+    // A bottom-up image counts its source rows from the bottom.
+    const int ySrc = image->biHeight > 0 ? static_cast<int>(height) - bottom : top;
     HDC dc = GetDC(target);
     if (dc) {
         SetStretchBltMode(dc, HALFTONE);
-        if (!StretchDIBits(dc, d.left, d.top, d.right - d.left, d.bottom - d.top, 0, 0,
-                           image->biWidth, image->biHeight < 0 ? -image->biHeight : image->biHeight,
-                           bits, reinterpret_cast<const BITMAPINFO*>(image), DIB_RGB_COLORS,
-                           SRCCOPY))
+        if (!StretchDIBits(dc, d.left, d.top, d.right - d.left, d.bottom - d.top, left, ySrc,
+                           right - left, bottom - top, bits,
+                           reinterpret_cast<const BITMAPINFO*>(image), DIB_RGB_COLORS, SRCCOPY))
             hr = E_FAIL;
         ReleaseDC(target, dc);
     }
