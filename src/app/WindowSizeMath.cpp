@@ -224,10 +224,7 @@ RECT m_CalcVideoRect(const SVIDEOPLACE* in)
     if (in->bDragging && in->nSnap > 0) {
         x = m_SnapAxis(x, w, aw, in->nSnap);
         y = m_SnapAxis(y, h, ah, in->nSnap);
-    }
-    // A filled video overhangs the area: it is clamped, not centred, so that
-    // a pan holds and a drag never opens a gap.
-    if (in->dZoom >= in->dFit - kEqual && in->dZoom < in->dFull - kEqual) {
+    } else if (in->dZoom >= in->dFit - kEqual && in->dZoom <= in->dFull + kEqual) {
         x = m_Centre(aw, w);
         y = m_Centre(ah, h);
     } else if (in->dZoom < in->dFit &&

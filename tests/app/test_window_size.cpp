@@ -133,26 +133,26 @@ TEST_CASE("placing the video in its area")
     CHECK(rc.top == 30);
     rc = place(400, 200, 700, 10, 0.5);
     CHECK(rc.left == 10 + 200);
-    // At FULL (a filled area) a panned offset holds, within the edges.
-    rc = place(960, 540, -40, -60, 1.2);
+    // Above FULL a panned offset holds within the edges; at FULL the video
+    // is centred again.
+    rc = place(1040, 585, -40, -60, 1.3);
     CHECK(rc.left == 10 - 40);
     CHECK(rc.top == 20 - 60);
-    rc = place(960, 540, 30, -200, 1.2);
-    CHECK(rc.left == 10);
-    CHECK(rc.bottom == 470);
+    rc = place(960, 540, -40, -60, 1.2);
+    CHECK(rc.left == 10 - 80);
+    CHECK(rc.top == 20 - 45);
     // A drag snaps sides near the area's.
     in.bDragging = 1;
     in.nSnap = 8;
     rc = place(400, 200, 5, 245, 0.5);
     CHECK(rc.left == 10);
     CHECK(rc.bottom == 470);
-    // A drag past the edge of a filled video opens no gap, snapping or not.
-    for (int snap : {0, 8}) {
-        in.nSnap = snap;
-        rc = place(960, 540, -300, 50, 1.2);
-        CHECK(rc.right == 810);
-        CHECK(rc.top == 20);
-    }
+    // Without snapping a drag past the edge of a video above FULL opens no
+    // gap.
+    in.nSnap = 0;
+    rc = place(1040, 585, -300, 50, 1.3);
+    CHECK(rc.right == 810);
+    CHECK(rc.top == 20);
 }
 
 TEST_CASE("fit mode 2 cuts a narrow area to 4:3 before filling")
