@@ -7,6 +7,7 @@
 #include "controls/SliderPlus.h"
 #include "engine/VideoRenderer.h"
 #include "filedata/PlayRangeState.h"
+#include "filedata/ResumeStore.h"
 #include "library/Library.h"
 #include "playback/ControlBarState.h"
 #include "playback/MediaPath.h"
@@ -52,7 +53,7 @@ int m_CloseMedia(int redraw)
     return 1;
 }
 
-void m_CloseFile(int redraw, int showMessage, int, int addToHistory)
+void m_CloseFile(int redraw, int showMessage, int resumeMode, int addToHistory)
 {
     // An open still running on the thread ends before what it opens is
     // closed, and its notice no longer completes anything.
@@ -64,9 +65,11 @@ void m_CloseFile(int redraw, int showMessage, int, int addToHistory)
         if (showMessage) m_OSD_Clear(0);
         return;
     }
+    m_Resume_OnClose(resumeMode);
     if (addToHistory && g_MediaOpen) m_Recent_AddCurrent();
     m_CloseMedia(redraw);
     g_Playlist.m_ClearPlayList();
+    m_Resume_ClearOpenItem();
     g_ListPath[0] = 0;
     g_PlayState = 0;
     g_ListType = LIST_NONE;
@@ -77,6 +80,7 @@ void m_CloseFile(int redraw, int showMessage, int, int addToHistory)
         m_OSD_ShowText(L"CLOSED````FILE", -1, -1, -1, -1, -1, -1);
         m_UpdateTimeDisplay(1);
     }
+    m_Resume_CutDataSize();
 }
 
 void m_CloseJumpListFile(int redraw)
