@@ -8,6 +8,7 @@
 #include "base/PathUtil.h"
 #include "filedata/DataFiles.h"
 #include "filedata/ResumeFolderSetting.h"
+#include "filedata/ResumeTrim.h"
 #include "filedata/ResumeValue.h"
 #include "playback/PlayState.h"
 #include "playlist/ListFileKeys.h"
@@ -50,6 +51,23 @@ void m_WriteKey(UINT64 key, const wchar_t* text)
         m_WriteLog(L"MAIN_%d : Error / WritePrivateProfileString(NULL) /%s", __LINE__, name);
 }
 
+// A changed record: the old key deleted and the new text appended, in one
+// rewrite of the file where it can take it (each profile-string write
+// rewrites the whole store).
+void m_ReplaceKey(UINT64 oldKey, UINT64 key, const wchar_t* text)
+{
+    if (oldKey && text[0]) {
+        wchar_t oldName[17], name[17];
+        m_KeyName(oldKey, oldName);
+        m_KeyName(key, name);
+        const wchar_t* removed[] = {oldName};
+        if (m_Resume_EditKeys(g_ResumeFilePath, kResumeSection, removed, 1, name, text) > 0)
+            return;
+    }
+    if (oldKey) m_WriteKey(oldKey, nullptr);
+    if (text[0]) m_WriteKey(key, text);
+}
+
 int m_IsListType(UINT type) { return type == LIST_ZVPL || type == LIST_FOLDERLIST; }
 
 // Writes a record back where the list's own record came from.
@@ -88,10 +106,9 @@ void m_SaveStoreRecord()
     SRESUMEINFO merged = stored;
     m_Resume_Merge(&merged, &made, &folder);
     if (m_Resume_Differs(&merged, &stored)) {
-        if (stored.HasData) m_WriteKey(stored.Key, nullptr);
         wchar_t text[kResumeValueCap] = {};
         if (merged.HasData) m_Resume_FormatValue(&merged, text);
-        if (text[0]) m_WriteKey(merged.Key, text);
+        m_ReplaceKey(stored.HasData ? stored.Key : 0, merged.Key, text);
         g_ResumeCurrentSaved = merged;
     } else if (m_Resume_Differs(&stored, &g_ResumeCurrentSaved)) {
         g_ResumeCurrentSaved = stored;
@@ -132,7 +149,9 @@ int m_Resume_Lookup(const wchar_t* path, SRESUMEINFO* out, int folderListFirst,
     wchar_t name[17];
     m_KeyName(out->Key, name);
     wchar_t text[kResumeValueCap] = {};
-    GetPrivateProfileStringW(kResumeSection, name, L"", text, kResumeValueCap, g_ResumeFilePath);
+    // Read from the file itself: the profile API parses the whole store
+    // for each key.
+    m_Resume_ReadKey(g_ResumeFilePath, kResumeSection, name, text, kResumeValueCap);
     if (!text[0]) return 0;
     return m_Resume_ParseRecord(text, out, useFolderSetting ? &folder : nullptr);
 }

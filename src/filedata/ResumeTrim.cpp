@@ -21,18 +21,29 @@ struct SENTRY {
     int Rich;  // has check states or ProcAmp: kept longer
 };
 
+// Field 3 (check states) or 5 (ProcAmp) not empty, as reading the value
+// would find them: a field of 256 characters or more ends the reading.
+int m_HasCheckOrProcAmp(const wchar_t* value)
+{
+    const wchar_t* p = value;
+    for (int field = 0; field < 5; ++field) {
+        const wchar_t* comma = wcschr(p, L',');
+        const size_t length = comma ? size_t(comma - p) : wcslen(p);
+        if (length >= kResumeValueCap) return 0;
+        if ((field == 2 || field == 4) && length) return 1;
+        if (!comma) return 0;
+        p = comma + 1;
+    }
+    return 0;
+}
+
 void m_ReadEntry(const wchar_t* text, int offset, SENTRY* e)
 {
     e->Offset = offset;
     e->Size = lstrlenW(text) + 2;
     const wchar_t* eq = wcschr(text, L'=');
     e->KeyLength = eq ? int(eq - text) : lstrlenW(text);
-    e->Rich = 0;
-    if (!eq || !eq[1]) return;
-    SRESUMEINFO r;
-    m_Resume_ClearRecord(&r);
-    m_Resume_ParseRecord(eq + 1, &r, nullptr);
-    e->Rich = (r.CheckOn && r.CheckText[0]) || r.ProcAmpOn;
+    e->Rich = eq && m_HasCheckOrProcAmp(eq + 1);
 }
 
 void m_LogBadKey(const wchar_t* text, int keyLength)
@@ -127,9 +138,9 @@ void m_Resume_CutDataSize()
     const int target = limit - remove;
     m_WriteLog(L"MAIN_%d : m_Resume_CutDataSize() / FileSize=%d, Limit=%d, Delete=%d, Target=%d",
                __LINE__, size, limit, remove, target);
-    std::unique_ptr<wchar_t[]> section(new wchar_t[size + 2]);
-    const DWORD read =
-        GetPrivateProfileSectionW(kResumeSection, section.get(), size + 2, g_ResumeFilePath);
+    // Read from the file at once: the profile API would parse it all again.
+    std::unique_ptr<wchar_t[]> section;
+    const DWORD read = m_Resume_ReadSection(g_ResumeFilePath, kResumeSection, &section);
     SRESUMETRIM plan;
     if (read > 0) m_Resume_PlanTrim(section.get(), static_cast<int>(read), size, target, &plan);
     m_WriteLog(L"MAIN_%d : GetPrivateProfileSection() / FileSize=%d, Sections=%d, KeyCount=%d",

@@ -26,3 +26,19 @@ void m_Resume_PlanTrim(const wchar_t* section, int length, int fileSize, int tar
 // keeping every other byte; the file is replaced in one step. 1 on success.
 int m_Resume_RemoveKeys(const wchar_t* path, const wchar_t* section, const wchar_t* const* keys,
                         int count);
+// The same, then "addKey=addValue" after the section's last line; -1 when
+// the file cannot take it that way (no such section, no line break at its
+// end, text its encoding cannot hold) and nothing was written.
+int m_Resume_EditKeys(const wchar_t* path, const wchar_t* section, const wchar_t* const* keys,
+                      int count, const wchar_t* addKey, const wchar_t* addValue);
+
+// The section's entries as GetPrivateProfileSection gives them ("key=value"
+// each, names and values trimmed, comments and blank lines left out), read
+// from the file itself; the characters written before the final one.
+int m_Resume_ReadSection(const wchar_t* path, const wchar_t* section,
+                         std::unique_ptr<wchar_t[]>* out);
+// The value of the first such key in the section, read from the file
+// itself as GetPrivateProfileString would (trimmed, outer quotes removed,
+// cut to cap - 1); its length, 0 when there is none.
+int m_Resume_ReadKey(const wchar_t* path, const wchar_t* section, const wchar_t* key,
+                     wchar_t* out, int cap);

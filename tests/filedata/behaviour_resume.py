@@ -72,8 +72,11 @@ class ResumeStore(BehaviourTest):
 
     def test_a_played_file_reopens_where_it_was_less_the_rewind(self):
         clip = s.clip(30, "resume30.avi")
-        proc = self.open(clip)
+        proc = self.open(clip, extra={"Common": {"RsmItvl": "2"}})
         wait_elapsed(self, 8)
+        # The auto-save has stored the position while playing.
+        saved = dict(read_store(self.store())).get(key_of("resume30.avi"), "0")
+        self.assertGreaterEqual(float(saved), 4, read_store(self.store()))
         self.assertEqual(self.box.close(proc)[0], 0)
         records = dict(read_store(self.store()))
         key = key_of("resume30.avi")
@@ -89,8 +92,10 @@ class ResumeStore(BehaviourTest):
 
     def test_three_seconds_keep_nothing_and_the_close_trims_a_full_store(self):
         # An old store of 200 KB, oldest first; the limit 100 counts as 127 KB.
-        lines = ["[ZENTAVIO_RESUME]"]
-        size, n = 0, 0
+        # Junk among them: a short key, a line without "=", an over-long value.
+        lines = ["[ZENTAVIO_RESUME]", "SHORT=1", "a junk line without equals",
+                 "%016X=%s" % (0xFFFFF, "7" * 1000)]
+        size, n = sum(len(line) + 2 for line in lines), 0
         while size < 200 * 1024:
             lines.append("%016X=%d.5,%d" % (0x100000 + n, n % 90 + 10, n % 7 + 2))
             size += len(lines[-1]) + 2
@@ -107,8 +112,11 @@ class ResumeStore(BehaviourTest):
         # The newest records stay, in their order; the oldest went.
         self.assertEqual(keys[-1], "%016X" % (0x100000 + n - 1))
         self.assertNotIn("%016X" % 0x100000, keys)
-        self.assertEqual(keys, sorted(keys))
+        self.assertEqual(keys[1:], sorted(keys[1:]))
+        self.assertIn("SHORT", keys)
+        self.assertNotIn("%016X" % 0xFFFFF, keys)
         log = s.log_text(self.box)
+        self.assertIn("m_Resume_CutDataSize() / Error Key Name=[SHORT] Len=5", log)
         self.assertRegex(log, r"m_Resume_CutDataSize\(\) / FileSize=\d+, Limit=130048, "
                               r"Delete=2500, Target=127548")
         self.assertRegex(log, r"m_Resume_CutDataSize\(\) / FileSize=\d+->\d+\(\d+\), "

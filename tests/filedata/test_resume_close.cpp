@@ -7,6 +7,7 @@
 #include "filedata/ResumeValue.h"
 #include "playback/PlayState.h"
 #include "playlist/Playlist.h"
+#include "settings/IniPath.h"
 #include "settings/Settings.h"
 
 namespace {
@@ -160,4 +161,40 @@ TEST_CASE("a folder's list entry ends in -1 within its last seconds (0 in repeat
     g_ListPath[0] = 0;
     g_PlayState = 0;
     g_PlayingTrack = -1;
+}
+
+TEST_CASE("[Common] Spf puts the store in an existing data folder only")
+{
+    CTempFolder temp;
+    REQUIRE(!temp.Path().empty());
+    const std::wstring exe = temp.Join(L"exe");
+    const std::wstring data = temp.Join(L"data");
+    const std::wstring file = temp.Join(L"file.txt");
+    CreateDirectoryW(exe.c_str(), nullptr);
+    CreateDirectoryW(data.c_str(), nullptr);
+    CloseHandle(CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    wchar_t exeFolder[MAX_PATH + 1];
+    lstrcpynW(exeFolder, g_ExeFolder, MAX_PATH + 1);
+    lstrcpynW(g_ExeFolder, exe.c_str(), MAX_PATH + 1);
+    struct {
+        int flag;
+        std::wstring folder;
+        std::wstring expected;
+    } rows[] = {
+        {1, data, data + L"\\Resume.dat"},
+        {1, data + L"\\", data + L"\\Resume.dat"},
+        {0, data, exe + L"\\Resume.dat"},
+        {1, file, exe + L"\\Resume.dat"},  // a file is no folder
+        {1, temp.Join(L"missing"), exe + L"\\Resume.dat"},
+        {1, L"", exe + L"\\Resume.dat"},
+    };
+    for (const auto& row : rows) {
+        g_Settings.Common_Spf[0] = row.flag;
+        lstrcpynW(g_Settings.Common_SpfDir, row.folder.c_str(), kSettingPathCap);
+        m_GetResumeFilePath();
+        CHECK(std::wstring(g_ResumeFilePath) == row.expected);
+    }
+    g_Settings.Common_Spf[0] = 0;
+    g_Settings.Common_SpfDir[0] = 0;
+    lstrcpynW(g_ExeFolder, exeFolder, MAX_PATH + 1);
 }

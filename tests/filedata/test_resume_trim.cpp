@@ -3,6 +3,7 @@
 #include <stdio.h>
 
 #include <fstream>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -90,7 +91,7 @@ TEST_CASE("removing keys in one pass leaves what key-by-key deletions leave")
     // a blank line, first put in the profile API's own form.
     std::string text = "[ZENTAVIO_RESUME]\r\n";
     for (int i = 0; i < 60; ++i) text += Key(i) + "=" + std::to_string(i) + ",,1\r\n";
-    text += "junk line without equals\r\n;comment\r\n" + Key(3) + "=dup\r\n\r\n";
+    text += "junk line without equals\r\n;comment\r\n  " + Key(70) + " =  spaced \r\n" + Key(3) + "=dup\r\n\r\n";
     text += "[Other]\r\n" + Key(5) + "=kept\r\n";
     const std::wstring a = temp.Join(L"a.dat");
     const std::wstring b = temp.Join(L"b.dat");
@@ -98,6 +99,23 @@ TEST_CASE("removing keys in one pass leaves what key-by-key deletions leave")
     WritePrivateProfileStringW(L"Other", L"x", L"1", a.c_str());
     WritePrivateProfileStringW(L"Other", L"x", nullptr, a.c_str());
     WriteBytes(b, ReadBytes(a));
+
+    // Its entries read from the file are those the profile API gives.
+    static wchar_t api[8192];
+    const DWORD apiLength = GetPrivateProfileSectionW(L"ZENTAVIO_RESUME", api, 8192, a.c_str());
+    std::unique_ptr<wchar_t[]> own;
+    const int ownLength = m_Resume_ReadSection(a.c_str(), L"ZENTAVIO_RESUME", &own);
+    CHECK(ownLength == static_cast<int>(apiLength));
+    CHECK(std::wstring(own.get(), ownLength) == std::wstring(api, apiLength));
+    for (int i : {0, 3, 70, 99}) {
+        const std::string k = Key(i);
+        const std::wstring key(k.begin(), k.end());
+        wchar_t fromApi[256], fromFile[256];
+        GetPrivateProfileStringW(L"ZENTAVIO_RESUME", key.c_str(), L"", fromApi, 256, a.c_str());
+        m_Resume_ReadKey(a.c_str(), L"zentavio_resume", key.c_str(), fromFile, 256);
+        CHECK(std::wstring(fromFile) == std::wstring(fromApi));
+    }
+
 
     std::vector<std::wstring> keys;
     for (int i : {3, 0, 1, 2, 3, 59, 40, 41, 5}) {
@@ -159,4 +177,29 @@ TEST_CASE("the store is trimmed once past its limit, oldest first")
     m_Resume_CutDataSize();
     CHECK(ReadBytes(g_ResumeFilePath) == after);
     g_Settings.Common_MaxRsm = 255;
+}
+
+TEST_CASE("a changed record is moved to the section's end in one rewrite, as delete and write would")
+{
+    CTempFolder temp;
+    REQUIRE(!temp.Path().empty());
+    std::string text = "[Before]\r\na=1\r\n[ZENTAVIO_RESUME]\r\n";
+    for (int i = 0; i < 20; ++i) text += Key(i) + "=" + std::to_string(i) + "\r\n";
+    text += "[After]\r\nb=2\r\n";
+    const std::wstring a = temp.Join(L"a.dat");
+    const std::wstring b = temp.Join(L"b.dat");
+    WriteBytes(a, text);
+    WritePrivateProfileStringW(L"After", L"x", L"1", a.c_str());
+    WritePrivateProfileStringW(L"After", L"x", nullptr, a.c_str());
+    WriteBytes(b, ReadBytes(a));
+    const std::string k = Key(4);
+    const std::wstring key(k.begin(), k.end());
+    WritePrivateProfileStringW(L"ZENTAVIO_RESUME", key.c_str(), nullptr, a.c_str());
+    WritePrivateProfileStringW(L"ZENTAVIO_RESUME", key.c_str(), L"61.3,2", a.c_str());
+    const wchar_t* removed[] = {key.c_str()};
+    CHECK(m_Resume_EditKeys(b.c_str(), L"ZENTAVIO_RESUME", removed, 1, key.c_str(), L"61.3,2") == 1);
+    CHECK(ReadBytes(b) == ReadBytes(a));
+    // No such section: left to the profile API.
+    CHECK(m_Resume_EditKeys(b.c_str(), L"NONE", removed, 1, key.c_str(), L"1") == -1);
+    CHECK(ReadBytes(b) == ReadBytes(a));
 }
