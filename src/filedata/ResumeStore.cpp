@@ -228,13 +228,9 @@ void m_Resume_Restore()
         g_ResumeListSaved = g_ResumeList;
     }
     if (!m_Resume_Differs(&g_ResumeCurrent, &g_ResumeCurrentSaved)) return;
-    // The key of what was written since, which may be another's than the
-    // loaded record's only when that had none.
-    const UINT64 key = g_ResumeCurrentSaved.Key ? g_ResumeCurrentSaved.Key : g_ResumeCurrent.Key;
-    m_WriteKey(key, nullptr);
     wchar_t text[kResumeValueCap] = {};
     if (g_ResumeCurrent.HasData) m_Resume_FormatValue(&g_ResumeCurrent, text);
-    if (text[0]) m_WriteKey(g_ResumeCurrent.Key, text);
+    m_ReplaceKey(g_ResumeCurrent.Key, g_ResumeCurrent.Key, text);
     g_ResumeCurrentSaved = g_ResumeCurrent;
 }
 
