@@ -92,7 +92,8 @@ void m_Steps()
     WritePrivateProfileStringW(nullptr, nullptr, nullptr, g_ResumeFilePath);
     printf("  flush %.3f ms\n", (m_Now() - t) * 1000);
     t = m_Now();
-    GetPrivateProfileStringW(L"ZENTAVIO_RESUME", L"0000000000000001", L"", section, 256, g_ResumeFilePath);
+    GetPrivateProfileStringW(L"ZENTAVIO_RESUME", L"0000000000000001", L"", section, 256,
+                             g_ResumeFilePath);
     printf("  cold read %.3f ms\n", (m_Now() - t) * 1000);
     t = m_Now();
     const wchar_t* keys[] = {L"0000000000000001"};
@@ -104,7 +105,8 @@ void m_Steps()
     printf("  own section read %.3f ms\n", (m_Now() - t) * 1000);
     t = m_Now();
     CopyFileW(g_Template.c_str(), g_Copy.c_str(), FALSE);
-    MoveFileExW(g_Copy.c_str(), g_Store.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    MoveFileExW(g_Copy.c_str(), g_Store.c_str(),
+                MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
     printf("  copy+move %.3f ms\n", (m_Now() - t) * 1000);
     t = m_Now();
     m_Resume_Lookup(g_ListPath, &r, 0, 0);

@@ -222,8 +222,8 @@ int m_WriteReplacing(const wchar_t* path, const STEXT& t, const SLINE* lines, in
         memcpy(out.get() + size, t.Bytes.get() + lines[i].Begin * unit, bytes);
         size += bytes;
     }
-    HANDLE file = CreateFileW(temp, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file =
+        CreateFileW(temp, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return 0;
     DWORD done = 0;
     int ok = WriteFile(file, out.get(), size, &done, nullptr) && done == size;
@@ -252,8 +252,8 @@ int m_EncodeLine(const STEXT& t, const SLINE& header, const wchar_t* key, const 
     out->reset(new BYTE[chars * unit]);
     *size = chars * unit;
     for (int i = 0; i < chars; ++i) {
-        wchar_t c = i < keyLength                    ? key[i]
-                    : i == keyLength                 ? L'='
+        wchar_t c = i < keyLength                     ? key[i]
+                    : i == keyLength                  ? L'='
                     : i < keyLength + 1 + valueLength ? value[i - keyLength - 1]
                     : (crlf && i == chars - 2)        ? L'\r'
                                                       : L'\n';
@@ -282,7 +282,8 @@ int m_Resume_EditKeys(const wchar_t* path, const wchar_t* section, const wchar_t
         for (int k = 0; k < count; ++k)
             for (int i = begin; i < stop; ++i) {
                 SLINE& line = lines[i];
-                if (!line.Keep || line.End == line.Begin || !m_KeyMatches(t, line, keys[k])) continue;
+                if (!line.Keep || line.End == line.Begin || !m_KeyMatches(t, line, keys[k]))
+                    continue;
                 line.Keep = 0;
                 break;
             }
@@ -302,11 +303,10 @@ int m_Resume_EditKeys(const wchar_t* path, const wchar_t* section, const wchar_t
     for (int k = 0; k < count; ++k) {
         const UINT64 hash = m_HashKey(&t, 0, 0, keys[k]);
         const SKEYLINE probe = {hash, -1};
-        SKEYLINE* hit = std::lower_bound(byKey.get(), byKey.get() + span, probe,
-                                         [](const SKEYLINE& a, const SKEYLINE& b) {
-                                             return a.Hash != b.Hash ? a.Hash < b.Hash
-                                                                     : a.Line < b.Line;
-                                         });
+        SKEYLINE* hit = std::lower_bound(
+            byKey.get(), byKey.get() + span, probe, [](const SKEYLINE& a, const SKEYLINE& b) {
+                return a.Hash != b.Hash ? a.Hash < b.Hash : a.Line < b.Line;
+            });
         for (; hit < byKey.get() + span && hit->Hash == hash; ++hit) {
             SLINE& line = lines[hit->Line];
             if (!line.Keep || line.End == line.Begin || !m_KeyMatches(t, line, keys[k])) continue;
@@ -370,8 +370,8 @@ int m_Resume_ReadSection(const wchar_t* path, const wchar_t* section,
     return length;
 }
 
-int m_Resume_ReadKey(const wchar_t* path, const wchar_t* section, const wchar_t* key,
-                     wchar_t* out, int cap)
+int m_Resume_ReadKey(const wchar_t* path, const wchar_t* section, const wchar_t* key, wchar_t* out,
+                     int cap)
 {
     out[0] = 0;
     const SLOADED* loaded = m_LoadSection(path, section);

@@ -61,8 +61,7 @@ void m_ReplaceKey(UINT64 oldKey, UINT64 key, const wchar_t* text)
         m_KeyName(oldKey, oldName);
         m_KeyName(key, name);
         const wchar_t* removed[] = {oldName};
-        if (m_Resume_EditKeys(g_ResumeFilePath, kResumeSection, removed, 1, name, text) > 0)
-            return;
+        if (m_Resume_EditKeys(g_ResumeFilePath, kResumeSection, removed, 1, name, text) > 0) return;
     }
     if (oldKey) m_WriteKey(oldKey, nullptr);
     if (text[0]) m_WriteKey(key, text);
@@ -272,8 +271,8 @@ void m_Resume_OnClose(int resumeMode)
 
 void m_Resume_ClearOpenItem()
 {
-    SRESUMEINFO* records[] = {&g_ResumeCurrent, &g_ResumeCurrentSaved, &g_ResumeList,
-                              &g_ResumeListSaved, &g_ResumeOpen,        &g_ResumeListOpen};
+    SRESUMEINFO* records[] = {&g_ResumeCurrent,   &g_ResumeCurrentSaved, &g_ResumeList,
+                              &g_ResumeListSaved, &g_ResumeOpen,         &g_ResumeListOpen};
     for (SRESUMEINFO* r : records) m_Resume_ClearRecord(r);
     g_ListResumeOn = g_FolderListMg = g_FolderListHasFile = g_OpenFilesMode = 0;
     g_StartPosGiven = g_BookmarkOpened = g_ParentFolderOpened = 0;

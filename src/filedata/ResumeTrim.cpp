@@ -157,8 +157,9 @@ void m_Resume_CutDataSize()
     if (!m_Resume_RemoveKeys(g_ResumeFilePath, kResumeSection, keys.get(), plan.Count))
         m_WriteLog(L"MAIN_%d : m_Resume_CutDataSize() / Error Delete Key Name=[%s] Size=%d",
                    __LINE__, keys[0], plan.Bytes);
-    m_WriteLog(L"MAIN_%d : m_Resume_CutDataSize() / FileSize=%d->%d(%lld), Limit=%d, Target=%d, "
-               L"Delete=%d(Key=%d)",
-               __LINE__, size, size - plan.Bytes, m_GetFileSize(g_ResumeFilePath), limit, target,
-               plan.Bytes, plan.Count);
+    m_WriteLog(
+        L"MAIN_%d : m_Resume_CutDataSize() / FileSize=%d->%d(%lld), Limit=%d, Target=%d, "
+        L"Delete=%d(Key=%d)",
+        __LINE__, size, size - plan.Bytes, m_GetFileSize(g_ResumeFilePath), limit, target,
+        plan.Bytes, plan.Count);
 }

@@ -40,5 +40,5 @@ int m_Resume_ReadSection(const wchar_t* path, const wchar_t* section,
 // The value of the first such key in the section, read from the file
 // itself as GetPrivateProfileString would (trimmed, outer quotes removed,
 // cut to cap - 1); its length, 0 when there is none.
-int m_Resume_ReadKey(const wchar_t* path, const wchar_t* section, const wchar_t* key,
-                     wchar_t* out, int cap);
+int m_Resume_ReadKey(const wchar_t* path, const wchar_t* section, const wchar_t* key, wchar_t* out,
+                     int cap);

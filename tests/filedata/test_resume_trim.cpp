@@ -58,15 +58,16 @@ std::vector<std::wstring> Planned(const std::wstring& section, int size, int tar
 
 }  // namespace
 
-TEST_CASE("the trim plan takes the oldest quarter's plain records, then its rich ones, then the rest")
+TEST_CASE(
+    "the trim plan takes the oldest quarter's plain records, then its rich ones, then the rest")
 {
     // Eight entries: K = 8 "=" gives a first stage over 3 entries.
     const std::vector<std::wstring> entries = {
-        L"000000000000000A=10,,1",        // rich (check state): stage 2
-        L"SHORT=1",                       // under 16 characters: stays
-        L"000000000000000B=20",           // plain: stage 1
-        L"000000000000000C=30",           // stage 3
-        L"000000000000000D=",             // stage 3 (past the quarter)
+        L"000000000000000A=10,,1",  // rich (check state): stage 2
+        L"SHORT=1",                 // under 16 characters: stays
+        L"000000000000000B=20",     // plain: stage 1
+        L"000000000000000C=30",     // stage 3
+        L"000000000000000D=",       // stage 3 (past the quarter)
         L"000000000000000E=40,,,,I0A0K0U0e",
         L"000000000000000F=50",
         L"0000000000000010=60",
@@ -91,7 +92,8 @@ TEST_CASE("removing keys in one pass leaves what key-by-key deletions leave")
     // a blank line, first put in the profile API's own form.
     std::string text = "[ZENTAVIO_RESUME]\r\n";
     for (int i = 0; i < 60; ++i) text += Key(i) + "=" + std::to_string(i) + ",,1\r\n";
-    text += "junk line without equals\r\n;comment\r\n  " + Key(70) + " =  spaced \r\n" + Key(3) + "=dup\r\n\r\n";
+    text += "junk line without equals\r\n;comment\r\n  " + Key(70) + " =  spaced \r\n" + Key(3) +
+            "=dup\r\n\r\n";
     text += "[Other]\r\n" + Key(5) + "=kept\r\n";
     const std::wstring a = temp.Join(L"a.dat");
     const std::wstring b = temp.Join(L"b.dat");
@@ -116,14 +118,14 @@ TEST_CASE("removing keys in one pass leaves what key-by-key deletions leave")
         CHECK(std::wstring(fromFile) == std::wstring(fromApi));
     }
 
-
     std::vector<std::wstring> keys;
     for (int i : {3, 0, 1, 2, 3, 59, 40, 41, 5}) {
         const std::string k = Key(i);
         keys.emplace_back(k.begin(), k.end());
     }
     keys.push_back(L"0000000000000fff");  // not there
-    for (const auto& k : keys) WritePrivateProfileStringW(L"ZENTAVIO_RESUME", k.c_str(), nullptr, a.c_str());
+    for (const auto& k : keys)
+        WritePrivateProfileStringW(L"ZENTAVIO_RESUME", k.c_str(), nullptr, a.c_str());
     std::vector<const wchar_t*> names;
     for (const auto& k : keys) names.push_back(k.c_str());
     CHECK(m_Resume_RemoveKeys(b.c_str(), L"ZENTAVIO_RESUME", names.data(),
@@ -137,8 +139,11 @@ TEST_CASE("removing keys in one pass leaves what key-by-key deletions leave")
     // A UTF-16 file keeps its BOM and code units.
     const std::wstring c = temp.Join(L"c.dat");
     const std::wstring d = temp.Join(L"d.dat");
-    const std::string wide = std::string("\xFF\xFE") +
-                             std::string("[\0S\0]\0\r\0\n\0A\0=\0" "1\0\r\0\n\0B\0=\0" "2\0\r\0\n\0", 36);
+    const std::string wide = std::string("\xFF\xFE") + std::string(
+                                                           "[\0S\0]\0\r\0\n\0A\0=\0"
+                                                           "1\0\r\0\n\0B\0=\0"
+                                                           "2\0\r\0\n\0",
+                                                           36);
     WriteBytes(c, wide);
     WritePrivateProfileStringW(L"S", L"x", L"1", c.c_str());
     WritePrivateProfileStringW(L"S", L"x", nullptr, c.c_str());
@@ -156,7 +161,8 @@ TEST_CASE("the store is trimmed once past its limit, oldest first")
     lstrcpynW(g_ResumeFilePath, temp.Join(L"Resume.dat").c_str(), MAX_PATH + 1);
     std::string text = "[ZENTAVIO_RESUME]\r\n";
     int count = 0;
-    while (text.size() < 200 * 1024) text += Key(count++) + "=" + std::to_string(count) + ".5,3\r\n";
+    while (text.size() < 200 * 1024)
+        text += Key(count++) + "=" + std::to_string(count) + ".5,3\r\n";
     WriteBytes(g_ResumeFilePath, text);
 
     g_Settings.Common_MaxRsm = 0;  // no limit
@@ -179,7 +185,8 @@ TEST_CASE("the store is trimmed once past its limit, oldest first")
     g_Settings.Common_MaxRsm = 255;
 }
 
-TEST_CASE("a changed record is moved to the section's end in one rewrite, as delete and write would")
+TEST_CASE(
+    "a changed record is moved to the section's end in one rewrite, as delete and write would")
 {
     CTempFolder temp;
     REQUIRE(!temp.Path().empty());
@@ -197,7 +204,8 @@ TEST_CASE("a changed record is moved to the section's end in one rewrite, as del
     WritePrivateProfileStringW(L"ZENTAVIO_RESUME", key.c_str(), nullptr, a.c_str());
     WritePrivateProfileStringW(L"ZENTAVIO_RESUME", key.c_str(), L"61.3,2", a.c_str());
     const wchar_t* removed[] = {key.c_str()};
-    CHECK(m_Resume_EditKeys(b.c_str(), L"ZENTAVIO_RESUME", removed, 1, key.c_str(), L"61.3,2") == 1);
+    CHECK(m_Resume_EditKeys(b.c_str(), L"ZENTAVIO_RESUME", removed, 1, key.c_str(), L"61.3,2") ==
+          1);
     CHECK(ReadBytes(b) == ReadBytes(a));
     // No such section: left to the profile API.
     CHECK(m_Resume_EditKeys(b.c_str(), L"NONE", removed, 1, key.c_str(), L"1") == -1);

@@ -173,7 +173,10 @@ TEST_CASE("bad value texts read safely")
     CHECK(r.Position == 0);
     CHECK(r.Track == 0);
     // A check text as long as the field allows keeps 254 characters.
-    r = Parse(L"," L"," + std::wstring(255, L'1'));
+    r = Parse(
+        L","
+        L"," +
+        std::wstring(255, L'1'));
     CHECK(wcslen(r.CheckText) == 254);
     r = Parse(L",,,0123456789ABCDEFGH");
     CHECK(wcslen(r.StreamMask) == 15);
