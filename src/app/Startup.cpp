@@ -26,6 +26,7 @@
 #include "controls/SliderPlus.h"
 #include "controls/Statusbar.h"
 #include "filedata/DataFiles.h"
+#include "filedata/ResumeStore.h"
 #include "library/Library.h"
 #include "playback/PlaybackControl.h"
 #include "playback/VideoProps.h"
@@ -272,6 +273,7 @@ int m_OpenJumpListLine(SCOMMANDLINE* cmd)
 void m_OpenAtPosition(SCOMMANDLINE* cmd, int start)
 {
     m_OpenPlayListFile(cmd->nPosTrack, cmd->nPosMs, 0, start, 0);
+    g_StartPosGiven = 1;
     m_SavePlayPosition(0);
 }
 
@@ -283,7 +285,7 @@ void m_OpenFileArguments(SCOMMANDLINE* cmd)
     if (cmd->nFileCount == 1) {
         LPCWSTR path = cmd->pArgs[cmd->nFirstFile];
         if (!cmd->bPosition) {
-            m_OpenFile(path, start, 1, 0, 0, -1);
+            m_OpenFile(path, start, 1, 0, 1, -1);
             return;
         }
         m_OpenFile(path, 0, 1, 0, 0, -1);

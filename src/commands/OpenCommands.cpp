@@ -10,6 +10,7 @@
 #include "base/ErrorLog.h"
 #include "base/PathUtil.h"
 #include "base/SoundCue.h"
+#include "filedata/ResumeOpen.h"
 #include "library/Library.h"
 #include "playback/PlayState.h"
 #include "playlist/Playlist.h"
@@ -81,7 +82,8 @@ int m_FirstTrack()
 }  // namespace
 
 // Media files and folders; the other kinds of path come with their parts.
-BOOL m_OpenFile(LPCWSTR source, int startState, int reportErrors, int bringToFront, int, int)
+BOOL m_OpenFile(LPCWSTR source, int startState, int reportErrors, int bringToFront,
+                int applyResume, int)
 {
     wchar_t path[MAX_PATH + 1];
     lstrcpynW(path, source ? source : L"", MAX_PATH + 1);
@@ -107,10 +109,14 @@ BOOL m_OpenFile(LPCWSTR source, int startState, int reportErrors, int bringToFro
         m_FillFromMediaFile(path);
     }
     if (bringToFront && !g_FullScreen) SetForegroundWindow(g_hWndMain);
+    if (applyResume) m_Resume_LoadAtOpen();
     int result = 1;
     if (startState != 0) {
+        int track = 0, startMs = 0;
+        // A stored position wins over the first checked entry.
+        if (!(applyResume && m_Resume_StartEntry(&track, &startMs))) track = m_FirstTrack();
         g_OpenRequest.bOsdAfterOpen = 1;
-        result = m_OpenPlayListFile(m_FirstTrack(), 0, reportErrors, startState, 1);
+        result = m_OpenPlayListFile(track, startMs, reportErrors, startState, 1);
     }
     if (m_Launcher_IsShown()) {
         SetCursor(LoadCursorW(nullptr, IDC_ARROW));

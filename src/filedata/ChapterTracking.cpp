@@ -1,6 +1,5 @@
-// No file can be open yet: no chapters to track, nothing to resume.
+// No chapters to track yet; the track records of list files come with them.
 #include "filedata/ChapterTracking.h"
 
 void m_Chapter_TrackCurrent(int, int, int) {}
-void m_Resume_Save() {}
 void m_Resume_WriteTrack() {}

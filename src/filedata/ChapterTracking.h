@@ -4,7 +4,7 @@
 // Makes the chapter at the position current (-1: find it) and shows
 // "CHAPTER```:```%02d".
 void m_Chapter_TrackCurrent(int chapter, int playing, int flag);
-// Saves the resume data of the open list; for .zvpl and folder lists also
-// the playing track's own record.
-void m_Resume_Save();
+// The playing track's own record in its list file.
 void m_Resume_WriteTrack();
+
+#include "filedata/ResumeStore.h"  // m_Resume_Save

@@ -2,8 +2,7 @@
 
 wchar_t g_DefaultPlaylistPath[MAX_PATH + 1];
 
-// The data files are not read or written yet; no path needs fixing.
-void m_GetResumeFilePath() {}
+// The history and favorites files are not read or written yet.
 void m_GetRecentFilePath() {}
 void m_GetFavoriteFilePath() {}
 BOOL m_RenameDlg_PreTranslateKey(HWND, UINT, WPARAM) { return FALSE; }

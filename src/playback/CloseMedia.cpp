@@ -12,6 +12,7 @@
 #include "engine/VideoRenderer.h"
 #include "filedata/FileInfoOpen.h"
 #include "filedata/PlayRangeState.h"
+#include "filedata/ResumeStore.h"
 #include "library/Library.h"
 #include "playback/ControlBarState.h"
 #include "playback/MediaPath.h"
@@ -70,7 +71,7 @@ int m_CloseMedia(int redraw)
     return 1;
 }
 
-void m_CloseFile(int redraw, int showMessage, int, int addToHistory)
+void m_CloseFile(int redraw, int showMessage, int resumeMode, int addToHistory)
 {
     // An open still running on the thread ends before what it opens is
     // closed, and its notice no longer completes anything.
@@ -82,6 +83,7 @@ void m_CloseFile(int redraw, int showMessage, int, int addToHistory)
         if (showMessage) m_OSD_Clear(0);
         return;
     }
+    m_Resume_OnClose(resumeMode);
     m_Preview_Close();
     if (addToHistory && g_MediaOpen) m_Recent_AddCurrent();
     m_CloseMedia(redraw);
@@ -89,6 +91,7 @@ void m_CloseFile(int redraw, int showMessage, int, int addToHistory)
     g_Playlist.m_CheckMode = 0;
     g_Playlist.m_CheckedTracks = 0;
     g_Playlist.m_ClearPlayList();
+    m_Resume_ClearOpenItem();
     g_ListPath[0] = 0;
     g_PlayState = 0;
     g_ListType = LIST_NONE;
@@ -100,6 +103,7 @@ void m_CloseFile(int redraw, int showMessage, int, int addToHistory)
         m_OSD_ShowText(L"CLOSED````FILE", -1, -1, -1, -1, -1, -1);
         m_UpdateTimeDisplay(1);
     }
+    m_Resume_CutDataSize();
 }
 
 void m_CloseJumpListFile(int redraw)

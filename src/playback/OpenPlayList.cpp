@@ -10,6 +10,7 @@
 #include "base/ErrorLog.h"
 #include "base/SoundCue.h"
 #include "commands/OpenCommands.h"
+#include "filedata/ResumeOpen.h"
 #include "library/Library.h"
 #include "playback/AutoNext.h"
 #include "playback/EndOfStream.h"
@@ -23,14 +24,6 @@ namespace {
 
 wchar_t s_ThreadPath[MAX_PATH + 1];
 LONG s_OpenSerial;
-
-// The entry and position of a resume request (track -1 at 0): with no resume
-// store the list's own start.
-void m_ResumeEntry(int* track, int* startMs)
-{
-    *track = 0;
-    *startMs = 0;
-}
 
 // The limit of the failed-open walk: the checked tracks in check mode.
 int m_RetryLimit()
@@ -169,7 +162,12 @@ int m_OpenPlayListFile(int track, int startMs, int showLoadTime, int startState,
     g_DefaultListOpened = 0;
     // Any open but the walk's own next step ends a waiting walk.
     if (!s_InWalkStep) m_OpenWalk_Cancel();
-    if (track == -1 && startMs == 0) m_ResumeEntry(&track, &startMs);
+    // The list's resume entry; a list without one opens afresh.
+    if (track == -1 && startMs == 0 && !m_Resume_ListEntry(&track, &startMs)) {
+        wchar_t path[MAX_PATH + 1];
+        lstrcpynW(path, g_ListPath, MAX_PATH + 1);
+        return m_OpenFile(path, startState, showLoadTime, 1, 1, -1);
+    }
     if (startMs == -1) {
         startMs = 0;
         track = m_NextPlayableTrack(track);

@@ -53,14 +53,15 @@ int m_NeedsReseekOnPause()
 void m_StartResumeAutoSave()
 {
     const int seconds = g_Settings.Common_RsmItvl;
-    if (seconds <= 0 || !g_hWndMain) return;
+    // The open-files list keeps its records per entry, not on a timer.
+    if (seconds <= 0 || !g_hWndMain || g_OpenFilesMode) return;
     if (!g_ResumeSaveTick) g_ResumeSaveTick = GetTickCount();
     SetTimer(g_hWndMain, kTimerResumeSave, static_cast<UINT>(seconds) * 1000, nullptr);
 }
 
 void m_OnResumeSaveTick()
 {
-    if (!m_IsPlaying()) {
+    if (g_OpenFilesMode || !m_IsPlaying()) {
         KillTimer(g_hWndMain, kTimerResumeSave);
         return;
     }
