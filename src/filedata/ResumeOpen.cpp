@@ -5,6 +5,7 @@
 #include "playback/TrackChoice.h"
 #include "playback/VideoProps.h"
 #include "playlist/Playlist.h"
+#include "playlist/Shuffle.h"
 #include "settings/Settings.h"
 
 void m_Resume_LoadAtOpen()
@@ -20,6 +21,8 @@ int m_Resume_StartEntry(int* track, int* startMs)
     const SRESUMEINFO& r = g_ResumeOpen;
     if (!r.HasData) return 0;
     if (r.CheckOn) g_Playlist.m_ApplyCheckString(r.CheckText);
+    // Shuffled navigation goes on in the pass it stood in.
+    if (r.PositionOn && r.ShufflePass > 0) g_ShufflePass = r.ShufflePass;
     *track = r.Track;
     if (r.Position == -1) {
         *track = m_NextPlayableTrack(r.Track);

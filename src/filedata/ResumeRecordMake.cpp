@@ -10,6 +10,7 @@
 #include "playback/RepeatMode.h"
 #include "playback/VideoProps.h"
 #include "playlist/Playlist.h"
+#include "playlist/Shuffle.h"
 #include "settings/Settings.h"
 
 namespace {
@@ -158,6 +159,11 @@ int m_Resume_MakeRecord(SRESUMEINFO* out, int renumber)
     out->Key = m_Resume_GetKey(source);
     const int outside = g_BookmarkOpened || g_StartPosGiven || g_ParentFolderOpened;
     if (!outside || !m_TakeLoadedPosition(out)) m_MakePosition(out, renumber);
+    // The shuffle pass belongs to the position group.
+    if (g_ShufflePass > 0) {
+        out->ShufflePass = g_ShufflePass;
+        out->PositionOn = 1;
+    }
     m_MakeCheckState(out);
     m_MakeSettings(out);
     if (m_Resume_HasAny(out)) out->HasData = 1;

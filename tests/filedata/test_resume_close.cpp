@@ -3,10 +3,12 @@
 #include <string>
 
 #include "../support/TempFolder.h"
+#include "filedata/ResumeOpen.h"
 #include "filedata/ResumeStore.h"
 #include "filedata/ResumeValue.h"
 #include "playback/PlayState.h"
 #include "playlist/Playlist.h"
+#include "playlist/Shuffle.h"
 #include "settings/IniPath.h"
 #include "settings/Settings.h"
 
@@ -155,6 +157,18 @@ TEST_CASE("a folder's list entry ends in -1 within its last seconds (0 in repeat
     m_Resume_MakeRecord(&made, 1);
     m_Resume_FormatValue(&made, text);
     CHECK(std::wstring(text) == L",2");
+    // A shuffled list keeps the pass it stands in, and an open takes it.
+    g_ShufflePass = 2;
+    m_Resume_MakeRecord(&made, 1);
+    m_Resume_FormatValue(&made, text);
+    CHECK(std::wstring(text) == L",2/3");
+    g_ShufflePass = 0;
+    g_ResumeOpen = made;
+    g_ResumeOpen.HasData = 1;
+    int track = 0, startMs = 0;
+    m_Resume_StartEntry(&track, &startMs);
+    CHECK(g_ShufflePass == 2);
+    g_ShufflePass = 0;
     m_Resume_ClearOpenItem();
     g_Playlist.m_ClearPlayList();
     g_ListType = LIST_NONE;
