@@ -75,27 +75,14 @@ class IdlePaint(BehaviourTest):
         left, top, right, bottom = self.full_rect(1)
         return self.centre_shot(name, left, top, right - left, bottom - top)
 
-    def wait_title_overlay(self, top, timeout=5):
-        """The rectangle of the fully shown overlay at the top of the screen."""
-        end = time.monotonic() + timeout
-        while True:
-            for line in screen_probe("overlays")[1].splitlines():
-                if not line.startswith("visible=1 alpha=255"):
-                    continue
-                rect = tuple(int(v) for v in line.split("rect=")[1].split(","))
-                if rect[1] == top:
-                    return rect
-            if time.monotonic() > end:
-                self.fail("the title overlay did not show")
-            time.sleep(0.1)
-
     def leave_by_close_button(self):
         left, top, right, bottom = self.full_rect(1)
         subprocess.run(["xdotool", "mousemove", "800", str(top + 2), "mousemove", "801",
                         str(top + 3)], check=True)
         # The title overlay fades in under the pointer; its close button is
         # at the right, twice as wide as the strip is high.
-        title = self.wait_title_overlay(top)
+        title = screen.title_overlay(top)
+        self.assertTrue(title, "the title overlay did not show")
         t_top, t_bottom = title[1], title[3]
         height = t_bottom - t_top
         subprocess.run(["xdotool", "mousemove", str(right - height), str(top + height // 2),

@@ -6,6 +6,7 @@ import shutil
 import subprocess
 import time
 
+import zvtest
 from zvtest import probe
 
 
@@ -96,3 +97,19 @@ def check_reference(test, shot, reference, most=0, fuzz="4%"):
     test.assertTrue(os.path.exists(reference), "no reference " + reference)
     diff = differing_pixels(shot, reference, fuzz)
     test.assertTrue(0 <= diff <= most, "%s differs from %s in %d pixels" % (shot, reference, diff))
+
+
+def title_overlay(top, timeout=5.0):
+    """The rectangle of the full-screen title overlay once it is fully shown
+    at the top edge top, or None when it did not show in time."""
+    program = os.path.join(zvtest.BIN, "ScreenProbe.exe")
+
+    def shown():
+        for line in zvtest.run_to_file(program, "overlays")[1].splitlines():
+            if line.startswith("visible=1 alpha=255"):
+                rect = tuple(int(v) for v in line.split("rect=")[1].split(","))
+                if rect[1] == top:
+                    return rect
+        return None
+
+    return zvtest.wait_for(shown, timeout)

@@ -54,6 +54,17 @@ def parse_window(line):
     return facts
 
 
+def wait_for(what, timeout=20.0):
+    """Calls what() until it gives a true value or the time is up; returns
+    the last value."""
+    end = time.monotonic() + timeout
+    while True:
+        value = what()
+        if value or time.monotonic() > end:
+            return value
+        time.sleep(0.1)
+
+
 def read_ini(path):
     """A settings file as {section: {key: value}}, with its raw bytes."""
     data = open(path, "rb").read()
