@@ -2,12 +2,15 @@
 // repaint calls of windowless renderers.
 #include "engine/VideoRenderer.h"
 
+#include <dvdmedia.h>
 #include <evr.h>
 #include <string.h>
 
 #include "base/ErrorLog.h"
 #include "engine/GraphUtil.h"
+#include "engine/DsMediaType.h"
 #include "engine/VideoGeometry.h"
+#include "engine/WineQuirks.h"
 
 namespace {
 
@@ -28,6 +31,40 @@ HRESULT m_PositionBasicVideo(IBasicVideo2* video, IVideoWindow* window, const RE
             m_WriteLog(L"VR_%d : Error / IVideoWindow::SetWindowPosition() = 0x%08X", __LINE__, hr);
     }
     return hr;
+}
+
+// The picture header of a connected video type, or null.
+const BITMAPINFOHEADER* m_HeaderOfType(const AM_MEDIA_TYPE& type)
+{
+    if (!type.pbFormat) return nullptr;
+    if (type.formattype == FORMAT_VideoInfo && type.cbFormat >= sizeof(VIDEOINFOHEADER))
+        return &reinterpret_cast<const VIDEOINFOHEADER*>(type.pbFormat)->bmiHeader;
+    if (type.formattype == FORMAT_VideoInfo2 && type.cbFormat >= sizeof(VIDEOINFOHEADER2))
+        return &reinterpret_cast<const VIDEOINFOHEADER2*>(type.pbFormat)->bmiHeader;
+    return nullptr;
+}
+
+// 1 when the filter's connected input carries an RGB picture stored bottom
+// row first.
+int m_InputIsBottomUp(IBaseFilter* filter)
+{
+    IEnumPins* pins = nullptr;
+    if (!filter || FAILED(filter->EnumPins(&pins)) || !pins) return 0;
+    int bottomUp = 0, found = 0;
+    IPin* pin = nullptr;
+    while (!found && pins->Next(1, &pin, nullptr) == S_OK) {
+        AM_MEDIA_TYPE type = {};
+        if (pin->ConnectionMediaType(&type) == S_OK) {
+            const BITMAPINFOHEADER* header = m_HeaderOfType(type);
+            found = header != nullptr;
+            bottomUp = header && header->biHeight > 0 &&
+                       (header->biCompression == BI_RGB || header->biCompression == BI_BITFIELDS);
+            m_Ds_FreeMediaType(&type);
+        }
+        pin->Release();
+    }
+    pins->Release();
+    return bottomUp;
 }
 
 }  // namespace
@@ -71,8 +108,12 @@ HRESULT CVideoRenderer::m_ApplyVideoPosition()
         display->Release();
         return hr;
     }
-    if (m_pBasicVideo) return m_PositionBasicVideo(m_pBasicVideo, m_pVideoWindow, s, d);
-    return kVrNotAvailable;
+    if (!m_pBasicVideo) return kVrNotAvailable;
+    if (m_Wine_MirrorSourceRows(m_RendererKind, m_InputIsBottomUp(m_pVideoRenderer))) {
+        const LONG h = m_NativeSize[1];
+        if (h > 0 && s.bottom <= h) s = RECT{s.left, h - s.bottom, s.right, h - s.top};
+    }
+    return m_PositionBasicVideo(m_pBasicVideo, m_pVideoWindow, s, d);
 }
 
 HRESULT CVideoRenderer::m_VR_RepaintVideo(HDC dc)

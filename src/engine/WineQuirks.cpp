@@ -51,6 +51,8 @@ int m_Wine_ImageRetries() { return m_Wine_IsWine() ? 50 : 0; }
 // Kind 2: the old video renderer, the one that draws into a window of its own.
 int m_Wine_RepaintBySeek(int kind) { return kind == 2 && m_Wine_IsWine(); }
 
+int m_Wine_MirrorSourceRows(int kind, int bottomUp) { return kind == 2 && bottomUp && m_Wine_IsWine(); }
+
 namespace {
 
 struct SOWNEDWINDOWS {

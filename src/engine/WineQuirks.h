@@ -55,6 +55,13 @@ int m_Wine_ImageRetries();
 // renderer kind.
 int m_Wine_RepaintBySeek(int kind);
 
+// Wine's old video renderer hands its source rectangle to StretchDIBits as
+// it stands, and StretchDIBits counts the source rows of a bottom-up picture
+// from its bottom: a running picture shows the part mirrored top to bottom
+// (Windows' renderer counts from the top). 1 when the rectangle handed to
+// the renderer kind is to be mirrored, for a bottom-up picture.
+int m_Wine_MirrorSourceRows(int kind, int bottomUp);
+
 // Wine's SetWindowPos(HWND_TOPMOST) on a window that owns topmost popups
 // (its tooltips) answers TRUE yet leaves the window below the topmost band.
 // Under Wine, when the window did not become topmost, its owned windows are
