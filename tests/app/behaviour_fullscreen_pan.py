@@ -33,15 +33,6 @@ def xdotool(*args):
     subprocess.run(["xdotool"] + [str(a) for a in args], check=True)
 
 
-def wait_for(what, timeout=20.0):
-    end = time.monotonic() + timeout
-    while True:
-        value = what()
-        if value or time.monotonic() > end:
-            return value
-        time.sleep(0.1)
-
-
 def column(path, x):
     """The brightness (0..765) of each pixel of one column of an image."""
     out = subprocess.run(["convert", path, "-crop", "1x100000+%d+0" % x, "+repage", "txt:-"],
@@ -116,7 +107,7 @@ class FullScreenPanTest(zvtest.BehaviourTest):
         return out if code == 0 else ""
 
     def wait_state(self, pattern):
-        text = wait_for(lambda: re.search(pattern, self.state()) and self.state(), 10)
+        text = zvtest.wait_for(lambda: re.search(pattern, self.state()) and self.state(), 10)
         self.assertTrue(text, "the state never read %r: %r" % (pattern, self.state()))
 
     def test_a_video_zoomed_past_the_screen_pans_up_to_its_edges_and_holds(self):
@@ -146,7 +137,7 @@ class FullScreenPanTest(zvtest.BehaviourTest):
                                                      full[3])), 0, white)
 
         # Fitted: a 4:3 picture on a 16:9 screen leaves the right edge dark.
-        self.assertTrue(wait_for(lambda: brightness(shot_full("fit.png"), fw - 4, 0, 4, fh) < 0.05,
+        self.assertTrue(zvtest.wait_for(lambda: brightness(shot_full("fit.png"), fw - 4, 0, 4, fh) < 0.05,
                                  10), "the fitted video reaches the right edge")
 
         # A right drag upward makes the video taller than the screen: past the
@@ -156,7 +147,7 @@ class FullScreenPanTest(zvtest.BehaviourTest):
         for step in range(1, 9):
             xdotool("mousemove", cx, cy - 50 * step)
         xdotool("mouseup", 3)
-        self.assertTrue(wait_for(lambda: brightness(shot_full("big.png"), fw - 4, 0, 4, fh) > 0.5,
+        self.assertTrue(zvtest.wait_for(lambda: brightness(shot_full("big.png"), fw - 4, 0, 4, fh) > 0.5,
                                  10), "the video did not grow past the screen's width")
         self.like_reference(shot_full("centred.png"), "pan_centred_small.png",
                             (fh * 3 // 4, fh))
@@ -176,7 +167,7 @@ class FullScreenPanTest(zvtest.BehaviourTest):
                                                            full[0] + 1, full[1] + rows[1] + 1)), 0)
             return rows if rows and rows[1] - rows[0] < fh // 3 and lit == 0 else None
 
-        rows = wait_for(black_bar, 5)
+        rows = zvtest.wait_for(black_bar, 5)
         self.assertTrue(rows, "the left edge did not reach the screen's")
         self.wait_state(r"PAUSED")
         # Still centred vertically, the band's top row (180 of 240) gives the
@@ -196,7 +187,7 @@ class FullScreenPanTest(zvtest.BehaviourTest):
 
         # Down by 100 px: the picture follows.
         xdotool("mousemove", x + 400, y + 100)
-        self.assertTrue(wait_for(near(rows[0] + 100), 5),
+        self.assertTrue(zvtest.wait_for(near(rows[0] + 100), 5),
                         "the picture did not follow the drag: %r" % (col(20),))
 
         # Far down: the top edge stops at the screen's, no gap above; the
@@ -206,7 +197,7 @@ class FullScreenPanTest(zvtest.BehaviourTest):
         def bar_end():
             return first_lit(self.shot("row.png", (full[0], full[1] + 30, full[2],
                                                    full[1] + 31)), 0)
-        at = wait_for(lambda: col(20) is None and abs(bar_end() - 40 * zoom) <= 2 * zoom + 1,
+        at = zvtest.wait_for(lambda: col(20) is None and abs(bar_end() - 40 * zoom) <= 2 * zoom + 1,
                       5)
         self.assertTrue(at, "not at the top left corner: %r, %r" % (col(20), bar_end()))
         corner = shot_full("top_left.png")
@@ -216,7 +207,7 @@ class FullScreenPanTest(zvtest.BehaviourTest):
         # Far up and left: the bottom right corner, both sides covered.
         bottom = fh - video_h + 180 * zoom
         xdotool("mousemove", x - 400, y - 440)
-        self.assertTrue(wait_for(near(bottom, True, 2), 5),
+        self.assertTrue(zvtest.wait_for(near(bottom, True, 2), 5),
                         "not at the bottom edge: %r, not %r" % (col(fw - 5, True), bottom))
         corner = shot_full("bottom_right.png")
         self.assertGreater(brightness(corner, 300, fh - 4, fw - 400, 4), 0.3, "a gap opened below")
@@ -228,7 +219,7 @@ class FullScreenPanTest(zvtest.BehaviourTest):
         # panned part.
         xdotool("mouseup", 1)
         self.wait_state(r"PLAYING")
-        held = wait_for(near(bottom, True, 2), 5)
+        held = zvtest.wait_for(near(bottom, True, 2), 5)
         self.assertTrue(held, "the running picture left the panned part: %r" % (col(fw - 5, True),))
         self.like_reference(shot_full("released.png"), "pan_bottom_right_small.png",
                             (bottom, bottom + 30 * zoom))
