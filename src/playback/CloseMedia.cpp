@@ -21,6 +21,7 @@
 #include "playback/VideoProps.h"
 #include "playback/VideoWindow.h"
 #include "playlist/Playlist.h"
+#include "playlist/ScanThread.h"
 #include "playlist/Shuffle.h"
 
 namespace {
@@ -90,6 +91,7 @@ void m_CloseFile(int redraw, int showMessage, int resumeMode, int addToHistory)
     // Check boxes end with the list they belong to.
     g_Playlist.m_CheckMode = 0;
     g_Playlist.m_CheckedTracks = 0;
+    m_Scan_OnClose();
     g_Playlist.m_ClearPlayList();
     m_Resume_ClearOpenItem();
     g_ListPath[0] = 0;

@@ -14,6 +14,7 @@
 #include "playback/PlaybackEvents.h"
 #include "playback/PlayState.h"
 #include "playback/VolumeControl.h"
+#include "playlist/ScanThread.h"
 #include "settings/InstanceNotice.h"
 #include "settings/Settings.h"
 #include "settings/SettingsMain.h"
@@ -106,6 +107,7 @@ void m_OpenFile_Complete(int opened)
         if (g_OpenRequest.bOsdAfterOpen && g_OpenRequest.bShowLoadTime &&
             g_OpenRequest.dwLoadTick && g_MediaKind != MEDIA_KIND_VIDEO)
             m_ShowLoadTime();
+        if (state >= 1 && state <= 3 && g_MediaKind != MEDIA_KIND_VIDEO) m_Scan_StartForOpen();
     }
     // A failed open on the file-open thread is not walked on, but the user
     // is told, as on the UI thread.
@@ -127,6 +129,7 @@ void m_Playback_OnFrameShown()
     // The play that started the open found the state still loading: "PlyTop"
     // takes effect only now that it plays.
     m_SetTopMostState();
+    m_Scan_StartForOpen();
 }
 
 void m_Playback_SetAutoStop(DWORD tick)

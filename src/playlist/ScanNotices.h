@@ -2,10 +2,20 @@
 #pragma once
 #include <windows.h>
 
-// The scan ended: wait for the thread, close its handle, clear the scan
-// flags, redraw the playlist and what shows the scan's results.
+#include "playlist/ScanThread.h"
+
+struct STRACKINFO;
+
+// The scan ended: take its last results, close the thread's handle, clear
+// the scan flags and redraw the playlist.
 void m_Playlist_OnScanDone();
-// One entry's duration arrived: rewrite its row.
+// One entry's duration arrived: take the results and rewrite the rows.
 void m_Playlist_OnScanItem(int entry);
-// Progress for the chapter-export dialog, when it is open.
+// Takes the results; progress for the chapter-export dialog, when open.
 void m_Playlist_OnScanProgress();
+
+// Applies one result to the track holding its path (the one at its index
+// first, paths compared without case) when it is of the current
+// generation; otherwise the result's arrays are freed. The track's index,
+// or -1 when dropped.
+int m_Scan_ApplyResult(STRACKINFO* tracks, int count, SSCANRESULT* result, UINT generation);
