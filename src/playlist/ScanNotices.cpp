@@ -10,11 +10,11 @@ namespace {
 
 int s_ResultsTaken = 0;
 
-void m_Trace(const wchar_t* format, int value)
+void m_Trace(const wchar_t* format, int value, int more = 0)
 {
     if (!g_Settings.Main_Test) return;
     wchar_t line[64];
-    if (SUCCEEDED(StringCchPrintfW(line, 64, format, value))) m_AppendLogLine(line);
+    if (SUCCEEDED(StringCchPrintfW(line, 64, format, value, more))) m_AppendLogLine(line);
 }
 
 bool m_SamePath(const wchar_t* a, const wchar_t* b)
@@ -74,9 +74,12 @@ int m_TakeResults()
     for (; s_ResultsTaken < ready; ++s_ResultsTaken) {
         SSCANRESULT* result = m_Scan_Result(s_ResultsTaken);
         if (!result) break;
-        if (m_Scan_ApplyResult(g_Playlist.m_Tracks, g_Playlist.m_GetCount(), result,
-                               m_Scan_Generation()) >= 0)
-            ++applied;
+        const INT64 ms = result->LengthMs;
+        const int index = m_Scan_ApplyResult(g_Playlist.m_Tracks, g_Playlist.m_GetCount(), result,
+                                             m_Scan_Generation());
+        if (index < 0) continue;
+        ++applied;
+        m_Trace(L"SCAN : track %d ms=%d", index, int(ms));
     }
     if (applied) g_Playlist.m_RefreshTrackRows();
     return applied;
