@@ -53,6 +53,26 @@ LONGLONG m_SourceDuration(IBaseFilter* source)
     return duration;
 }
 
+// A plain file source (a WAV, under Wine every file the async reader takes)
+// knows no length of its own: its first output pin is rendered, so that the
+// splitter joins and the graph can tell the length. The graph never runs.
+LONGLONG m_RenderedDuration(IGraphBuilder* graph, IBaseFilter* source)
+{
+    IEnumPins* pins = nullptr;
+    if (FAILED(source->EnumPins(&pins)) || !pins) return 0;
+    IPin* pin = nullptr;
+    LONGLONG duration = 0;
+    while (!duration && pins->Next(1, &pin, nullptr) == S_OK) {
+        PIN_DIRECTION direction;
+        if (SUCCEEDED(pin->QueryDirection(&direction)) && direction == PINDIR_OUTPUT &&
+            SUCCEEDED(graph->Render(pin)))
+            duration = m_ReadDuration(graph);
+        pin->Release();
+    }
+    pins->Release();
+    return duration;
+}
+
 }  // namespace
 
 HRESULT m_VR_ProbeFile(const wchar_t* path, LONGLONG* duration, int* count, SCHAPTERITEM** chapters)
@@ -76,6 +96,7 @@ HRESULT m_VR_ProbeFile(const wchar_t* path, LONGLONG* duration, int* count, SCHA
     }
     LONGLONG length = m_ReadDuration(graph);
     if (!length) length = m_SourceDuration(source);
+    if (!length) length = m_RenderedDuration(graph, source);
     if (count && chapters) {
         hr = m_Chapters_ReadFromSource(source, length / 1e7, chapters, count);
     }
