@@ -1,6 +1,9 @@
-// Folders and list files as sources of tracks. Reading list files grows
-// with the playlist-file code; until then they add nothing.
+// Folders and list files as sources of tracks.
+#include "playlist/PlaylistFiles.h"
+
+#include "playlist/M3uFile.h"
 #include "playlist/Playlist.h"
+#include "playlist/ZvplFile.h"
 
 #include "base/ErrorLog.h"
 #include "base/MediaTypes.h"
@@ -71,5 +74,63 @@ int CPlaylist::m_AddFolderEntries(const wchar_t* folder, const wchar_t* pattern,
     return added;
 }
 
-int CPlaylist::m_ReadZvplFile(const wchar_t*, int, int) { return 0; }
-int CPlaylist::m_ReadM3uFile(const wchar_t*) { return 0; }
+namespace {
+
+void m_ReleaseAll(CPlaylist* list)
+{
+    for (int i = 0; i < list->m_Count; ++i) m_Track_Release(&list->m_Tracks[i]);
+    list->m_Count = 0;
+}
+
+}  // namespace
+
+int m_PlaylistFile_ReadZvpl(const wchar_t* path, int replace, SRESUMEINFO* record,
+                            int checkExistence, int skipMissing, int* skipped, int skipDuplicates)
+{
+    CPlaylist* list = &g_Playlist;
+    SZVPLREAD options = {checkExistence, skipMissing, skipDuplicates, !replace,
+                         replace ? record : nullptr, 0};
+    if (replace) m_ReleaseAll(list);
+    int count = list->m_Count;
+    int taken = m_Zvpl_ReadTracks(path, list->m_Tracks, list->m_Count, kPlaylistTrackCap, &count,
+                                  &options);
+    list->m_Count = count;
+    if (taken && replace) list->m_MarkSaved();
+    if (skipped) *skipped = options.Skipped;
+    return taken;
+}
+
+int m_PlaylistFile_ReadM3u(const wchar_t* path, int replace)
+{
+    CPlaylist* list = &g_Playlist;
+    if (replace) m_ReleaseAll(list);
+    list->m_Count = m_M3u_ReadTracks(path, list->m_Tracks, kPlaylistTrackCap, list->m_Count);
+    if (replace) list->m_MarkSaved();
+    return 1;
+}
+
+int m_PlaylistFile_WriteZvpl(const wchar_t* path, int backup, int relative, int resumeMode)
+{
+    return m_Zvpl_WriteFile(path, g_Playlist.m_Tracks, g_Playlist.m_Count, backup, relative,
+                            resumeMode);
+}
+
+int m_PlaylistFile_WriteM3u(const wchar_t* path)
+{
+    return m_M3u_WriteFile(path, g_Playlist.m_Tracks, g_Playlist.m_Count);
+}
+
+// Adding a list by path appends with existence checked and missing files kept.
+int CPlaylist::m_ReadZvplFile(const wchar_t* path, int append, int markMissing)
+{
+    int before = m_Count;
+    int taken = m_PlaylistFile_ReadZvpl(path, !append, nullptr, markMissing, 0, nullptr, 0);
+    return taken ? m_Count - before : 0;
+}
+
+int CPlaylist::m_ReadM3uFile(const wchar_t* path)
+{
+    int before = m_Count;
+    m_PlaylistFile_ReadM3u(path, 0);
+    return m_Count - before;
+}
