@@ -30,6 +30,14 @@ int m_Zvpl_ReadTracks(const wchar_t* path, STRACKINFO* tracks, int first, int ca
 int m_Zvpl_WriteFile(const wchar_t* path, const STRACKINFO* tracks, int count, int backup,
                      int relative, int resumeMode);
 
+// List-level keys written with the tracks.
+struct SZVPLHEADER {
+    const wchar_t* ListResume;  // null or empty: none
+    int FileMg;
+};
+int m_Zvpl_WriteFileHeader(const wchar_t* path, const STRACKINFO* tracks, int count, int backup,
+                           int relative, int resumeMode, const SZVPLHEADER* header);
+
 // 1 when the existing file may be replaced: it is absent, or its size is
 // readable and at most kListFileSizeCap, or it reads as a list of its kind
 // with at most 1000 entries.

@@ -150,7 +150,7 @@ void m_AddTrack(CListTextOut* out, const wchar_t* listPath, const STRACKINFO* t,
 }
 
 bool m_WriteOnce(const wchar_t* path, const STRACKINFO* tracks, int count, int relative,
-                 int resumeMode, const COldResumes* old)
+                 int resumeMode, const COldResumes* old, const SZVPLHEADER* header)
 {
     CListTextOut out((SIZE_T)(count > 0 ? count : 0) * kTrackTextCap + 256);
     wchar_t line[64];
@@ -159,6 +159,9 @@ bool m_WriteOnce(const wchar_t* path, const STRACKINFO* tracks, int count, int r
     _snwprintf(line, 64, L"%d", count);
     line[63] = 0;
     out.m_Key(L"COUNT", line);
+    if (header && header->ListResume && header->ListResume[0])
+        out.m_Key(L"RESUME", header->ListResume);
+    if (header && header->FileMg) out.m_Key(L"FILEMG", L"1");
     for (int i = 0; i < count; ++i)
         m_AddTrack(&out, path, &tracks[i], i + 1, relative, resumeMode, old);
     return out.m_WriteTo(path);
@@ -206,6 +209,12 @@ int m_ListFile_MayReplace(const wchar_t* path, int m3u)
 int m_Zvpl_WriteFile(const wchar_t* path, const STRACKINFO* tracks, int count, int backup,
                      int relative, int resumeMode)
 {
+    return m_Zvpl_WriteFileHeader(path, tracks, count, backup, relative, resumeMode, nullptr);
+}
+
+int m_Zvpl_WriteFileHeader(const wchar_t* path, const STRACKINFO* tracks, int count, int backup,
+                           int relative, int resumeMode, const SZVPLHEADER* header)
+{
     if (!path || !m_HasExt(path, L".zvpl") || count < 0) return 0;
     bool exists = GetFileAttributesW(path) != INVALID_FILE_ATTRIBUTES;
     if (!m_ListFile_MayReplace(path, 0)) return 0;
@@ -221,11 +230,12 @@ int m_Zvpl_WriteFile(const wchar_t* path, const STRACKINFO* tracks, int count, i
         madeBackup = MoveFileW(path, bak) != 0;
         ok = madeBackup;
     }
-    if (ok) ok = m_WriteOnce(path, tracks, count, relative, resumeMode, haveOld ? &old : nullptr);
+    if (ok) ok = m_WriteOnce(path, tracks, count, relative, resumeMode, haveOld ? &old : nullptr,
+                         header);
     if (!ok && backup) {
         m_WriteLog(L"PLAYLIST_%d : Error / CPlaylist::m_WriteZvplFile()", __LINE__);
         Sleep(500);
-        ok = m_WriteOnce(path, tracks, count, relative, 1, nullptr);
+        ok = m_WriteOnce(path, tracks, count, relative, 1, nullptr, header);
         m_WriteLog(L"PLAYLIST_%d : Retry / CPlaylist::m_WriteZvplFile() = %d", __LINE__, ok ? 1 : 0);
     }
     if (madeBackup) {

@@ -8,6 +8,7 @@
 #include "TempFolder.h"
 #include "base/ErrorLog.h"
 #include "filedata/ResumeValue.h"
+#include "playlist/ListFileKeys.h"
 #include "playlist/Playlist.h"
 #include "playlist/PlaylistFiles.h"
 #include "playlist/ZvplFile.h"
@@ -368,4 +369,52 @@ TEST_CASE_FIXTURE(SFilesFixture, "a failed write is retried once and the old fil
     const std::string log = m_Log();
     CHECK(log.find("Error / CPlaylist::m_WriteZvplFile()") != std::string::npos);
     CHECK(log.find("Retry / CPlaylist::m_WriteZvplFile() = 0") != std::string::npos);
+}
+
+TEST_CASE_FIXTURE(SFilesFixture, "RESUME keys of a folder-management list")
+{
+    const std::wstring list = Zvpl(L"zentavio_fldrmg.zvpl",
+                                   L"[ZENTAVIO_PLAYLIST]\r\nFMT=100\r\nCOUNT=2\r\nFILEMG=1\r\n"
+                                   L"[TRACK_1]\r\nPATH=.\\b.wav\r\nNAME=\u30d3\r\nRESUME=5\r\n"
+                                   L"[TRACK_2]\r\nPATH=.\\A.WAV\r\nRESUME=-\r\n");
+    const std::wstring a = folder.Join(L"a.wav"), b = folder.Join(L"b.wav");
+    wchar_t text[kResumeValueCap];
+    UINT managed = 0, listed = 0;
+    CHECK(m_ListFile_FindTrackResume(b.c_str(), text, kResumeValueCap, &managed, &listed) == 1);
+    CHECK(std::wstring(text) == L"5");
+    CHECK((managed == 1 && listed == 1));
+    CHECK(m_ListFile_FindTrackResume(a.c_str(), text, kResumeValueCap, &managed, &listed) == 0);
+    CHECK(listed == 1);
+    CHECK(m_ListFile_FindTrackResume(folder.Join(L"c.wav").c_str(), text, kResumeValueCap, &managed,
+                                     &listed) == 0);
+    CHECK(listed == 0);
+
+    CHECK(m_ListFile_WriteTrackResume(a.c_str(), L"9,2") == 1);
+    CHECK(m_ListFile_FindTrackResume(a.c_str(), text, kResumeValueCap, &managed, &listed) == 1);
+    CHECK(std::wstring(text) == L"9,2");
+    CHECK(m_ListFile_ReadListResume(folder.Path().c_str(), text, kResumeValueCap) == 0);
+    CHECK(m_ListFile_WriteListResume(folder.Path().c_str(), L"3,2") == 1);
+    CHECK(m_ListFile_ReadListResume(list.c_str(), text, kResumeValueCap) == 1);
+    CHECK(std::wstring(text) == L"3,2");
+    CHECK(m_ReadBytes(list).compare(0, 2, "\xFF\xFE") == 0);
+
+    // Saving the open list keeps its own RESUME and FILEMG, paths relative.
+    g_Playlist.m_ClearPlayList();
+    REQUIRE(m_PlaylistFile_ReadZvpl(list.c_str(), 1, nullptr, 1, 1, nullptr, 1));
+    REQUIRE(g_Playlist.m_Count == 2);
+    CHECK(std::wstring(g_Playlist.m_Tracks[0].Name) == L"\u30d3");
+    g_Playlist.m_MoveTrack(1, 0);
+    REQUIRE(m_ListFile_SaveList(folder.Path().c_str()) == 1);
+    CHECK(m_ListFile_ReadListResume(list.c_str(), text, kResumeValueCap) == 1);
+    CHECK(std::wstring(text) == L"3,2");
+    CHECK(m_ListFile_FindTrackResume(b.c_str(), text, kResumeValueCap, &managed, &listed) == 1);
+    CHECK(managed == 1);
+    const std::string bytes = m_ReadBytes(list);
+    CHECK(bytes.find(m_Utf16(L"[TRACK_1]\r\nPATH=.\\A.WAV\r\nRESUME=9,2\r\n", false).substr(2)) !=
+          std::string::npos);
+
+    // A foreign file takes no key.
+    const std::wstring other = folder.MakeFile(L"other.zvpl", "[X]\r\nA=1\r\n");
+    CHECK(m_ListFile_WriteListResume(other.c_str(), L"1") == 0);
+    CHECK(m_ReadBytes(other) == "[X]\r\nA=1\r\n");
 }
