@@ -8,9 +8,15 @@
 #include "base/ErrorLog.h"
 #include "base/MediaTypes.h"
 #include "base/PathUtil.h"
+#include "filedata/ResumeStore.h"
+#include "filedata/ResumeValue.h"
+#include "playlist/ListText.h"
 #include "settings/Settings.h"
 
 namespace {
+
+constexpr int kFolderDepthCap = 32;
+int s_FolderDepth = 0;  // sub-folders entered by the fill in progress
 
 bool m_InTracks(const CPlaylist& list, int count, const wchar_t* path)
 {
@@ -57,7 +63,15 @@ int CPlaylist::m_AddFolderEntries(const wchar_t* folder, const wchar_t* pattern,
         wchar_t path[kPathCap];
         if (!m_JoinFolderName(path, folder, name)) continue;
         if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-            if (g_Settings.Main_SubDir) added += m_AddFolderFiles(path, 0, 0);
+            // Links are not followed and the descent stops, so that a loop
+            // of folders ends.
+            bool follow = g_Settings.Main_SubDir && s_FolderDepth < kFolderDepthCap &&
+                          !(fd.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT);
+            if (follow) {
+                ++s_FolderDepth;
+                added += m_AddFolderFiles(path, 0, 0);
+                --s_FolderDepth;
+            }
             continue;
         }
         if (m_IsPlayableFile(path) != 1) continue;
@@ -118,6 +132,29 @@ int m_PlaylistFile_WriteZvpl(const wchar_t* path, int backup, int relative, int 
 int m_PlaylistFile_WriteM3u(const wchar_t* path)
 {
     return m_M3u_WriteFile(path, g_Playlist.m_Tracks, g_Playlist.m_Count);
+}
+
+int m_PlaylistFile_OpenFolderList(const wchar_t* folder, SRESUMEINFO* record)
+{
+    wchar_t list[kPathCap];
+    const wchar_t* name = g_Settings.Common_ExtCap ? L"ZENTAVIO_FLDRMG.ZVPL" : L"zentavio_fldrmg.zvpl";
+    if (!folder || !m_JoinFolderName(list, folder, name) || m_PathExistsKind(list) != 1) return 0;
+    int skipped = 0;
+    m_PlaylistFile_ReadZvpl(list, 1, record, 1, 1, &skipped, 1);
+    CListProfile p;
+    g_ListResumeOn = record && record->HasData ? 1 : 0;
+    g_FolderListMg = p.m_Load(list) && p.m_GetInt(L"ZENTAVIO_PLAYLIST", L"FILEMG", 0) == 1;
+    g_Playlist.m_SortState = 0;
+    int added = g_Playlist.m_AddFolderFiles(folder, 0, 1);
+    if (skipped || added) {
+        wchar_t resume[kResumeValueCap] = {};
+        if (g_ListResumeOn) m_Resume_FormatValue(record, resume);
+        if (g_ListResumeOn && !resume[0]) lstrcpyW(resume, L"0");
+        SZVPLHEADER header = {resume, (int)g_FolderListMg};
+        m_Zvpl_WriteFileHeader(list, g_Playlist.m_Tracks, g_Playlist.m_Count, 1, 1, 1, &header);
+    }
+    g_Playlist.m_MarkSaved();
+    return 1;
 }
 
 // Adding a list by path appends with existence checked and missing files kept.

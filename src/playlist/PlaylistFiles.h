@@ -15,3 +15,7 @@ int m_PlaylistFile_ReadM3u(const wchar_t* path, int replace);
 // per-track RESUME, 1 writes the tracks' own) or as M3U; 1 on success.
 int m_PlaylistFile_WriteZvpl(const wchar_t* path, int backup, int relative, int resumeMode);
 int m_PlaylistFile_WriteM3u(const wchar_t* path);
+// Opens the folder's management list: its entries whose files exist, then
+// the folder's other playable files; the file is brought up to date when
+// entries were dropped or files added. 0 when the folder has no such list.
+int m_PlaylistFile_OpenFolderList(const wchar_t* folder, SRESUMEINFO* record);

@@ -7,6 +7,7 @@
 
 #include "TempFolder.h"
 #include "base/ErrorLog.h"
+#include "filedata/ResumeStore.h"
 #include "filedata/ResumeValue.h"
 #include "playlist/ListFileKeys.h"
 #include "playlist/Playlist.h"
@@ -79,6 +80,7 @@ struct SFilesFixture {
         g_Playlist.m_ClearPlayList();
         g_Playlist.m_MarkSaved();
         g_Settings.Main_ErrLog = 0;
+        g_ListResumeOn = g_FolderListMg = 0;
     }
     std::wstring Zvpl(const std::wstring& name, const std::wstring& body)
     {
@@ -417,4 +419,29 @@ TEST_CASE_FIXTURE(SFilesFixture, "RESUME keys of a folder-management list")
     const std::wstring other = folder.MakeFile(L"other.zvpl", "[X]\r\nA=1\r\n");
     CHECK(m_ListFile_WriteListResume(other.c_str(), L"1") == 0);
     CHECK(m_ReadBytes(other) == "[X]\r\nA=1\r\n");
+}
+
+TEST_CASE_FIXTURE(SFilesFixture, "opening a folder-management list brings it up to date")
+{
+    const std::wstring sub = folder.Join(L"f\\");
+    REQUIRE(CreateDirectoryW(sub.c_str(), nullptr));
+    for (const wchar_t* name : {L"f\\a.wav", L"f\\b.wav", L"f\\c.wav"}) folder.MakeFile(name, "RIFF");
+    const std::wstring list = Zvpl(L"f\\zentavio_fldrmg.zvpl",
+                                   L"[ZENTAVIO_PLAYLIST]\r\nFMT=100\r\nCOUNT=3\r\nRESUME=0\r\n"
+                                   L"[TRACK_1]\r\nPATH=.\\b.wav\r\nNAME=Bee\r\n"
+                                   L"[TRACK_2]\r\nPATH=.\\missing.wav\r\n"
+                                   L"[TRACK_3]\r\nPATH=.\\a.wav\r\n");
+    SRESUMEINFO record;
+    m_Resume_ClearRecord(&record);
+    REQUIRE(m_PlaylistFile_OpenFolderList(sub.c_str(), &record) == 1);
+    CHECK(Paths() == std::vector<std::wstring>{sub + L"b.wav", sub + L"a.wav", sub + L"c.wav"});
+    CHECK(std::wstring(g_Playlist.m_Tracks[0].Name) == L"Bee");
+    CHECK(g_Playlist.m_IsModified() == 0);
+    const std::string bytes = m_ReadBytes(list);
+    CHECK(bytes.find(m_Utf16(L"COUNT=3\r\nRESUME=0\r\n[TRACK_1]\r\nPATH=.\\b.wav\r\nNAME=Bee\r\n"
+                             L"[TRACK_2]\r\nPATH=.\\a.wav\r\n[TRACK_3]\r\nPATH=.\\c.wav\r\n",
+                             false)
+                         .substr(2)) != std::string::npos);
+    CHECK(GetFileAttributesW((list + L".bak").c_str()) == INVALID_FILE_ATTRIBUTES);
+    CHECK(m_PlaylistFile_OpenFolderList(folder.Path().c_str(), &record) == 0);
 }
