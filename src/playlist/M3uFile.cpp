@@ -70,6 +70,7 @@ int m_M3u_ReadTracks(const wchar_t* path, STRACKINFO* tracks, int limit, int fir
         wchar_t info[kM3uLineCap];
         lstrcpynW(info, line + 8, kM3uLineCap);
         if (!m_NextLine(&cursor, end, line)) break;
+        if (!line[0]) continue;  // an empty path would name the list's folder
         m_FillTrack(&tracks[count], path, info, line, first != 0);
         if (first == 0) tracks[count].LoadedIndex = count;
         ++count;

@@ -78,41 +78,59 @@ private:
     bool m_Overflow = false;
 };
 
-// The old file's per-track RESUME values by full path, for resume mode 0.
+// The old file's per-track RESUME values by full path, for resume mode 0;
+// the paths are made full once, not per lookup.
 class COldResumes {
 public:
     explicit COldResumes(const wchar_t* path) : m_ListPath(path) {}
+    ~COldResumes()
+    {
+        if (m_Paths) HeapFree(GetProcessHeap(), 0, m_Paths);
+    }
+    COldResumes(const COldResumes&) = delete;
+    COldResumes& operator=(const COldResumes&) = delete;
+
     int m_Load()
     {
         if (!m_Profile.m_Load(m_ListPath)) return 0;
         int total = m_Profile.m_GetInt(kHeader, L"COUNT", 0);
-        m_Count = total < m_Profile.m_MaxTrackNumber() ? total : m_Profile.m_MaxTrackNumber();
-        if (m_Count > 1000) m_Count = 1000;
-        if (m_Count < 0) m_Count = 0;
+        int last = total < m_Profile.m_MaxTrackNumber() ? total : m_Profile.m_MaxTrackNumber();
+        if (last > kOldCap) last = kOldCap;
+        m_Paths = (SOLDENTRY*)HeapAlloc(GetProcessHeap(), HEAP_ZERO_MEMORY,
+                                        (SIZE_T)(last > 0 ? last : 1) * sizeof(SOLDENTRY));
+        if (!m_Paths) return 0;
+        for (int n = 1; n <= last; ++n) {
+            const wchar_t* value = m_Profile.m_FindTrack(n, L"PATH");
+            const wchar_t* resume = m_Profile.m_FindTrack(n, L"RESUME");
+            if (!value || !value[0] || !resume || !resume[0] || wcscmp(resume, L"-") == 0) continue;
+            SOLDENTRY* e = &m_Paths[m_Count];
+            bool made = value[0] == L'.' ? m_GetFullPath(e->Path, kPathCap, m_ListPath, value) != 0
+                                         : (lstrcpynW(e->Path, value, kPathCap), true);
+            if (!made) continue;
+            e->Resume = resume;
+            ++m_Count;
+        }
         return 1;
     }
-    // "-" and missing values give null.
+    // Null when the path has no RESUME other than "-".
     const wchar_t* m_Find(const wchar_t* trackPath) const
     {
-        for (int n = 1; n <= m_Count; ++n) {
-            const wchar_t* value = m_Profile.m_FindTrack(n, L"PATH");
-            wchar_t full[kPathCap];
-            if (!value || !value[0]) continue;
-            if (value[0] == L'.') {
-                if (!m_GetFullPath(full, kPathCap, m_ListPath, value)) continue;
-            } else {
-                lstrcpynW(full, value, kPathCap);
-            }
-            if (CompareStringOrdinal(full, -1, trackPath, -1, TRUE) != CSTR_EQUAL) continue;
-            const wchar_t* resume = m_Profile.m_FindTrack(n, L"RESUME");
-            return resume && resume[0] && wcscmp(resume, L"-") != 0 ? resume : nullptr;
+        for (int i = 0; i < m_Count; ++i) {
+            if (CompareStringOrdinal(m_Paths[i].Path, -1, trackPath, -1, TRUE) == CSTR_EQUAL)
+                return m_Paths[i].Resume;
         }
         return nullptr;
     }
 
 private:
+    static constexpr int kOldCap = 1000;
+    struct SOLDENTRY {
+        wchar_t Path[kPathCap];
+        const wchar_t* Resume;
+    };
     const wchar_t* m_ListPath;
     CListProfile m_Profile;
+    SOLDENTRY* m_Paths = nullptr;
     int m_Count = 0;
 };
 

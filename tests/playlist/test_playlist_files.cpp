@@ -444,4 +444,10 @@ TEST_CASE_FIXTURE(SFilesFixture, "opening a folder-management list brings it up 
                          .substr(2)) != std::string::npos);
     CHECK(GetFileAttributesW((list + L".bak").c_str()) == INVALID_FILE_ATTRIBUTES);
     CHECK(m_PlaylistFile_OpenFolderList(folder.Path().c_str(), &record) == 0);
+
+    // Resume mode 0 keeps each relative entry's RESUME from the old file.
+    REQUIRE(m_ListFile_WriteTrackResume((sub + L"a.wav").c_str(), L"4,2"));
+    REQUIRE(m_PlaylistFile_WriteZvpl(list.c_str(), 1, 1, 0) == 1);
+    CHECK(m_ReadBytes(list).find(m_Utf16(L"PATH=.\\a.wav\r\nRESUME=4,2\r\n", false).substr(2)) !=
+          std::string::npos);
 }
