@@ -16,8 +16,8 @@ bool m_EndsWithNoCase(const wchar_t* text, const wchar_t* tail)
 // Bytes to UTF-16 in a new heap buffer; null when the conversion fails.
 wchar_t* m_Decode(const BYTE* bytes, DWORD size, UINT codePage, DWORD flags, int* length)
 {
-    int n = size ? MultiByteToWideChar(codePage, flags, (const char*)bytes, (int)size, nullptr, 0)
-                 : 0;
+    int n =
+        size ? MultiByteToWideChar(codePage, flags, (const char*)bytes, (int)size, nullptr, 0) : 0;
     if (size && n <= 0) return nullptr;
     wchar_t* out = (wchar_t*)HeapAlloc(GetProcessHeap(), 0, ((SIZE_T)n + 1) * sizeof(wchar_t));
     if (!out) return nullptr;
@@ -45,8 +45,10 @@ wchar_t* m_DecodeM3u(const BYTE* b, DWORD size, const wchar_t* path, int* length
 {
     if (size >= 3 && b[0] == 0xEF && b[1] == 0xBB && b[2] == 0xBF)
         return m_Decode(b + 3, size - 3, CP_UTF8, 0, length);
-    if (size >= 2 && b[0] == 0xFF && b[1] == 0xFE) return m_DecodeUtf16(b + 2, size - 2, false, length);
-    if (size >= 2 && b[0] == 0xFE && b[1] == 0xFF) return m_DecodeUtf16(b + 2, size - 2, true, length);
+    if (size >= 2 && b[0] == 0xFF && b[1] == 0xFE)
+        return m_DecodeUtf16(b + 2, size - 2, false, length);
+    if (size >= 2 && b[0] == 0xFE && b[1] == 0xFF)
+        return m_DecodeUtf16(b + 2, size - 2, true, length);
     if (m_EndsWithNoCase(path, L".m3u8")) return m_Decode(b, size, CP_UTF8, 0, length);
     wchar_t* utf8 = m_Decode(b, size, CP_UTF8, MB_ERR_INVALID_CHARS, length);
     return utf8 ? utf8 : m_Decode(b, size, CP_ACP, 0, length);
@@ -54,7 +56,8 @@ wchar_t* m_DecodeM3u(const BYTE* b, DWORD size, const wchar_t* path, int* length
 
 wchar_t* m_DecodeProfile(const BYTE* b, DWORD size, int* length)
 {
-    if (size >= 2 && b[0] == 0xFF && b[1] == 0xFE) return m_DecodeUtf16(b + 2, size - 2, false, length);
+    if (size >= 2 && b[0] == 0xFF && b[1] == 0xFE)
+        return m_DecodeUtf16(b + 2, size - 2, false, length);
     return m_Decode(b, size, CP_ACP, 0, length);
 }
 
@@ -97,9 +100,9 @@ int CListText::m_Load(const wchar_t* path, int mode)
     bool ok = GetFileSizeEx(file, &size) && size.QuadPart <= kListTextByteCap;
     if (ok) {
         bytes = (BYTE*)HeapAlloc(GetProcessHeap(), 0, (SIZE_T)size.QuadPart + 1);
-        ok = bytes && (size.QuadPart == 0 ||
-                       (ReadFile(file, bytes, (DWORD)size.QuadPart, &read, nullptr) &&
-                        read == (DWORD)size.QuadPart));
+        ok = bytes &&
+             (size.QuadPart == 0 || (ReadFile(file, bytes, (DWORD)size.QuadPart, &read, nullptr) &&
+                                     read == (DWORD)size.QuadPart));
     }
     CloseHandle(file);
     if (ok) {

@@ -59,8 +59,8 @@ public:
     const wchar_t* m_Find(const wchar_t* section, const wchar_t* key) const;
     const wchar_t* m_FindTrack(int number, const wchar_t* key) const;
     // The value copied (cut to cap), or the default when missing.
-    void m_GetString(const wchar_t* section, const wchar_t* key, const wchar_t* def,
-                     wchar_t* out, int cap) const;
+    void m_GetString(const wchar_t* section, const wchar_t* key, const wchar_t* def, wchar_t* out,
+                     int cap) const;
     int m_GetInt(const wchar_t* section, const wchar_t* key, int def) const;
     // The highest n of the "TRACK_n" sections present.
     int m_MaxTrackNumber() const { return m_MaxTrack; }

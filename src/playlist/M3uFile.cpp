@@ -61,8 +61,9 @@ int m_M3u_ReadTracks(const wchar_t* path, STRACKINFO* tracks, int limit, int fir
     int count = first;
     while (true) {
         if (count >= limit) {
-            m_WriteLog(L"E1011 : プレイリストの上限数(%d)を超えたのでファイルを追加できませんでした。",
-                       limit);
+            m_WriteLog(
+                L"E1011 : プレイリストの上限数(%d)を超えたのでファイルを追加できませんでした。",
+                limit);
             break;
         }
         if (!m_NextLine(&cursor, end, line)) break;
@@ -83,8 +84,8 @@ int m_M3u_WriteFile(const wchar_t* path, const STRACKINFO* tracks, int count)
     const wchar_t* dot = path ? PathFindExtensionW(path) : nullptr;
     if (!dot || (_wcsicmp(dot, L".m3u") != 0 && _wcsicmp(dot, L".m3u8") != 0)) return 0;
     if (!m_ListFile_MayReplace(path, 1)) return 0;
-    HANDLE file = CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file =
+        CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return 0;
     bool ok = true;
     char bytes[4 * (kM3uLineCap + kPathCap) + 64];
@@ -105,10 +106,11 @@ int m_M3u_WriteFile(const wchar_t* path, const STRACKINFO* tracks, int count)
             lstrcatW(line, t->Path);
             lstrcatW(line, L"\n");
         }
-        int n = WideCharToMultiByte(CP_UTF8, 0, line, -1, bytes, (int)sizeof(bytes), nullptr,
-                                    nullptr);
+        int n =
+            WideCharToMultiByte(CP_UTF8, 0, line, -1, bytes, (int)sizeof(bytes), nullptr, nullptr);
         DWORD done = 0;
-        ok = n > 0 && WriteFile(file, bytes, (DWORD)(n - 1), &done, nullptr) && done == (DWORD)(n - 1);
+        ok = n > 0 && WriteFile(file, bytes, (DWORD)(n - 1), &done, nullptr) &&
+             done == (DWORD)(n - 1);
     }
     return CloseHandle(file) && ok ? 1 : 0;
 }

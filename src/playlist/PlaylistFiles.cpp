@@ -27,7 +27,6 @@ bool m_InTracks(const CPlaylist& list, int count, const wchar_t* path)
     return false;
 }
 
-
 }  // namespace
 
 // The folder's playable files in the order the file system gives them, its
@@ -102,12 +101,12 @@ int m_PlaylistFile_ReadZvpl(const wchar_t* path, int replace, SRESUMEINFO* recor
                             int checkExistence, int skipMissing, int* skipped, int skipDuplicates)
 {
     CPlaylist* list = &g_Playlist;
-    SZVPLREAD options = {checkExistence, skipMissing, skipDuplicates, !replace,
-                         replace ? record : nullptr, 0};
+    SZVPLREAD options = {
+        checkExistence, skipMissing, skipDuplicates, !replace, replace ? record : nullptr, 0};
     if (replace) m_ReleaseAll(list);
     int count = list->m_Count;
-    int taken = m_Zvpl_ReadTracks(path, list->m_Tracks, list->m_Count, kPlaylistTrackCap, &count,
-                                  &options);
+    int taken =
+        m_Zvpl_ReadTracks(path, list->m_Tracks, list->m_Count, kPlaylistTrackCap, &count, &options);
     list->m_Count = count;
     if (taken && replace) list->m_MarkSaved();
     if (skipped) *skipped = options.Skipped;
@@ -137,7 +136,8 @@ int m_PlaylistFile_WriteM3u(const wchar_t* path)
 int m_PlaylistFile_OpenFolderList(const wchar_t* folder, SRESUMEINFO* record)
 {
     wchar_t list[kPathCap];
-    const wchar_t* name = g_Settings.Common_ExtCap ? L"ZENTAVIO_FLDRMG.ZVPL" : L"zentavio_fldrmg.zvpl";
+    const wchar_t* name =
+        g_Settings.Common_ExtCap ? L"ZENTAVIO_FLDRMG.ZVPL" : L"zentavio_fldrmg.zvpl";
     if (!folder || !m_JoinFolderName(list, folder, name) || m_PathExistsKind(list) != 1) return 0;
     int skipped = 0;
     m_PlaylistFile_ReadZvpl(list, 1, record, 1, 1, &skipped, 1);

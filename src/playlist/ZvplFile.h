@@ -14,9 +14,9 @@ struct SZVPLREAD {
     int CheckExistence;
     int SkipMissing;
     int SkipDuplicates;
-    int Appending;          // loaded positions become -1
-    SRESUMEINFO* Resume;    // list-level record to fill (replace only), or null
-    int Skipped;            // out
+    int Appending;        // loaded positions become -1
+    SRESUMEINFO* Resume;  // list-level record to fill (replace only), or null
+    int Skipped;          // out
 };
 
 // Reads the list's tracks into tracks[first..cap-1]; *count becomes the next

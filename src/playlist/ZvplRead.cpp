@@ -60,8 +60,8 @@ void m_FillTrackResume(STRACKINFO* t, const wchar_t* text)
     t->SettingsPresent = m_Resume_HasSettings(&t->Resume) ? 1 : 0;
 }
 
-int m_ReadLegacy(const CListProfile& p, const wchar_t* path, STRACKINFO* tracks, int first,
-                 int cap, int* count, SZVPLREAD* o)
+int m_ReadLegacy(const CListProfile& p, const wchar_t* path, STRACKINFO* tracks, int first, int cap,
+                 int* count, SZVPLREAD* o)
 {
     const wchar_t kSection[] = L"TORVALISK_PLAYLIST";
     if (p.m_GetInt(kSection, L"VER", 0) != 100) return 1;
@@ -113,7 +113,8 @@ int m_Zvpl_ReadTracks(const wchar_t* path, STRACKINFO* tracks, int first, int ca
     CListProfile p;
     if (!path || !p.m_Load(path)) return 0;
     int fmt = p.m_GetInt(kHeader, L"FMT", 0);
-    if (fmt == 0) return g_Settings.Main_Lgcy ? m_ReadLegacy(p, path, tracks, first, cap, count, o) : 0;
+    if (fmt == 0)
+        return g_Settings.Main_Lgcy ? m_ReadLegacy(p, path, tracks, first, cap, count, o) : 0;
     if (fmt < kListFmtFirst || fmt > kListFmtLast) return 1;
     SRESUMEWALK walk = {0, 0, 0};
     if (o->Resume) {

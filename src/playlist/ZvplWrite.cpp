@@ -66,8 +66,9 @@ public:
         const BYTE bom[2] = {0xFF, 0xFE};
         DWORD done = 0, body = 0;
         DWORD bytes = (DWORD)(m_Length * sizeof(wchar_t));
-        bool ok = WriteFile(file, bom, 2, &done, nullptr) && done == 2 &&
-                  (bytes == 0 || (WriteFile(file, m_Buffer, bytes, &body, nullptr) && body == bytes));
+        bool ok =
+            WriteFile(file, bom, 2, &done, nullptr) && done == 2 &&
+            (bytes == 0 || (WriteFile(file, m_Buffer, bytes, &body, nullptr) && body == bytes));
         return CloseHandle(file) && ok;
     }
 
@@ -248,13 +249,15 @@ int m_Zvpl_WriteFileHeader(const wchar_t* path, const STRACKINFO* tracks, int co
         madeBackup = MoveFileW(path, bak) != 0;
         ok = madeBackup;
     }
-    if (ok) ok = m_WriteOnce(path, tracks, count, relative, resumeMode, haveOld ? &old : nullptr,
+    if (ok)
+        ok = m_WriteOnce(path, tracks, count, relative, resumeMode, haveOld ? &old : nullptr,
                          header);
     if (!ok && backup) {
         m_WriteLog(L"PLAYLIST_%d : Error / CPlaylist::m_WriteZvplFile()", __LINE__);
         Sleep(500);
         ok = m_WriteOnce(path, tracks, count, relative, 1, nullptr, header);
-        m_WriteLog(L"PLAYLIST_%d : Retry / CPlaylist::m_WriteZvplFile() = %d", __LINE__, ok ? 1 : 0);
+        m_WriteLog(L"PLAYLIST_%d : Retry / CPlaylist::m_WriteZvplFile() = %d", __LINE__,
+                   ok ? 1 : 0);
     }
     if (madeBackup) {
         if (ok) {

@@ -121,8 +121,9 @@ TEST_CASE_FIXTURE(SFilesFixture, "a .zvpl and an .m3u8 written from the list rea
 
     const std::wstring m3u = folder.Join(L"list.m3u8");
     REQUIRE(m_PlaylistFile_WriteM3u(m3u.c_str()) == 1);
-    CHECK(m_ReadBytes(m3u) == "\xEF\xBB\xBF#EXTM3U\n#EXTINF:2," + m_Utf8(L"\u30c8\u30e9\u30c3\u30af") +
-                                  "\n" + m_Utf8(a) + "\n#EXTINF:61\n" + m_Utf8(uni) + "\n");
+    CHECK(m_ReadBytes(m3u) == "\xEF\xBB\xBF#EXTM3U\n#EXTINF:2," +
+                                  m_Utf8(L"\u30c8\u30e9\u30c3\u30af") + "\n" + m_Utf8(a) +
+                                  "\n#EXTINF:61\n" + m_Utf8(uni) + "\n");
 
     for (const std::wstring& list : {zvpl, m3u}) {
         CAPTURE(std::string(m_Utf8(list)));
@@ -182,11 +183,12 @@ TEST_CASE_FIXTURE(SFilesFixture, ".zvpl edge cases")
 TEST_CASE_FIXTURE(SFilesFixture, "a .zvpl's times, names, RESUME values and bad values")
 {
     std::wstring longName(500, L'n'), longPath = L"C:\\" + std::wstring(300, L'p') + L".wav";
-    const std::wstring list = Zvpl(
-        L"t.zvpl", L"[ZENTAVIO_PLAYLIST]\r\nFMT=100\r\nCOUNT=4\r\nRESUME=-\r\n"
-                   L"[TRACK_1]\r\nPATH=.\\a.wav\r\nTIME=abc\r\nNAME=" + longName +
-                       L"\r\nRESUME=-\r\n[TRACK_2]\r\nPATH=" + longPath +
-                       L"\r\n[TRACK_3]\r\nPATH=.\\missing.wav\r\nTIME=12.3456\r\nRESUME=5\r\n");
+    const std::wstring list =
+        Zvpl(L"t.zvpl",
+             L"[ZENTAVIO_PLAYLIST]\r\nFMT=100\r\nCOUNT=4\r\nRESUME=-\r\n"
+             L"[TRACK_1]\r\nPATH=.\\a.wav\r\nTIME=abc\r\nNAME=" +
+                 longName + L"\r\nRESUME=-\r\n[TRACK_2]\r\nPATH=" + longPath +
+                 L"\r\n[TRACK_3]\r\nPATH=.\\missing.wav\r\nTIME=12.3456\r\nRESUME=5\r\n");
     SRESUMEINFO record;
     m_Resume_ClearRecord(&record);
     int skipped = -1;
@@ -208,10 +210,11 @@ TEST_CASE_FIXTURE(SFilesFixture, "a .zvpl's times, names, RESUME values and bad 
 TEST_CASE_FIXTURE(SFilesFixture, "skipped entries move the list's own track")
 {
     // Entries 0 and 1 are missing, 2 is the record's track; then 3 missing.
-    std::wstring body = L"[ZENTAVIO_PLAYLIST]\nFMT=100\nCOUNT=5\nRESUME=7,3\n"
-                        L"[TRACK_1]\nPATH=.\\x.wav\n[TRACK_2]\nPATH=.\\y.wav\n"
-                        L"[TRACK_3]\nPATH=.\\b.wav\n[TRACK_4]\nPATH=.\\z.wav\n"
-                        L"[TRACK_5]\nPATH=.\\c.wav\n";
+    std::wstring body =
+        L"[ZENTAVIO_PLAYLIST]\nFMT=100\nCOUNT=5\nRESUME=7,3\n"
+        L"[TRACK_1]\nPATH=.\\x.wav\n[TRACK_2]\nPATH=.\\y.wav\n"
+        L"[TRACK_3]\nPATH=.\\b.wav\n[TRACK_4]\nPATH=.\\z.wav\n"
+        L"[TRACK_5]\nPATH=.\\c.wav\n";
     SRESUMEINFO record;
     m_Resume_ClearRecord(&record);
     int skipped = 0;
@@ -223,16 +226,18 @@ TEST_CASE_FIXTURE(SFilesFixture, "skipped entries move the list's own track")
     CHECK(record.Position == 7000);
 
     // The record's own track skipped: its position becomes 0.
-    body = L"[ZENTAVIO_PLAYLIST]\nFMT=100\nCOUNT=2\nRESUME=7,2\n"
-           L"[TRACK_1]\nPATH=.\\a.wav\n[TRACK_2]\nPATH=.\\gone.wav\n";
+    body =
+        L"[ZENTAVIO_PLAYLIST]\nFMT=100\nCOUNT=2\nRESUME=7,2\n"
+        L"[TRACK_1]\nPATH=.\\a.wav\n[TRACK_2]\nPATH=.\\gone.wav\n";
     m_Resume_ClearRecord(&record);
     REQUIRE(m_PlaylistFile_ReadZvpl(Zvpl(L"s.zvpl", body).c_str(), 1, &record, 1, 1, &skipped, 0));
     CHECK(record.Track == 1);
     CHECK(record.Position == 0);
 
     // Duplicates skipped without regard to case.
-    body = L"[ZENTAVIO_PLAYLIST]\nFMT=100\nCOUNT=2\n[TRACK_1]\nPATH=.\\a.wav\n"
-           L"[TRACK_2]\nPATH=.\\A.WAV\n";
+    body =
+        L"[ZENTAVIO_PLAYLIST]\nFMT=100\nCOUNT=2\n[TRACK_1]\nPATH=.\\a.wav\n"
+        L"[TRACK_2]\nPATH=.\\A.WAV\n";
     REQUIRE(m_PlaylistFile_ReadZvpl(Zvpl(L"s.zvpl", body).c_str(), 1, nullptr, 1, 1, &skipped, 1));
     CHECK(g_Playlist.m_Count == 1);
     CHECK(skipped == 1);
@@ -241,8 +246,9 @@ TEST_CASE_FIXTURE(SFilesFixture, "skipped entries move the list's own track")
 TEST_CASE_FIXTURE(SFilesFixture, "M3U encodings, durations and line ends")
 {
     const std::wstring a = folder.Join(L"a.wav"), uni = folder.Join(L"\u66f2 \u00e9.wav");
-    const std::wstring text = L"#EXTM3U\r\n#EXTINF:125,Title \u00e9\r\na.wav\r\n#EXTINF:2.000000,\r\n"
-                              L"\u66f2 \u00e9.wav\r\n#EXTINF:-1\r\nb.wav";
+    const std::wstring text =
+        L"#EXTM3U\r\n#EXTINF:125,Title \u00e9\r\na.wav\r\n#EXTINF:2.000000,\r\n"
+        L"\u66f2 \u00e9.wav\r\n#EXTINF:-1\r\nb.wav";
     struct SCase {
         const wchar_t* name;
         std::string bytes;
@@ -269,7 +275,8 @@ TEST_CASE_FIXTURE(SFilesFixture, "M3U encodings, durations and line ends")
     }
     // Bytes that are not UTF-8 read in the ANSI code page (CP1252 here).
     g_Playlist.m_ClearPlayList();
-    m_PlaylistFile_ReadM3u(folder.MakeFile(L"ansi.m3u", "#EXTM3U\n#EXTINF:1,caf\xE9\nc.wav\n").c_str(), 1);
+    m_PlaylistFile_ReadM3u(
+        folder.MakeFile(L"ansi.m3u", "#EXTM3U\n#EXTINF:1,caf\xE9\nc.wav\n").c_str(), 1);
     REQUIRE(g_Playlist.m_Count == 1);
     CHECK(std::wstring(g_Playlist.m_Tracks[0].Name) == L"caf\u00e9");
 
@@ -310,7 +317,8 @@ TEST_CASE_FIXTURE(SFilesFixture, "1000 entries read; the 1001st is logged")
     g_Playlist.m_ClearPlayList();
     REQUIRE(m_PlaylistFile_ReadZvpl(Zvpl(L"big.zvpl", zvpl).c_str(), 1, nullptr, 0, 0, nullptr, 0));
     CHECK(g_Playlist.m_Count == 1000);
-    CHECK(m_Log().find(m_Utf8(L"E1012 : \u30d7\u30ec\u30a4\u30ea\u30b9\u30c8\u306e\u4e0a\u9650\u6570(1000)")) !=
+    CHECK(m_Log().find(m_Utf8(
+              L"E1012 : \u30d7\u30ec\u30a4\u30ea\u30b9\u30c8\u306e\u4e0a\u9650\u6570(1000)")) !=
           std::string::npos);
     g_Playlist.m_ClearPlayList();
     m_PlaylistFile_ReadM3u(folder.MakeFile(L"big.m3u", m3u).c_str(), 1);
@@ -345,8 +353,9 @@ TEST_CASE_FIXTURE(SFilesFixture, "the size guard: own big lists save again, fore
     const std::string foreign(500001, 'x');
     for (const wchar_t* name : {L"foreign.zvpl", L"foreign.m3u"}) {
         const std::wstring path = folder.MakeFile(name, foreign);
-        int written = std::wstring(name).back() == L'u' ? m_PlaylistFile_WriteM3u(path.c_str())
-                                                         : m_PlaylistFile_WriteZvpl(path.c_str(), 1, 0, 1);
+        int written = std::wstring(name).back() == L'u'
+                          ? m_PlaylistFile_WriteM3u(path.c_str())
+                          : m_PlaylistFile_WriteZvpl(path.c_str(), 1, 0, 1);
         CHECK(written == 0);
         CHECK(m_ReadBytes(path) == foreign);
     }
@@ -425,7 +434,8 @@ TEST_CASE_FIXTURE(SFilesFixture, "opening a folder-management list brings it up 
 {
     const std::wstring sub = folder.Join(L"f\\");
     REQUIRE(CreateDirectoryW(sub.c_str(), nullptr));
-    for (const wchar_t* name : {L"f\\a.wav", L"f\\b.wav", L"f\\c.wav"}) folder.MakeFile(name, "RIFF");
+    for (const wchar_t* name : {L"f\\a.wav", L"f\\b.wav", L"f\\c.wav"})
+        folder.MakeFile(name, "RIFF");
     const std::wstring list = Zvpl(L"f\\zentavio_fldrmg.zvpl",
                                    L"[ZENTAVIO_PLAYLIST]\r\nFMT=100\r\nCOUNT=3\r\nRESUME=0\r\n"
                                    L"[TRACK_1]\r\nPATH=.\\b.wav\r\nNAME=Bee\r\n"
