@@ -461,3 +461,22 @@ TEST_CASE_FIXTURE(SFilesFixture, "opening a folder-management list brings it up 
     CHECK(m_ReadBytes(list).find(m_Utf16(L"PATH=.\\a.wav\r\nRESUME=4,2\r\n", false).substr(2)) !=
           std::string::npos);
 }
+
+TEST_CASE_FIXTURE(SFilesFixture, "legacy lists read only with [Main] \"Lgcy\"")
+{
+    const std::wstring list =
+        Zvpl(L"old.zvpl",
+             L"[TORVALISK_PLAYLIST]\r\nVER=100\r\nTRACKCOUNT=3\r\n[TRACK1]\r\nPATH=.\\a.wav\r\n"
+             L"TITLE=Old\r\nTIME=61500\r\n[TRACK2]\r\nPATH=.\\gone.wav\r\n"
+             L"[TRACK3]\r\nPATH=.\\c.wav\r\n");
+    CHECK(m_PlaylistFile_ReadZvpl(list.c_str(), 1, nullptr, 1, 1, nullptr, 0) == 0);
+    g_Settings.Main_Lgcy = 1;
+    int skipped = 0;
+    CHECK(m_PlaylistFile_ReadZvpl(list.c_str(), 1, nullptr, 1, 1, &skipped, 0) == 1);
+    g_Settings.Main_Lgcy = 0;
+    CHECK(Paths() == std::vector<std::wstring>{folder.Join(L"a.wav"), folder.Join(L"c.wav")});
+    CHECK(skipped == 1);
+    CHECK(std::wstring(g_Playlist.m_Tracks[0].Name) == L"Old");
+    CHECK(g_Playlist.m_Tracks[0].Milliseconds == 61500);
+    CHECK(g_Playlist.m_Tracks[0].Seconds == 61);
+}
