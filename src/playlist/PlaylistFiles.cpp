@@ -1,13 +1,22 @@
-// Folders and list files as sources of tracks. Reading list files grows
-// with the playlist-file code; until then they add nothing.
+// Folders and list files as sources of tracks.
+#include "playlist/PlaylistFiles.h"
+
+#include "playlist/M3uFile.h"
 #include "playlist/Playlist.h"
+#include "playlist/ZvplFile.h"
 
 #include "base/ErrorLog.h"
 #include "base/MediaTypes.h"
 #include "base/PathUtil.h"
+#include "filedata/ResumeStore.h"
+#include "filedata/ResumeValue.h"
+#include "playlist/ListText.h"
 #include "settings/Settings.h"
 
 namespace {
+
+constexpr int kFolderDepthCap = 32;
+int s_FolderDepth = 0;  // sub-folders entered by the fill in progress
 
 bool m_InTracks(const CPlaylist& list, int count, const wchar_t* path)
 {
@@ -17,7 +26,6 @@ bool m_InTracks(const CPlaylist& list, int count, const wchar_t* path)
     }
     return false;
 }
-
 
 }  // namespace
 
@@ -54,7 +62,15 @@ int CPlaylist::m_AddFolderEntries(const wchar_t* folder, const wchar_t* pattern,
         wchar_t path[kPathCap];
         if (!m_JoinFolderName(path, folder, name)) continue;
         if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-            if (g_Settings.Main_SubDir) added += m_AddFolderFiles(path, 0, 0);
+            // Links are not followed and the descent stops, so that a loop
+            // of folders ends.
+            bool follow = g_Settings.Main_SubDir && s_FolderDepth < kFolderDepthCap &&
+                          !(fd.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT);
+            if (follow) {
+                ++s_FolderDepth;
+                added += m_AddFolderFiles(path, 0, 0);
+                --s_FolderDepth;
+            }
             continue;
         }
         if (m_IsPlayableFile(path) != 1) continue;
@@ -71,5 +87,87 @@ int CPlaylist::m_AddFolderEntries(const wchar_t* folder, const wchar_t* pattern,
     return added;
 }
 
-int CPlaylist::m_ReadZvplFile(const wchar_t*, int, int) { return 0; }
-int CPlaylist::m_ReadM3uFile(const wchar_t*) { return 0; }
+namespace {
+
+void m_ReleaseAll(CPlaylist* list)
+{
+    for (int i = 0; i < list->m_Count; ++i) m_Track_Release(&list->m_Tracks[i]);
+    list->m_Count = 0;
+}
+
+}  // namespace
+
+int m_PlaylistFile_ReadZvpl(const wchar_t* path, int replace, SRESUMEINFO* record,
+                            int checkExistence, int skipMissing, int* skipped, int skipDuplicates)
+{
+    CPlaylist* list = &g_Playlist;
+    SZVPLREAD options = {
+        checkExistence, skipMissing, skipDuplicates, !replace, replace ? record : nullptr, 0};
+    if (replace) m_ReleaseAll(list);
+    int count = list->m_Count;
+    int taken =
+        m_Zvpl_ReadTracks(path, list->m_Tracks, list->m_Count, kPlaylistTrackCap, &count, &options);
+    list->m_Count = count;
+    if (taken && replace) list->m_MarkSaved();
+    if (skipped) *skipped = options.Skipped;
+    return taken;
+}
+
+int m_PlaylistFile_ReadM3u(const wchar_t* path, int replace)
+{
+    CPlaylist* list = &g_Playlist;
+    if (replace) m_ReleaseAll(list);
+    list->m_Count = m_M3u_ReadTracks(path, list->m_Tracks, kPlaylistTrackCap, list->m_Count);
+    if (replace) list->m_MarkSaved();
+    return 1;
+}
+
+int m_PlaylistFile_WriteZvpl(const wchar_t* path, int backup, int relative, int resumeMode)
+{
+    return m_Zvpl_WriteFile(path, g_Playlist.m_Tracks, g_Playlist.m_Count, backup, relative,
+                            resumeMode);
+}
+
+int m_PlaylistFile_WriteM3u(const wchar_t* path)
+{
+    return m_M3u_WriteFile(path, g_Playlist.m_Tracks, g_Playlist.m_Count);
+}
+
+int m_PlaylistFile_OpenFolderList(const wchar_t* folder, SRESUMEINFO* record)
+{
+    wchar_t list[kPathCap];
+    const wchar_t* name =
+        g_Settings.Common_ExtCap ? L"ZENTAVIO_FLDRMG.ZVPL" : L"zentavio_fldrmg.zvpl";
+    if (!folder || !m_JoinFolderName(list, folder, name) || m_PathExistsKind(list) != 1) return 0;
+    int skipped = 0;
+    m_PlaylistFile_ReadZvpl(list, 1, record, 1, 1, &skipped, 1);
+    CListProfile p;
+    g_ListResumeOn = record && record->HasData ? 1 : 0;
+    g_FolderListMg = p.m_Load(list) && p.m_GetInt(L"ZENTAVIO_PLAYLIST", L"FILEMG", 0) == 1;
+    g_Playlist.m_SortState = 0;
+    int added = g_Playlist.m_AddFolderFiles(folder, 0, 1);
+    if (skipped || added) {
+        wchar_t resume[kResumeValueCap] = {};
+        if (g_ListResumeOn) m_Resume_FormatValue(record, resume);
+        if (g_ListResumeOn && !resume[0]) lstrcpyW(resume, L"0");
+        SZVPLHEADER header = {resume, (int)g_FolderListMg};
+        m_Zvpl_WriteFileHeader(list, g_Playlist.m_Tracks, g_Playlist.m_Count, 1, 1, 1, &header);
+    }
+    g_Playlist.m_MarkSaved();
+    return 1;
+}
+
+// Adding a list by path appends with existence checked and missing files kept.
+int CPlaylist::m_ReadZvplFile(const wchar_t* path, int append, int markMissing)
+{
+    int before = m_Count;
+    int taken = m_PlaylistFile_ReadZvpl(path, !append, nullptr, markMissing, 0, nullptr, 0);
+    return taken ? m_Count - before : 0;
+}
+
+int CPlaylist::m_ReadM3uFile(const wchar_t* path)
+{
+    int before = m_Count;
+    m_PlaylistFile_ReadM3u(path, 0);
+    return m_Count - before;
+}

@@ -1,0 +1,83 @@
+// A list file's whole text, read in one pass and decoded to UTF-16, and the
+// INI-style lookup of .zvpl files done on that text the way the profile API
+// reads a file: names without case, the first duplicate wins, blanks
+// trimmed, one pair of quotes removed.
+#pragma once
+#include <windows.h>
+
+// How the bytes are decoded.
+enum {
+    LISTTEXT_PROFILE = 0,  // UTF-16LE with a BOM, else the ANSI code page
+    LISTTEXT_M3U = 1,      // BOMs for UTF-8, UTF-16LE and UTF-16BE; else UTF-8 when
+                           // the file is .m3u8 or its bytes are valid UTF-8, else ANSI
+};
+
+constexpr DWORD kListTextByteCap = 16 * 1024 * 1024;
+
+class CListText {
+public:
+    CListText() = default;
+    ~CListText();
+    CListText(const CListText&) = delete;
+    CListText& operator=(const CListText&) = delete;
+
+    // 0 when the file cannot be read or is larger than kListTextByteCap.
+    int m_Load(const wchar_t* path, int mode);
+    wchar_t* m_Text() { return m_Buffer; }
+    int m_Length() const { return m_Length_; }
+
+private:
+    wchar_t* m_Buffer = nullptr;
+    int m_Length_ = 0;
+};
+
+struct SPROFILEKEY {
+    const wchar_t* Name;
+    const wchar_t* Value;
+};
+
+struct SPROFILESECTION {
+    const wchar_t* Name;
+    int TrackNumber;  // n of "TRACK_n", else 0
+    int FirstKey;
+    int KeyCount;
+};
+
+constexpr int kProfileSectionCap = 4096;
+constexpr int kProfileKeyCap = 32768;
+
+class CListProfile {
+public:
+    CListProfile() = default;
+    ~CListProfile();
+    CListProfile(const CListProfile&) = delete;
+    CListProfile& operator=(const CListProfile&) = delete;
+
+    // Reads and indexes the file; 0 when it cannot be read.
+    int m_Load(const wchar_t* path);
+    // The value, or null when the section or key is missing.
+    const wchar_t* m_Find(const wchar_t* section, const wchar_t* key) const;
+    const wchar_t* m_FindTrack(int number, const wchar_t* key) const;
+    // The value copied (cut to cap), or the default when missing.
+    void m_GetString(const wchar_t* section, const wchar_t* key, const wchar_t* def, wchar_t* out,
+                     int cap) const;
+    int m_GetInt(const wchar_t* section, const wchar_t* key, int def) const;
+    // The highest n of the "TRACK_n" sections present.
+    int m_MaxTrackNumber() const { return m_MaxTrack; }
+    int m_SectionTotal() const { return m_SectionCount; }
+
+private:
+    void m_Index();
+    void m_AddLine(wchar_t* line);
+    const wchar_t* m_KeyIn(const SPROFILESECTION* section, const wchar_t* key) const;
+
+    CListText m_File;
+    SPROFILESECTION* m_Sections = nullptr;
+    SPROFILEKEY* m_Keys = nullptr;
+    int m_SectionCount = 0;
+    int m_KeyCount = 0;
+    int m_MaxTrack = 0;
+};
+
+// Copies with a cap (cut, always terminated).
+void m_ListText_Copy(wchar_t* out, int cap, const wchar_t* text);

@@ -1,0 +1,21 @@
+// List files read into and written from the playlist's track array.
+#pragma once
+#include <windows.h>
+
+#include "filedata/ResumeInfo.h"
+
+// A .zvpl (or, with [Main] "Lgcy", a legacy) list: replace or append; the
+// list-level record filled when replacing; 1 when the file was taken, 0 when
+// it is not such a list.
+int m_PlaylistFile_ReadZvpl(const wchar_t* path, int replace, SRESUMEINFO* record,
+                            int checkExistence, int skipMissing, int* skipped, int skipDuplicates);
+// An M3U or M3U8 list, replacing or appending; always 1.
+int m_PlaylistFile_ReadM3u(const wchar_t* path, int replace);
+// The track array as a .zvpl list (resume mode 0 keeps the old file's
+// per-track RESUME, 1 writes the tracks' own) or as M3U; 1 on success.
+int m_PlaylistFile_WriteZvpl(const wchar_t* path, int backup, int relative, int resumeMode);
+int m_PlaylistFile_WriteM3u(const wchar_t* path);
+// Opens the folder's management list: its entries whose files exist, then
+// the folder's other playable files; the file is brought up to date when
+// entries were dropped or files added. 0 when the folder has no such list.
+int m_PlaylistFile_OpenFolderList(const wchar_t* folder, SRESUMEINFO* record);

@@ -1,0 +1,271 @@
+// Writing a .zvpl list in one write of the whole file (the profile API
+// rewrites the file for every key, which takes a minute for 1000 tracks
+// under Wine), and the size guard shared with the M3U writer.
+#include <shlwapi.h>
+#include <stdio.h>
+#include <string.h>
+
+#include "base/ErrorLog.h"
+#include "base/PathUtil.h"
+#include "filedata/ResumeValue.h"
+#include "playlist/ListText.h"
+#include "playlist/ZvplFile.h"
+
+namespace {
+
+const wchar_t kHeader[] = L"ZENTAVIO_PLAYLIST";
+// Characters one track's section can take, keys and line breaks included.
+constexpr int kTrackTextCap = 40 + 2 * kPathCap + kTrackNameCap + 40 + kResumeValueCap;
+
+bool m_HasExt(const wchar_t* path, const wchar_t* ext)
+{
+    const wchar_t* dot = PathFindExtensionW(path);
+    return dot && _wcsicmp(dot, ext) == 0;
+}
+
+// A growing text with a fixed capacity set at the start.
+class CListTextOut {
+public:
+    explicit CListTextOut(SIZE_T cap)
+    {
+        m_Buffer = (wchar_t*)HeapAlloc(GetProcessHeap(), 0, cap * sizeof(wchar_t));
+        m_Cap = m_Buffer ? cap : 0;
+    }
+    ~CListTextOut()
+    {
+        if (m_Buffer) HeapFree(GetProcessHeap(), 0, m_Buffer);
+    }
+    CListTextOut(const CListTextOut&) = delete;
+    CListTextOut& operator=(const CListTextOut&) = delete;
+
+    void m_Add(const wchar_t* text)
+    {
+        SIZE_T n = wcslen(text);
+        if (!m_Buffer || m_Length + n + 1 > m_Cap) {
+            m_Overflow = true;
+            return;
+        }
+        memcpy(m_Buffer + m_Length, text, n * sizeof(wchar_t));
+        m_Length += n;
+    }
+    void m_Key(const wchar_t* key, const wchar_t* value)
+    {
+        m_Add(key);
+        m_Add(L"=");
+        m_Add(value);
+        m_Add(L"\r\n");
+    }
+    // The BOM and the text as UTF-16LE; false when anything did not fit or
+    // the file could not be written whole.
+    bool m_WriteTo(const wchar_t* path) const
+    {
+        if (m_Overflow || !m_Buffer) return false;
+        HANDLE file = CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file == INVALID_HANDLE_VALUE) return false;
+        const BYTE bom[2] = {0xFF, 0xFE};
+        DWORD done = 0, body = 0;
+        DWORD bytes = (DWORD)(m_Length * sizeof(wchar_t));
+        bool ok =
+            WriteFile(file, bom, 2, &done, nullptr) && done == 2 &&
+            (bytes == 0 || (WriteFile(file, m_Buffer, bytes, &body, nullptr) && body == bytes));
+        return CloseHandle(file) && ok;
+    }
+
+private:
+    wchar_t* m_Buffer = nullptr;
+    SIZE_T m_Cap = 0;
+    SIZE_T m_Length = 0;
+    bool m_Overflow = false;
+};
+
+// The old file's per-track RESUME values by full path, for resume mode 0;
+// the paths are made full once, not per lookup.
+class COldResumes {
+public:
+    explicit COldResumes(const wchar_t* path) : m_ListPath(path) {}
+    ~COldResumes()
+    {
+        if (m_Paths) HeapFree(GetProcessHeap(), 0, m_Paths);
+    }
+    COldResumes(const COldResumes&) = delete;
+    COldResumes& operator=(const COldResumes&) = delete;
+
+    int m_Load()
+    {
+        if (!m_Profile.m_Load(m_ListPath)) return 0;
+        int total = m_Profile.m_GetInt(kHeader, L"COUNT", 0);
+        int last = total < m_Profile.m_MaxTrackNumber() ? total : m_Profile.m_MaxTrackNumber();
+        if (last > kOldCap) last = kOldCap;
+        m_Paths = (SOLDENTRY*)HeapAlloc(GetProcessHeap(), HEAP_ZERO_MEMORY,
+                                        (SIZE_T)(last > 0 ? last : 1) * sizeof(SOLDENTRY));
+        if (!m_Paths) return 0;
+        for (int n = 1; n <= last; ++n) {
+            const wchar_t* value = m_Profile.m_FindTrack(n, L"PATH");
+            const wchar_t* resume = m_Profile.m_FindTrack(n, L"RESUME");
+            if (!value || !value[0] || !resume || !resume[0] || wcscmp(resume, L"-") == 0) continue;
+            SOLDENTRY* e = &m_Paths[m_Count];
+            bool made = value[0] == L'.' ? m_GetFullPath(e->Path, kPathCap, m_ListPath, value) != 0
+                                         : (lstrcpynW(e->Path, value, kPathCap), true);
+            if (!made) continue;
+            e->Resume = resume;
+            ++m_Count;
+        }
+        return 1;
+    }
+    // Null when the path has no RESUME other than "-".
+    const wchar_t* m_Find(const wchar_t* trackPath) const
+    {
+        for (int i = 0; i < m_Count; ++i) {
+            if (CompareStringOrdinal(m_Paths[i].Path, -1, trackPath, -1, TRUE) == CSTR_EQUAL)
+                return m_Paths[i].Resume;
+        }
+        return nullptr;
+    }
+
+private:
+    static constexpr int kOldCap = 1000;
+    struct SOLDENTRY {
+        wchar_t Path[kPathCap];
+        const wchar_t* Resume;
+    };
+    const wchar_t* m_ListPath;
+    CListProfile m_Profile;
+    SOLDENTRY* m_Paths = nullptr;
+    int m_Count = 0;
+};
+
+void m_AddTrack(CListTextOut* out, const wchar_t* listPath, const STRACKINFO* t, int number,
+                int relative, int resumeMode, const COldResumes* old)
+{
+    wchar_t line[64];
+    _snwprintf(line, 64, L"[TRACK_%d]\r\n", number);
+    line[63] = 0;
+    out->m_Add(line);
+    wchar_t rel[kPathCap * 2];
+    bool madeRelative = relative && PathRelativePathToW(rel, listPath, FILE_ATTRIBUTE_NORMAL,
+                                                        t->Path, FILE_ATTRIBUTE_NORMAL);
+    out->m_Key(L"PATH", madeRelative ? rel : t->Path);
+    if (t->Name[0]) out->m_Key(L"NAME", t->Name);
+    if (t->Milliseconds > 0) {
+        _snwprintf(line, 64, L"%0.3f", (double)t->Milliseconds / 1000.0);
+        line[63] = 0;
+        out->m_Key(L"TIME", line);
+    }
+    if (resumeMode == 0) {
+        const wchar_t* value = old ? old->m_Find(t->Path) : nullptr;
+        if (value) out->m_Key(L"RESUME", value);
+    } else if (t->HasResume) {
+        SRESUMEINFO record = t->Resume;
+        if (!t->SettingsPresent) {
+            record.ProcAmpOn = record.AspectOn = record.CropOn = 0;
+            record.BoostOn = record.BalanceOn = 0;
+            record.RangeMode = 0;
+        }
+        wchar_t value[kResumeValueCap];
+        m_Resume_FormatValue(&record, value);
+        if (value[0]) out->m_Key(L"RESUME", value);
+    }
+}
+
+bool m_WriteOnce(const wchar_t* path, const STRACKINFO* tracks, int count, int relative,
+                 int resumeMode, const COldResumes* old, const SZVPLHEADER* header)
+{
+    CListTextOut out((SIZE_T)(count > 0 ? count : 0) * kTrackTextCap + 256);
+    wchar_t line[64];
+    out.m_Add(L"[ZENTAVIO_PLAYLIST]\r\n");
+    out.m_Key(L"FMT", L"100");
+    _snwprintf(line, 64, L"%d", count);
+    line[63] = 0;
+    out.m_Key(L"COUNT", line);
+    if (header && header->ListResume && header->ListResume[0])
+        out.m_Key(L"RESUME", header->ListResume);
+    if (header && header->FileMg) out.m_Key(L"FILEMG", L"1");
+    for (int i = 0; i < count; ++i)
+        m_AddTrack(&out, path, &tracks[i], i + 1, relative, resumeMode, old);
+    return out.m_WriteTo(path);
+}
+
+// "[ZENTAVIO_PLAYLIST]" with FMT 100..109 and COUNT up to 1000.
+bool m_IsOwnZvpl(const wchar_t* path)
+{
+    CListProfile p;
+    if (!p.m_Load(path)) return false;
+    int fmt = p.m_GetInt(kHeader, L"FMT", 0);
+    int count = p.m_GetInt(kHeader, L"COUNT", -1);
+    return fmt >= kListFmtFirst && fmt <= kListFmtLast && count >= 0 && count <= 1000;
+}
+
+// "#EXTM3U" first and at most 1000 "#EXTINF:" lines.
+bool m_IsOwnM3u(const wchar_t* path)
+{
+    CListText text;
+    if (!text.m_Load(path, LISTTEXT_M3U)) return false;
+    const wchar_t* p = text.m_Text();
+    if (wcsncmp(p, L"#EXTM3U", 7) != 0) return false;
+    int entries = 0;
+    for (const wchar_t* hit = wcsstr(p, L"#EXTINF:"); hit; hit = wcsstr(hit + 8, L"#EXTINF:")) {
+        if ((hit == p || hit[-1] == L'\n' || hit[-1] == L'\r') && ++entries > 1000) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+int m_ListFile_MayReplace(const wchar_t* path, int m3u)
+{
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!GetFileAttributesExW(path, GetFileExInfoStandard, &data)) {
+        DWORD error = GetLastError();
+        return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? 1 : 0;
+    }
+    if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return 0;
+    if (data.nFileSizeHigh == 0 && data.nFileSizeLow <= kListFileSizeCap) return 1;
+    // Own lists of 1000 long entries grow past the cap and still save.
+    return (m3u ? m_IsOwnM3u(path) : m_IsOwnZvpl(path)) ? 1 : 0;
+}
+
+int m_Zvpl_WriteFile(const wchar_t* path, const STRACKINFO* tracks, int count, int backup,
+                     int relative, int resumeMode)
+{
+    return m_Zvpl_WriteFileHeader(path, tracks, count, backup, relative, resumeMode, nullptr);
+}
+
+int m_Zvpl_WriteFileHeader(const wchar_t* path, const STRACKINFO* tracks, int count, int backup,
+                           int relative, int resumeMode, const SZVPLHEADER* header)
+{
+    if (!path || !m_HasExt(path, L".zvpl") || count < 0) return 0;
+    bool exists = GetFileAttributesW(path) != INVALID_FILE_ATTRIBUTES;
+    if (!m_ListFile_MayReplace(path, 0)) return 0;
+    COldResumes old(path);
+    bool haveOld = exists && resumeMode == 0 && old.m_Load();
+    wchar_t bak[kPathCap + 4];
+    bool madeBackup = false;
+    bool ok = true;
+    if (backup && exists) {
+        if (_snwprintf(bak, kPathCap + 4, L"%s.bak", path) < 0) return 0;
+        bak[kPathCap + 3] = 0;
+        DeleteFileW(bak);
+        madeBackup = MoveFileW(path, bak) != 0;
+        ok = madeBackup;
+    }
+    if (ok)
+        ok = m_WriteOnce(path, tracks, count, relative, resumeMode, haveOld ? &old : nullptr,
+                         header);
+    if (!ok && backup) {
+        m_WriteLog(L"PLAYLIST_%d : Error / CPlaylist::m_WriteZvplFile()", __LINE__);
+        Sleep(500);
+        ok = m_WriteOnce(path, tracks, count, relative, 1, nullptr, header);
+        m_WriteLog(L"PLAYLIST_%d : Retry / CPlaylist::m_WriteZvplFile() = %d", __LINE__,
+                   ok ? 1 : 0);
+    }
+    if (madeBackup) {
+        if (ok) {
+            DeleteFileW(bak);
+        } else {
+            DeleteFileW(path);
+            MoveFileW(bak, path);
+        }
+    }
+    return ok ? 1 : 0;
+}
