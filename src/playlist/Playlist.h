@@ -100,6 +100,9 @@ public:
     static void m_MakeTitle(UINT listType, int count, const wchar_t* listPath, int modified,
                             int docked, wchar_t* out, int size);
     void m_SetPlayListTitle();
+    // Leaves out what all names share when the widest does not fit; 1 when
+    // any elided name changed.
+    int m_ElideTrackNames();
     BOOL m_PreTranslateKey(MSG* msg);
     HWND m_GetWindow() const { return m_hWnd; }
     HWND m_GetTrackList() const { return m_hList; }

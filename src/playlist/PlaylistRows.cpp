@@ -111,6 +111,7 @@ void CPlaylist::m_RefreshPlayList()
 
 void CPlaylist::m_RefreshTrackRows()
 {
+    if (m_hList && g_PlaylistView.bOmit) m_ElideTrackNames();
     for (int i = 0; i < m_Count; ++i) m_WriteRow(i);
     if (m_hList) InvalidateRect(m_hList, nullptr, TRUE);
 }

@@ -8,6 +8,7 @@
 
 #include "app/ToolWindowPlacement.h"
 #include "filedata/DataFiles.h"
+#include "playlist/NameElision.h"
 #include "playlist/Playlist.h"
 
 namespace {
@@ -179,4 +180,126 @@ TEST_CASE("list titles by the kind of the open item")
     CPlaylist::m_MakeTitle(LIST_ZVPL, 1, longPath.c_str(), 0, 1, title, CPlaylist::kTitleCap);
     CHECK(wcslen(title) == 99);
     g_DefaultPlaylistPath[0] = 0;
+}
+
+namespace {
+
+int m_TenPerChar(const wchar_t*, int length, void*) { return length * 10; }
+
+std::vector<std::wstring> m_Pieces(const wchar_t* name)
+{
+    SNAMEPIECES pieces;
+    m_SplitWords(name, &pieces);
+    std::vector<std::wstring> out;
+    for (int i = 0; i < pieces.count; ++i)
+        out.push_back(std::wstring(name + pieces.start[i], pieces.start[i + 1] - pieces.start[i]));
+    return out;
+}
+
+// Elided names at a column width of `available` pixels, 10 per character.
+std::vector<std::wstring> m_Elide(std::vector<const wchar_t*> names, int available,
+                                  int numberOn, const wchar_t* listName = L"")
+{
+    SELIDEREQUEST request = {names.data(), (int)names.size(), listName, available, numberOn,
+                             m_TenPerChar, nullptr};
+    std::vector<wchar_t[kTrackElidedCap]> out(names.size());
+    if (!m_ElideNames(request, out.data())) return {};
+    std::vector<std::wstring> texts;
+    for (auto& t : out) texts.push_back(t);
+    return texts;
+}
+
+using Texts = std::vector<std::wstring>;
+
+}  // namespace
+
+TEST_CASE("names are cut into pieces")
+{
+    struct {
+        const wchar_t* name;
+        Texts pieces;
+    } cases[] = {
+        {L"Show Season 01 Alpha.mkv", {L"Show ", L"Season ", L"01 ", L"Alpha", L".mkv"}},
+        {L"Live [Disc 1 (A)] #3.mp4", {L"Live ", L"[Disc 1 (A)] ", L"#3", L".mp4"}},
+        {L"a(b c)d", {L"a", L"(b c)d"}},
+        {L"番組「第1話 出発」第2話", {L"番組", L"「第1話 出発」", L"第2話"}},
+        {L"# x", {L"# ", L"x"}},
+        {L"", {}},
+    };
+    for (const auto& c : cases) {
+        CAPTURE(c.pieces.size());
+        CHECK(m_Pieces(c.name) == c.pieces);
+    }
+    // Only the first 128 characters are looked at.
+    std::wstring longName(300, L'x');
+    SNAMEPIECES pieces;
+    m_SplitWords(longName.c_str(), &pieces);
+    CHECK(pieces.count == 1);
+    CHECK(pieces.start[1] == 128);
+}
+
+TEST_CASE("elision leaves out shared pieces in order until the widest name fits")
+{
+    const std::vector<const wchar_t*> show = {L"Show Season 01 Alpha.mkv",
+                                              L"Show Season 02 Beta.mkv",
+                                              L"Show Season 03 Gamma.mkv"};
+    struct {
+        int available;
+        int numberOn;
+        const wchar_t* listName;
+        Texts expected;
+    } cases[] = {
+        // Room enough: nothing is left out.
+        {240, 0, L"", {L"Show Season 01 Alpha.mkv", L"Show Season 02 Beta.mkv", L"Show Season 03 Gamma.mkv"}},
+        // Shared trailing pieces go first.
+        {200, 0, L"", {L"Show Season 01 Alpha", L"Show Season 02 Beta", L"Show Season 03 Gamma"}},
+        // Then shared leading pieces from the front, up to the first that differs.
+        {199, 0, L"", {L"01 Alpha", L"02 Beta", L"03 Gamma"}},
+        // The number (1, 2, 3) goes last, and only with numbers shown.
+        {40 + 50, 1, L"", {L"Alpha", L"Beta", L"Gamma"}},
+        {50, 0, L"", {L"01 Alpha", L"02 Beta", L"03 Gamma"}},
+        // Pieces naming the list go before the other shared ones.
+        {150, 0, L"Show", {L"Season 01 Alpha", L"Season 02 Beta", L"Season 03 Gamma"}},
+        {149, 0, L"Show", {L"01 Alpha", L"02 Beta", L"03 Gamma"}},
+    };
+    for (const auto& c : cases) {
+        CAPTURE(c.available);
+        CAPTURE(c.numberOn);
+        CHECK(m_Elide(show, c.available, c.numberOn, c.listName) == c.expected);
+    }
+}
+
+TEST_CASE("the number position needs numbers running 1, 2, 3")
+{
+    CHECK(m_Elide({L"Ep 02 a.wav", L"Ep 03 bb.wav", L"Ep 04 c.wav"}, 20, 1) ==
+          Texts{L"02 a", L"03 bb", L"04 c"});
+    CHECK(m_Elide({L"Ep 01 a.wav", L"Ep 03 bb.wav", L"Ep 02 c.wav"}, 20, 1) ==
+          Texts{L"01 a", L"03 bb", L"02 c"});
+    CHECK(m_Elide({L"Ep #1 a.wav", L"Ep #2 bb.wav", L"Ep #3 c.wav"}, 20, 1) ==
+          Texts{L"a", L"bb", L"c"});
+    // Leaving out everything would leave nothing: the number stays.
+    CHECK(m_Elide({L"Ep 1.wav", L"Ep 2.wav"}, 0, 1) == Texts{L"1", L"2"});
+    // Names sharing nothing are left alone.
+    CHECK(m_Elide({L"alpha.mkv", L"beta.mp4"}, 0, 0).empty());
+}
+
+TEST_CASE("the track list shows elided names with Omt on")
+{
+    SRowsFixture f;
+    lstrcpyW(g_Playlist.m_GetTrack(0)->Path, L"C:\\m\\Show Season 01 Alpha.mkv");
+    lstrcpyW(g_Playlist.m_GetTrack(1)->Path, L"C:\\m\\Show Season 02 Beta.mkv");
+    lstrcpyW(g_Playlist.m_GetTrack(2)->Path, L"C:\\m\\Show Season 03 Gamma.mkv");
+    g_Playlist.m_GetTrack(0)->Name[0] = 0;
+    SendMessageW(g_Playlist.m_GetTrackList(), LVM_SETCOLUMNWIDTH, 0, 60);
+    g_PlaylistView.bOmit = 1;
+    g_PlaylistView.bNumber = 0;
+    g_Playlist.m_RefreshTrackRows();
+    CHECK(f.Text(0, 0) == L"01 Alpha");
+    CHECK(f.Text(2, 0) == L"03 Gamma");
+    SendMessageW(g_Playlist.m_GetTrackList(), LVM_SETCOLUMNWIDTH, 0, 600);
+    CHECK(g_Playlist.m_ElideTrackNames() == 1);
+    const std::wstring full = g_Playlist.m_GetTrack(0)->Elided;
+    CAPTURE(std::string(full.begin(), full.end()));
+    CHECK(full == L"Show Season 01 Alpha.mkv");
+    CHECK(g_Playlist.m_ElideTrackNames() == 0);
 }
