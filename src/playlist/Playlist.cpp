@@ -38,10 +38,7 @@ void m_AddColumn(HWND list, int index, int width)
 
 }  // namespace
 
-// Sorting, check states and the window's keys grow with the playlist
-// window; until then the list keeps its order and the window no keys.
-void CPlaylist::m_SortPlayList(int, int, int) {}
-void CPlaylist::m_ApplyCheckString(LPCWSTR) {}
+// The window's keys grow with the playlist window.
 BOOL CPlaylist::m_PreTranslateKey(MSG*) { return FALSE; }
 
 BOOL CPlaylist::m_CreateWindow(const RECT* rc, int dpiPercent)
@@ -59,6 +56,7 @@ BOOL CPlaylist::m_CreateWindow(const RECT* rc, int dpiPercent)
     }
     m_hList = m_CreateList();
     m_RebuildTrackList();
+    m_SetPlayListTitle();
     return TRUE;
 }
 

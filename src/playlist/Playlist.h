@@ -14,6 +14,11 @@ constexpr int kPlaylistListId = 1401;
 // Notice to the main window: the list changed (value 1 added or refreshed,
 // the duration scan is to start; 0 removed, reordered or cleared).
 constexpr int kNoticePlaylistChanged = 2030;
+// Notices of the check boxes: mode switched, a track's or a playing
+// chapter's box changed.
+constexpr int kNoticeCheckMode = 2032;
+constexpr int kNoticeTrackCheck = 2034;
+constexpr int kNoticeChapterCheck = 2035;
 
 class CPlaylist {
 public:
@@ -77,7 +82,27 @@ public:
     // The list's width without its scroll bar when one shows.
     int m_GetListWidth(HWND list) const;
     int m_HasVScroll(HWND list) const;
+    // Check boxes and the check-state text of a resume record.
     void m_ApplyCheckString(LPCWSTR checks);
+    // Sets the tracks' flags the text reaches; mode out 1 for check mode.
+    static void m_ParseCheckString(LPCWSTR text, STRACKINFO* tracks, int count, int* modeOut);
+    void m_SetCheckMode(int mode);
+    // Value -1 toggles, 0 clears, 1 sets; 1 when the index was valid.
+    int m_ToggleCheck(int chapterList, int index, int value);
+    // Track or -1 for the playing one; stores and returns the count.
+    int m_CountCheckedChapters(int track);
+    int m_GetPlayingCheckedChapters();
+    // The track row's time text: "h:mm:ss " or "m:ss ", empty for 0 or a
+    // negative duration.
+    static void m_FormatRowTime(INT64 milliseconds, wchar_t* out, int size);
+    // The window title for the open item; at most 99 characters.
+    static constexpr int kTitleCap = 100;
+    static void m_MakeTitle(UINT listType, int count, const wchar_t* listPath, int modified,
+                            int docked, wchar_t* out, int size);
+    void m_SetPlayListTitle();
+    // Leaves out what all names share when the widest does not fit; 1 when
+    // any elided name changed.
+    int m_ElideTrackNames();
     BOOL m_PreTranslateKey(MSG* msg);
     HWND m_GetWindow() const { return m_hWnd; }
     HWND m_GetTrackList() const { return m_hList; }
@@ -114,6 +139,9 @@ private:
     static LRESULT CALLBACK m_WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
     HWND m_CreateList();
     void m_NotifyMain(int value) const;
+    void m_SendNotice(int code, int value) const;
+    void m_CountCheckedTracks();
+    void m_ShowTrackChecks();
     int m_AddByExtension(const wchar_t* path, const wchar_t* ext, int refresh);
     int m_AddJumpListMedia(const wchar_t* path, int refresh);
     // The tracks become order[0..count-1] of the current ones (each at most
