@@ -14,6 +14,7 @@
 #include "playback/PlayPause.h"
 #include "playback/PowerSaving.h"
 #include "playback/SeekAbsolute.h"
+#include "playback/TrackNavigation.h"
 #include "playback/VolumeControl.h"
 #include "playlist/Playlist.h"
 #include "playlist/Shuffle.h"
@@ -27,6 +28,9 @@ constexpr UINT kMenuPlayPause = 4186;
 constexpr UINT kMenuStop = 4187;
 // The control-bar buttons' second gesture.
 constexpr int kButtonGesture = 107;
+constexpr int kButtonRightClick = 104;
+constexpr int kPrevButton = static_cast<int>(kControlButtonFirstId) + CB_PREVIOUS;
+constexpr int kNextButton = static_cast<int>(kControlButtonFirstId) + CB_NEXT;
 }  // namespace
 
 void m_StartContinuousSeek(int, int holdKey, int, int intervalMs, int, int waitMs)
@@ -70,7 +74,7 @@ void m_OnVolumeSliderNotice(const SSLIDERNOTIFY& n)
 }  // namespace
 
 // Until the control commands are built, the extra button, play/pause,
-// power saving (the option on a click, its inversion for this run on the
+// previous and next, power saving (the option on a click, its inversion for this run on the
 // button's second gesture), the seek bar and the volume slider work.
 int m_OnCtrlCommand(int id, int notification, LPARAM data)
 {
@@ -85,6 +89,16 @@ int m_OnCtrlCommand(int id, int notification, LPARAM data)
     const int powerButton = static_cast<int>(kControlButtonFirstId) + CB_POWER;
     if (id == powerButton && notification == kButtonGesture) {
         m_PowerSaving_SetTemp(!m_PowerSaving_IsTempOn(), 1, 1);
+        return 1;
+    }
+    // Previous and next: a click steps by track, a right click by point.
+    if ((id == kPrevButton || id == kNextButton) &&
+        (notification == 0 || notification == kButtonRightClick)) {
+        const int mode = notification == kButtonRightClick ? 1 : 0;
+        if (id == kNextButton)
+            m_StepForward(mode);
+        else
+            m_StepBack(mode);
         return 1;
     }
     if (notification != 0) return 0;

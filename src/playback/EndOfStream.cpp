@@ -5,11 +5,16 @@
 #include "app/StatusText.h"
 #include "app/TimeDisplay.h"
 #include "app/WindowSize.h"
+#include "base/ErrorLog.h"
 #include "engine/VideoRenderer.h"
 #include "playback/AutoNext.h"
 #include "playback/PlayPause.h"
 #include "playback/RepeatMode.h"
+#include "playback/PlaybackControl.h"
+#include "playback/PlaybackEvents.h"
 #include "playback/ShuffleStep.h"
+#include "playback/TrackChoice.h"
+#include "playback/TrackNavigation.h"
 #include "playlist/Playlist.h"
 #include "settings/Settings.h"
 
@@ -94,8 +99,37 @@ int m_NextStep_Plain(int count, int playing, int fileOpen, int wrap, int countdo
     return nearEnd ? NEXT_RESTART : NEXT_SEEK_END;
 }
 
+namespace {
+
+// The walk of a list whose check boxes leave some entries out.
+void m_OpenNextChecked(const STRACKCHOICE& list, int wrap, int countdown)
+{
+    SNEXTFACTS f = {};
+    f.playing = g_PlayingTrack;
+    f.continueFrom = g_PlayingTrack < 0 ? g_TrackAfterDelete : -1;
+    f.fileOpen = g_MediaOpen;
+    f.wrap = wrap;
+    f.countdown = countdown;
+    f.atEnd = m_EngineNearEnd() || m_IsAtPlayEnd(-1, 0, 0);
+    if (f.continueFrom >= 0) g_TrackAfterDelete = -1;
+    int next, countdownMs, badStart;
+    const int step = m_NextStep_Checked(list, f, &next, &countdownMs, &badStart);
+    if (badStart)
+        m_WriteLog(L"MAIN_%d : Error / m_OpenNextPlayListFile() / Index=%d,%d,%d", __LINE__,
+                   f.continueFrom >= 0 ? f.continueFrom : f.playing + 1, f.playing, f.continueFrom);
+    m_RunNextStep(step, next, countdownMs);
+}
+
+}  // namespace
+
 void m_OpenNextPlayListFile(int wrap, int countdown)
 {
+    static unsigned char checked[kPlaylistTrackCap];
+    const STRACKCHOICE list = m_ListChoiceFacts(checked);
+    if (!m_Checks_AllPlayable(list)) {
+        m_OpenNextChecked(list, wrap, countdown);
+        return;
+    }
     int playing = g_PlayingTrack;
     // A deleted playing track leaves where the walk goes on.
     if (playing < 0 && g_TrackAfterDelete >= 0) {
@@ -103,15 +137,18 @@ void m_OpenNextPlayListFile(int wrap, int countdown)
         g_TrackAfterDelete = -1;
     }
     int next, countdownMs;
-    const int step =
-        m_NextStep_Plain(g_Playlist.m_GetCount(), playing, g_MediaOpen, wrap, countdown,
-                         m_IsPlaying(), m_EngineNearEnd(), &next, &countdownMs);
+    const int step = m_NextStep_Plain(list.nCount, playing, g_MediaOpen, wrap, countdown,
+                                      m_IsPlaying(), m_EngineNearEnd(), &next, &countdownMs);
     m_RunNextStep(step, next, countdownMs);
 }
 
 void m_OnPlayEnd(int noCountdown)
 {
     m_UpdateTimeDisplay(1);
+    if (m_PlayRange_IsActive() && m_IsPlaying()) {
+        m_PlayRange_OnEnd();
+        return;
+    }
     const int countdown = !noCountdown && g_Settings.Common_RptMenu >= 1;
     switch (g_RepeatMode) {
         case REPEAT_CHAPTER:
@@ -121,11 +158,11 @@ void m_OnPlayEnd(int noCountdown)
             m_Repeat_Restart(1);
             m_RunAgain();
             break;
-        case REPEAT_OFF:
-            m_OpenNextPlayListFile(0, countdown);
-            break;
         case REPEAT_SHUFFLE:
             m_Shuffle_Next(0);
+            break;
+        case REPEAT_OFF:
+            m_OpenNextPlayListFile(0, countdown);
             break;
         default:
             m_OpenNextPlayListFile(1, countdown);
@@ -139,11 +176,40 @@ void m_Repeat_LastChapter()
     const SCHAPTERITEM* table = nullptr;
     const int count = g_VideoRenderer->m_VR_GetChapters(&table, nullptr);
     if (count > 0)
-        g_VideoRenderer->m_VR_GoToChapter(count - 1);
+        m_Chapter_Jump(count - 1, 0);
     else
-        g_VideoRenderer->m_VR_SetPosition(0);
+        m_Nav_SeekMs(0);
     m_OSD_ShowText(L"REPEAT : CHAPTER", -1, -1, -1, -1, -1, -1);
 }
+
+namespace {
+
+// With check boxes the list starts again at its first checked entry.
+int m_FirstCheckedEntry()
+{
+    if (!g_Playlist.m_CheckMode) return 0;
+    for (int i = 0; i < g_Playlist.m_GetCount(); ++i)
+        if (!g_Playlist.m_GetTrack(i)->Unchecked) return i;
+    return 0;
+}
+
+// The first checked chapter with check boxes and some but not all
+// chapters checked; else chapter 0.
+int m_FirstCheckedChapter(int count)
+{
+    const STRACKINFO* track = g_Playlist.m_GetTrack(g_PlayingTrack);
+    if (!track || !g_Playlist.m_CheckMode || count < 1 || count > kFileInfoItemCap) return 0;
+    int first = -1, unchecked = 0;
+    for (int i = 0; i < count; ++i) {
+        if (track->ChapterUnchecked[i])
+            ++unchecked;
+        else if (first < 0)
+            first = i;
+    }
+    return unchecked > 0 && first >= 0 ? first : 0;
+}
+
+}  // namespace
 
 void m_Repeat_Restart(int sameFile)
 {
@@ -153,8 +219,9 @@ void m_Repeat_Restart(int sameFile)
         return;
     }
     if (g_Playlist.m_GetCount() <= 0) return;
-    if (g_PlayingTrack != 0 || !g_MediaOpen)
-        m_OpenPlayListFile(0, 0, 0, 1, 1);
+    const int entry = m_FirstCheckedEntry();
+    if (g_PlayingTrack != entry || !g_MediaOpen)
+        m_OpenPlayListFile(entry, 0, 0, 1, 1);
     else
         m_Chapter_JumpFirst();
     m_OSD_ShowText(L"REPEAT", 0, kRestartMessageMs, -1, -1, -1, -1);
@@ -165,22 +232,45 @@ void m_Chapter_JumpFirst()
 {
     if (!g_MediaOpen || !g_VideoRenderer) return;
     if (g_AutoNextActive) m_AutoNext_Show(0, 0, 1);
+    m_SavePlayPosition(0);
     const SCHAPTERITEM* table = nullptr;
-    if (g_VideoRenderer->m_VR_GetChapters(&table, nullptr) > 0)
-        g_VideoRenderer->m_VR_GoToChapter(0);
+    const int count = g_VideoRenderer->m_VR_GetChapters(&table, nullptr);
+    if (count > 0)
+        m_Chapter_Jump(m_FirstCheckedChapter(count), 0);
     else
         g_VideoRenderer->m_VR_SetPosition(0);
     if (g_PlayHeld) m_SetHold(0, 1);
     m_UpdateTimeDisplay(1);
 }
 
+namespace {
+
+// With check boxes and an unchecked last chapter the play ends where the
+// chapter after the last checked one starts (the start when none is
+// checked).
+int m_CheckedChaptersEndMs()
+{
+    const STRACKINFO* track = g_Playlist.m_GetTrack(g_PlayingTrack);
+    const SCHAPTERITEM* table = nullptr;
+    const int count = g_VideoRenderer ? g_VideoRenderer->m_VR_GetChapters(&table, nullptr) : 0;
+    if (!track || !g_Playlist.m_CheckMode || count < 2 || count > kFileInfoItemCap ||
+        !track->ChapterUnchecked[count - 1])
+        return g_DurationMs;
+    for (int i = count - 2; i >= 0; --i)
+        if (!track->ChapterUnchecked[i]) return static_cast<int>(table[i + 1].Start * 1000.0 + 0.5);
+    return g_DurationMs;
+}
+
+}  // namespace
+
 // A file of unknown length has no end to be at: play would otherwise keep
 // "continuing at the end" without ever playing.
-int m_IsAtPlayEnd(int posMs, int, int)
+int m_IsAtPlayEnd(int posMs, int, int useChapters)
 {
     if (!g_MediaOpen || g_DurationMs <= 0) return 0;
     const int position = posMs == -1 ? m_GetCurrentPosMs() : posMs;
-    return position >= g_DurationMs - kEndToleranceMs;
+    const int end = useChapters ? m_CheckedChaptersEndMs() : g_DurationMs;
+    return position >= end - kEndToleranceMs;
 }
 
 void m_SeekToPlayEnd(int before, int)
@@ -195,30 +285,29 @@ void m_SeekToPlayEnd(int before, int)
 
 namespace {
 
-// The countdown of [Common] "RptMenu" seconds, shorter for short files and
-// longer for long ones: L is the playing file's length in repeat FILE,
-// else the mean of the (checked) tracks whose length is known.
-int m_AutoNext_ScaledMs()
+// The average length L the countdown is scaled by: in repeat FILE the
+// playing track's (its checked chapters' with check boxes), else the mean
+// of the (checked) tracks whose length is known; -1 for none.
+long long m_AutoNext_LengthMs()
 {
-    int ms = g_Settings.Common_RptMenu * 1000;
+    if (g_RepeatMode == REPEAT_FILE) {
+        const STRACKINFO* track = g_Playlist.m_GetTrack(g_PlayingTrack);
+        if (!g_Playlist.m_CheckMode || !track) return g_DurationMs;
+        long long sum = 0;
+        for (int i = 0; i < track->ChapterCount && i < kFileInfoItemCap; ++i)
+            if (!track->ChapterUnchecked[i])
+                sum += static_cast<long long>(track->Chapters[i].Length * 1000.0);
+        return sum;
+    }
     long long sum = 0;
     int known = 0;
-    if (g_RepeatMode == REPEAT_FILE) {
-        sum = g_DurationMs;
-        known = 1;
-    } else {
-        for (int i = 0; i < g_Playlist.m_GetCount(); ++i) {
-            const STRACKINFO* t = g_Playlist.m_GetTrack(i);
-            if (t->Milliseconds <= 0 || (g_Playlist.m_CheckMode && t->Unchecked)) continue;
-            sum += t->Milliseconds;
-            ++known;
-        }
+    for (int i = 0; i < g_Playlist.m_GetCount(); ++i) {
+        const STRACKINFO* t = g_Playlist.m_GetTrack(i);
+        if (t->Milliseconds <= 0 || (g_Playlist.m_CheckMode && t->Unchecked)) continue;
+        sum += t->Milliseconds;
+        ++known;
     }
-    if (known == 0) return ms;
-    const long long seconds = sum / known / 1000;
-    if (seconds < 600) return ms / 3;
-    if (seconds >= 2400) return static_cast<int>(ms * 3LL / 2);
-    return ms;
+    return known ? sum / known : -1;
 }
 
 void m_AutoNext_Place()
@@ -253,7 +342,9 @@ void m_AutoNext_Show(int show, int countdownMs, int redrawMode)
         m_PlayPause(-1);
     m_SeekToPlayEnd(0, 1);
     m_AutoNext_Place();
-    m_AutoNext_StartCountdown(countdownMs == -1 ? m_AutoNext_ScaledMs() : countdownMs);
+    m_AutoNext_StartCountdown(
+        countdownMs == -1 ? m_AutoNext_CountdownMs(g_Settings.Common_RptMenu, m_AutoNext_LengthMs())
+                          : countdownMs);
     g_AutoNextActive = 1;
     m_UpdateTimeDisplay(1);
 }
@@ -261,5 +352,8 @@ void m_AutoNext_Show(int show, int countdownMs, int redrawMode)
 void m_AutoNext_Now()
 {
     m_AutoNext_Show(0, 0, 1);
-    m_OnPlayEnd(1);
+    if (m_PlayRange_IsActive())
+        m_OpenNextPlayListFile(1, 0);
+    else
+        m_OnPlayEnd(1);
 }

@@ -11,12 +11,14 @@
 
 namespace {
 
-// The playing track's place within the current pass; 0 when it is not there
-// (or the pass lies outside the order, as after a list of another count).
+// The playing track's place within the current pass; 0 when it is not there.
+// A pass outside the order (a resume record of another list) counts as
+// pass 0, so nothing is read past the order's end.
 int m_CurrentPlace(const int* order, int n, int count, int pass, int playing)
 {
+    if (count > n) return 0;
+    if (pass < 0 || pass >= n / count) pass = 0;
     const int first = pass * count;
-    if (pass < 0 || first + count > n) return 0;
     for (int j = first; j < first + count; ++j)
         if (order[j] == playing) return j;
     return 0;

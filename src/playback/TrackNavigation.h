@@ -1,0 +1,30 @@
+// Previous and next, stepping by track or by point, and the play start of
+// the open file that "previous" goes back to.
+#pragma once
+#include <windows.h>
+
+// Play-range mode; off until play ranges are built, so every range branch
+// of the navigation stays closed.
+int m_PlayRange_IsActive();
+
+// The start of the open file's play: the first checked chapter with check
+// boxes in use, else 0.
+int m_PlayStartMs();
+// posMs (-1 the current position) lies within toleranceMs (-1: 50) of the
+// play start; 0 without a file.
+int m_IsAtPlayStart(int posMs, int mode, int toleranceMs);
+// Seeks to the play start; then 1 plays unless playing, -1 holds.
+void m_SeekToPlayStart(int then, int rangeMode);
+
+void m_NextTrack();
+// direct skips the 2500 ms rule and goes to the previous file at once.
+void m_PrevTrack(int direct);
+// mode 0 by track, 1 by point.
+void m_StepForward(int mode);
+void m_StepBack(int mode);
+void m_OpenPrevPlayListFile(int wrap);
+// messageMode 0 none, 1 "CHAPTER : %02d" with defaults, 2 short.
+void m_Chapter_Jump(int chapter, int messageMode);
+
+// Seeks the main player to ms; the skip and navigation seek.
+void m_Nav_SeekMs(int ms);
