@@ -1,0 +1,156 @@
+"""Previous and next on the control bar of the real player, clicked with
+xdotool: a click steps by file (within 2.5 s of the start back to the
+previous file, later back to the start; next on the last entry in repeat
+OFF pauses at its end, again restarts the list with "REPEAT"), a right
+click skips to the chapters and markers of the file's .zvinf. The end of
+stream in SHUFFLE follows the shuffle order and says where it stands."""
+
+import os
+import re
+import shutil
+import subprocess
+import sys
+import time
+
+import play_support as ps
+from play_support import engine_media
+import screen
+import zvtest
+from zvtest import BehaviourTest, winpath
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+sys.path.insert(0, os.path.join(HERE, "..", "playlist"))
+import shuffle_reference  # noqa: E402
+
+MEDIA = os.path.join(engine_media.MEDIA, "track-nav")
+PREV, NEXT = 32971, 32974
+PARKED = (1900, 1060)
+
+
+def folder_of(name, count, seconds):
+    """A folder of count AVI clips that sort in order."""
+    folder = os.path.join(MEDIA, name)
+    for i in range(count):
+        ps.container_clip("avi", seconds, folder, "%d-clip.avi" % (i + 1))
+    return folder
+
+
+def write_zvinf(media, chapters, markers, length_ms):
+    """The information file beside media, UTF-16 with its BOM."""
+    def t(ms):
+        return "%02d:%02d:%06.3f" % (ms // 3600000, ms // 60000 % 60, ms % 60000 / 1000)
+    lines = ["[ZENTAVIO_FILEINFO]", "FMT=100", "LEN=" + t(length_ms), "[CHAPTER]"]
+    lines += ["%d=%s" % (i + 1, t(ms)) for i, ms in enumerate(chapters)]
+    lines += ["[MARKER]"] + ["%d=%s" % (i + 1, t(ms)) for i, ms in enumerate(markers)]
+    with open(media + ".zvinf", "wb") as f:
+        f.write(b"\xff\xfe" + "\r\n".join(lines + [""]).encode("utf-16-le"))
+
+
+def xdotool(*args):
+    subprocess.run(["xdotool"] + [str(a) for a in args], check=True)
+
+
+def plays(box, after=0):
+    return [t["track"] for t in ps.traces(box)[after:] if t["cause"] == "play"]
+
+
+class NavTest(BehaviourTest):
+    def setUp(self):
+        super().setUp()
+        if not shutil.which("xdotool"):
+            self.skipTest("no xdotool for real input")
+
+    def begin(self, target, repeat):
+        ps.settings(self.box, repeat=repeat, keep_awake=0, countdown=0)
+        proc = self.box.start(winpath(target))
+        self.win = self.box.wait_window()
+        self.assertIsNotNone(self.win, "no main window")
+        ps.wait_trace(self, self.box, "play", timeout=20)
+        return proc
+
+    def click(self, cid, button=1):
+        rect = screen.child_rect(self.win, cid)
+        self.assertIsNotNone(rect, "button %d is not shown" % cid)
+        left, top, width, height = rect
+        xdotool("mousemove", left + width // 2, top + height // 2, "click", button)
+        xdotool("mousemove", *PARKED)
+
+    def click_and_trace(self, cid, cause, track):
+        """Clicks and waits for the trace of the cause on the track."""
+        after = len(ps.traces(self.box))
+        self.click(cid)
+        deadline = time.monotonic() + 15
+        while time.monotonic() < deadline:
+            for t in ps.traces(self.box)[after:]:
+                if t["cause"] == cause and t["track"] == track:
+                    return t
+            time.sleep(0.05)
+        self.fail("no %r on track %d; have %r" % (cause, track, ps.traces(self.box)[after:]))
+
+    def wait_elapsed(self, test, timeout=15.0):
+        deadline = time.monotonic() + timeout
+        while time.monotonic() < deadline:
+            if test(ps.elapsed(self)):
+                return
+            time.sleep(0.1)
+        self.fail("time pane %r" % ps.status(self))
+
+
+class PreviousAndNext(NavTest):
+    def test_clicks_follow_the_2500_ms_rule_and_the_last_entry_pauses_then_restarts(self):
+        proc = self.begin(folder_of("three8", 3, 8), repeat=0)
+        self.click_and_trace(NEXT, "play", 1)
+        # Within 2.5 s of its start previous opens the file before.
+        self.click_and_trace(PREV, "play", 0)
+        # Later it goes back to the start of the same file.
+        self.wait_elapsed(lambda s: s >= 3)
+        n = len(ps.traces(self.box))
+        self.click(PREV)
+        self.wait_elapsed(lambda s: s < 2)
+        self.assertEqual(plays(self.box, n), [])
+        # At the first entry in repeat OFF: back to 0 and paused.
+        paused = self.click_and_trace(PREV, "pause", 0)
+        self.assertEqual(paused["started"], 0)
+
+        self.click_and_trace(NEXT, "play", 1)
+        self.click_and_trace(NEXT, "play", 2)
+        # Next on the last entry pauses at its end; again, the list restarts.
+        self.click_and_trace(NEXT, "pause", 2)
+        self.wait_elapsed(lambda s: s >= 7)
+        self.click_and_trace(NEXT, "play", 0)
+        ps.wait_status(self, r"REPEAT")
+        self.box.close(proc)
+
+
+class SkipPoints(NavTest):
+    def test_right_clicks_skip_to_markers_and_chapters_and_go_on_after_a_landing(self):
+        media = ps.container_clip("avi", 12, os.path.join(MEDIA, "points"), "points12.avi")
+        write_zvinf(media, [0, 6000], [3000, 9000], 12000)
+        proc = self.begin(media, repeat=0)
+        for cid, text in [(NEXT, r"POS\s+:\s+MARKER\s+1"), (NEXT, r"POS\s+:\s+CHAPTER\s+2"),
+                          (NEXT, r"POS\s+:\s+MARKER\s+2"), (PREV, r"POS\s+:\s+CHAPTER\s+2")]:
+            with self.subTest(text=text):
+                self.click(cid, button=3)
+                ps.wait_status(self, text, timeout=5)
+        self.assertIn(ps.elapsed(self), (6, 7))
+        self.box.close(proc)
+
+
+class ShuffleEnd(NavTest):
+    def test_the_end_of_each_file_follows_the_shuffle_order(self):
+        folder = folder_of("four2", 4, 2)
+        proc = self.begin(folder, repeat=4)
+        order = shuffle_reference.build(4, shuffle_reference.seed_of(winpath(folder)))
+        place = order.index(0)
+        for _ in range(2):
+            place += 1
+            track = order[place]
+            text = ps.wait_status(self, r"SHUFFLE\s+:\s+%02d\s+\(\d+\s*,\s*\d+\)" % (track + 1),
+                                  timeout=20)
+            m = re.search(r"\((\d+)\s*,\s*(\d+)\)", text)
+            self.assertEqual((int(m.group(1)), int(m.group(2))), (place // 4 + 1, place % 4 + 1))
+        self.box.close(proc)
+
+
+if __name__ == "__main__":
+    zvtest.main()
