@@ -215,7 +215,9 @@ void m_SkipToPoint(int direction, int offsetMs, int kindMask)
             m_SkipPoints_Message(nullptr, offsetMs, text, 96);
             break;
         default:
-            m_Nav_SeekMs(points[target].timeMs);
+            // 1 ms past the point, so that a skip right after this one
+            // reads a position beyond it and goes on.
+            m_Nav_SeekMs(points[target].timeMs + 1);
             m_SkipPoints_Message(&points[target], offsetMs, text, 96);
             break;
     }

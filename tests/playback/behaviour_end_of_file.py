@@ -195,7 +195,8 @@ class RepeatModes(unittest.TestCase):
             self.wait_plays(box, 2)
             self.assertEqual(plays_after(box, 0)[:2], [0, 1])
         elif outcome == "shuffled":
-            order = shuffle_reference.build(3, shuffle_reference.seed_of(winpath(target)))
+            # A folder's list path ends in its separator.
+            order = shuffle_reference.build(3, shuffle_reference.seed_of(winpath(target) + "\\"))
             wait_ends(self, box, 1)
             self.wait_plays(box, 2)
             self.assertEqual(plays_after(box, 0)[:2], [0, order[order.index(0) + 1]])

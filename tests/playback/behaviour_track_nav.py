@@ -85,7 +85,8 @@ class NavTest(BehaviourTest):
                 if t["cause"] == cause and t["track"] == track:
                     return t
             time.sleep(0.05)
-        self.fail("no %r on track %d; have %r" % (cause, track, ps.traces(self.box)[after:]))
+        self.fail("no %r on track %d; have %r; status %r" % (cause, track, ps.traces(self.box)[after:],
+                                                              ps.status(self)))
 
     def wait_elapsed(self, test, timeout=15.0):
         deadline = time.monotonic() + timeout
@@ -127,12 +128,15 @@ class SkipPoints(NavTest):
         media = ps.container_clip("avi", 12, os.path.join(MEDIA, "points"), "points12.avi")
         write_zvinf(media, [0, 6000], [3000, 9000], 12000)
         proc = self.begin(media, repeat=0)
+        # Paused, the position is where each skip landed, whatever the
+        # time between the clicks.
+        self.click_and_trace(ps.PLAY_BUTTON, "pause", 0)
         for cid, text in [(NEXT, r"POS\s+:\s+MARKER\s+1"), (NEXT, r"POS\s+:\s+CHAPTER\s+2"),
                           (NEXT, r"POS\s+:\s+MARKER\s+2"), (PREV, r"POS\s+:\s+CHAPTER\s+2")]:
             with self.subTest(text=text):
                 self.click(cid, button=3)
                 ps.wait_status(self, text, timeout=5)
-        self.assertIn(ps.elapsed(self), (6, 7))
+        self.assertEqual(ps.elapsed(self), 6)
         self.box.close(proc)
 
 
@@ -140,7 +144,8 @@ class ShuffleEnd(NavTest):
     def test_the_end_of_each_file_follows_the_shuffle_order(self):
         folder = folder_of("four2", 4, 2)
         proc = self.begin(folder, repeat=4)
-        order = shuffle_reference.build(4, shuffle_reference.seed_of(winpath(folder)))
+        # A folder's list path ends in its separator.
+        order = shuffle_reference.build(4, shuffle_reference.seed_of(winpath(folder) + "\\"))
         place = order.index(0)
         for _ in range(2):
             place += 1
