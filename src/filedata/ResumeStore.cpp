@@ -69,13 +69,22 @@ void m_ReplaceKey(UINT64 oldKey, UINT64 key, const wchar_t* text)
 
 int m_IsListType(UINT type) { return type == LIST_ZVPL || type == LIST_FOLDERLIST; }
 
+// A single file's RESUME in its folder's list. A file the list does not
+// name yet gets its entry first: the list takes the folder's files once.
+void m_WriteFolderListTrack(const wchar_t* text)
+{
+    if (!g_FolderListHasFile && m_ListFile_SyncFolderListOf(g_ListPath) >= 0)
+        g_FolderListHasFile = 1;
+    m_ListFile_WriteTrackResume(g_ListPath, text);
+}
+
 // Writes a record back where the list's own record came from.
 void m_WriteListRecord(const SRESUMEINFO* record)
 {
     wchar_t text[kResumeValueCap] = {};
     if (record->HasData) m_Resume_FormatValue(record, text);
     if (g_ListType == LIST_SINGLE)
-        m_ListFile_WriteTrackResume(g_ListPath, text);
+        m_WriteFolderListTrack(text);
     else
         m_ListFile_WriteListResume(g_ListPath, text[0] ? text : L"0");
 }
@@ -246,7 +255,7 @@ void m_Resume_Delete()
     }
     if (g_ResumeListSaved.HasData) {
         if (g_ListType == LIST_SINGLE && g_FolderListMg)
-            m_ListFile_WriteTrackResume(g_ListPath, nullptr);
+            m_WriteFolderListTrack(nullptr);
         else if (m_IsListType(g_ListType) && g_ListResumeOn)
             m_ListFile_WriteListResume(g_ListPath, L"0");
         m_Resume_ClearRecord(&g_ResumeListSaved);

@@ -9,6 +9,7 @@
 #include "filedata/ResumeValue.h"
 #include "playlist/ListText.h"
 #include "playlist/Playlist.h"
+#include "playlist/PlaylistFiles.h"
 #include "playlist/ZvplFile.h"
 #include "settings/Settings.h"
 
@@ -99,6 +100,13 @@ int m_ListFile_WriteTrackResume(const wchar_t* mediaPath, const wchar_t* text)
     return WritePrivateProfileStringW(section, L"RESUME", text && text[0] ? text : nullptr, list)
                ? 1
                : 0;
+}
+
+int m_ListFile_SyncFolderListOf(const wchar_t* mediaPath)
+{
+    wchar_t list[kPathCap];
+    if (!m_FolderListOf(mediaPath, list)) return -1;
+    return m_PlaylistFile_SyncFolderList(list, 1);
 }
 
 int m_ListFile_ReadListResume(const wchar_t* listPath, wchar_t* text, int cap)

@@ -65,6 +65,11 @@ public:
     // The highest n of the "TRACK_n" sections present.
     int m_MaxTrackNumber() const { return m_MaxTrack; }
     int m_SectionTotal() const { return m_SectionCount; }
+    // Sections (0..m_SectionTotal()-1) and their keys in file order, for a
+    // rewrite that keeps what it does not change.
+    const SPROFILESECTION* m_Section(int i) const { return &m_Sections[i]; }
+    const SPROFILEKEY* m_Key(int i) const { return &m_Keys[i]; }
+    int m_TextLength() const { return m_File.m_Length(); }
 
 private:
     void m_Index();

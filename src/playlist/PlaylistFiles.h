@@ -19,3 +19,10 @@ int m_PlaylistFile_WriteM3u(const wchar_t* path);
 // the folder's other playable files; the file is brought up to date when
 // entries were dropped or files added. 0 when the folder has no such list.
 int m_PlaylistFile_OpenFolderList(const wchar_t* folder, SRESUMEINFO* record);
+// Brings a folder-management list on disk (not the open one) up to date
+// with its folder's playable files: entries keep their name, time, RESUME
+// and check states by path, gone files are dropped, new ones added; with
+// backup a failed write is retried once and the old file kept. 0 when the
+// name is not that of a folder-management list, the file is not a list or
+// it could not be written.
+int m_PlaylistFile_SyncFolderList(const wchar_t* listPath, int backup);
