@@ -76,6 +76,7 @@ struct SSYNC {
     int OldRead;     // entries read, at most kSyncCap
     int NewCount;
     UINT TrackFlags[kSyncCap];
+    bool Written[kSyncCap + 1];  // TRACK_n sections done
 };
 
 bool m_IsFolderListName(const wchar_t* path)
@@ -308,8 +309,6 @@ void m_WriteTrack(CListTextOut* out, SSYNC* s, int index, const SPROFILESECTION*
 void m_BuildText(CListTextOut* out, SSYNC* s)
 {
     const CListProfile& p = s->Profile;
-    static bool s_Written[kSyncCap + 1];
-    memset(s_Written, 0, sizeof(s_Written));
     bool headerDone = false;
     for (int i = 0; i < p.m_SectionTotal(); ++i) {
         const SPROFILESECTION* section = p.m_Section(i);
@@ -317,8 +316,8 @@ void m_BuildText(CListTextOut* out, SSYNC* s)
         if (!headerDone && _wcsicmp(section->Name, kHeader) == 0) {
             headerDone = true;
             m_WriteHeader(out, s, section);
-        } else if (n > 0 && n <= s->NewCount && !s_Written[n]) {
-            s_Written[n] = true;
+        } else if (n > 0 && n <= s->NewCount && !s->Written[n]) {
+            s->Written[n] = true;
             m_WriteTrack(out, s, n - 1, section);
         } else if (n <= s->NewCount || n > s->OldCount) {
             m_CopySection(out, p, section);
@@ -326,7 +325,7 @@ void m_BuildText(CListTextOut* out, SSYNC* s)
     }
     if (!headerDone) m_WriteHeader(out, s, nullptr);
     for (int n = 1; n <= s->NewCount; ++n) {
-        if (!s_Written[n]) m_WriteTrack(out, s, n - 1, nullptr);
+        if (!s->Written[n]) m_WriteTrack(out, s, n - 1, nullptr);
     }
 }
 
