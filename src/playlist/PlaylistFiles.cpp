@@ -180,17 +180,20 @@ int m_PlaylistFile_SaveZvpl(const wchar_t* path, int relative, int backup, int a
                             int resumeMode)
 {
     // The list-level keys go into the same one-pass write as the tracks, so
-    // that a failed write leaves neither half behind.
+    // that a failed write leaves neither half behind. What the save does
+    // not set anew stays as the file had it.
     wchar_t resume[kResumeValueCap] = {};
-    SZVPLHEADER header = {nullptr, 0};
-    if (afterSteps) {
-        header.FileMg = g_ListType == LIST_FOLDERLIST && g_FolderListMg;
-        if (g_ListResumeOn) {
-            SRESUMEINFO made;
-            m_Resume_MakeRecord(&made, 1);
-            m_ListResumeText(&made, resume);
-            header.ListResume = resume;
-        }
+    SZVPLHEADER header = {resume, 0};
+    CListProfile old;
+    const int hadFile = m_PathExistsKind(path) == 1 && old.m_Load(path);
+    if (hadFile) header.FileMg = old.m_GetInt(L"ZENTAVIO_PLAYLIST", L"FILEMG", 0) == 1;
+    if (afterSteps && g_ListType == LIST_FOLDERLIST) header.FileMg = g_FolderListMg ? 1 : 0;
+    if (afterSteps && g_ListResumeOn) {
+        SRESUMEINFO made;
+        m_Resume_MakeRecord(&made, 1);
+        m_ListResumeText(&made, resume);
+    } else if (hadFile) {
+        m_Zvpl_ReadListResume(path, resume, kResumeValueCap);
     }
     int saved = m_Zvpl_WriteFileHeader(path, g_Playlist.m_Tracks, g_Playlist.m_Count, backup,
                                        relative, resumeMode, &header);

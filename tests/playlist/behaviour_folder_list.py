@@ -32,7 +32,8 @@ def write_list(path, header, tracks):
 
 def read_list(path):
     """The list file's sections in file order, as [(name, {key: value})]."""
-    data = open(path, "rb").read()
+    with open(path, "rb") as f:
+        data = f.read()
     assert data.startswith(b"\xff\xfe"), data[:4]
     sections = []
     for line in data[2:].decode("utf-16-le").splitlines():
@@ -102,8 +103,9 @@ class FolderList(BehaviourTest):
 
         # The first entry plays to its end; the second one is playing at close.
         self.assertEqual(ps.wait_trace(self, self.box, "play")["track"], 0)
-        after = len(ps.traces(self.box))
-        self.assertEqual(ps.wait_trace(self, self.box, "play", after, timeout=20)["track"], 1)
+        plays = zvtest.wait_for(lambda: [t["track"] for t in ps.traces(self.box)
+                                         if t["cause"] == "play"][1:], timeout=20)
+        self.assertEqual(plays[:1], [1])
         self.assertEqual(self.box.close(proc)[0], 0)
         resume = read_list(self.list)[0][1].get("RESUME", "")
         self.assertNotEqual(resume, "0")

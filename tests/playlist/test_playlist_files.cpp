@@ -515,6 +515,14 @@ TEST_CASE_FIXTURE(SFilesFixture, "saving the open list goes to the file its kind
         }
     }
 
+    // A list whose record is not in use keeps the one its file holds.
+    Zvpl(L"list.zvpl", L"[ZENTAVIO_PLAYLIST]\r\nFMT=100\r\nCOUNT=0\r\nRESUME=7,3\r\n");
+    g_ListType = LIST_ZVPL;
+    lstrcpynW(g_ListPath, zvpl.c_str(), MAX_PATH + 1);
+    REQUIRE(m_PlaylistFile_SaveCurrent() == 1);
+    CHECK(m_ReadBytes(zvpl).find(m_Utf16(L"COUNT=2\r\nRESUME=7,3\r\n", false).substr(2)) !=
+          std::string::npos);
+
     // A list that keeps its own record gets the current one with the tracks.
     g_ListType = LIST_FOLDERLIST;
     lstrcpynW(g_ListPath, folder.Path().c_str(), MAX_PATH + 1);
