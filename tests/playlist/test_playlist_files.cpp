@@ -7,6 +7,7 @@
 
 #include "TempFolder.h"
 #include "base/ErrorLog.h"
+#include "filedata/DataFiles.h"
 #include "filedata/ResumeStore.h"
 #include "filedata/ResumeValue.h"
 #include "playlist/ListFileKeys.h"
@@ -460,6 +461,84 @@ TEST_CASE_FIXTURE(SFilesFixture, "opening a folder-management list brings it up 
     REQUIRE(m_PlaylistFile_WriteZvpl(list.c_str(), 1, 1, 0) == 1);
     CHECK(m_ReadBytes(list).find(m_Utf16(L"PATH=.\\a.wav\r\nRESUME=4,2\r\n", false).substr(2)) !=
           std::string::npos);
+}
+
+TEST_CASE_FIXTURE(SFilesFixture, "saving the open list goes to the file its kind names")
+{
+    const std::wstring a = folder.Join(L"a.wav"), b = folder.Join(L"b.wav");
+    REQUIRE(g_Playlist.m_AppendTrack(a.c_str()));
+    REQUIRE(g_Playlist.m_AppendTrack(b.c_str()));
+    const std::wstring m3u = folder.Join(L"list.m3u"), zvpl = folder.Join(L"list.zvpl");
+    const std::wstring managed = folder.Join(L"zentavio_fldrmg.zvpl");
+    const std::wstring history = folder.Join(L"Default.zvpl");
+    const std::wstring gone = folder.Join(L"gone\\zentavio_fldrmg.zvpl");
+    lstrcpynW(g_DefaultPlaylistPath, history.c_str(), MAX_PATH + 1);
+    struct {
+        UINT type;
+        std::wstring listPath, folderList, file;
+        int saved;
+        std::wstring expected;  // a piece of the written file (UTF-16 lists)
+    } rows[] = {
+        {LIST_M3U, m3u, L"", m3u, 1, L""},
+        {LIST_ZVPL, zvpl, L"", zvpl, 1, L"[TRACK_1]\r\nPATH=" + a + L"\r\n"},
+        {LIST_FOLDERLIST, folder.Path(), managed, managed, 1,
+         L"FILEMG=1\r\n[TRACK_1]\r\nPATH=.\\a.wav\r\n[TRACK_2]\r\nPATH=.\\b.wav\r\n"},
+        {LIST_FOLDERLIST, folder.Join(L"gone\\"), gone, gone, 0, L""},  // no list file
+        {LIST_FOLDERLIST, folder.Path(), zvpl, zvpl, 0, L""},           // not the folder's list
+        {LIST_FOLDER, folder.Path(), L"", L"", 0, L""},
+        {LIST_UNSAVED, zvpl, L"", zvpl, 0, L""},
+        {LIST_ZVPL, L"", L"", L"", 0, L""},
+        {LIST_ZVPL, history, L"", history, 0, L""},
+    };
+    for (const auto& row : rows) {
+        CAPTURE(row.type);
+        CAPTURE(std::string(m_Utf8(row.file)));
+        DeleteFileW(m3u.c_str());
+        DeleteFileW(zvpl.c_str());
+        Zvpl(L"zentavio_fldrmg.zvpl", L"[ZENTAVIO_PLAYLIST]\r\nFMT=100\r\nCOUNT=0\r\n");
+        g_ListType = row.type;
+        lstrcpynW(g_ListPath, row.listPath.c_str(), MAX_PATH + 1);
+        lstrcpynW(g_FolderListPath, row.folderList.c_str(), MAX_PATH + 1);
+        g_FolderListMg = 1;
+        g_ListModified = 1;
+        const std::string before = row.file.empty() ? "" : m_ReadBytes(row.file);
+        CHECK(m_PlaylistFile_SaveCurrent() == row.saved);
+        CHECK(g_ListModified == !row.saved);
+        const std::string after = row.file.empty() ? "" : m_ReadBytes(row.file);
+        if (!row.saved) {
+            CHECK(after == before);
+        } else if (row.type == LIST_M3U) {
+            CHECK(after == "\xEF\xBB\xBF#EXTM3U\n#EXTINF:\n" + m_Utf8(a) + "\n#EXTINF:\n" +
+                               m_Utf8(b) + "\n");
+        } else {
+            CHECK(after.find(m_Utf16(row.expected, false).substr(2)) != std::string::npos);
+        }
+    }
+
+    // A list whose record is not in use keeps the one its file holds.
+    Zvpl(L"list.zvpl", L"[ZENTAVIO_PLAYLIST]\r\nFMT=100\r\nCOUNT=0\r\nRESUME=7,3\r\n");
+    g_ListType = LIST_ZVPL;
+    lstrcpynW(g_ListPath, zvpl.c_str(), MAX_PATH + 1);
+    REQUIRE(m_PlaylistFile_SaveCurrent() == 1);
+    CHECK(m_ReadBytes(zvpl).find(m_Utf16(L"COUNT=2\r\nRESUME=7,3\r\n", false).substr(2)) !=
+          std::string::npos);
+
+    // A list that keeps its own record gets the current one with the tracks.
+    g_ListType = LIST_FOLDERLIST;
+    lstrcpynW(g_ListPath, folder.Path().c_str(), MAX_PATH + 1);
+    lstrcpynW(g_FolderListPath, managed.c_str(), MAX_PATH + 1);
+    g_ListResumeOn = 1;
+    g_FolderListMg = 0;
+    g_PlayingTrack = 1;
+    g_ListModified = 0;
+    REQUIRE(m_PlaylistFile_SaveCurrent() == 1);
+    const std::string bytes = m_ReadBytes(managed);
+    CHECK(bytes.find(m_Utf16(L"COUNT=2\r\nRESUME=,2\r\n[TRACK_1]", false).substr(2)) !=
+          std::string::npos);
+    CHECK(bytes.find(m_Utf16(L"FILEMG", false).substr(2)) == std::string::npos);
+    g_PlayingTrack = -1;
+    g_ListType = LIST_NONE;
+    g_ListPath[0] = g_FolderListPath[0] = g_DefaultPlaylistPath[0] = 0;
 }
 
 TEST_CASE_FIXTURE(SFilesFixture, "legacy lists read only with [Main] \"Lgcy\"")
