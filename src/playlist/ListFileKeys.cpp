@@ -127,18 +127,10 @@ int m_ListFile_SaveList(const wchar_t* listPath)
 {
     wchar_t list[kPathCap];
     if (!m_ListFilePath(listPath, list)) return 0;
-    // Folder-management lists keep their paths relative to the folder.
+    // Folder-management lists keep their paths relative to the folder; the
+    // list's own RESUME and FILEMG stay as the file has them.
     int relative = _wcsicmp(PathFindFileNameW(list), kFolderListName) == 0;
-    // The list's own RESUME and FILEMG stay with it.
-    wchar_t resume[kResumeValueCap] = {};
-    SZVPLHEADER header = {resume, 0};
-    CListProfile p;
-    if (p.m_Load(list)) {
-        p.m_GetString(kHeader, L"RESUME", L"", resume, kResumeValueCap);
-        header.FileMg = p.m_GetInt(kHeader, L"FILEMG", 0) == 1;
-    }
-    int saved = m_Zvpl_WriteFileHeader(list, g_Playlist.m_Tracks, g_Playlist.m_Count, 1, relative,
-                                       1, &header);
+    int saved = m_PlaylistFile_SaveZvpl(list, relative, 1, 0, 1);
     if (saved) g_Playlist.m_MarkSaved();
     return saved;
 }
