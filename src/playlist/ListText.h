@@ -38,7 +38,8 @@ struct SPROFILEKEY {
 
 struct SPROFILESECTION {
     const wchar_t* Name;
-    int TrackNumber;  // n of "TRACK_n", else 0
+    int TrackNumber;   // n of "TRACK_n", else 0
+    int LegacyNumber;  // n of the legacy list's "TRACKn", else 0
     int FirstKey;
     int KeyCount;
 };
@@ -64,7 +65,11 @@ public:
     int m_GetInt(const wchar_t* section, const wchar_t* key, int def) const;
     // The highest n of the "TRACK_n" sections present.
     int m_MaxTrackNumber() const { return m_MaxTrack; }
-    int m_SectionTotal() const { return m_SectionCount; }
+    int m_MaxLegacyNumber() const { return m_MaxLegacy; }
+    // The smallest n at or above from of the "TRACK_n" (legacy: "TRACKn")
+    // sections present, 0 when none: readers step over absent numbers
+    // instead of walking a COUNT of billions.
+    int m_NextTrackNumber(int from, int legacy) const;
 
 private:
     void m_Index();
@@ -77,6 +82,7 @@ private:
     int m_SectionCount = 0;
     int m_KeyCount = 0;
     int m_MaxTrack = 0;
+    int m_MaxLegacy = 0;
 };
 
 // Copies with a cap (cut, always terminated).
