@@ -46,7 +46,7 @@ int m_FindEntry(const CListProfile& p, const wchar_t* listPath, const wchar_t* m
 {
     int total = p.m_GetInt(kHeader, L"COUNT", 0);
     int last = total < p.m_MaxTrackNumber() ? total : p.m_MaxTrackNumber();
-    for (int n = 1; n <= last; ++n) {
+    for (int n = p.m_NextTrackNumber(1, 0); n > 0 && n <= last; n = p.m_NextTrackNumber(n + 1, 0)) {
         const wchar_t* value = p.m_FindTrack(n, L"PATH");
         wchar_t full[kPathCap];
         if (!value || !value[0]) continue;

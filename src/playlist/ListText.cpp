@@ -61,12 +61,13 @@ wchar_t* m_DecodeProfile(const BYTE* b, DWORD size, int* length)
     return m_Decode(b, size, CP_ACP, 0, length);
 }
 
-// "TRACK_n" with n from 1: n, else 0.
-int m_TrackNumber(const wchar_t* name)
+// The prefix followed by a number from 1: the number, else 0.
+int m_SectionNumber(const wchar_t* name, const wchar_t* prefix)
 {
-    if (_wcsnicmp(name, L"TRACK_", 6) != 0 || name[6] < L'1' || name[6] > L'9') return 0;
+    const size_t skip = wcslen(prefix);
+    if (_wcsnicmp(name, prefix, skip) != 0 || name[skip] < L'1' || name[skip] > L'9') return 0;
     long long n = 0;
-    for (const wchar_t* p = name + 6; *p; ++p) {
+    for (const wchar_t* p = name + skip; *p; ++p) {
         if (*p < L'0' || *p > L'9' || n > 100000000) return 0;
         n = n * 10 + (*p - L'0');
     }
@@ -122,7 +123,7 @@ CListProfile::~CListProfile()
 
 int CListProfile::m_Load(const wchar_t* path)
 {
-    m_SectionCount = m_KeyCount = m_MaxTrack = 0;
+    m_SectionCount = m_KeyCount = m_MaxTrack = m_MaxLegacy = 0;
     if (!m_Sections)
         m_Sections = (SPROFILESECTION*)HeapAlloc(GetProcessHeap(), 0,
                                                  kProfileSectionCap * sizeof(SPROFILESECTION));
@@ -157,8 +158,10 @@ void CListProfile::m_AddLine(wchar_t* line)
         *close = 0;
         SPROFILESECTION* s = &m_Sections[m_SectionCount++];
         s->Name = line + 1;
-        s->TrackNumber = m_TrackNumber(s->Name);
+        s->TrackNumber = m_SectionNumber(s->Name, L"TRACK_");
+        s->LegacyNumber = m_SectionNumber(s->Name, L"TRACK");
         if (s->TrackNumber > m_MaxTrack) m_MaxTrack = s->TrackNumber;
+        if (s->LegacyNumber > m_MaxLegacy) m_MaxLegacy = s->LegacyNumber;
         s->FirstKey = m_KeyCount;
         s->KeyCount = 0;
         return;
@@ -212,6 +215,20 @@ const wchar_t* CListProfile::m_FindTrack(int number, const wchar_t* key) const
         if (m_Sections[i].TrackNumber == number) return m_KeyIn(&m_Sections[i], key);
     }
     return nullptr;
+}
+
+int CListProfile::m_NextTrackNumber(int from, int legacy) const
+{
+    if (from < 1) from = 1;
+    int best = 0;
+    for (int i = 0; i < m_SectionCount; ++i) {
+        // Lists written in order hold number n as the n-th section.
+        const int k = (from + i) % m_SectionCount;
+        const int n = legacy ? m_Sections[k].LegacyNumber : m_Sections[k].TrackNumber;
+        if (n == from) return n;
+        if (n > from && (best == 0 || n < best)) best = n;
+    }
+    return best;
 }
 
 void CListProfile::m_GetString(const wchar_t* section, const wchar_t* key, const wchar_t* def,

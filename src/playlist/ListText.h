@@ -38,7 +38,8 @@ struct SPROFILEKEY {
 
 struct SPROFILESECTION {
     const wchar_t* Name;
-    int TrackNumber;  // n of "TRACK_n", else 0
+    int TrackNumber;   // n of "TRACK_n", else 0
+    int LegacyNumber;  // n of the legacy list's "TRACKn", else 0
     int FirstKey;
     int KeyCount;
 };
@@ -70,6 +71,11 @@ public:
     const SPROFILESECTION* m_Section(int i) const { return &m_Sections[i]; }
     const SPROFILEKEY* m_Key(int i) const { return &m_Keys[i]; }
     int m_TextLength() const { return m_File.m_Length(); }
+    int m_MaxLegacyNumber() const { return m_MaxLegacy; }
+    // The smallest n at or above from of the "TRACK_n" (legacy: "TRACKn")
+    // sections present, 0 when none: readers step over absent numbers
+    // instead of walking a COUNT of billions.
+    int m_NextTrackNumber(int from, int legacy) const;
 
 private:
     void m_Index();
@@ -82,6 +88,7 @@ private:
     int m_SectionCount = 0;
     int m_KeyCount = 0;
     int m_MaxTrack = 0;
+    int m_MaxLegacy = 0;
 };
 
 // Copies with a cap (cut, always terminated).

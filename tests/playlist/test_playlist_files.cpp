@@ -244,6 +244,58 @@ TEST_CASE_FIXTURE(SFilesFixture, "skipped entries move the list's own track")
     CHECK(skipped == 1);
 }
 
+TEST_CASE_FIXTURE(SFilesFixture, "far section numbers are reached without walking the gap")
+{
+    // Entry 5, the record's track, lies in the gap: the four absent entries
+    // above it move it up to 1 and its position goes.
+    const std::wstring list = Zvpl(L"gap.zvpl",
+                                   L"[ZENTAVIO_PLAYLIST]\nFMT=100\nCOUNT=2147483647\nRESUME=7,6\n"
+                                   L"[TRACK_1]\nPATH=.\\a.wav\n[TRACK_999999999]\nPATH=.\\b.wav\n");
+    SRESUMEINFO record;
+    m_Resume_ClearRecord(&record);
+    int skipped = 0;
+    const DWORD began = GetTickCount();
+    REQUIRE(m_PlaylistFile_ReadZvpl(list.c_str(), 1, &record, 1, 1, &skipped, 0));
+    CHECK(GetTickCount() - began < 1000);
+    CHECK(Paths() == std::vector<std::wstring>{folder.Join(L"a.wav"), folder.Join(L"b.wav")});
+    CHECK(skipped == 999999997);
+    CHECK(record.Track == 1);
+    CHECK(record.Position == 0);
+
+    // A legacy list's sections after a gap are read too.
+    g_Settings.Main_Lgcy = 1;
+    const std::wstring old = Zvpl(L"gap-old.zvpl",
+                                  L"[TORVALISK_PLAYLIST]\nVER=100\nTRACKCOUNT=5\n"
+                                  L"[TRACK1]\nPATH=.\\a.wav\n[TRACK5]\nPATH=.\\c.wav\n");
+    REQUIRE(m_PlaylistFile_ReadZvpl(old.c_str(), 1, nullptr, 1, 1, &skipped, 0));
+    g_Settings.Main_Lgcy = 0;
+    CHECK(Paths() == std::vector<std::wstring>{folder.Join(L"a.wav"), folder.Join(L"c.wav")});
+    CHECK(skipped == 3);
+}
+
+TEST_CASE_FIXTURE(SFilesFixture, "TIME values written as \"%0.3f\" keep their millisecond")
+{
+    const long long times[] = {1001, 2002, 7999, 1023, 3599999, 1};
+    std::wstring body = L"[ZENTAVIO_PLAYLIST]\nFMT=100\nCOUNT=8\n";
+    int n = 0;
+    for (long long ms : times) {
+        wchar_t time[32];
+        swprintf(time, 32, L"%0.3f", ms / 1000.0);
+        body += L"[TRACK_" + std::to_wstring(++n) + L"]\nPATH=.\\a.wav\nTIME=" + time + L"\n";
+    }
+    // More digits are still cut, not rounded.
+    body += L"[TRACK_7]\nPATH=.\\a.wav\nTIME=12.3456\n[TRACK_8]\nPATH=.\\a.wav\nTIME=0.0009\n";
+    REQUIRE(m_PlaylistFile_ReadZvpl(Zvpl(L"t.zvpl", body).c_str(), 1, nullptr, 0, 0, nullptr, 0));
+    REQUIRE(g_Playlist.m_Count == 8);
+    for (int i = 0; i < 6; ++i) {
+        CAPTURE(times[i]);
+        CHECK(g_Playlist.m_Tracks[i].Milliseconds == times[i]);
+        CHECK(g_Playlist.m_Tracks[i].Seconds == (UINT)(times[i] / 1000));
+    }
+    CHECK(g_Playlist.m_Tracks[6].Milliseconds == 12345);
+    CHECK(g_Playlist.m_Tracks[7].Milliseconds == 0);
+}
+
 TEST_CASE_FIXTURE(SFilesFixture, "M3U encodings, durations and line ends")
 {
     const std::wstring a = folder.Join(L"a.wav"), uni = folder.Join(L"\u66f2 \u00e9.wav");
