@@ -6,14 +6,16 @@
 #include "app/MainTimers.h"
 #include "app/MainWindow.h"
 #include "base/ErrorLog.h"
+#include "commands/SeekBarDrag.h"
 #include "controls/MenuItem.h"
 #include "controls/MenuMessages.h"
 #include "controls/SliderPlus.h"
+#include "engine/VideoRenderer.h"
 #include "playback/AutoNext.h"
 #include "playback/EndOfStream.h"
 #include "playback/PlayPause.h"
 #include "playback/PowerSaving.h"
-#include "playback/SeekAbsolute.h"
+#include "playback/Seek.h"
 #include "playback/VolumeControl.h"
 #include "playlist/Playlist.h"
 #include "playlist/Shuffle.h"
@@ -27,6 +29,7 @@ constexpr UINT kMenuPlayPause = 4186;
 constexpr UINT kMenuStop = 4187;
 // The control-bar buttons' second gesture.
 constexpr int kButtonGesture = 107;
+constexpr UINT kSeekBarPollMs = 33;
 }  // namespace
 
 void m_StartContinuousSeek(int, int holdKey, int, int intervalMs, int, int waitMs)
@@ -52,13 +55,36 @@ void m_StopContinuousSeek(int final)
 
 namespace {
 
+SSEEKBARDRAG g_SeekBarDrag = {-1};
+
+void m_SeekBar_Step(const SSEEKBARSTEP& step)
+{
+    if (step.ms < 0) return;
+    const int used = m_SeekToMsSnap(step.ms, step.direction);
+    if (m_SeekBarDrag_OnLanded(&g_SeekBarDrag, step, used))
+        SetTimer(g_hWndMain, kTimerHoldEnd, kSeekBarPollMs, nullptr);
+}
+
 // A press on the channel moves the thumb there and reports that position,
-// and so does every step of a drag: each is sought at once (the engine
-// does not yet say when it waits for an earlier seek's frame, so nothing is
-// kept pending for the release).
+// and so does every step of a drag.
 void m_OnSeekBarNotice(const SSLIDERNOTIFY& n)
 {
-    if (n.code == SPN_GRAB && n.position >= 0) m_SeekToMsSnap(n.position, -2);
+    if (n.code == SPN_LDOWN) {
+        if (g_AutoNextActive) m_AutoNext_Show(0, 0, 1);
+        if (GetKeyState(VK_SHIFT) < 0) m_Pause();
+    } else if (n.code == SPN_GRAB) {
+        if (g_Settings.Seek_Pau && n.moved && m_IsPlaying()) m_SetHold(1, 1);
+        KillTimer(g_hWndMain, kTimerHoldEnd);
+        const int waits = g_VideoRenderer && g_VideoRenderer->m_VR_IsFramePending();
+        m_SeekBar_Step(m_SeekBarDrag_OnPosition(&g_SeekBarDrag, n.position, n.moved, waits));
+    } else if (n.code == SPN_LUP) {
+        if (g_SeekBarDrag.pending >= 0) {
+            KillTimer(g_hWndMain, kTimerHoldEnd);
+            m_SavePlayPosition(0);
+            m_SeekBar_Step(m_SeekBarDrag_OnRelease(&g_SeekBarDrag, g_Settings.Seek_Key == 1));
+        }
+        if (g_Settings.Seek_Pau) m_SetHold(0, 1);
+    }
 }
 
 // The volume slider runs in percent.
@@ -137,7 +163,17 @@ void m_OnDropFiles(HDROP drop)
 {
     if (drop) DragFinish(drop);
 }
-void m_Commands_OnTimer(UINT) {}
+// Timer 39 polls for the engine while a seek-bar position waits.
+void m_Commands_OnTimer(UINT id)
+{
+    if (id != kTimerHoldEnd) return;
+    SSLIDERNOTIFY n = {};
+    n.code = SPN_GRAB;
+    n.position = -1;
+    m_OnSeekBarNotice(n);
+}
+
+int m_SeekBar_DragPending() { return g_SeekBarDrag.pending >= 0; }
 
 namespace {
 
