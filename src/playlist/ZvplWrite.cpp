@@ -1,4 +1,4 @@
-// Writing a .zvpl list in one write of the whole file (the profile API
+// Writing a .zvpl list in one pass of its own over the file (the profile API
 // rewrites the file for every key, which takes a minute for 1000 tracks
 // under Wine), and the size guard shared with the M3U writer.
 #include <shlwapi.h>
@@ -14,8 +14,6 @@
 namespace {
 
 const wchar_t kHeader[] = L"ZENTAVIO_PLAYLIST";
-// Characters one track's section can take, keys and line breaks included.
-constexpr int kTrackTextCap = 40 + 2 * kPathCap + kTrackNameCap + 40 + kResumeValueCap;
 
 bool m_HasExt(const wchar_t* path, const wchar_t* ext)
 {
@@ -23,17 +21,22 @@ bool m_HasExt(const wchar_t* path, const wchar_t* ext)
     return dot && _wcsicmp(dot, ext) == 0;
 }
 
-// A growing text with a fixed capacity set at the start.
+// The list's text written as UTF-16LE with a BOM through a fixed buffer:
+// the whole text is never held at once, and nothing bigger than the buffer
+// is allocated.
 class CListTextOut {
 public:
-    explicit CListTextOut(SIZE_T cap)
+    explicit CListTextOut(const wchar_t* path)
     {
-        m_Buffer = (wchar_t*)HeapAlloc(GetProcessHeap(), 0, cap * sizeof(wchar_t));
-        m_Cap = m_Buffer ? cap : 0;
+        m_File = CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+                             nullptr);
+        m_Failed = m_File == INVALID_HANDLE_VALUE;
+        m_Buffer[0] = 0xFEFF;
+        m_Length = 1;
     }
     ~CListTextOut()
     {
-        if (m_Buffer) HeapFree(GetProcessHeap(), 0, m_Buffer);
+        if (m_File != INVALID_HANDLE_VALUE) CloseHandle(m_File);
     }
     CListTextOut(const CListTextOut&) = delete;
     CListTextOut& operator=(const CListTextOut&) = delete;
@@ -41,12 +44,14 @@ public:
     void m_Add(const wchar_t* text)
     {
         SIZE_T n = wcslen(text);
-        if (!m_Buffer || m_Length + n + 1 > m_Cap) {
-            m_Overflow = true;
-            return;
+        while (n > 0 && !m_Failed) {
+            if (m_Length == kBufferCap) m_Flush();
+            SIZE_T take = kBufferCap - m_Length < n ? kBufferCap - m_Length : n;
+            memcpy(m_Buffer + m_Length, text, take * sizeof(wchar_t));
+            m_Length += take;
+            text += take;
+            n -= take;
         }
-        memcpy(m_Buffer + m_Length, text, n * sizeof(wchar_t));
-        m_Length += n;
     }
     void m_Key(const wchar_t* key, const wchar_t* value)
     {
@@ -55,28 +60,30 @@ public:
         m_Add(value);
         m_Add(L"\r\n");
     }
-    // The BOM and the text as UTF-16LE; false when anything did not fit or
-    // the file could not be written whole.
-    bool m_WriteTo(const wchar_t* path) const
+    // False when the file could not be written whole.
+    bool m_Finish()
     {
-        if (m_Overflow || !m_Buffer) return false;
-        HANDLE file = CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (file == INVALID_HANDLE_VALUE) return false;
-        const BYTE bom[2] = {0xFF, 0xFE};
-        DWORD done = 0, body = 0;
-        DWORD bytes = (DWORD)(m_Length * sizeof(wchar_t));
-        bool ok =
-            WriteFile(file, bom, 2, &done, nullptr) && done == 2 &&
-            (bytes == 0 || (WriteFile(file, m_Buffer, bytes, &body, nullptr) && body == bytes));
-        return CloseHandle(file) && ok;
+        m_Flush();
+        if (m_File == INVALID_HANDLE_VALUE) return false;
+        bool closed = CloseHandle(m_File) != 0;
+        m_File = INVALID_HANDLE_VALUE;
+        return closed && !m_Failed;
     }
 
 private:
-    wchar_t* m_Buffer = nullptr;
-    SIZE_T m_Cap = 0;
-    SIZE_T m_Length = 0;
-    bool m_Overflow = false;
+    void m_Flush()
+    {
+        DWORD bytes = (DWORD)(m_Length * sizeof(wchar_t)), done = 0;
+        if (!m_Failed && bytes)
+            m_Failed = !WriteFile(m_File, m_Buffer, bytes, &done, nullptr) || done != bytes;
+        m_Length = 0;
+    }
+
+    static constexpr SIZE_T kBufferCap = 16384;
+    HANDLE m_File;
+    wchar_t m_Buffer[kBufferCap];
+    SIZE_T m_Length;
+    bool m_Failed;
 };
 
 // The old file's per-track RESUME values by full path, for resume mode 0;
@@ -171,7 +178,7 @@ void m_AddTrack(CListTextOut* out, const wchar_t* listPath, const STRACKINFO* t,
 bool m_WriteOnce(const wchar_t* path, const STRACKINFO* tracks, int count, int relative,
                  int resumeMode, const COldResumes* old, const SZVPLHEADER* header)
 {
-    CListTextOut out((SIZE_T)(count > 0 ? count : 0) * kTrackTextCap + 256);
+    CListTextOut out(path);
     wchar_t line[64];
     out.m_Add(L"[ZENTAVIO_PLAYLIST]\r\n");
     out.m_Key(L"FMT", L"100");
@@ -183,7 +190,7 @@ bool m_WriteOnce(const wchar_t* path, const STRACKINFO* tracks, int count, int r
     if (header && header->FileMg) out.m_Key(L"FILEMG", L"1");
     for (int i = 0; i < count; ++i)
         m_AddTrack(&out, path, &tracks[i], i + 1, relative, resumeMode, old);
-    return out.m_WriteTo(path);
+    return out.m_Finish();
 }
 
 // "[ZENTAVIO_PLAYLIST]" with FMT 100..109 and COUNT up to 1000.
