@@ -78,13 +78,20 @@ public:
     int m_NextTrackNumber(int from, int legacy) const;
 
 private:
+    int m_Reserve();
     void m_Index();
     void m_AddLine(wchar_t* line);
     const wchar_t* m_KeyIn(const SPROFILESECTION* section, const wchar_t* key) const;
 
     CListText m_File;
+    // One block holds the sections, the keys and, for each track number up
+    // to the section capacity, its first section (-1 none).
+    void* m_Block = nullptr;
     SPROFILESECTION* m_Sections = nullptr;
     SPROFILEKEY* m_Keys = nullptr;
+    int* m_TrackFirst = nullptr;
+    int m_SectionCap = 0;
+    int m_KeyCap = 0;
     int m_SectionCount = 0;
     int m_KeyCount = 0;
     int m_MaxTrack = 0;

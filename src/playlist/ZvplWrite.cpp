@@ -1,4 +1,4 @@
-// Writing a .zvpl list in one write of the whole file (the profile API
+// Writing a .zvpl list in one pass of its own over the file (the profile API
 // rewrites the file for every key, which takes a minute for 1000 tracks
 // under Wine), and the size guard shared with the M3U writer.
 #include <shlwapi.h>
@@ -16,8 +16,6 @@
 namespace {
 
 const wchar_t kHeader[] = L"ZENTAVIO_PLAYLIST";
-// Characters one track's section can take, keys and line breaks included.
-constexpr int kTrackTextCap = 40 + 2 * kPathCap + kTrackNameCap + 40 + kResumeValueCap;
 
 bool m_HasExt(const wchar_t* path, const wchar_t* ext)
 {
@@ -114,10 +112,14 @@ void m_AddTrack(CListTextOut* out, const wchar_t* listPath, const STRACKINFO* t,
     }
 }
 
+constexpr SIZE_T kStreamBlock = 16384;
+
 bool m_WriteOnce(const wchar_t* path, const STRACKINFO* tracks, int count, int relative,
                  int resumeMode, const COldResumes* old, const SZVPLHEADER* header)
 {
-    CListTextOut out((SIZE_T)(count > 0 ? count : 0) * kTrackTextCap + 256);
+    // Streamed through a fixed block: the whole text is never held at once.
+    CListTextOut out(kStreamBlock);
+    if (!out.m_Open(path)) return false;
     wchar_t line[64];
     out.m_Add(L"[ZENTAVIO_PLAYLIST]\r\n");
     out.m_Key(L"FMT", L"100");
@@ -129,7 +131,7 @@ bool m_WriteOnce(const wchar_t* path, const STRACKINFO* tracks, int count, int r
     if (header && header->FileMg) out.m_Key(L"FILEMG", L"1");
     for (int i = 0; i < count; ++i)
         m_AddTrack(&out, path, &tracks[i], i + 1, relative, resumeMode, old);
-    return out.m_WriteTo(path);
+    return out.m_Finish();
 }
 
 struct SZVPLWRITE {

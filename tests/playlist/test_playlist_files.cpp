@@ -169,6 +169,12 @@ TEST_CASE_FIXTURE(SFilesFixture, ".zvpl edge cases")
          L"[TRACK_2]\nPATH=\n[TRACK_3]\nPATH=.\\c.wav\n",
          1,
          {L"a.wav", L"c.wav"}},
+        // Sections out of order, a repeated one (the first wins), and a
+        // number far past the count of lines.
+        {L"[ZENTAVIO_PLAYLIST]\nFMT=100\nCOUNT=100\n[TRACK_2]\nPATH=.\\b.wav\n"
+         L"[TRACK_1]\nPATH=.\\a.wav\n[TRACK_2]\nPATH=.\\c.wav\n[TRACK_100]\nPATH=.\\c.wav\n",
+         1,
+         {L"a.wav", L"b.wav", L"c.wav"}},
     };
     for (const SCase& c : cases) {
         CAPTURE(m_Utf8(c.body));
