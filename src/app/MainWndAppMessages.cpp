@@ -15,6 +15,7 @@
 #include "library/LibraryNotices.h"
 #include "playback/PlaybackControl.h"
 #include "playback/PlaybackEvents.h"
+#include "playback/PlaybackRate.h"
 #include "playlist/Playlist.h"
 #include "playlist/ScanNotices.h"
 
