@@ -16,6 +16,7 @@
 #include "playback/PlaybackControl.h"
 #include "playback/FrameStep.h"
 #include "playback/PlaybackEvents.h"
+#include "playback/PlaybackRate.h"
 #include "playlist/Playlist.h"
 #include "playlist/ScanNotices.h"
 

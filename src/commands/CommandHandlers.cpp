@@ -14,7 +14,9 @@
 #include "playback/AutoNext.h"
 #include "playback/EndOfStream.h"
 #include "playback/PlayPause.h"
+#include "playback/PlaybackRate.h"
 #include "playback/PowerSaving.h"
+#include "playback/RepeatMode.h"
 #include "playback/Seek.h"
 #include "playback/VolumeControl.h"
 #include "playlist/Playlist.h"
@@ -95,9 +97,10 @@ void m_OnVolumeSliderNotice(const SSLIDERNOTIFY& n)
 
 }  // namespace
 
-// Until the control commands are built, the extra button, play/pause,
-// power saving (the option on a click, its inversion for this run on the
-// button's second gesture), the seek bar and the volume slider work.
+// Until the control commands are built, the extra button, play/pause (the
+// rate toggle on its second gesture), repeat, power saving (the option on a
+// click, its inversion for this run on the button's second gesture), the
+// seek bar and the volume slider work.
 int m_OnCtrlCommand(int id, int notification, LPARAM data)
 {
     if (notification == kSliderCommand && data && (id == IDC_SEEKBAR || id == IDC_VOLUME_SLIDER)) {
@@ -113,6 +116,11 @@ int m_OnCtrlCommand(int id, int notification, LPARAM data)
         m_PowerSaving_SetTemp(!m_PowerSaving_IsTempOn(), 1, 1);
         return 1;
     }
+    const int playButton = static_cast<int>(kControlButtonFirstId) + CB_PLAY;
+    if (id == playButton && notification == kButtonGesture) {
+        m_Rate_Adjust(0);
+        return 1;
+    }
     if (notification != 0) return 0;
     switch (id) {
         case IDC_EXTRA_BUTTON:
@@ -120,6 +128,9 @@ int m_OnCtrlCommand(int id, int notification, LPARAM data)
             return 1;
         case static_cast<int>(kControlButtonFirstId) + CB_PLAY:
             m_PlayPause(-1);
+            return 1;
+        case static_cast<int>(kControlButtonFirstId) + CB_REPEAT:
+            m_Repeat_SetMode(g_RepeatMode + 1, 1);
             return 1;
         case static_cast<int>(kControlButtonFirstId) + CB_POWER:
             // An inversion ends by setting the option again.
