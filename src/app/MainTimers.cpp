@@ -15,6 +15,7 @@
 #include "filedata/ChapterTracking.h"
 #include "playback/PlayPause.h"
 #include "playback/PlaybackEvents.h"
+#include "playback/Seek.h"
 #include "playback/PowerSaving.h"
 #include "playlist/Playlist.h"
 #include "settings/SettingsMain.h"
@@ -67,12 +68,9 @@ int m_IsPlaybackTimer(UINT id)
 {
     switch (id) {
         case kTimerSysVolForget:
-        case kTimerSeekEnd:
         case kTimerPreviewFadeIn:
         case kTimerPreviewFadeOut:
         case kTimerPreviewRequest:
-        case kTimerFrameRepeat:
-        case kTimerFrameFirst:
         case kTimerPreviewShow:
         case kTimerAudDevSave:
         case kTimerTestTone:
@@ -114,6 +112,7 @@ int m_IsOneShotTimer(UINT id)
 void m_OnTimer(UINT id)
 {
     if (m_IsOneShotTimer(id)) KillTimer(g_hWndMain, id);
+    if (m_Seek_OnTimer(id)) return;
     if (m_IsPlaybackTimer(id)) {
         m_Playback_OnTimer(id);
         return;

@@ -14,7 +14,9 @@
 #include "library/Library.h"
 #include "library/LibraryNotices.h"
 #include "playback/PlaybackControl.h"
+#include "playback/FrameStep.h"
 #include "playback/PlaybackEvents.h"
+#include "playback/PlaybackRate.h"
 #include "playlist/Playlist.h"
 #include "playlist/ScanNotices.h"
 
@@ -147,6 +149,7 @@ int m_OnPassingMessage(UINT msg, WPARAM wParam, LPARAM lParam)
             m_Playlist_OnScanProgress();
             return 1;
         case WM_APP_FRAMESHOWN:
+            m_FrameStep_OnFrameShown(m_SeekBar_DragPending());
             m_Playback_OnFrameShown();
             return 1;
         case WM_APP_CHAPTERCHANGED:

@@ -8,6 +8,7 @@
 #include "app/Startup.h"
 #include "app/ToolWindowPlacement.h"
 #include "app/ToolWindows.h"
+#include "base/FileFacts.h"
 #include "base/ImageFile.h"
 #include "base/SoundCue.h"
 #include "engine/PreviewPlayer.h"
@@ -87,6 +88,10 @@ void m_Shutdown()
     m_HideIfVisible(g_hWndMain);
     m_Preview_Close();
     m_CloseFile(0, 0, 1, 1);
+    // The close asked the duration scan to stop; a probe still building its
+    // graph must end before the process does, or the graph's own threads
+    // outlive what they use.
+    m_WaitScanThread();
     // A jump-list start shows one sheet and must not move the window's
     // remembered place.
     if (!g_CmdLine.bJumpList) m_Settings_WriteMain(0, 0xFFFF);

@@ -10,6 +10,7 @@
 #include "controls/Statusbar.h"
 #include "engine/VideoRenderer.h"
 #include "playback/PlaybackControl.h"
+#include "playback/PlaybackRate.h"
 #include "settings/SettingsMain.h"
 
 namespace {
@@ -89,7 +90,7 @@ void m_ReadTimeFacts(STIMEFACTS* f)
     if (f->nPositionMs < 0) f->nPositionMs = 0;
     f->bNearEnd = g_MediaOpen && g_VideoRenderer && g_VideoRenderer->m_VR_IsNearEnd(-1);
     f->bFileWaiting = g_PendingPath[0] != 0;
-    f->nRate = 100;
+    f->nRate = m_Rate_Current();
     f->nVolume = g_MainWindowState.nVolume;
 }
 

@@ -6,14 +6,18 @@
 #include "app/MainTimers.h"
 #include "app/MainWindow.h"
 #include "base/ErrorLog.h"
+#include "commands/SeekBarDrag.h"
 #include "controls/MenuItem.h"
 #include "controls/MenuMessages.h"
 #include "controls/SliderPlus.h"
+#include "engine/VideoRenderer.h"
 #include "playback/AutoNext.h"
 #include "playback/EndOfStream.h"
 #include "playback/PlayPause.h"
+#include "playback/PlaybackRate.h"
 #include "playback/PowerSaving.h"
-#include "playback/SeekAbsolute.h"
+#include "playback/RepeatMode.h"
+#include "playback/Seek.h"
 #include "playback/TrackNavigation.h"
 #include "playback/VolumeControl.h"
 #include "playlist/Playlist.h"
@@ -31,6 +35,7 @@ constexpr int kButtonGesture = 107;
 constexpr int kButtonRightClick = 104;
 constexpr int kPrevButton = static_cast<int>(kControlButtonFirstId) + CB_PREVIOUS;
 constexpr int kNextButton = static_cast<int>(kControlButtonFirstId) + CB_NEXT;
+constexpr UINT kSeekBarPollMs = 33;
 }  // namespace
 
 void m_StartContinuousSeek(int, int holdKey, int, int intervalMs, int, int waitMs)
@@ -56,13 +61,36 @@ void m_StopContinuousSeek(int final)
 
 namespace {
 
+SSEEKBARDRAG g_SeekBarDrag = {-1};
+
+void m_SeekBar_Step(const SSEEKBARSTEP& step)
+{
+    if (step.ms < 0) return;
+    const int used = m_SeekToMsSnap(step.ms, step.direction);
+    if (m_SeekBarDrag_OnLanded(&g_SeekBarDrag, step, used))
+        SetTimer(g_hWndMain, kTimerHoldEnd, kSeekBarPollMs, nullptr);
+}
+
 // A press on the channel moves the thumb there and reports that position,
-// and so does every step of a drag: each is sought at once (the engine
-// does not yet say when it waits for an earlier seek's frame, so nothing is
-// kept pending for the release).
+// and so does every step of a drag.
 void m_OnSeekBarNotice(const SSLIDERNOTIFY& n)
 {
-    if (n.code == SPN_GRAB && n.position >= 0) m_SeekToMsSnap(n.position, -2);
+    if (n.code == SPN_LDOWN) {
+        if (g_AutoNextActive) m_AutoNext_Show(0, 0, 1);
+        if (GetKeyState(VK_SHIFT) < 0) m_Pause();
+    } else if (n.code == SPN_GRAB) {
+        if (g_Settings.Seek_Pau && n.moved && m_IsPlaying()) m_SetHold(1, 1);
+        KillTimer(g_hWndMain, kTimerHoldEnd);
+        const int waits = g_VideoRenderer && g_VideoRenderer->m_VR_IsFramePending();
+        m_SeekBar_Step(m_SeekBarDrag_OnPosition(&g_SeekBarDrag, n.position, n.moved, waits));
+    } else if (n.code == SPN_LUP) {
+        if (g_SeekBarDrag.pending >= 0) {
+            KillTimer(g_hWndMain, kTimerHoldEnd);
+            m_SavePlayPosition(0);
+            m_SeekBar_Step(m_SeekBarDrag_OnRelease(&g_SeekBarDrag, g_Settings.Seek_Key == 1));
+        }
+        if (g_Settings.Seek_Pau) m_SetHold(0, 1);
+    }
 }
 
 // The volume slider runs in percent.
@@ -73,9 +101,10 @@ void m_OnVolumeSliderNotice(const SSLIDERNOTIFY& n)
 
 }  // namespace
 
-// Until the control commands are built, the extra button, play/pause,
-// previous and next, power saving (the option on a click, its inversion for this run on the
-// button's second gesture), the seek bar and the volume slider work.
+// Until the control commands are built, the extra button, play/pause (the
+// rate toggle on its second gesture), previous and next, repeat, power
+// saving (the option on a click, its inversion for this run on the button's
+// second gesture), the seek bar and the volume slider work.
 int m_OnCtrlCommand(int id, int notification, LPARAM data)
 {
     if (notification == kSliderCommand && data && (id == IDC_SEEKBAR || id == IDC_VOLUME_SLIDER)) {
@@ -101,6 +130,11 @@ int m_OnCtrlCommand(int id, int notification, LPARAM data)
             m_StepBack(mode);
         return 1;
     }
+    const int playButton = static_cast<int>(kControlButtonFirstId) + CB_PLAY;
+    if (id == playButton && notification == kButtonGesture) {
+        m_Rate_Adjust(0);
+        return 1;
+    }
     if (notification != 0) return 0;
     switch (id) {
         case IDC_EXTRA_BUTTON:
@@ -108,6 +142,9 @@ int m_OnCtrlCommand(int id, int notification, LPARAM data)
             return 1;
         case static_cast<int>(kControlButtonFirstId) + CB_PLAY:
             m_PlayPause(-1);
+            return 1;
+        case static_cast<int>(kControlButtonFirstId) + CB_REPEAT:
+            m_Repeat_SetMode(g_RepeatMode + 1, 1);
             return 1;
         case static_cast<int>(kControlButtonFirstId) + CB_POWER:
             // An inversion ends by setting the option again.
@@ -151,7 +188,17 @@ void m_OnDropFiles(HDROP drop)
 {
     if (drop) DragFinish(drop);
 }
-void m_Commands_OnTimer(UINT) {}
+// Timer 39 polls for the engine while a seek-bar position waits.
+void m_Commands_OnTimer(UINT id)
+{
+    if (id != kTimerHoldEnd) return;
+    SSLIDERNOTIFY n = {};
+    n.code = SPN_GRAB;
+    n.position = -1;
+    m_OnSeekBarNotice(n);
+}
+
+int m_SeekBar_DragPending() { return g_SeekBarDrag.pending >= 0; }
 
 namespace {
 

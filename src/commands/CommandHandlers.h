@@ -25,6 +25,8 @@ void m_StopContinuousSeek(int final);
 // Ticks of the commands' other main-window timers (the first seek delay,
 // control-bar hold, kept menu), by id.
 void m_Commands_OnTimer(UINT id);
+// A seek-bar position waits for the engine.
+int m_SeekBar_DragPending();
 
 // Stand-in of the binding executor until it is built: finds the enabled
 // binding of the code with the modifier bits held now and logs the code

@@ -5,15 +5,18 @@
 #include "app/StatusText.h"
 #include "app/Startup.h"
 #include "app/TimeDisplay.h"
+#include "app/ToolWindowPlacement.h"
 #include "app/WindowTitle.h"
 #include "base/DevicePath.h"
 #include "base/ErrorLog.h"
 #include "base/PathUtil.h"
 #include "base/SoundCue.h"
 #include "filedata/ResumeOpen.h"
+#include "filedata/ResumeStore.h"
 #include "library/Library.h"
 #include "playback/PlayState.h"
 #include "playlist/Playlist.h"
+#include "playlist/PlaylistFiles.h"
 #include "settings/Settings.h"
 
 namespace {
@@ -42,11 +45,18 @@ int m_OpenMissing(int reportErrors)
     return 0;
 }
 
-// A folder becomes a plain list of its playable files; 0 when it has none.
+// A folder opens through its management list when it has one, else as a
+// plain list of its playable files; 0 when it has none.
 int m_FillFromFolder(const wchar_t* path, int reportErrors)
 {
-    g_Playlist.m_AddFolderFiles(path, 1, 0);
-    g_ListType = LIST_FOLDER;
+    // The list-level record goes where the resume store takes it at open.
+    m_Resume_ClearRecord(&g_ResumeList);
+    if (m_PlaylistFile_OpenFolderList(path, &g_ResumeList)) {
+        g_ListType = LIST_FOLDERLIST;
+    } else {
+        g_Playlist.m_AddFolderFiles(path, 1, 0);
+        g_ListType = LIST_FOLDER;
+    }
     if (g_Playlist.m_GetCount() <= 0) {
         g_ListType = LIST_NONE;
         g_PlayState = 0;
@@ -57,7 +67,10 @@ int m_FillFromFolder(const wchar_t* path, int reportErrors)
         m_UpdateWindowTitle();
         return 0;
     }
+    // The shortened names take the folder's name into account.
     lstrcpynW(g_ListPath, path, MAX_PATH + 1);
+    if (g_PlaylistView.bOmit) g_Playlist.m_ElideTrackNames();
+    g_Playlist.m_RebuildTrackList();
     return 1;
 }
 
@@ -82,8 +95,8 @@ int m_FirstTrack()
 }  // namespace
 
 // Media files and folders; the other kinds of path come with their parts.
-BOOL m_OpenFile(LPCWSTR source, int startState, int reportErrors, int bringToFront,
-                int applyResume, int)
+BOOL m_OpenFile(LPCWSTR source, int startState, int reportErrors, int bringToFront, int applyResume,
+                int)
 {
     wchar_t path[MAX_PATH + 1];
     lstrcpynW(path, source ? source : L"", MAX_PATH + 1);

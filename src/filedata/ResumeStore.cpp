@@ -69,15 +69,30 @@ void m_ReplaceKey(UINT64 oldKey, UINT64 key, const wchar_t* text)
 
 int m_IsListType(UINT type) { return type == LIST_ZVPL || type == LIST_FOLDERLIST; }
 
+// A single file's RESUME in its folder's list. A file the list does not
+// name yet gets its entry first: the list takes the folder's files once.
+void m_WriteFolderListTrack(const wchar_t* text)
+{
+    if (!g_FolderListHasFile && m_ListFile_SyncFolderListOf(g_ListPath) >= 0)
+        g_FolderListHasFile = 1;
+    m_ListFile_WriteTrackResume(g_ListPath, text);
+}
+
+// The file holding the list's own record: a folder's is its management list.
+const wchar_t* m_ListRecordFile()
+{
+    return g_ListType == LIST_FOLDERLIST && g_FolderListPath[0] ? g_FolderListPath : g_ListPath;
+}
+
 // Writes a record back where the list's own record came from.
 void m_WriteListRecord(const SRESUMEINFO* record)
 {
     wchar_t text[kResumeValueCap] = {};
     if (record->HasData) m_Resume_FormatValue(record, text);
     if (g_ListType == LIST_SINGLE)
-        m_ListFile_WriteTrackResume(g_ListPath, text);
+        m_WriteFolderListTrack(text);
     else
-        m_ListFile_WriteListResume(g_ListPath, text[0] ? text : L"0");
+        m_ListFile_WriteListResume(m_ListRecordFile(), text[0] ? text : L"0");
 }
 
 void m_SaveListRecord()
@@ -160,8 +175,16 @@ void m_Resume_LoadCurrent()
     if (!g_ListPath[0]) return;
     m_Resume_Lookup(g_ListPath, &g_ResumeCurrent, 0, 1);
     switch (g_ListType) {
-        case LIST_ZVPL:
-        case LIST_FOLDERLIST: {
+        case LIST_FOLDERLIST:
+            // The open read the list-level record already, its entry moved
+            // past the entries it dropped; reading the file again would
+            // undo that when the file could not be brought up to date.
+            if (g_ListResumeOn)
+                g_ResumeOpen = g_ResumeListOpen = g_ResumeList;
+            else
+                g_ResumeOpen = g_ResumeCurrent;
+            break;
+        case LIST_ZVPL: {
             wchar_t text[kResumeValueCap];
             m_Resume_ClearRecord(&g_ResumeList);
             if (m_ListFile_ReadListResume(g_ListPath, text, kResumeValueCap) &&
@@ -214,7 +237,7 @@ void m_Resume_Save()
     const int blocked = (g_ListType == LIST_M3U || g_ListType == LIST_ZVPL) && g_ListModified &&
                         !g_Settings.Common_AtSvPl;
     if (blocked) return;
-    if (g_ListType == LIST_FOLDERLIST && g_ListModified) m_ListFile_SaveList(g_ListPath);
+    if (g_ListType == LIST_FOLDERLIST && g_ListModified) m_ListFile_SaveList(m_ListRecordFile());
     m_SaveListRecord();
     m_SaveStoreRecord();
 }
@@ -246,9 +269,9 @@ void m_Resume_Delete()
     }
     if (g_ResumeListSaved.HasData) {
         if (g_ListType == LIST_SINGLE && g_FolderListMg)
-            m_ListFile_WriteTrackResume(g_ListPath, nullptr);
+            m_WriteFolderListTrack(nullptr);
         else if (m_IsListType(g_ListType) && g_ListResumeOn)
-            m_ListFile_WriteListResume(g_ListPath, L"0");
+            m_ListFile_WriteListResume(m_ListRecordFile(), L"0");
         m_Resume_ClearRecord(&g_ResumeListSaved);
     }
     if (g_ResumeCurrentSaved.HasData) {

@@ -18,6 +18,7 @@
 #include "playback/MediaPath.h"
 #include "playback/PlayPause.h"
 #include "playback/PlayState.h"
+#include "playback/PlaybackRate.h"
 #include "playback/VideoProps.h"
 #include "playback/VideoWindow.h"
 #include "playlist/Playlist.h"
@@ -49,6 +50,7 @@ int m_CloseMedia(int redraw)
     if (g_VideoRenderer) g_VideoRenderer->m_VR_Close();
     m_FileData_OnClose();
     g_MediaOpen = 0;
+    m_Rate_OnClosed();
     g_PlayStarted = 0;
     g_PlayHeld = 0;
     g_PlayState = 0;

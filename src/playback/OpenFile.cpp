@@ -21,6 +21,7 @@
 #include "playback/EntryMarks.h"
 #include "playback/MediaPath.h"
 #include "playback/PlayState.h"
+#include "playback/PlaybackRate.h"
 #include "playback/VideoWindow.h"
 #include "playlist/Playlist.h"
 #include "settings/Settings.h"
@@ -174,6 +175,7 @@ int OpenFile(const wchar_t* path)
     m_NoteTrackDuration();
     m_FileData_ReadOnOpen();
     m_OpenFile_TakeMarks();
+    m_Rate_OnOpened();
     m_TraceBuild();
     if (m_IsPlayableExt(g_MediaExt, 0) != 1) m_AddPlayableExt(g_MediaExt);
     if (g_MediaKind == MEDIA_KIND_AUDIO || g_Duration100ns == 0) g_PlayState = 1;

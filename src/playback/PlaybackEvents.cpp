@@ -110,7 +110,6 @@ void m_Playback_OnGraphEvents()
 
 void m_Playback_OnLengthChanged() {}
 void m_PlayRange_OnEnd() {}
-void m_Rate_Set(int, int, int) {}
 int m_SeekPreview_IsActive() { return 0; }
 void m_SeekPreview_OnOpened() {}
 void m_SeekPreview_Draw() {}

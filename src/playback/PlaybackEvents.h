@@ -39,7 +39,6 @@ void m_OnPlayEnd(int noCountdown);
 void m_PlayRange_OnEnd();
 // Waits up to 3000 ms for the file-open thread and closes its handle.
 void m_OpenThread_Release();
-void m_Rate_Set(int rate, int force, int showMessage);
 int m_SeekPreview_IsActive();
 void m_SeekPreview_OnOpened();
 void m_SeekPreview_Draw();

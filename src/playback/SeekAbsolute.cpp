@@ -1,55 +1,115 @@
-// Seeks to an absolute time, as the seek bar asks for them.
-#include "playback/SeekAbsolute.h"
-
+// Seeks to a place: a time, a percentage of the length, a seek-bar ms with
+// optional key-frame snapping, and a frame.
 #include "app/StatusText.h"
-#include "base/ErrorLog.h"
 #include "base/UiLook.h"
+#include "engine/KeyFrameSearch.h"
 #include "engine/VideoRenderer.h"
 #include "filedata/ChapterTracking.h"
+#include "playback/AutoNext.h"
 #include "playback/DisplayRefresh.h"
 #include "playback/EndOfStream.h"
+#include "playback/FrameStep.h"
 #include "playback/PlayPause.h"
-#include "playback/PlayState.h"
+#include "playback/Seek.h"
+#include "playback/SeekMath.h"
+#include "settings/Settings.h"
 
 namespace {
 
-// A started playback is not sent this close to the end: it would end at once.
-constexpr int kEndMarginMs = 1000;
-
-}  // namespace
-
-int m_SeekTarget(int ms, int durationMs, int started, int* toEnd)
+void m_HideCountdown()
 {
-    *toEnd = 0;
-    if (ms < 0) ms = 0;
-    if (ms > durationMs) ms = durationMs;
-    if (started && ms > durationMs - kEndMarginMs) {
-        *toEnd = 1;
-        return durationMs;
-    }
-    return ms;
+    if (g_AutoNextActive) m_AutoNext_Show(0, 0, 1);
+    m_FrameStep_ClearBase();
 }
 
-int m_SeekToMsSnap(int ms, int)
+// The ends of the percentage and seek-bar seeks: message with the total,
+// the series, the display and the hold of the end rule.
+void m_FinishPlaceSeek(double percent, LONGLONG target, int toEnd)
 {
-    if (!g_MediaOpen || g_PlayState == 2 || !g_VideoRenderer) return -1;
-    int toEnd = 0;
-    const int used = m_SeekTarget(ms, g_DurationMs, g_PlayStarted, &toEnd);
-    if (toEnd) {
-        m_SeekToPlayEnd(-1, 0);
-    } else {
-        const HRESULT hr = g_VideoRenderer->m_VR_SetPosition(LONGLONG(used) * 10000);
-        if (FAILED(hr)) {
-            m_WriteLog(L"SEEK : Error 0x%08X / %d ms", static_cast<unsigned>(hr), used);
-            return -1;
-        }
-    }
-    wchar_t text[64];
-    const double percent = g_DurationMs > 0 ? used * 100.0 / g_DurationMs : 0.0;
-    m_FormatW64(text, 64, L"POS : %0.1f`%%", percent);
+    wchar_t text[kSeekTextCap];
+    m_SeekMath_PercentText(text, kSeekTextCap, percent);
+    if (g_Settings.Seek_Sum && g_Duration100ns && g_SeekSeries.start >= 0)
+        m_SeekMath_AppendTotal(text, kSeekTextCap, target - g_SeekSeries.start, TOTAL_PERCENT);
     m_OSD_ShowText(text, -1, -1, -1, -1, -1, -1);
+    m_SeekSeries_Arm();
     m_TimeDisplay_Update(0);
     m_Chapter_TrackCurrent(-1, m_IsPlaying(), 0);
     if (toEnd) m_SetHold(1, 1);
+}
+
+LONGLONG m_CurrentPosition()
+{
+    LONGLONG p = 0;
+    if (g_VideoRenderer) g_VideoRenderer->m_VR_GetCurrentPosition(&p, 1);
+    return p;
+}
+
+}  // namespace
+
+void m_SeekToTime(int ms, int showMessage, int holdRule)
+{
+    if (!g_MediaOpen) return;
+    m_HideCountdown();
+    const STIMESEEK s = m_SeekMath_Time(ms, g_Duration100ns, g_PlayStarted);
+    if (showMessage) m_OSD_ShowText(s.text, -1, -1, -1, -1, -1, -1);
+    g_LastSeekTarget = s.target;
+    m_Seek_Engine(s.target, s.toEnd, -1, 0);
+    m_Chapter_TrackCurrent(-1, m_IsPlaying(), 0);
+    m_TimeDisplay_Update(0);
+    if (holdRule) m_SetHold(s.toEnd, 1);
+}
+
+void m_SeekToPercent(int hundredths)
+{
+    if (!g_MediaOpen || g_PlayState == 2) return;
+    m_HideCountdown();
+    if (!g_SeekSeries.state) g_SeekSeries.start = m_CurrentPosition();
+    int toEnd = 0;
+    const LONGLONG target = m_SeekMath_Percent(hundredths, g_Duration100ns, g_PlayStarted, &toEnd);
+    g_LastSeekTarget = target;
+    m_Seek_Engine(target, toEnd, 0, 1);
+    const int shown = hundredths < 0 ? 0 : (hundredths > 10000 ? 10000 : hundredths);
+    m_FinishPlaceSeek(toEnd ? 100.0 : shown / 100.0, target, toEnd);
+}
+
+int m_SeekToMsSnap(int ms, int direction)
+{
+    if (!g_MediaOpen || g_PlayState == 2 || !g_VideoRenderer) return -1;
+    m_HideCountdown();
+    if (!g_SeekSeries.state) g_SeekSeries.start = m_CurrentPosition();
+    const int snap =
+        direction != -2 && g_Settings.Seek_Key && g_VideoRenderer->m_VR_GetKeyFrameKind() != 0;
+    int used = ms;
+    if (snap && ms > 0 && ms < g_DurationMs) {
+        const DWORD k = g_VideoRenderer->m_VR_FindKeyFrame(static_cast<DWORD>(ms), direction);
+        if (k != kKeyFrameNoMs) used = static_cast<int>(k);
+    }
+    int toEnd = 0;
+    const int at = m_SeekTarget(used, g_DurationMs, g_PlayStarted, &toEnd);
+    // A snapped target keeps its key frame's ms in the message, even at the end.
+    if (!snap)
+        used = at;
+    else if (used < 0 || used > g_DurationMs)
+        used = used < 0 ? 0 : g_DurationMs;
+    const LONGLONG target = toEnd ? g_Duration100ns : LONGLONG(at) * kSeekUnitsPerMs;
+    // A snapped drag that stays on one key frame is not sought again.
+    if (!snap || target != g_LastSeekTarget) m_Seek_Engine(target, toEnd, -1, 0);
+    g_LastSeekTarget = target;
+    m_FinishPlaceSeek(g_DurationMs > 0 ? used * 100.0 / g_DurationMs : 0.0, target, toEnd);
     return used;
+}
+
+void m_SeekToFrame(LONGLONG frame)
+{
+    if (!g_MediaOpen || !g_VideoRenderer) return;
+    wchar_t text[64];
+    m_FormatW64(text, 64, L"POS : %I64d```FRAME", frame);
+    m_OSD_ShowText(text, -1, -1, -1, -1, -1, -1);
+    LONGLONG duration = 0, frames = 0;
+    double fps = 0;
+    g_VideoRenderer->m_VR_GetDurationInfo(&duration, &frames, &fps);
+    const LONGLONG target = m_SeekMath_Frame(frame, frames, fps, g_Duration100ns);
+    g_LastSeekTarget = target;
+    m_Seek_Engine(target, 0, 0, 0);
+    m_TimeDisplay_Update(0);
 }

@@ -9,6 +9,7 @@
 #include "filedata/ResumeValue.h"
 #include "playlist/ListText.h"
 #include "playlist/Playlist.h"
+#include "playlist/PlaylistFiles.h"
 #include "playlist/ZvplFile.h"
 #include "settings/Settings.h"
 
@@ -45,7 +46,7 @@ int m_FindEntry(const CListProfile& p, const wchar_t* listPath, const wchar_t* m
 {
     int total = p.m_GetInt(kHeader, L"COUNT", 0);
     int last = total < p.m_MaxTrackNumber() ? total : p.m_MaxTrackNumber();
-    for (int n = 1; n <= last; ++n) {
+    for (int n = p.m_NextTrackNumber(1, 0); n > 0 && n <= last; n = p.m_NextTrackNumber(n + 1, 0)) {
         const wchar_t* value = p.m_FindTrack(n, L"PATH");
         wchar_t full[kPathCap];
         if (!value || !value[0]) continue;
@@ -101,6 +102,13 @@ int m_ListFile_WriteTrackResume(const wchar_t* mediaPath, const wchar_t* text)
                : 0;
 }
 
+int m_ListFile_SyncFolderListOf(const wchar_t* mediaPath)
+{
+    wchar_t list[kPathCap];
+    if (!m_FolderListOf(mediaPath, list)) return -1;
+    return m_PlaylistFile_SyncFolderList(list, 1);
+}
+
 int m_ListFile_ReadListResume(const wchar_t* listPath, wchar_t* text, int cap)
 {
     wchar_t list[kPathCap];
@@ -119,18 +127,10 @@ int m_ListFile_SaveList(const wchar_t* listPath)
 {
     wchar_t list[kPathCap];
     if (!m_ListFilePath(listPath, list)) return 0;
-    // Folder-management lists keep their paths relative to the folder.
+    // Folder-management lists keep their paths relative to the folder; the
+    // list's own RESUME and FILEMG stay as the file has them.
     int relative = _wcsicmp(PathFindFileNameW(list), kFolderListName) == 0;
-    // The list's own RESUME and FILEMG stay with it.
-    wchar_t resume[kResumeValueCap] = {};
-    SZVPLHEADER header = {resume, 0};
-    CListProfile p;
-    if (p.m_Load(list)) {
-        p.m_GetString(kHeader, L"RESUME", L"", resume, kResumeValueCap);
-        header.FileMg = p.m_GetInt(kHeader, L"FILEMG", 0) == 1;
-    }
-    int saved = m_Zvpl_WriteFileHeader(list, g_Playlist.m_Tracks, g_Playlist.m_Count, 1, relative,
-                                       1, &header);
+    int saved = m_PlaylistFile_SaveZvpl(list, relative, 1, 0, 1);
     if (saved) g_Playlist.m_MarkSaved();
     return saved;
 }

@@ -38,7 +38,8 @@ struct SPROFILEKEY {
 
 struct SPROFILESECTION {
     const wchar_t* Name;
-    int TrackNumber;  // n of "TRACK_n", else 0
+    int TrackNumber;   // n of "TRACK_n", else 0
+    int LegacyNumber;  // n of the legacy list's "TRACKn", else 0
     int FirstKey;
     int KeyCount;
 };
@@ -65,18 +66,36 @@ public:
     // The highest n of the "TRACK_n" sections present.
     int m_MaxTrackNumber() const { return m_MaxTrack; }
     int m_SectionTotal() const { return m_SectionCount; }
+    // Sections (0..m_SectionTotal()-1) and their keys in file order, for a
+    // rewrite that keeps what it does not change.
+    const SPROFILESECTION* m_Section(int i) const { return &m_Sections[i]; }
+    const SPROFILEKEY* m_Key(int i) const { return &m_Keys[i]; }
+    int m_TextLength() const { return m_File.m_Length(); }
+    int m_MaxLegacyNumber() const { return m_MaxLegacy; }
+    // The smallest n at or above from of the "TRACK_n" (legacy: "TRACKn")
+    // sections present, 0 when none: readers step over absent numbers
+    // instead of walking a COUNT of billions.
+    int m_NextTrackNumber(int from, int legacy) const;
 
 private:
+    int m_Reserve();
     void m_Index();
     void m_AddLine(wchar_t* line);
     const wchar_t* m_KeyIn(const SPROFILESECTION* section, const wchar_t* key) const;
 
     CListText m_File;
+    // One block holds the sections, the keys and, for each track number up
+    // to the section capacity, its first section (-1 none).
+    void* m_Block = nullptr;
     SPROFILESECTION* m_Sections = nullptr;
     SPROFILEKEY* m_Keys = nullptr;
+    int* m_TrackFirst = nullptr;
+    int m_SectionCap = 0;
+    int m_KeyCap = 0;
     int m_SectionCount = 0;
     int m_KeyCount = 0;
     int m_MaxTrack = 0;
+    int m_MaxLegacy = 0;
 };
 
 // Copies with a cap (cut, always terminated).

@@ -1,6 +1,8 @@
 // Folders and list files as sources of tracks.
 #include "playlist/PlaylistFiles.h"
 
+#include <shlwapi.h>
+
 #include "playlist/M3uFile.h"
 #include "playlist/Playlist.h"
 #include "playlist/ZvplFile.h"
@@ -8,6 +10,7 @@
 #include "base/ErrorLog.h"
 #include "base/MediaTypes.h"
 #include "base/PathUtil.h"
+#include "filedata/DataFiles.h"
 #include "filedata/ResumeStore.h"
 #include "filedata/ResumeValue.h"
 #include "playlist/ListText.h"
@@ -133,12 +136,29 @@ int m_PlaylistFile_WriteM3u(const wchar_t* path)
     return m_M3u_WriteFile(path, g_Playlist.m_Tracks, g_Playlist.m_Count);
 }
 
+namespace {
+
+const wchar_t* m_FolderListName()
+{
+    return g_Settings.Common_ExtCap ? L"ZENTAVIO_FLDRMG.ZVPL" : L"zentavio_fldrmg.zvpl";
+}
+
+// A record as list-level RESUME text: "0" stands for an empty one.
+void m_ListResumeText(const SRESUMEINFO* record, wchar_t out[kResumeValueCap])
+{
+    out[0] = 0;
+    if (record && record->HasData) m_Resume_FormatValue(record, out);
+    if (!out[0]) lstrcpyW(out, L"0");
+}
+
+}  // namespace
+
 int m_PlaylistFile_OpenFolderList(const wchar_t* folder, SRESUMEINFO* record)
 {
     wchar_t list[kPathCap];
-    const wchar_t* name =
-        g_Settings.Common_ExtCap ? L"ZENTAVIO_FLDRMG.ZVPL" : L"zentavio_fldrmg.zvpl";
-    if (!folder || !m_JoinFolderName(list, folder, name) || m_PathExistsKind(list) != 1) return 0;
+    if (!folder || !m_JoinFolderName(list, folder, m_FolderListName())) return 0;
+    lstrcpynW(g_FolderListPath, list, MAX_PATH + 1);
+    if (m_PathExistsKind(list) != 1) return 0;
     int skipped = 0;
     m_PlaylistFile_ReadZvpl(list, 1, record, 1, 1, &skipped, 1);
     CListProfile p;
@@ -148,13 +168,61 @@ int m_PlaylistFile_OpenFolderList(const wchar_t* folder, SRESUMEINFO* record)
     int added = g_Playlist.m_AddFolderFiles(folder, 0, 1);
     if (skipped || added) {
         wchar_t resume[kResumeValueCap] = {};
-        if (g_ListResumeOn) m_Resume_FormatValue(record, resume);
-        if (g_ListResumeOn && !resume[0]) lstrcpyW(resume, L"0");
+        if (g_ListResumeOn) m_ListResumeText(record, resume);
         SZVPLHEADER header = {resume, (int)g_FolderListMg};
         m_Zvpl_WriteFileHeader(list, g_Playlist.m_Tracks, g_Playlist.m_Count, 1, 1, 1, &header);
     }
     g_Playlist.m_MarkSaved();
     return 1;
+}
+
+int m_PlaylistFile_SaveZvpl(const wchar_t* path, int relative, int backup, int afterSteps,
+                            int resumeMode)
+{
+    // The list-level keys go into the same one-pass write as the tracks, so
+    // that a failed write leaves neither half behind. What the save does
+    // not set anew stays as the file had it.
+    wchar_t resume[kResumeValueCap] = {};
+    SZVPLHEADER header = {resume, 0};
+    CListProfile old;
+    const int hadFile = m_PathExistsKind(path) == 1 && old.m_Load(path);
+    if (hadFile) header.FileMg = old.m_GetInt(L"ZENTAVIO_PLAYLIST", L"FILEMG", 0) == 1;
+    if (afterSteps && g_ListType == LIST_FOLDERLIST) header.FileMg = g_FolderListMg ? 1 : 0;
+    if (afterSteps && g_ListResumeOn) {
+        SRESUMEINFO made;
+        m_Resume_MakeRecord(&made, 1);
+        m_ListResumeText(&made, resume);
+    } else if (hadFile) {
+        m_Zvpl_ReadListResume(path, resume, kResumeValueCap);
+    }
+    int saved = m_Zvpl_WriteFileHeader(path, g_Playlist.m_Tracks, g_Playlist.m_Count, backup,
+                                       relative, resumeMode, &header);
+    if (saved && afterSteps) g_Playlist.m_MarkSaved();
+    return saved;
+}
+
+int m_PlaylistFile_SaveCurrent()
+{
+    if (!g_ListPath[0] || g_ListType == LIST_UNSAVED) return 0;
+    if (g_DefaultPlaylistPath[0] && lstrcmpiW(g_ListPath, g_DefaultPlaylistPath) == 0) return 0;
+    switch (g_ListType) {
+        case LIST_M3U: {
+            int saved = m_M3u_WriteFile(g_ListPath, g_Playlist.m_Tracks, g_Playlist.m_Count);
+            if (saved) g_Playlist.m_MarkSaved();
+            return saved;
+        }
+        case LIST_ZVPL:
+            return m_PlaylistFile_SaveZvpl(g_ListPath, 0, 1, 1, 1);
+        case LIST_FOLDERLIST: {
+            const wchar_t* name = PathFindFileNameW(g_FolderListPath);
+            if (lstrcmpiW(name, L"zentavio_fldrmg.zvpl") != 0 ||
+                m_PathExistsKind(g_FolderListPath) != 1)
+                return 0;
+            return m_PlaylistFile_SaveZvpl(g_FolderListPath, 1, 1, 1, 1);
+        }
+        default:
+            return 0;
+    }
 }
 
 // Adding a list by path appends with existence checked and missing files kept.

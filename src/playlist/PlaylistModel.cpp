@@ -11,6 +11,7 @@ int g_PlayingTrack = -1;
 int g_TrackAfterDelete = -1;
 UINT g_ListType;
 wchar_t g_ListPath[MAX_PATH + 1];
+wchar_t g_FolderListPath[MAX_PATH + 1];
 int g_ListModified;
 
 void m_Track_Release(STRACKINFO* track)

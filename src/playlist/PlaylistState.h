@@ -23,5 +23,7 @@ extern int g_TrackAfterDelete;
 extern UINT g_ListType;
 // The open list file (types 2 to 5), the media file (type 1), else empty.
 extern wchar_t g_ListPath[MAX_PATH + 1];
+// The folder-management list in use (its folder is g_ListPath for type 5).
+extern wchar_t g_FolderListPath[MAX_PATH + 1];
 // The open list differs from its file.
 extern int g_ListModified;

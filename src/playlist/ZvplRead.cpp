@@ -41,14 +41,25 @@ struct SRESUMEWALK {
     int Position;
 };
 
-void m_NoteSkipped(SRESUMEWALK* walk, int entryIndex, const SZVPLREAD* o)
+// Entries first..last (indices in the file) were skipped.
+void m_NoteSkipped(SRESUMEWALK* walk, int first, int last, SZVPLREAD* o)
 {
+    o->Skipped += last - first + 1;
     if (!o->Resume) return;
-    if (entryIndex < walk->Entry) {
-        if (walk->Track > 0) --walk->Track;
-    } else if (entryIndex == walk->Entry) {
-        walk->Position = 0;
-    }
+    const int above = (last < walk->Entry ? last + 1 : walk->Entry) - first;
+    if (above > 0) walk->Track = walk->Track > above ? walk->Track - above : 0;
+    if (first <= walk->Entry && walk->Entry <= last) walk->Position = 0;
+}
+
+// TIME as seconds, to whole milliseconds truncated; "%0.3f" values such as
+// "1.001" land a hair below their millisecond in binary and keep it.
+INT64 m_TimeToMs(const wchar_t* text)
+{
+    const double ms = text ? _wtof(text) * 1000.0 : 0.0;
+    if (!(ms > -9.0e15 && ms < 9.0e15)) return 0;
+    const INT64 nearest = (INT64)(ms < 0 ? ms - 0.5 : ms + 0.5);
+    const double off = ms - (double)nearest;
+    return off > -1e-4 && off < 1e-4 ? nearest : (INT64)ms;
 }
 
 void m_FillTrackResume(STRACKINFO* t, const wchar_t* text)
@@ -66,15 +77,26 @@ int m_ReadLegacy(const CListProfile& p, const wchar_t* path, STRACKINFO* tracks,
     const wchar_t kSection[] = L"TORVALISK_PLAYLIST";
     if (p.m_GetInt(kSection, L"VER", 0) != 100) return 1;
     int total = p.m_GetInt(kSection, L"TRACKCOUNT", 0);
-    if (total > p.m_SectionTotal()) total = p.m_SectionTotal();  // no walk past the file
+    const int last = total < p.m_MaxLegacyNumber() ? total : p.m_MaxLegacyNumber();
     int slot = first, skippedAbove = 0;
-    for (int n = 1; n <= total; ++n) {
-        wchar_t section[32];
-        wsprintfW(section, L"TRACK%d", n);
+    for (int n = 1; n <= last; ++n) {
         if (slot >= cap) {
             m_WriteLog(kLimitLog, cap);
             break;
         }
+        // Absent sections are entries without a PATH.
+        int next = p.m_NextTrackNumber(n, 1);
+        if (next == 0 || next > last) next = last + 1;
+        if (next > n) {
+            o->Skipped += next - n;
+            if (o->Resume && n - 1 < o->Resume->Track)
+                skippedAbove +=
+                    (next - 1 < o->Resume->Track ? next - 1 : o->Resume->Track) - (n - 1);
+        }
+        n = next;
+        if (n > last) break;
+        wchar_t section[32];
+        wsprintfW(section, L"TRACK%d", n);
         wchar_t full[kPathCap];
         full[0] = 0;
         bool exists = m_EntryPath(path, p.m_Find(section, L"PATH"), full) &&
@@ -135,6 +157,12 @@ int m_Zvpl_ReadTracks(const wchar_t* path, STRACKINFO* tracks, int first, int ca
             m_WriteLog(kLimitLog, cap);
             break;
         }
+        // Absent sections are entries without a PATH.
+        int next = p.m_NextTrackNumber(n, 0);
+        if (next == 0 || next > last) next = last + 1;
+        if (next > n) m_NoteSkipped(&walk, n - 1, next - 2, o);
+        n = next;
+        if (n > last) break;
         wchar_t full[kPathCap];
         full[0] = 0;
         bool skip = !m_EntryPath(path, p.m_FindTrack(n, L"PATH"), full);
@@ -142,17 +170,14 @@ int m_Zvpl_ReadTracks(const wchar_t* path, STRACKINFO* tracks, int first, int ca
         bool exists = skip || !o->CheckExistence || m_PathExistsKind(full) != 0;
         skip = skip || (!exists && o->SkipMissing);
         if (skip) {
-            ++o->Skipped;
-            m_NoteSkipped(&walk, n - 1, o);
+            m_NoteSkipped(&walk, n - 1, n - 1, o);
             continue;
         }
         STRACKINFO* t = &tracks[slot];
         memset(t, 0, sizeof(*t));
         lstrcpynW(t->Path, full, MAX_PATH + 1);
         m_ListText_Copy(t->Name, kTrackNameCap, p.m_FindTrack(n, L"NAME"));
-        const wchar_t* time = p.m_FindTrack(n, L"TIME");
-        double seconds = time ? _wtof(time) : 0.0;
-        t->Milliseconds = (INT64)(seconds * 1000.0);
+        t->Milliseconds = m_TimeToMs(p.m_FindTrack(n, L"TIME"));
         t->Seconds = (UINT)(t->Milliseconds / 1000);
         t->Missing = exists ? 0 : 1;
         t->LoadedIndex = o->Appending ? -1 : slot;

@@ -1,4 +1,4 @@
-// Writing a .zvpl list in one write of the whole file (the profile API
+// Writing a .zvpl list in one pass of its own over the file (the profile API
 // rewrites the file for every key, which takes a minute for 1000 tracks
 // under Wine), and the size guard shared with the M3U writer.
 #include <shlwapi.h>
@@ -8,76 +8,20 @@
 #include "base/ErrorLog.h"
 #include "base/PathUtil.h"
 #include "filedata/ResumeValue.h"
+#include "playlist/ListFileSave.h"
 #include "playlist/ListText.h"
+#include "playlist/ListTextOut.h"
 #include "playlist/ZvplFile.h"
 
 namespace {
 
 const wchar_t kHeader[] = L"ZENTAVIO_PLAYLIST";
-// Characters one track's section can take, keys and line breaks included.
-constexpr int kTrackTextCap = 40 + 2 * kPathCap + kTrackNameCap + 40 + kResumeValueCap;
 
 bool m_HasExt(const wchar_t* path, const wchar_t* ext)
 {
     const wchar_t* dot = PathFindExtensionW(path);
     return dot && _wcsicmp(dot, ext) == 0;
 }
-
-// A growing text with a fixed capacity set at the start.
-class CListTextOut {
-public:
-    explicit CListTextOut(SIZE_T cap)
-    {
-        m_Buffer = (wchar_t*)HeapAlloc(GetProcessHeap(), 0, cap * sizeof(wchar_t));
-        m_Cap = m_Buffer ? cap : 0;
-    }
-    ~CListTextOut()
-    {
-        if (m_Buffer) HeapFree(GetProcessHeap(), 0, m_Buffer);
-    }
-    CListTextOut(const CListTextOut&) = delete;
-    CListTextOut& operator=(const CListTextOut&) = delete;
-
-    void m_Add(const wchar_t* text)
-    {
-        SIZE_T n = wcslen(text);
-        if (!m_Buffer || m_Length + n + 1 > m_Cap) {
-            m_Overflow = true;
-            return;
-        }
-        memcpy(m_Buffer + m_Length, text, n * sizeof(wchar_t));
-        m_Length += n;
-    }
-    void m_Key(const wchar_t* key, const wchar_t* value)
-    {
-        m_Add(key);
-        m_Add(L"=");
-        m_Add(value);
-        m_Add(L"\r\n");
-    }
-    // The BOM and the text as UTF-16LE; false when anything did not fit or
-    // the file could not be written whole.
-    bool m_WriteTo(const wchar_t* path) const
-    {
-        if (m_Overflow || !m_Buffer) return false;
-        HANDLE file = CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (file == INVALID_HANDLE_VALUE) return false;
-        const BYTE bom[2] = {0xFF, 0xFE};
-        DWORD done = 0, body = 0;
-        DWORD bytes = (DWORD)(m_Length * sizeof(wchar_t));
-        bool ok =
-            WriteFile(file, bom, 2, &done, nullptr) && done == 2 &&
-            (bytes == 0 || (WriteFile(file, m_Buffer, bytes, &body, nullptr) && body == bytes));
-        return CloseHandle(file) && ok;
-    }
-
-private:
-    wchar_t* m_Buffer = nullptr;
-    SIZE_T m_Cap = 0;
-    SIZE_T m_Length = 0;
-    bool m_Overflow = false;
-};
 
 // The old file's per-track RESUME values by full path, for resume mode 0;
 // the paths are made full once, not per lookup.
@@ -168,10 +112,14 @@ void m_AddTrack(CListTextOut* out, const wchar_t* listPath, const STRACKINFO* t,
     }
 }
 
+constexpr SIZE_T kStreamBlock = 16384;
+
 bool m_WriteOnce(const wchar_t* path, const STRACKINFO* tracks, int count, int relative,
                  int resumeMode, const COldResumes* old, const SZVPLHEADER* header)
 {
-    CListTextOut out((SIZE_T)(count > 0 ? count : 0) * kTrackTextCap + 256);
+    // Streamed through a fixed block: the whole text is never held at once.
+    CListTextOut out(kStreamBlock);
+    if (!out.m_Open(path)) return false;
     wchar_t line[64];
     out.m_Add(L"[ZENTAVIO_PLAYLIST]\r\n");
     out.m_Key(L"FMT", L"100");
@@ -183,7 +131,25 @@ bool m_WriteOnce(const wchar_t* path, const STRACKINFO* tracks, int count, int r
     if (header && header->FileMg) out.m_Key(L"FILEMG", L"1");
     for (int i = 0; i < count; ++i)
         m_AddTrack(&out, path, &tracks[i], i + 1, relative, resumeMode, old);
-    return out.m_WriteTo(path);
+    return out.m_Finish();
+}
+
+struct SZVPLWRITE {
+    const wchar_t* Path;
+    const STRACKINFO* Tracks;
+    int Count;
+    int Relative;
+    int ResumeMode;
+    const COldResumes* Old;
+    const SZVPLHEADER* Header;
+};
+
+// The retry writes each track's own record: the old file may be gone.
+bool m_WriteAttempt(void* context, int retry)
+{
+    const SZVPLWRITE* w = (const SZVPLWRITE*)context;
+    return m_WriteOnce(w->Path, w->Tracks, w->Count, w->Relative, retry ? 1 : w->ResumeMode,
+                       retry ? nullptr : w->Old, w->Header);
 }
 
 // "[ZENTAVIO_PLAYLIST]" with FMT 100..109 and COUNT up to 1000.
@@ -239,33 +205,8 @@ int m_Zvpl_WriteFileHeader(const wchar_t* path, const STRACKINFO* tracks, int co
     if (!m_ListFile_MayReplace(path, 0)) return 0;
     COldResumes old(path);
     bool haveOld = exists && resumeMode == 0 && old.m_Load();
-    wchar_t bak[kPathCap + 4];
-    bool madeBackup = false;
-    bool ok = true;
-    if (backup && exists) {
-        if (_snwprintf(bak, kPathCap + 4, L"%s.bak", path) < 0) return 0;
-        bak[kPathCap + 3] = 0;
-        DeleteFileW(bak);
-        madeBackup = MoveFileW(path, bak) != 0;
-        ok = madeBackup;
-    }
-    if (ok)
-        ok = m_WriteOnce(path, tracks, count, relative, resumeMode, haveOld ? &old : nullptr,
-                         header);
-    if (!ok && backup) {
-        m_WriteLog(L"PLAYLIST_%d : Error / CPlaylist::m_WriteZvplFile()", __LINE__);
-        Sleep(500);
-        ok = m_WriteOnce(path, tracks, count, relative, 1, nullptr, header);
-        m_WriteLog(L"PLAYLIST_%d : Retry / CPlaylist::m_WriteZvplFile() = %d", __LINE__,
-                   ok ? 1 : 0);
-    }
-    if (madeBackup) {
-        if (ok) {
-            DeleteFileW(bak);
-        } else {
-            DeleteFileW(path);
-            MoveFileW(bak, path);
-        }
-    }
-    return ok ? 1 : 0;
+    SZVPLWRITE write = {path,  tracks, count, relative, resumeMode, haveOld ? &old : nullptr,
+                        header};
+    return m_ListFile_SaveWithBackup(path, backup, LISTBACKUP_MOVE, L"CPlaylist::m_WriteZvplFile()",
+                                     m_WriteAttempt, &write);
 }

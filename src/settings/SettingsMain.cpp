@@ -24,6 +24,9 @@ int s_VersionAtStart;
 bool s_StartupDone;
 
 const wchar_t kMain[] = L"Main";
+// "Rpt": repeat mode OFF..SHUFFLE, play-range repeat mode OFF..ALL.
+constexpr int kRepeatModeLast = 4;
+constexpr int kRangeRepeatModeLast = 3;
 
 bool m_IsDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }
 
@@ -243,8 +246,9 @@ void m_Settings_ReadMain()
     s.nPowerSaving = m_ReadSettingInt(kMain, L"Mon", 0);
     int repeat[2];
     m_ReadList(L"Rpt", L"1,1", repeat, 2);
-    s.nRepeat = repeat[0];
-    s.nRangeRepeat = repeat[1];
+    // A mode out of range would otherwise wrap to some other mode.
+    s.nRepeat = repeat[0] >= 0 && repeat[0] <= kRepeatModeLast ? repeat[0] : 1;
+    s.nRangeRepeat = repeat[1] >= 0 && repeat[1] <= kRangeRepeatModeLast ? repeat[1] : 1;
     m_ReadTime(s);
     s.nHideButtons = m_ReadSettingInt(kMain, L"HdBtn", 3);
     m_ReadWindowMode(s);

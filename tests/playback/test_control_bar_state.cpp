@@ -7,7 +7,7 @@
 #include "playback/AudioDeviceName.h"
 #include "playback/ControlBarState.h"
 #include "playback/PlayState.h"
-#include "playback/SeekAbsolute.h"
+#include "playback/SeekMath.h"
 #include "playback/VolumeControl.h"
 #include "settings/IniPath.h"
 

@@ -122,16 +122,6 @@ TEST_CASE("the end of a file is the last 200 ms; a file of unknown length has no
     g_DurationMs = savedMs;
 }
 
-TEST_CASE("the display refresh period follows the rate and stays at 100 ms or more")
-{
-    CHECK(m_TimeDisplay_PeriodMs(100) == 1000);
-    CHECK(m_TimeDisplay_PeriodMs(200) == 500);
-    CHECK(m_TimeDisplay_PeriodMs(25) == 4000);
-    CHECK(m_TimeDisplay_PeriodMs(300) == 333);
-    CHECK(m_TimeDisplay_PeriodMs(1000) == 100);
-    CHECK(m_TimeDisplay_PeriodMs(0) == 1000);
-}
-
 TEST_CASE("a graph event's action: the end, a file that broke off, aborts and notices")
 {
     struct Row {

@@ -7,6 +7,7 @@
 
 #include "TempFolder.h"
 #include "base/ErrorLog.h"
+#include "filedata/DataFiles.h"
 #include "filedata/ResumeStore.h"
 #include "filedata/ResumeValue.h"
 #include "playlist/ListFileKeys.h"
@@ -168,6 +169,12 @@ TEST_CASE_FIXTURE(SFilesFixture, ".zvpl edge cases")
          L"[TRACK_2]\nPATH=\n[TRACK_3]\nPATH=.\\c.wav\n",
          1,
          {L"a.wav", L"c.wav"}},
+        // Sections out of order, a repeated one (the first wins), and a
+        // number far past the count of lines.
+        {L"[ZENTAVIO_PLAYLIST]\nFMT=100\nCOUNT=100\n[TRACK_2]\nPATH=.\\b.wav\n"
+         L"[TRACK_1]\nPATH=.\\a.wav\n[TRACK_2]\nPATH=.\\c.wav\n[TRACK_100]\nPATH=.\\c.wav\n",
+         1,
+         {L"a.wav", L"b.wav", L"c.wav"}},
     };
     for (const SCase& c : cases) {
         CAPTURE(m_Utf8(c.body));
@@ -241,6 +248,58 @@ TEST_CASE_FIXTURE(SFilesFixture, "skipped entries move the list's own track")
     REQUIRE(m_PlaylistFile_ReadZvpl(Zvpl(L"s.zvpl", body).c_str(), 1, nullptr, 1, 1, &skipped, 1));
     CHECK(g_Playlist.m_Count == 1);
     CHECK(skipped == 1);
+}
+
+TEST_CASE_FIXTURE(SFilesFixture, "far section numbers are reached without walking the gap")
+{
+    // Entry 5, the record's track, lies in the gap: the four absent entries
+    // above it move it up to 1 and its position goes.
+    const std::wstring list = Zvpl(L"gap.zvpl",
+                                   L"[ZENTAVIO_PLAYLIST]\nFMT=100\nCOUNT=2147483647\nRESUME=7,6\n"
+                                   L"[TRACK_1]\nPATH=.\\a.wav\n[TRACK_999999999]\nPATH=.\\b.wav\n");
+    SRESUMEINFO record;
+    m_Resume_ClearRecord(&record);
+    int skipped = 0;
+    const DWORD began = GetTickCount();
+    REQUIRE(m_PlaylistFile_ReadZvpl(list.c_str(), 1, &record, 1, 1, &skipped, 0));
+    CHECK(GetTickCount() - began < 1000);
+    CHECK(Paths() == std::vector<std::wstring>{folder.Join(L"a.wav"), folder.Join(L"b.wav")});
+    CHECK(skipped == 999999997);
+    CHECK(record.Track == 1);
+    CHECK(record.Position == 0);
+
+    // A legacy list's sections after a gap are read too.
+    g_Settings.Main_Lgcy = 1;
+    const std::wstring old = Zvpl(L"gap-old.zvpl",
+                                  L"[TORVALISK_PLAYLIST]\nVER=100\nTRACKCOUNT=5\n"
+                                  L"[TRACK1]\nPATH=.\\a.wav\n[TRACK5]\nPATH=.\\c.wav\n");
+    REQUIRE(m_PlaylistFile_ReadZvpl(old.c_str(), 1, nullptr, 1, 1, &skipped, 0));
+    g_Settings.Main_Lgcy = 0;
+    CHECK(Paths() == std::vector<std::wstring>{folder.Join(L"a.wav"), folder.Join(L"c.wav")});
+    CHECK(skipped == 3);
+}
+
+TEST_CASE_FIXTURE(SFilesFixture, "TIME values written as \"%0.3f\" keep their millisecond")
+{
+    const long long times[] = {1001, 2002, 7999, 1023, 3599999, 1};
+    std::wstring body = L"[ZENTAVIO_PLAYLIST]\nFMT=100\nCOUNT=8\n";
+    int n = 0;
+    for (long long ms : times) {
+        wchar_t time[32];
+        swprintf(time, 32, L"%0.3f", ms / 1000.0);
+        body += L"[TRACK_" + std::to_wstring(++n) + L"]\nPATH=.\\a.wav\nTIME=" + time + L"\n";
+    }
+    // More digits are still cut, not rounded.
+    body += L"[TRACK_7]\nPATH=.\\a.wav\nTIME=12.3456\n[TRACK_8]\nPATH=.\\a.wav\nTIME=0.0009\n";
+    REQUIRE(m_PlaylistFile_ReadZvpl(Zvpl(L"t.zvpl", body).c_str(), 1, nullptr, 0, 0, nullptr, 0));
+    REQUIRE(g_Playlist.m_Count == 8);
+    for (int i = 0; i < 6; ++i) {
+        CAPTURE(times[i]);
+        CHECK(g_Playlist.m_Tracks[i].Milliseconds == times[i]);
+        CHECK(g_Playlist.m_Tracks[i].Seconds == (UINT)(times[i] / 1000));
+    }
+    CHECK(g_Playlist.m_Tracks[6].Milliseconds == 12345);
+    CHECK(g_Playlist.m_Tracks[7].Milliseconds == 0);
 }
 
 TEST_CASE_FIXTURE(SFilesFixture, "M3U encodings, durations and line ends")
@@ -460,6 +519,84 @@ TEST_CASE_FIXTURE(SFilesFixture, "opening a folder-management list brings it up 
     REQUIRE(m_PlaylistFile_WriteZvpl(list.c_str(), 1, 1, 0) == 1);
     CHECK(m_ReadBytes(list).find(m_Utf16(L"PATH=.\\a.wav\r\nRESUME=4,2\r\n", false).substr(2)) !=
           std::string::npos);
+}
+
+TEST_CASE_FIXTURE(SFilesFixture, "saving the open list goes to the file its kind names")
+{
+    const std::wstring a = folder.Join(L"a.wav"), b = folder.Join(L"b.wav");
+    REQUIRE(g_Playlist.m_AppendTrack(a.c_str()));
+    REQUIRE(g_Playlist.m_AppendTrack(b.c_str()));
+    const std::wstring m3u = folder.Join(L"list.m3u"), zvpl = folder.Join(L"list.zvpl");
+    const std::wstring managed = folder.Join(L"zentavio_fldrmg.zvpl");
+    const std::wstring history = folder.Join(L"Default.zvpl");
+    const std::wstring gone = folder.Join(L"gone\\zentavio_fldrmg.zvpl");
+    lstrcpynW(g_DefaultPlaylistPath, history.c_str(), MAX_PATH + 1);
+    struct {
+        UINT type;
+        std::wstring listPath, folderList, file;
+        int saved;
+        std::wstring expected;  // a piece of the written file (UTF-16 lists)
+    } rows[] = {
+        {LIST_M3U, m3u, L"", m3u, 1, L""},
+        {LIST_ZVPL, zvpl, L"", zvpl, 1, L"[TRACK_1]\r\nPATH=" + a + L"\r\n"},
+        {LIST_FOLDERLIST, folder.Path(), managed, managed, 1,
+         L"FILEMG=1\r\n[TRACK_1]\r\nPATH=.\\a.wav\r\n[TRACK_2]\r\nPATH=.\\b.wav\r\n"},
+        {LIST_FOLDERLIST, folder.Join(L"gone\\"), gone, gone, 0, L""},  // no list file
+        {LIST_FOLDERLIST, folder.Path(), zvpl, zvpl, 0, L""},           // not the folder's list
+        {LIST_FOLDER, folder.Path(), L"", L"", 0, L""},
+        {LIST_UNSAVED, zvpl, L"", zvpl, 0, L""},
+        {LIST_ZVPL, L"", L"", L"", 0, L""},
+        {LIST_ZVPL, history, L"", history, 0, L""},
+    };
+    for (const auto& row : rows) {
+        CAPTURE(row.type);
+        CAPTURE(std::string(m_Utf8(row.file)));
+        DeleteFileW(m3u.c_str());
+        DeleteFileW(zvpl.c_str());
+        Zvpl(L"zentavio_fldrmg.zvpl", L"[ZENTAVIO_PLAYLIST]\r\nFMT=100\r\nCOUNT=0\r\n");
+        g_ListType = row.type;
+        lstrcpynW(g_ListPath, row.listPath.c_str(), MAX_PATH + 1);
+        lstrcpynW(g_FolderListPath, row.folderList.c_str(), MAX_PATH + 1);
+        g_FolderListMg = 1;
+        g_ListModified = 1;
+        const std::string before = row.file.empty() ? "" : m_ReadBytes(row.file);
+        CHECK(m_PlaylistFile_SaveCurrent() == row.saved);
+        CHECK(g_ListModified == !row.saved);
+        const std::string after = row.file.empty() ? "" : m_ReadBytes(row.file);
+        if (!row.saved) {
+            CHECK(after == before);
+        } else if (row.type == LIST_M3U) {
+            CHECK(after == "\xEF\xBB\xBF#EXTM3U\n#EXTINF:\n" + m_Utf8(a) + "\n#EXTINF:\n" +
+                               m_Utf8(b) + "\n");
+        } else {
+            CHECK(after.find(m_Utf16(row.expected, false).substr(2)) != std::string::npos);
+        }
+    }
+
+    // A list whose record is not in use keeps the one its file holds.
+    Zvpl(L"list.zvpl", L"[ZENTAVIO_PLAYLIST]\r\nFMT=100\r\nCOUNT=0\r\nRESUME=7,3\r\n");
+    g_ListType = LIST_ZVPL;
+    lstrcpynW(g_ListPath, zvpl.c_str(), MAX_PATH + 1);
+    REQUIRE(m_PlaylistFile_SaveCurrent() == 1);
+    CHECK(m_ReadBytes(zvpl).find(m_Utf16(L"COUNT=2\r\nRESUME=7,3\r\n", false).substr(2)) !=
+          std::string::npos);
+
+    // A list that keeps its own record gets the current one with the tracks.
+    g_ListType = LIST_FOLDERLIST;
+    lstrcpynW(g_ListPath, folder.Path().c_str(), MAX_PATH + 1);
+    lstrcpynW(g_FolderListPath, managed.c_str(), MAX_PATH + 1);
+    g_ListResumeOn = 1;
+    g_FolderListMg = 0;
+    g_PlayingTrack = 1;
+    g_ListModified = 0;
+    REQUIRE(m_PlaylistFile_SaveCurrent() == 1);
+    const std::string bytes = m_ReadBytes(managed);
+    CHECK(bytes.find(m_Utf16(L"COUNT=2\r\nRESUME=,2\r\n[TRACK_1]", false).substr(2)) !=
+          std::string::npos);
+    CHECK(bytes.find(m_Utf16(L"FILEMG", false).substr(2)) == std::string::npos);
+    g_PlayingTrack = -1;
+    g_ListType = LIST_NONE;
+    g_ListPath[0] = g_FolderListPath[0] = g_DefaultPlaylistPath[0] = 0;
 }
 
 TEST_CASE_FIXTURE(SFilesFixture, "legacy lists read only with [Main] \"Lgcy\"")

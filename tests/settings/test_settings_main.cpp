@@ -145,6 +145,21 @@ TEST_CASE("[Main] defaults and forms")
         CHECK(s.nPlaylistWindow == -3);
         CHECK(Ints(s.nCtrl, 4) == std::vector<int>{0, 1, 1, 1});
     }
+    SUBCASE("repeat modes out of range read as the defaults")
+    {
+        const struct {
+            const wchar_t* text;
+            int repeat, range;
+        } rows[] = {
+            {L"9,9", 1, 1}, {L"-1,-2", 1, 1}, {L"4,3", 4, 3}, {L"5,4", 1, 1}, {L"0,0", 0, 0}};
+        for (const auto& r : rows) {
+            CAPTURE(std::wstring(r.text));
+            ini.Write((L"[Main]\r\nRpt=" + std::wstring(r.text) + L"\r\n").c_str());
+            m_Settings_ReadMain();
+            CHECK(s.nRepeat == r.repeat);
+            CHECK(s.nRangeRepeat == r.range);
+        }
+    }
 }
 
 TEST_CASE("the window mode is written in its short or long form")

@@ -50,6 +50,13 @@
 //                                         its window) in any tooltip window
 //                                         of the process; exit code 3 when
 //                                         there is none
+//   WinProbe rows <class> <list id>      prints each row of that list view (a
+//                                         descendant of a window of the class
+//                                         or of another top-level window of
+//                                         its process): the columns' texts,
+//                                         then "image=%d check=%d
+//                                         selected=0|1", tab separated;
+//                                         exit code 3 when there is no list
 #include <windows.h>
 #include <commctrl.h>
 #include <psapi.h>
@@ -514,6 +521,117 @@ int m_Tip(const wchar_t* className, int id)
     return remote ? rc : 4;
 }
 
+// Top-level windows of one process.
+struct SProcessTops {
+    DWORD pid;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK m_CollectProcessTops(HWND hwnd, LPARAM lParam)
+{
+    SProcessTops* find = reinterpret_cast<SProcessTops*>(lParam);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(hwnd, &pid);
+    if (pid == find->pid) find->found.push_back(hwnd);
+    return TRUE;
+}
+
+// The descendant with the id under a window of the class, else under the
+// other top-level windows of its process (tool windows have no owner chain
+// to follow).
+HWND m_FindInProcess(const wchar_t* className, int id)
+{
+    std::vector<HWND> tops = m_FindAll(className);
+    if (tops.empty()) return nullptr;
+    SProcessTops others{0, {}};
+    GetWindowThreadProcessId(tops[0], &others.pid);
+    EnumWindows(m_CollectProcessTops, reinterpret_cast<LPARAM>(&others));
+    tops.insert(tops.end(), others.found.begin(), others.found.end());
+    for (HWND top : tops) {
+        SChildFind find{id, nullptr};
+        EnumChildWindows(top, m_FindChild, reinterpret_cast<LPARAM>(&find));
+        if (find.found) return find.found;
+    }
+    return nullptr;
+}
+
+// The list-view messages carry pointers: the item record and its text
+// buffer are placed in the player's process (Wine does not carry them
+// across either).
+struct SRemoteRow {
+    LVITEMW item;
+    wchar_t text[1024];
+};
+
+int m_AskRow(HANDLE process, SRemoteRow* remote, HWND list, UINT message, int row, LVITEMW* asked,
+             std::wstring* text)
+{
+    SRemoteRow local = {};
+    local.item = *asked;
+    local.item.pszText = remote->text;
+    local.item.cchTextMax = ARRAYSIZE(local.text);
+    SIZE_T done = 0;
+    if (!WriteProcessMemory(process, remote, &local, sizeof(local), &done)) return 0;
+    DWORD_PTR result = 0;
+    if (!SendMessageTimeoutW(list, message, row, reinterpret_cast<LPARAM>(remote), SMTO_ABORTIFHUNG,
+                             5000, &result))
+        return 0;
+    if (!ReadProcessMemory(process, remote, &local, sizeof(local), &done)) return 0;
+    local.text[ARRAYSIZE(local.text) - 1] = 0;
+    *asked = local.item;
+    if (text) *text = local.text;
+    return 1;
+}
+
+int m_PrintRow(HANDLE process, SRemoteRow* remote, HWND list, int row, int columns)
+{
+    std::wstring line;
+    for (int c = 0; c < columns; ++c) {
+        LVITEMW asked = {};
+        asked.iSubItem = c;
+        std::wstring text;
+        if (!m_AskRow(process, remote, list, LVM_GETITEMTEXTW, row, &asked, &text)) return 0;
+        line += text + L"\t";
+    }
+    LVITEMW asked = {};
+    asked.mask = LVIF_IMAGE | LVIF_STATE;
+    asked.iItem = row;
+    asked.stateMask = LVIS_STATEIMAGEMASK | LVIS_SELECTED;
+    if (!m_AskRow(process, remote, list, LVM_GETITEMW, row, &asked, nullptr)) return 0;
+    wchar_t tail[96];
+    _snwprintf(tail, 95, L"image=%d\tcheck=%u\tselected=%d", asked.iImage,
+               (asked.state & LVIS_STATEIMAGEMASK) >> 12, (asked.state & LVIS_SELECTED) ? 1 : 0);
+    tail[95] = 0;
+    m_PrintUtf8(line + tail);
+    return 1;
+}
+
+int m_Rows(const wchar_t* className, int id)
+{
+    HWND list = m_FindInProcess(className, id);
+    if (!list) return m_FindAll(className).empty() ? 1 : 3;
+    DWORD pid = 0;
+    GetWindowThreadProcessId(list, &pid);
+    HANDLE process =
+        OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE | PROCESS_VM_READ, FALSE, pid);
+    if (!process) return 4;
+    auto* remote = static_cast<SRemoteRow*>(
+        VirtualAllocEx(process, nullptr, sizeof(SRemoteRow), MEM_COMMIT, PAGE_READWRITE));
+    int rc = remote ? 0 : 4;
+    HWND header = reinterpret_cast<HWND>(SendMessageW(list, LVM_GETHEADER, 0, 0));
+    const int columns = header ? (int)SendMessageW(header, HDM_GETITEMCOUNT, 0, 0) : 1;
+    const int rows = (int)SendMessageW(list, LVM_GETITEMCOUNT, 0, 0);
+    for (int row = 0; remote && row < rows; ++row) {
+        if (!m_PrintRow(process, remote, list, row, columns > 0 ? columns : 1)) {
+            rc = 4;
+            break;
+        }
+    }
+    if (remote) VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    CloseHandle(process);
+    return rc;
+}
+
 int m_ProcStat(const wchar_t* className)
 {
     DWORD pid = m_ProcessOf(className);
@@ -582,6 +700,7 @@ int wmain(int argc, wchar_t** argv)
     if (wcscmp(command, L"child") == 0 && argc > 3) return m_Child(className, _wtoi(argv[3]));
     if (wcscmp(command, L"enabled") == 0 && argc > 3) return m_Enabled(className, _wtoi(argv[3]));
     if (wcscmp(command, L"tip") == 0 && argc > 3) return m_Tip(className, _wtoi(argv[3]));
+    if (wcscmp(command, L"rows") == 0 && argc > 3) return m_Rows(className, _wtoi(argv[3]));
     if (wcscmp(command, L"menucmd") == 0 && argc > 3)
         return m_MenuCommand(className, (UINT)wcstoul(argv[3], nullptr, 10));
     if (wcscmp(command, L"procstat") == 0) return m_ProcStat(className);

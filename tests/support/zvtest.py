@@ -54,6 +54,22 @@ def parse_window(line):
     return facts
 
 
+def list_rows(cls, list_id):
+    """The rows of a list view in a window of the class's process, each a
+    dict: "texts" (the columns), "image", "check" (state image index) and
+    "selected"; None when the list cannot be read."""
+    code, out = probe("rows", cls, str(list_id))
+    if code != 0:
+        return None
+    rows = []
+    for line in out.splitlines():
+        parts = line.split("\t")
+        flags = dict(p.split("=", 1) for p in parts[-3:])
+        rows.append({"texts": parts[:-3], "image": int(flags["image"]),
+                     "check": int(flags["check"]), "selected": int(flags["selected"])})
+    return rows
+
+
 def wait_for(what, timeout=20.0):
     """Calls what() until it gives a true value or the time is up; returns
     the last value."""
