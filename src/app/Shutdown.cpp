@@ -8,6 +8,7 @@
 #include "app/Startup.h"
 #include "app/ToolWindowPlacement.h"
 #include "app/ToolWindows.h"
+#include "base/FileFacts.h"
 #include "base/ImageFile.h"
 #include "base/SoundCue.h"
 #include "engine/PreviewPlayer.h"
@@ -16,6 +17,7 @@
 #include "library/Library.h"
 #include "playback/PlaybackControl.h"
 #include "playlist/Playlist.h"
+#include "playlist/ScanThread.h"
 #include "settings/Settings.h"
 #include "settings/SettingsMain.h"
 
@@ -87,6 +89,10 @@ void m_Shutdown()
     m_HideIfVisible(g_hWndMain);
     m_Preview_Close();
     m_CloseFile(0, 0, 1, 1);
+    // The duration scan may be inside a probe graph: a process that ends
+    // under it ends with a crash (under Wine a SIGSEGV in the media back end).
+    m_StopScanThread();
+    m_WaitScanThread();
     // A jump-list start shows one sheet and must not move the window's
     // remembered place.
     if (!g_CmdLine.bJumpList) m_Settings_WriteMain(0, 0xFFFF);

@@ -104,7 +104,9 @@ class OpenPaths(BehaviourTest):
                         "-segment_list_type", "m3u8", "seg%03d.avi"], cwd=hls, check=True)
         proc = self.open(winpath(os.path.join(hls, "x.m3u8")), "seg000.avi")
         osup.watch_status(self, r"PLAYING")
-        self.assertEqual(self.box.close(proc)[0], 0)
+        # Closed while the duration scan still probes the other segments.
+        code, out = self.box.close(proc)
+        self.assertEqual(code, 0, out[-3000:])
 
     def test_failures(self):
         proc = self.open(winpath(os.path.join(self.box.dir, "gone.avi")))
