@@ -17,6 +17,7 @@
 #include "library/Library.h"
 #include "playback/PlaybackControl.h"
 #include "playlist/Playlist.h"
+#include "playlist/ScanThread.h"
 #include "settings/Settings.h"
 #include "settings/SettingsMain.h"
 
@@ -88,9 +89,9 @@ void m_Shutdown()
     m_HideIfVisible(g_hWndMain);
     m_Preview_Close();
     m_CloseFile(0, 0, 1, 1);
-    // The close asked the duration scan to stop; a probe still building its
-    // graph must end before the process does, or the graph's own threads
-    // outlive what they use.
+    // The duration scan may be inside a probe graph: a process that ends
+    // under it ends with a crash (under Wine a SIGSEGV in the media back end).
+    m_StopScanThread();
     m_WaitScanThread();
     // A jump-list start shows one sheet and must not move the window's
     // remembered place.

@@ -5,6 +5,7 @@
 #include <shellapi.h>
 
 #include "base/ErrorLog.h"
+#include "base/HandOff.h"
 #include "base/MediaTypes.h"
 #include "base/PathUtil.h"
 #include "base/Shortcut.h"
@@ -60,6 +61,8 @@ int CPlaylist::m_AddByExtension(const wchar_t* path, const wchar_t* ext, int ref
     if (m_IsExt(ext, L".lnk")) {
         wchar_t target[kPathCap] = {};
         if (!m_ResolveShortcut(path, target) || !target[0]) return -1;
+        CHandOffScope handOff;
+        if (!handOff.m_Allowed()) return -1;
         return m_AddPlayListFile(target, refresh) ? -2 : -1;
     }
     // Reading a bookmark's image data comes with the bookmark code.
@@ -93,6 +96,8 @@ int CPlaylist::m_AddJumpListMedia(const wchar_t* path, int refresh)
         wsprintfW(media, L"%s\\%s", parent, name);
     }
     if (m_PathExistsKind(media) != 1) return -1;
+    CHandOffScope handOff;
+    if (!handOff.m_Allowed()) return -1;
     return m_AddPlayListFile(media, refresh) ? -2 : -1;
 }
 

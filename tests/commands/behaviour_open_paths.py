@@ -1,0 +1,147 @@
+"""Paths of every kind opened from the command line: media files, lists,
+folders, shortcuts, bookmarks and jump lists, pictures, and the failures
+shown on the status bar and logged."""
+
+import os
+import re
+import shutil
+import struct
+import subprocess
+import sys
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "playback"))
+
+import open_support as osup  # noqa: E402
+import zvtest  # noqa: E402
+from zvtest import BehaviourTest, winpath  # noqa: E402
+
+
+NOT_FOUND = r"FILE    NOT    FOUND"
+LIST_ERROR = r"ERROR : OPEN PLAYLISTFILE"
+
+
+def make_link(test, link, target):
+    code, _ = zvtest.run_to_file(os.path.join(zvtest.BIN, "LinkTool.exe"), winpath(link),
+                                 target)
+    test.assertEqual(code, 0, "no shortcut made")
+
+
+def exif_segment(comment):
+    """An APP1 EXIF segment whose UserComment is the raw bytes, as the player
+    stores its image data (exiftool always puts a character-code prefix
+    before the text, which the player's own files never carry)."""
+    ifd0 = struct.pack("<H", 1) + struct.pack("<HHII", 0x8769, 4, 1, 26) + struct.pack("<I", 0)
+    exif = struct.pack("<H", 1) + struct.pack("<HHII", 0x9286, 7, len(comment), 44)
+    tiff = b"II*\x00" + struct.pack("<I", 8) + ifd0 + exif + struct.pack("<I", 0) + comment
+    body = b"Exif\x00\x00" + tiff
+    return b"\xff\xe1" + struct.pack(">H", len(body) + 2) + body
+
+
+def make_jpeg(test, path, comment=None):
+    """A small JPEG made by ImageMagick; with a comment, that text (UTF-8,
+    ending in its zero byte) as its EXIF UserComment."""
+    if not shutil.which("convert"):
+        test.skipTest("ImageMagick makes the pictures")
+    subprocess.run(["convert", "-size", "64x36", "xc:#3060a0", "-strip", path], check=True)
+    if comment is None:
+        return
+    with open(path, "rb") as f:
+        data = f.read()
+    with open(path, "wb") as f:
+        f.write(data[:2] + exif_segment(comment.encode("utf-8") + b"\x00") + data[2:])
+
+
+class OpenPaths(BehaviourTest):
+    def setUp(self):
+        super().setUp()
+        osup.settings(self.box, extra={"Common": {"MvLog": "8"}})
+        self.media = os.path.join(self.box.dir, "media")
+        os.makedirs(self.media)
+        self.clip = shutil.copy(osup.clip(10), os.path.join(self.media, "clip.avi"))
+
+    def open(self, path, wait_title=None):
+        proc = self.box.start(path)
+        self.assertIsNotNone(self.box.wait_window(), "no main window")
+        if wait_title:
+            title = zvtest.wait_for(lambda: wait_title in osup.title() and osup.title())
+            self.assertTrue(title, "title never named %r: %r" % (wait_title, osup.title()))
+        return proc
+
+    def test_media_list_folder_and_shortcuts(self):
+        listed = os.path.join(self.media, "list.zvpl")
+        with open(listed, "wb") as f:
+            text = "[ZENTAVIO_PLAYLIST]\r\nFMT=100\r\nCOUNT=1\r\n[TRACK_1]\r\nPATH=%s\r\n" % (
+                winpath(self.clip))
+            f.write(b"\xff\xfe" + text.encode("utf-16-le"))
+        link = os.path.join(self.box.dir, "clip.lnk")
+        make_link(self, link, winpath(self.clip))
+        folder_link = os.path.join(self.box.dir, "media.lnk")
+        make_link(self, folder_link, winpath(self.media))
+        for path in (self.clip, listed, self.media, link, folder_link):
+            proc = self.open(winpath(path), "clip.avi")
+            self.assertEqual(self.box.close(proc)[0], 0)
+
+    def test_bookmark_and_pictures(self):
+        mark = os.path.join(self.box.dir, "mark.zvbm")
+        make_jpeg(self, mark + ".jpg", "[ZENTAVIO_IMGDATA]\nFMT=100\n[BOOKMARK]\nFILE=%s\n"
+                  "POS=5000\n" % winpath(self.clip))
+        os.rename(mark + ".jpg", mark)
+        proc = self.open(winpath(mark), "clip.avi")
+        osup.watch_status(self, r"0:0[45]")
+        self.box.close(proc)
+
+        for name, comment in (("plain.jpg", None), ("junk.jpg", "x" * 16000)):
+            picture = os.path.join(self.box.dir, name)
+            make_jpeg(self, picture, comment)
+            proc = self.open(winpath(picture), name)
+            self.box.close(proc)
+
+    def test_hls_list_plays_its_segments(self):
+        hls = os.path.join(self.box.dir, "hls")
+        os.makedirs(hls)
+        subprocess.run(["ffmpeg", "-loglevel", "error", "-i", self.clip, "-c", "copy", "-f",
+                        "segment", "-segment_time", "2", "-segment_list", "x.m3u8",
+                        "-segment_list_type", "m3u8", "seg%03d.avi"], cwd=hls, check=True)
+        proc = self.open(winpath(os.path.join(hls, "x.m3u8")), "seg000.avi")
+        osup.watch_status(self, r"PLAYING")
+        # Closed while the duration scan still probes the other segments.
+        code, out = self.box.close(proc)
+        self.assertEqual(code, 0, out[-3000:])
+
+    def test_failures(self):
+        proc = self.open(winpath(os.path.join(self.box.dir, "gone.avi")))
+        osup.watch_status(self, NOT_FOUND)
+        self.box.close(proc)
+
+        # A list of a format this build does not read, and an HLS master list
+        # naming only variant lists: neither gives a track.
+        old = os.path.join(self.box.dir, "old.zvpl")
+        with open(old, "wb") as f:
+            f.write(b"\xff\xfe" + "[ZENTAVIO_PLAYLIST]\r\nFMT=110\r\n".encode("utf-16-le"))
+        master = os.path.join(self.box.dir, "master.m3u8")
+        with open(master, "w", newline="\n") as f:
+            f.write("#EXTM3U\n#EXT-X-STREAM-INF:BANDWIDTH=800000,RESOLUTION=160x90\n"
+                    "low/x.m3u8\n#EXT-X-STREAM-INF:BANDWIDTH=1600000\nhigh/x.m3u8\n")
+        for path in (old, master):
+            with self.subTest(list=os.path.basename(path)):
+                proc = self.open(winpath(path))
+                osup.watch_status(self, LIST_ERROR)
+                osup.wait_log(self, self.box,
+                              r"E1004 : .* \"%s\"" % re.escape(winpath(path)))
+                self.box.close(proc)
+
+        empty = os.path.join(self.box.dir, "empty")
+        os.makedirs(empty)
+        proc = self.open(winpath(empty))
+        osup.wait_log(self, self.box, r"E1003 : ")
+        self.box.close(proc)
+
+        loop = os.path.join(self.box.dir, "loop.lnk")
+        open(loop, "wb").close()
+        make_link(self, loop, winpath(loop))
+        proc = self.open(winpath(loop))
+        osup.watch_status(self, NOT_FOUND)
+        self.assertEqual(self.box.close(proc)[0], 0)
+
+if __name__ == "__main__":
+    zvtest.main()
