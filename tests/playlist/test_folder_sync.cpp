@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "ListFileFixture.h"
 #include "TempFolder.h"
 #include "filedata/ResumeStore.h"
 #include "filedata/ResumeValue.h"
@@ -17,35 +18,7 @@
 
 namespace {
 
-// The error log lies beside the executable path, fixed at its first entry.
-struct SLogFolder {
-    CTempFolder folder;
-    SLogFolder() { lstrcpynW(g_ExePath, folder.Join(L"Zentavio.exe").c_str(), MAX_PATH + 1); }
-};
 SLogFolder s_Log;
-
-std::string m_ReadBytes(const std::wstring& path)
-{
-    std::string out;
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return out;
-    char buffer[65536];
-    DWORD read = 0;
-    while (ReadFile(file, buffer, sizeof(buffer), &read, nullptr) && read) out.append(buffer, read);
-    CloseHandle(file);
-    return out;
-}
-
-std::string m_Utf16(const std::wstring& text)
-{
-    std::string out = "\xFF\xFE";
-    for (wchar_t c : text) {
-        out += (char)(c & 0xFF);
-        out += (char)(c >> 8);
-    }
-    return out;
-}
 
 bool m_Exists(const std::wstring& path)
 {

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "ListFileFixture.h"
 #include "TempFolder.h"
 #include "base/ErrorLog.h"
 #include "filedata/DataFiles.h"
@@ -19,26 +20,7 @@
 
 namespace {
 
-// The error log lies beside the executable path, fixed at its first entry:
-// every case shares one folder for it.
-struct SLogFolder {
-    CTempFolder folder;
-    SLogFolder() { lstrcpynW(g_ExePath, folder.Join(L"Zentavio.exe").c_str(), MAX_PATH + 1); }
-};
 SLogFolder s_Log;
-
-std::string m_ReadBytes(const std::wstring& path)
-{
-    std::string out;
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return out;
-    char buffer[65536];
-    DWORD read = 0;
-    while (ReadFile(file, buffer, sizeof(buffer), &read, nullptr) && read) out.append(buffer, read);
-    CloseHandle(file);
-    return out;
-}
 
 std::string m_Log() { return m_ReadBytes(s_Log.folder.Join(L"Error.log")); }
 
@@ -48,17 +30,6 @@ std::string m_Utf8(const std::wstring& text)
                                 nullptr);
     std::string out(n, 0);
     WideCharToMultiByte(CP_UTF8, 0, text.c_str(), (int)text.size(), &out[0], n, nullptr, nullptr);
-    return out;
-}
-
-std::string m_Utf16(const std::wstring& text, bool bigEndian)
-{
-    std::string out = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
-    for (wchar_t c : text) {
-        char lo = (char)(c & 0xFF), hi = (char)(c >> 8);
-        out += bigEndian ? hi : lo;
-        out += bigEndian ? lo : hi;
-    }
     return out;
 }
 
