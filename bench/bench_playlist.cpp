@@ -131,10 +131,7 @@ bool m_LoadSortSave(SSTEPS* steps)
 
 int main()
 {
-    wchar_t temp[MAX_PATH + 1];
-    GetTempPathW(MAX_PATH + 1, temp);
-    g_Folder = std::wstring(temp) + L"zv_bench_playlist_" + std::to_wstring(GetCurrentProcessId());
-    CreateDirectoryW(g_Folder.c_str(), nullptr);
+    g_Folder = m_MakeBenchFolder(L"zv_bench_playlist_");
     g_Template = g_Folder + L"\\template.dat";
     g_List = g_Folder + L"\\list.zvpl";
     g_Copy = g_Folder + L"\\copy.dat";

@@ -118,10 +118,7 @@ void m_Steps()
 
 int main()
 {
-    wchar_t temp[MAX_PATH + 1];
-    GetTempPathW(MAX_PATH + 1, temp);
-    g_Folder = std::wstring(temp) + L"zv_bench_resume_" + std::to_wstring(GetCurrentProcessId());
-    CreateDirectoryW(g_Folder.c_str(), nullptr);
+    g_Folder = m_MakeBenchFolder(L"zv_bench_resume_");
     g_Template = g_Folder + L"\\template.dat";
     g_Store = g_Folder + L"\\Resume.dat";
     g_Copy = g_Folder + L"\\copy.dat";
