@@ -16,12 +16,12 @@ import time
 
 import play_support as ps
 import screen
+from screen import PARKED, xdotool
 import zvtest
 from zvtest import BehaviourTest, read_ini, winpath
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 REF = os.path.join(HERE, "ref")
-PARKED = (1900, 1060)
 PLAY, POWER, EXTRA = 32970, 32985, 33067
 # A short button row that holds the power-saving button (code 0x1C).
 BUTTON_ORDER = "".join("%02X" % c for c in (1, 255, 2, 255, 4, 5, 6, 7, 255, 28))
@@ -29,10 +29,6 @@ SEEK_BAR, VOLUME_SLIDER = 33070, 33071
 RATE = 48000
 # Vol 30 reaches the engine as -2599 hundredths of a dB.
 GAIN_AT_30 = 10 ** (-25.99 / 20)
-
-
-def xdotool(*args):
-    subprocess.run(["xdotool"] + [str(a) for a in args], check=True)
 
 
 def shot(test, cid, name, settled=True):
@@ -159,9 +155,7 @@ class ControlBar(BehaviourTest):
         ps.wait_status(self, r"PLAYING")
 
     def click(self, cid, fraction=0.5, button=1):
-        left, top, width, height = screen.child_rect(self.win, cid)
-        xdotool("mousemove", left + int(width * fraction), top + height // 2, "click", button)
-        xdotool("mousemove", *PARKED)
+        screen.click_child(self, self.win, cid, fraction, button)
 
     def visible(self, cid):
         return screen.child_rect(self.win, cid) is not None

@@ -9,24 +9,19 @@ texts and the INI, not in speed."""
 
 import os
 import shutil
-import subprocess
 
 import play_support as ps
 import screen
+from screen import PARKED, xdotool
 import zvtest
 from zvtest import BehaviourTest, read_ini, winpath
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 REF = os.path.join(HERE, "ref")
-PARKED = (1900, 1060)
 PLAY, REPEAT = 32970, 32979
 SEEK_BAR, STATUS_BAR = 33070, 32873
 # Play (slot code 2) and repeat (0x15) on the button row.
 BUTTON_ORDER = "02FF15"
-
-
-def xdotool(*args):
-    subprocess.run(["xdotool"] + [str(a) for a in args], check=True)
 
 
 class RateRepeat(BehaviourTest):
@@ -45,11 +40,7 @@ class RateRepeat(BehaviourTest):
         ps.wait_status(self, r"PLAYING")
 
     def click(self, cid, fraction=0.5, button=1):
-        rect = screen.child_rect(self.win, cid)
-        self.assertIsNotNone(rect, "child %d is not shown" % cid)
-        left, top, width, height = rect
-        xdotool("mousemove", left + int(width * fraction), top + height // 2, "click", button)
-        xdotool("mousemove", *PARKED)
+        screen.click_child(self, self.win, cid, fraction, button)
 
     def crop(self, cid, name, left, right):
         """A settled screenshot of the part of a child window between the

@@ -5,17 +5,13 @@ and the seek bar's thumb move there."""
 import os
 import re
 import shutil
-import subprocess
 
 import play_support as ps
 import screen
+from screen import PARKED, xdotool
 import zvtest
 from zvtest import BehaviourTest, winpath
-from behaviour_control_bar import PARKED, SEEK_BAR, shot, thumb_column
-
-
-def xdotool(*args):
-    subprocess.run(["xdotool"] + [str(a) for a in args], check=True)
+from behaviour_control_bar import SEEK_BAR, shot, thumb_column
 
 
 class Seek(BehaviourTest):

@@ -8,7 +8,6 @@ stream in SHUFFLE follows the shuffle order and says where it stands."""
 import os
 import re
 import shutil
-import subprocess
 import sys
 import time
 
@@ -24,7 +23,6 @@ import shuffle_reference  # noqa: E402
 
 MEDIA = os.path.join(engine_media.MEDIA, "track-nav")
 PREV, NEXT = 32971, 32974
-PARKED = (1900, 1060)
 
 
 def folder_of(name, count, seconds):
@@ -46,10 +44,6 @@ def write_zvinf(media, chapters, markers, length_ms):
         f.write(b"\xff\xfe" + "\r\n".join(lines + [""]).encode("utf-16-le"))
 
 
-def xdotool(*args):
-    subprocess.run(["xdotool"] + [str(a) for a in args], check=True)
-
-
 def plays(box, after=0):
     return [t["track"] for t in ps.traces(box)[after:] if t["cause"] == "play"]
 
@@ -69,11 +63,7 @@ class NavTest(BehaviourTest):
         return proc
 
     def click(self, cid, button=1):
-        rect = screen.child_rect(self.win, cid)
-        self.assertIsNotNone(rect, "button %d is not shown" % cid)
-        left, top, width, height = rect
-        xdotool("mousemove", left + width // 2, top + height // 2, "click", button)
-        xdotool("mousemove", *PARKED)
+        screen.click_child(self, self.win, cid, 0.5, button)
 
     def click_and_trace(self, cid, cause, track):
         """Clicks and waits for the trace of the cause on the track."""

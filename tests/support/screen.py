@@ -113,3 +113,21 @@ def title_overlay(top, timeout=5.0):
         return None
 
     return zvtest.wait_for(shown, timeout)
+
+
+# Where real-input tests leave the pointer: away from the player.
+PARKED = (1900, 1060)
+
+
+def xdotool(*args):
+    subprocess.run(["xdotool"] + [str(a) for a in args], check=True)
+
+
+def click_child(test, win, child_id, fraction=0.5, button=1):
+    """A real click at the fraction of a child window's width, then the
+    pointer parked."""
+    rect = child_rect(win, child_id)
+    test.assertIsNotNone(rect, "child %d is not shown" % child_id)
+    left, top, width, height = rect
+    xdotool("mousemove", left + int(width * fraction), top + height // 2, "click", button)
+    xdotool("mousemove", *PARKED)
