@@ -130,9 +130,14 @@ hold_desktop() {
   STARTED_PIDS+=($!)
 }
 
-# A PulseAudio null sink when no sound server runs: without an audio device
-# DirectShow cannot render audio streams.
+# A PulseAudio null sink of this build's own: without an audio device
+# DirectShow cannot render audio streams. A private runtime folder keeps two
+# harnesses (two worktrees) from sharing one server and stopping it under
+# each other's tests. On a person's desktop ("shared") their own server plays.
 audio_up() {
+  if [ "${1:-}" = shared ] && pactl info >/dev/null 2>&1; then return 0; fi
+  export PULSE_RUNTIME_PATH=$ZV_BUILD/pulse
+  mkdir -p "$PULSE_RUNTIME_PATH"
   if ! pactl info >/dev/null 2>&1; then
     pulseaudio --start --exit-idle-time=-1 --disallow-exit >/dev/null 2>&1 || true
     STARTED_PULSE=1
@@ -187,7 +192,7 @@ cmd_run() {
   trap down EXIT
   if [ -n "$desktop" ] && xdpyinfo -display "$desktop" >/dev/null 2>&1; then
     export DISPLAY=$desktop
-    audio_up
+    audio_up shared
     log "Zentavio is running on your display $DISPLAY; close its window to end"
   else
     [ -n "$desktop" ] && log "the display $desktop does not answer"
