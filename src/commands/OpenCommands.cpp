@@ -243,10 +243,14 @@ BOOL m_OpenFile(LPCWSTR source, int startState, int reportErrors, int bringToFro
     if (exists == 0) {
         wchar_t moved[MAX_PATH + 1];
         if (!m_FindMoved(path, moved)) return m_OpenMissing(reportErrors);
-        m_OSD_ShowText(L"OPEN````MOVED````FILE", 1, 5000, 0, 100, -1, -1);
         CHandOffScope handOff;
         if (!handOff.m_Allowed()) return m_OpenMissing(reportErrors);
-        return m_OpenFile(moved, startState, reportErrors, bringToFront, applyResume, -1);
+        const BOOL opened =
+            m_OpenFile(moved, startState, reportErrors, bringToFront, applyResume, -1);
+        // Shown once the new place has opened: that open clears the
+        // on-screen message first, which would take this one with it.
+        if (opened) m_OSD_ShowText(L"OPEN````MOVED````FILE", 1, 5000, 0, 100, -1, -1);
+        return opened;
     }
     g_OpenRequest.dwLoadTick = timeGetTime();
     if (kind == -1 && exists == 1) kind = m_OpenKindOf(path);

@@ -98,8 +98,10 @@ int m_OpenShortcut(const wchar_t* path, const SOPENARGS& a)
         L"場所に同じ名前のファイル(フォルダ)を発見しました。\r\n\r\n変更前 [%s]\r\n変更後 "
         L"[%s]\r\n\r\nこの場所にショートカットのリンク先を変更しますか？",
         target, moved);
+    // Declined: nothing opens, and the loading state set before the
+    // question must not stay behind.
     if (MessageBoxW(g_hWndMain, question, L"ZENTAVIO", MB_YESNO | MB_ICONQUESTION) != IDYES)
-        return 0;
+        return m_OpenMissing(0);
     m_CreateShortcut(path, moved);
     m_FileMove_MoveToEnd(index);
     m_FileMove_Write();

@@ -5,50 +5,19 @@ shown on the status bar and logged."""
 import os
 import re
 import shutil
-import struct
 import subprocess
 import sys
 
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "playback"))
 
 import open_support as osup  # noqa: E402
 import zvtest  # noqa: E402
+from path_support import NOT_FOUND, make_jpeg, make_link, jump_list_text, watch_titles  # noqa: E402
 from zvtest import BehaviourTest, winpath  # noqa: E402
 
 
-NOT_FOUND = r"FILE    NOT    FOUND"
 LIST_ERROR = r"ERROR : OPEN PLAYLISTFILE"
-
-
-def make_link(test, link, target):
-    code, _ = zvtest.run_to_file(os.path.join(zvtest.BIN, "LinkTool.exe"), winpath(link),
-                                 target)
-    test.assertEqual(code, 0, "no shortcut made")
-
-
-def exif_segment(comment):
-    """An APP1 EXIF segment whose UserComment is the raw bytes, as the player
-    stores its image data (exiftool always puts a character-code prefix
-    before the text, which the player's own files never carry)."""
-    ifd0 = struct.pack("<H", 1) + struct.pack("<HHII", 0x8769, 4, 1, 26) + struct.pack("<I", 0)
-    exif = struct.pack("<H", 1) + struct.pack("<HHII", 0x9286, 7, len(comment), 44)
-    tiff = b"II*\x00" + struct.pack("<I", 8) + ifd0 + exif + struct.pack("<I", 0) + comment
-    body = b"Exif\x00\x00" + tiff
-    return b"\xff\xe1" + struct.pack(">H", len(body) + 2) + body
-
-
-def make_jpeg(test, path, comment=None):
-    """A small JPEG made by ImageMagick; with a comment, that text (UTF-8,
-    ending in its zero byte) as its EXIF UserComment."""
-    if not shutil.which("convert"):
-        test.skipTest("ImageMagick makes the pictures")
-    subprocess.run(["convert", "-size", "64x36", "xc:#3060a0", "-strip", path], check=True)
-    if comment is None:
-        return
-    with open(path, "rb") as f:
-        data = f.read()
-    with open(path, "wb") as f:
-        f.write(data[:2] + exif_segment(comment.encode("utf-8") + b"\x00") + data[2:])
 
 
 class OpenPaths(BehaviourTest):
@@ -96,17 +65,41 @@ class OpenPaths(BehaviourTest):
             proc = self.open(winpath(picture), name)
             self.box.close(proc)
 
-    def test_hls_list_plays_its_segments(self):
+    def test_hls_list_plays_its_segments_in_order(self):
         hls = os.path.join(self.box.dir, "hls")
         os.makedirs(hls)
-        subprocess.run(["ffmpeg", "-loglevel", "error", "-i", self.clip, "-c", "copy", "-f",
+        subprocess.run(["ffmpeg", "-loglevel", "error", "-i", osup.clip(6), "-c", "copy", "-f",
                         "segment", "-segment_time", "2", "-segment_list", "x.m3u8",
                         "-segment_list_type", "m3u8", "seg%03d.avi"], cwd=hls, check=True)
-        proc = self.open(winpath(os.path.join(hls, "x.m3u8")), "seg000.avi")
-        osup.watch_status(self, r"PLAYING")
-        # Closed while the duration scan still probes the other segments.
+        # Each title from the first on: a segment lasts 2 s.
+        proc = self.open(winpath(os.path.join(hls, "x.m3u8")))
+        titles = [t for t in watch_titles(self, "seg002.avi") if "seg" in t]
+        self.assertEqual(titles, ["[%d/3] seg00%d.avi - ZENTAVIO" % (i + 1, i) for i in range(3)])
+        # Closed while the duration scan may still probe the segments.
         code, out = self.box.close(proc)
         self.assertEqual(code, 0, out[-3000:])
+
+    def test_jump_lists_open_their_media_stopped_or_show_as_a_picture(self):
+        # Each name the player takes for a jump list, with the media beside it.
+        for name in ("clip.avi.zvjl", "clip.avi.zvjl.jpg", "clip.avi.jpg"):
+            with self.subTest(jump_list=name):
+                path = os.path.join(self.media, name)
+                make_jpeg(self, path, jump_list_text())
+                proc = self.open(winpath(path), "clip.avi")
+                # Opened "stopped": loaded and paused at its start.
+                text = osup.watch_status(self, r"PAUSED")[-1]
+                self.assertIn("0:00", text)
+                self.assertEqual(self.box.close(proc)[0], 0)
+                os.remove(path)
+
+        gone = os.path.join(self.box.dir, "gone.avi.zvjl")
+        make_jpeg(self, gone, jump_list_text())
+        proc = self.box.start(winpath(gone))
+        self.assertIsNotNone(self.box.wait_window(), "no main window")
+        seen = osup.watch_status_closely(self, "NO    TARGET    FILE")
+        self.assertFalse(any(re.search(r"PLAYING|PAUSED", t) for t in seen), seen)
+        self.assertIn("gone.avi.zvjl", osup.title())
+        self.assertEqual(self.box.close(proc)[0], 0)
 
     def test_failures(self):
         proc = self.open(winpath(os.path.join(self.box.dir, "gone.avi")))

@@ -50,6 +50,11 @@
 //                                         its window) in any tooltip window
 //                                         of the process; exit code 3 when
 //                                         there is none
+//   WinProbe answer <caption> <yes|no> <timeout ms>
+//                                         waits for a message box of that
+//                                         caption, prints its text and
+//                                         presses the button; exit code 1
+//                                         when none shows in time
 //   WinProbe rows <class> <list id>      prints each row of that list view (a
 //                                         descendant of a window of the class
 //                                         or of another top-level window of
@@ -200,6 +205,35 @@ int m_Press(const wchar_t* className, int count, wchar_t** keys)
         Sleep(100);
     }
     return 0;
+}
+
+// A message box: the standard dialog class, the caption given.
+HWND m_FindMessageBox(const wchar_t* caption)
+{
+    for (HWND box : m_FindAll(L"#32770")) {
+        wchar_t title[256] = L"";
+        GetWindowTextW(box, title, 256);
+        if (IsWindowVisible(box) && wcscmp(title, caption) == 0) return box;
+    }
+    return nullptr;
+}
+
+// Waits for the box, prints its text (the static control a message box
+// gives the id 0xFFFF) and answers it with the button's command.
+int m_Answer(const wchar_t* caption, const wchar_t* button, DWORD timeoutMs)
+{
+    const WPARAM id = wcscmp(button, L"yes") == 0 ? IDYES : wcscmp(button, L"no") == 0 ? IDNO : 0;
+    if (!id) return 2;
+    const DWORD start = GetTickCount();
+    HWND box = nullptr;
+    while (!(box = m_FindMessageBox(caption))) {
+        if (GetTickCount() - start > timeoutMs) return 1;
+        Sleep(20);
+    }
+    wchar_t text[2048] = L"";
+    GetDlgItemTextW(box, 0xFFFF, text, 2048);
+    m_PrintUtf8(text);
+    return PostMessageW(box, WM_COMMAND, id, 0) ? 0 : 4;
 }
 
 int m_Gone(const wchar_t* className, DWORD timeoutMs)
@@ -706,6 +740,8 @@ int wmain(int argc, wchar_t** argv)
     if (wcscmp(command, L"procstat") == 0) return m_ProcStat(className);
     if (wcscmp(command, L"dpi") == 0 && argc > 3)
         return m_DpiChanged(className, (UINT)wcstoul(argv[3], nullptr, 10));
+    if (wcscmp(command, L"answer") == 0 && argc > 4)
+        return m_Answer(className, argv[3], wcstoul(argv[4], nullptr, 10));
     if (wcscmp(command, L"gone") == 0)
         return m_Gone(className, argc > 3 ? wcstoul(argv[3], nullptr, 10) : 5000);
     return 2;
