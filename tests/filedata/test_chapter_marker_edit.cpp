@@ -115,8 +115,8 @@ TEST_CASE("a near chapter moves within the snap; chapter 1 never moves; equal st
     REQUIRE(f.Track().ChapterCount == 3);
     CHECK(f.Track().Chapters[1].Start == doctest::Approx(11.0));
     // Backwards the distance still shows with "+".
-    CHECK(m_Chapter_Add(0, 19500, 1, 2000, 1) == 2);
-    CHECK(f.Message() == L"MOVE``````CHAPTER : 3``````(0:19)``(+0.500)");
+    CHECK(m_Chapter_Add(0, 19400, 1, 2000, 1) == 2);
+    CHECK(f.Message() == L"MOVE``````CHAPTER : 3``````(0:19)``(+0.600)");
     // 1 s lies within the snap of chapter 1 at 0, which stays: a new chapter.
     CHECK(m_Chapter_Add(0, 1000, 1, 2000, 1) == 1);
     CHECK(f.Track().ChapterCount == 4);
