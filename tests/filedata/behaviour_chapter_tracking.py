@@ -13,7 +13,7 @@ import zvtest  # noqa: E402
 from zvtest import BehaviourTest, winpath  # noqa: E402
 
 ZVINF = ("[ZENTAVIO_FILEINFO]\r\nFMT=100\r\n[CHAPTER]\r\n1=00:00:00.000\r\n"
-         "2=00:00:02.000,Second\r\n")
+         "2=00:00:04.000,Second\r\n")
 
 
 class ChapterTracking(BehaviourTest):
