@@ -153,7 +153,7 @@ int m_OnPassingMessage(UINT msg, WPARAM wParam, LPARAM lParam)
             m_Playback_OnFrameShown();
             return 1;
         case WM_APP_CHAPTERCHANGED:
-            m_Chapter_TrackCurrent(-1, m_IsPlaying(), 0);
+            m_Chapter_TrackCurrent(-1, m_IsPlaying(), 1);
             return 1;
         case WM_APP_STOPREACHED:
             m_PlayRange_OnEnd();

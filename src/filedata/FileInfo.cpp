@@ -9,6 +9,7 @@
 #include "base/NumberFormat.h"
 #include "base/TextSearch.h"
 #include "engine/Chapters.h"
+#include "filedata/Markers.h"
 
 SFILEINFO g_FileInfo;
 wchar_t g_FileInfoPath[kFileInfoPathCap];
@@ -90,6 +91,19 @@ void ReadRanges(const wchar_t* path, SFILEINFO* info)
     info->RangeCount = count;
 }
 
+// Stepping and deleting rely on markers in order of position, one at each
+// position: a file edited by hand gets them sorted, the first of equal ones
+// kept. The count kept.
+UINT KeepSortedAndDistinct(SMARKERITEM* items, int count)
+{
+    m_Marker_Sort(items, count, 0);
+    int kept = 0;
+    for (int i = 0; i < count; ++i)
+        if (kept == 0 || items[i].position != items[kept - 1].position) items[kept++] = items[i];
+    for (int i = kept; i < count; ++i) items[i] = SMARKERITEM{};
+    return (UINT)kept;
+}
+
 void ReadMarkers(const wchar_t* path, SFILEINFO* info)
 {
     wchar_t value[kReadCap];
@@ -99,7 +113,7 @@ void ReadMarkers(const wchar_t* path, SFILEINFO* info)
         m.position = Ms(value);
         TakeName(wcschr(value, L','), m.name, kFileInfoNameCap);
     }
-    info->MarkerCount = count;
+    info->MarkerCount = KeepSortedAndDistinct(info->Markers, (int)count);
 }
 
 // ",name" escaped and cut to 127 characters, never inside an escape.
@@ -187,8 +201,8 @@ int m_FileInfo_FormatTime(wchar_t* out, int size, INT64 ms, int shortForm)
     if (shortForm && hours == 0)
         n = _snwprintf(out, size - 1, L"%02d:%06.3f", minutes, seconds);
     else
-        n = _snwprintf(out, size - 1, shortForm ? L"%d:%02d:%06.3f" : L"%02d:%02d:%06.3f", (int)hours,
-                       minutes, seconds);
+        n = _snwprintf(out, size - 1, shortForm ? L"%d:%02d:%06.3f" : L"%02d:%02d:%06.3f",
+                       (int)hours, minutes, seconds);
     out[size - 1] = 0;
     return n < 0 ? size - 1 : n;
 }
@@ -232,8 +246,8 @@ int m_FileInfo_WriteLength(const wchar_t* path, UINT lengthMs)
 
 int m_FileInfo_SaveChapters()
 {
-    const int written = m_FileInfo_WriteChapters(g_FileInfoPath, g_FileInfo.Chapters,
-                                                 (int)g_FileInfo.ChapterCount);
+    const int written =
+        m_FileInfo_WriteChapters(g_FileInfoPath, g_FileInfo.Chapters, (int)g_FileInfo.ChapterCount);
     if (written) m_FileInfo_WriteLength(g_FileInfoPath, g_FileInfo.Length);
     return written;
 }

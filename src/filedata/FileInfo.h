@@ -22,8 +22,8 @@ enum { FILEINFO_BESIDE = 0, FILEINFO_SUBFOLDER = 1, FILEINFO_CENTRAL = 2 };
 // Picks the information file of the media path (see the location modes);
 // mode null or -1 takes [File] "Inf", and on return holds the mode of the
 // chosen path. 1 only when a file was found and it is valid.
-int m_FileInfo_FindPath(wchar_t* out, int size, const wchar_t* mediaPath, int upperCase,
-                        int search, int* mode);
+int m_FileInfo_FindPath(wchar_t* out, int size, const wchar_t* mediaPath, int upperCase, int search,
+                        int* mode);
 // 1 when the file exists, is UTF-16 with its byte-order mark and FMT is 100.
 int m_FileInfo_IsValid(const wchar_t* path);
 // A fresh file of the two header lines, replacing what was there; pauses
@@ -48,6 +48,24 @@ int m_FileInfo_DeleteIfEmpty(const wchar_t* path);
 int m_FileInfo_SaveChapters();
 int m_FileInfo_SaveRanges();
 int m_FileInfo_SaveMarkers();
+
+// A playlist track's sections into the file found for its path (with
+// search), then LEN from its duration; 0 for a track outside the list.
+// Chapters are written only when they come from the information file; the
+// media's own give an empty section (and a file left empty goes).
+int m_FileInfo_SaveTrackChapters(int track);
+int m_FileInfo_SaveTrackMarkers(int track);
+// The playing track's kinds (FILEINFO_KIND_ bits) copied into g_FileInfo
+// and written to g_FileInfoPath; 1 when the file then holds no item, else
+// the result of the LEN write; 0 without a playing track.
+enum { FILEINFO_KIND_CHAPTERS = 1, FILEINFO_KIND_RANGES = 2, FILEINFO_KIND_MARKERS = 4 };
+int m_FileInfo_SaveCurrentTrack(int kinds);
+// Deletes the track's file when it holds no item; 1 when it has no file.
+int m_FileInfo_DeleteTrackFileIfEmpty(int track);
+// The track's ranges and markers become copies of the record's (chapters
+// are left alone); with refresh the playing track's seek bar shows them.
+// 0 for a bad track or when memory runs out.
+int m_FileInfo_CopyToTrack(int track, const SFILEINFO* info, int refresh);
 
 // Time texts: long "%02d:%02d:%06.3f" and short (LEN) forms.
 int m_FileInfo_FormatTime(wchar_t* out, int size, INT64 ms, int shortForm);

@@ -1,6 +1,7 @@
 #include "filedata/FileInfoOpen.h"
 
 #include "filedata/ChapterText.h"
+#include "filedata/ChapterTracking.h"
 #include "filedata/FileInfo.h"
 #include "filedata/RelatedFiles.h"
 #include "playback/MediaPath.h"
@@ -28,4 +29,5 @@ void m_FileData_OnClose()
 {
     m_FileInfo_Clear(&g_FileInfo);
     g_FileInfoPath[0] = 0;
+    m_Chapter_OnClose();
 }

@@ -7,6 +7,7 @@
 
 #include "controls/SliderPlus.h"
 #include "engine/VideoRenderer.h"
+#include "filedata/Chapters.h"
 #include "filedata/FileInfo.h"
 #include "playback/PlayState.h"
 #include "playlist/Playlist.h"
@@ -71,14 +72,9 @@ void m_OpenFile_TakeMarks()
         m_Chapters_FillLengths(g_FileInfo.Chapters, infoChapters, g_DurationMs / 1000.0);
         g_VideoRenderer->m_VR_SetChapters(1, g_FileInfo.Chapters, infoChapters);
     }
+    m_Chapter_SyncFromEngine(1);
     STRACKINFO* track = g_Playlist.m_GetTrack(g_PlayingTrack);
-    if (track) {
-        const SCHAPTERITEM* chapters = nullptr;
-        int fromOutside = 0;
-        const int count = g_VideoRenderer->m_VR_GetChapters(&chapters, &fromOutside);
-        m_Track_TakeChapters(track, chapters, count, infoChapters > 0);
-        m_Track_TakeRangesAndMarkers(track, &g_FileInfo);
-    }
+    if (track) m_Track_TakeRangesAndMarkers(track, &g_FileInfo);
     if (g_FileInfo.RangeCount > 0)
         g_SeekBar.m_SetPlayRanges(g_FileInfo.Ranges, int(g_FileInfo.RangeCount), 0);
     if (g_FileInfo.MarkerCount > 0)

@@ -33,7 +33,7 @@ void m_FinishPlaceSeek(double percent, LONGLONG target, int toEnd)
     m_OSD_ShowText(text, -1, -1, -1, -1, -1, -1);
     m_SeekSeries_Arm();
     m_TimeDisplay_Update(0);
-    m_Chapter_TrackCurrent(-1, m_IsPlaying(), 0);
+    m_Chapter_AfterSeek();
     if (toEnd) m_SetHold(1, 1);
 }
 
@@ -54,7 +54,7 @@ void m_SeekToTime(int ms, int showMessage, int holdRule)
     if (showMessage) m_OSD_ShowText(s.text, -1, -1, -1, -1, -1, -1);
     g_LastSeekTarget = s.target;
     m_Seek_Engine(s.target, s.toEnd, -1, 0);
-    m_Chapter_TrackCurrent(-1, m_IsPlaying(), 0);
+    m_Chapter_AfterSeek();
     m_TimeDisplay_Update(0);
     if (holdRule) m_SetHold(s.toEnd, 1);
 }

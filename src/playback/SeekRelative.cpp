@@ -55,7 +55,7 @@ void m_AfterRelativeSeek(LONGLONG target, int hold)
     m_Seek_Engine(target, hold, 0, 1);
     if (!hold && !g_Mouse.nButtonHold) m_SetHold(0, 1);
     m_TimeDisplay_Update(0);
-    m_Chapter_TrackCurrent(-1, m_IsPlaying(), 0);
+    m_Chapter_AfterSeek();
     if (g_Settings.Osc_Mode == 2)
         m_OSD_ShowBars(0, -1, 1, m_IsPlaying() ? g_Settings.Osc_TmSeek * 10 : -1, 1);
     m_SeekSeries_Arm();

@@ -50,7 +50,7 @@ void m_Nav_SeekMs(int ms)
     if (g_DurationMs > 0 && ms > g_DurationMs) ms = g_DurationMs;
     g_VideoRenderer->m_VR_SetPosition(static_cast<LONGLONG>(ms) * 10000);
     m_UpdateTimeDisplay(1);
-    m_Chapter_TrackCurrent(-1, m_IsPlaying(), 0);
+    m_Chapter_AfterSeek();
 }
 
 int m_PlayStartMs()
@@ -161,7 +161,9 @@ void m_Chapter_Jump(int chapter, int messageMode)
     m_SavePlayPosition(0);
     g_VideoRenderer->m_VR_GoToChapter(chapter);
     m_UpdateTimeDisplay(1);
-    m_Chapter_TrackCurrent(chapter, m_IsPlaying(), 0);
+    g_CurrentChapter = chapter;
+    g_LastChapterJump = chapter;
+    g_Playlist.m_SelectPlayingItem(1, 1, chapter);
     if (messageMode <= 0) return;
     wchar_t text[64];
     m_FormatW64(text, 64, L"CHAPTER```:```%02d", chapter + 1);
