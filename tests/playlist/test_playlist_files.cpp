@@ -629,3 +629,38 @@ TEST_CASE_FIXTURE(SFilesFixture, "many entries of one folder: missing ones found
         CHECK(skipped == (skipMissing ? 4 : 1));
     }
 }
+
+TEST_CASE_FIXTURE(SFilesFixture,
+                  "a replacing read leaves no old track behind and a saved list "
+                  "replaces a read-only backup")
+{
+    for (const wchar_t* name : {L"a.wav", L"b.wav", L"c.wav"})
+        REQUIRE(g_Playlist.m_AppendTrack(folder.Join(name).c_str()));
+    g_Playlist.m_Tracks[0].Chapters = new SCHAPTERITEM[1]();
+    g_Playlist.m_Tracks[0].ChapterCount = 1;
+    g_Playlist.m_Tracks[2].Markers = new SMARKERITEM[2]();
+    g_Playlist.m_Tracks[2].MarkerCount = 2;
+
+    const std::wstring list =
+        Zvpl(L"one.zvpl", L"[ZENTAVIO_PLAYLIST]\r\nFMT=100\r\nCOUNT=1\r\n[TRACK_1]\r\nPATH=" +
+                              folder.Join(L"b.wav") + L"\r\n");
+    int skipped = -1;
+    REQUIRE(m_PlaylistFile_ReadZvpl(list.c_str(), 1, nullptr, 1, 1, &skipped, 0) == 1);
+    REQUIRE(g_Playlist.m_Count == 1);
+    CHECK(g_Playlist.m_Tracks[0].Path == folder.Join(L"b.wav"));
+    CHECK(g_Playlist.m_Tracks[0].Chapters == nullptr);
+    CHECK(g_Playlist.m_Tracks[0].ChapterCount == 0);
+    for (int i = 1; i < 3; ++i) {
+        CHECK(g_Playlist.m_Tracks[i].Path[0] == 0);
+        CHECK(g_Playlist.m_Tracks[i].Markers == nullptr);
+        CHECK(g_Playlist.m_Tracks[i].MarkerCount == 0);
+    }
+
+    // An old backup left read-only refuses the one-step rename over it.
+    const std::wstring bak = list + L".bak";
+    folder.MakeFile(L"one.zvpl.bak", "old");
+    REQUIRE(SetFileAttributesW(bak.c_str(), FILE_ATTRIBUTE_READONLY));
+    REQUIRE(m_PlaylistFile_WriteZvpl(list.c_str(), 1, 0, 1) == 1);
+    CHECK(GetFileAttributesW(bak.c_str()) == INVALID_FILE_ATTRIBUTES);
+    CHECK(m_ReadBytes(list).find(m_Utf16(L"COUNT=1\r\n", false).substr(2)) != std::string::npos);
+}
