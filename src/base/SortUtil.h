@@ -33,3 +33,11 @@ void m_SortFileRecords(SFILERECORD* records, int lo, int hi, int mode);
 void m_SortPathsLogical(SPATHRECORD* records, int lo, int hi);
 // By time ascending.
 void m_SortByTime(STIMERECORD* records, int lo, int hi);
+
+// Index sorts: order[0..count-1] receives 0..count-1 in the order of the
+// keys, which stay where they are; equal keys in no defined order. scratch
+// holds 2 * count ints.
+// By key ascending.
+void m_SortIndexByKey(const INT64* keys, int* order, int count);
+// By the texts in natural order (StrCmpLogicalW; a null text sorts as empty).
+void m_SortIndexLogical(const wchar_t* const* texts, int* order, int* scratch, int count);

@@ -11,11 +11,22 @@ namespace {
 
 constexpr int kBackupCap = kPathCap + 4;
 
-// A copied backup of a read-only list is read-only too.
+// A copied backup of a read-only list is read-only too; the attribute is
+// only cleared when the plain delete is refused.
 void m_DropFile(const wchar_t* path)
 {
+    if (DeleteFileW(path) || GetLastError() != ERROR_ACCESS_DENIED) return;
     SetFileAttributesW(path, FILE_ATTRIBUTE_NORMAL);
     DeleteFileW(path);
+}
+
+// The list renamed to its backup name over an old backup in one step; an
+// old backup that refuses to be replaced (read-only) is dropped first.
+bool m_MoveToBackup(const wchar_t* path, const wchar_t* bak)
+{
+    if (MoveFileExW(path, bak, MOVEFILE_REPLACE_EXISTING)) return true;
+    m_DropFile(bak);
+    return MoveFileW(path, bak) != 0;
 }
 
 bool m_SameBytes(const wchar_t* a, const wchar_t* b)
@@ -50,9 +61,12 @@ int m_ListFile_SaveWithBackup(const wchar_t* path, int backup, int backupKind,
     if (backup && m_PathExistsKind(path) == 1) {
         if (_snwprintf(bak, kBackupCap, L"%s.bak", path) < 0) return 0;
         bak[kBackupCap - 1] = 0;
-        m_DropFile(bak);
-        madeBackup = backupKind == LISTBACKUP_COPY ? CopyFileW(path, bak, FALSE) != 0
-                                                   : MoveFileW(path, bak) != 0;
+        if (backupKind == LISTBACKUP_COPY) {
+            m_DropFile(bak);
+            madeBackup = CopyFileW(path, bak, FALSE) != 0;
+        } else {
+            madeBackup = m_MoveToBackup(path, bak);
+        }
         ok = madeBackup;
     }
     if (ok) ok = write(context, 0);

@@ -10,6 +10,38 @@ namespace {
 
 // Scratch for reordering; too large for the stack.
 STRACKINFO s_Scratch[kPlaylistTrackCap];
+STRACKINFO s_Held;
+bool s_Placed[kPlaylistTrackCap];
+
+bool m_IsPermutation(const int* order, int count)
+{
+    if (count <= 0 || count > kPlaylistTrackCap) return false;
+    memset(s_Placed, 0, sizeof(bool) * count);
+    for (int i = 0; i < count; ++i) {
+        if (order[i] < 0 || order[i] >= count || s_Placed[order[i]]) return false;
+        s_Placed[order[i]] = true;
+    }
+    return true;
+}
+
+// tracks[i] = old tracks[order[i]] along each cycle of the permutation:
+// every track is copied once, and one per cycle twice.
+void m_Permute(STRACKINFO* tracks, const int* order, int count)
+{
+    memset(s_Placed, 0, sizeof(bool) * (size_t)count);
+    for (int start = 0; start < count; ++start) {
+        if (s_Placed[start] || order[start] == start) continue;
+        s_Held = tracks[start];
+        int at = start;
+        while (order[at] != start) {
+            tracks[at] = tracks[order[at]];
+            s_Placed[at] = true;
+            at = order[at];
+        }
+        tracks[at] = s_Held;
+        s_Placed[at] = true;
+    }
+}
 
 // Where an index lands when the rows listed before it are taken out.
 int m_LowerBy(int index, const int* removed, int count)
@@ -23,6 +55,10 @@ int m_LowerBy(int index, const int* removed, int count)
 
 void CPlaylist::m_ReorderTracks(const int* order, int count)
 {
+    if (count == m_Count && m_IsPermutation(order, count)) {
+        m_Permute(m_Tracks, order, count);
+        return;
+    }
     for (int i = 0; i < count; ++i) s_Scratch[i] = m_Tracks[order[i]];
     int old = m_Count;
     memcpy(m_Tracks, s_Scratch, sizeof(STRACKINFO) * count);

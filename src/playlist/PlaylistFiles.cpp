@@ -2,6 +2,7 @@
 #include "playlist/PlaylistFiles.h"
 
 #include <shlwapi.h>
+#include <string.h>
 
 #include "playlist/M3uFile.h"
 #include "playlist/Playlist.h"
@@ -106,10 +107,17 @@ int m_PlaylistFile_ReadZvpl(const wchar_t* path, int replace, SRESUMEINFO* recor
     CPlaylist* list = &g_Playlist;
     SZVPLREAD options = {
         checkExistence, skipMissing, skipDuplicates, !replace, replace ? record : nullptr, 0};
-    if (replace) m_ReleaseAll(list);
+    // The reader zeroes every slot it fills, so a replace only frees the old
+    // tracks' arrays here and zeroes the old slots left over afterwards.
+    const int oldCount = list->m_Count;
+    if (replace) {
+        for (int i = 0; i < oldCount; ++i) m_Track_FreeArrays(&list->m_Tracks[i]);
+        list->m_Count = 0;
+    }
     int count = list->m_Count;
     int taken =
         m_Zvpl_ReadTracks(path, list->m_Tracks, list->m_Count, kPlaylistTrackCap, &count, &options);
+    for (int i = count; i < oldCount; ++i) memset(&list->m_Tracks[i], 0, sizeof(STRACKINFO));
     list->m_Count = count;
     if (taken && replace) list->m_MarkSaved();
     if (skipped) *skipped = options.Skipped;

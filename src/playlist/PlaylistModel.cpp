@@ -14,12 +14,22 @@ wchar_t g_ListPath[MAX_PATH + 1];
 wchar_t g_FolderListPath[MAX_PATH + 1];
 int g_ListModified;
 
-void m_Track_Release(STRACKINFO* track)
+void m_Track_FreeArrays(STRACKINFO* track)
 {
     if (!track) return;
     if (track->ChapterCount > 0) delete[] track->Chapters;
     if (track->RangeCount > 0) delete[] track->Ranges;
     if (track->MarkerCount > 0) delete[] track->Markers;
+    track->Chapters = nullptr;
+    track->Ranges = nullptr;
+    track->Markers = nullptr;
+    track->ChapterCount = track->RangeCount = track->MarkerCount = 0;
+}
+
+void m_Track_Release(STRACKINFO* track)
+{
+    if (!track) return;
+    m_Track_FreeArrays(track);
     memset(track, 0, sizeof(*track));
 }
 

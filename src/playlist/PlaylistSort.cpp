@@ -17,7 +17,13 @@ enum {
     SORT_SIZE = 6,
 };
 
-SFILERECORD s_Records[kPlaylistTrackCap];
+// The keys, and the texts of the text keys (the path and the display name
+// are read in place, file names are made here); the sort moves indexes.
+INT64 s_Keys[kPlaylistTrackCap];
+const wchar_t* s_Texts[kPlaylistTrackCap];
+wchar_t s_Names[kPlaylistTrackCap][kPathCap];
+int s_Sorted[kPlaylistTrackCap];
+int s_Scratch[2 * kPlaylistTrackCap];
 int s_Order[kPlaylistTrackCap];
 
 INT64 m_FileTime(const FILETIME& ft) { return ((INT64)ft.dwHighDateTime << 32) | ft.dwLowDateTime; }
@@ -40,31 +46,37 @@ INT64 m_FileKey(const wchar_t* path, int key)
     return value;
 }
 
-void m_MakeRecord(const STRACKINFO& track, int index, int key, SFILERECORD* out)
+const wchar_t* m_TrackText(const STRACKINFO& track, int index, int key)
 {
-    out->index = index;
-    out->path[0] = 0;
-    out->key = 0;
-    out->item = nullptr;
+    wchar_t* name = s_Names[index];
     switch (key) {
-        case SORT_LOADED:
-            out->key = track.LoadedIndex < 0 ? kPlaylistTrackCap : track.LoadedIndex;
-            break;
         case SORT_FILENAME:
-            m_GetFileName(out->path, kPathCap, track.Path, 1);
-            break;
+            m_GetFileName(name, kPathCap, track.Path, 1);
+            return name;
         case SORT_NAME:
-            if (track.Name[0])
-                lstrcpynW(out->path, track.Name, kPathCap);
-            else
-                m_GetFileName(out->path, kPathCap, track.Path, g_PlaylistView.bExtension);
-            break;
-        case SORT_PATH:
-            lstrcpynW(out->path, track.Path, kPathCap);
-            break;
+            if (track.Name[0]) return track.Name;
+            m_GetFileName(name, kPathCap, track.Path, g_PlaylistView.bExtension);
+            return name;
         default:
-            out->key = m_FileKey(track.Path, key);
-            break;
+            return track.Path;
+    }
+}
+
+INT64 m_TrackKey(const STRACKINFO& track, int key)
+{
+    if (key == SORT_LOADED) return track.LoadedIndex < 0 ? kPlaylistTrackCap : track.LoadedIndex;
+    return m_FileKey(track.Path, key);
+}
+
+// s_Sorted: the track indexes in ascending order of the key.
+void m_SortIndexes(const STRACKINFO* tracks, int count, int key)
+{
+    if (key >= SORT_FILENAME && key <= SORT_PATH) {
+        for (int i = 0; i < count; ++i) s_Texts[i] = m_TrackText(tracks[i], i, key);
+        m_SortIndexLogical(s_Texts, s_Sorted, s_Scratch, count);
+    } else {
+        for (int i = 0; i < count; ++i) s_Keys[i] = m_TrackKey(tracks[i], key);
+        m_SortIndexByKey(s_Keys, s_Sorted, count);
     }
 }
 
@@ -74,13 +86,11 @@ void CPlaylist::m_SortPlayList(int key, int ascending, int refresh)
 {
     if (m_Count <= 0 || key < SORT_LOADED || key > SORT_SIZE) return;
     m_SortState = ascending ? key : -key;
-    for (int i = 0; i < m_Count; ++i) m_MakeRecord(m_Tracks[i], i, key, &s_Records[i]);
-    const int byText = key >= SORT_FILENAME && key <= SORT_PATH;
-    m_SortFileRecords(s_Records, 0, m_Count - 1, byText ? 0 : 1);
+    m_SortIndexes(m_Tracks, m_Count, key);
     int changed = 0;
     int playing = -1;
     for (int i = 0; i < m_Count; ++i) {
-        const int from = s_Records[ascending ? i : m_Count - 1 - i].index;
+        const int from = s_Sorted[ascending ? i : m_Count - 1 - i];
         s_Order[i] = from;
         if (from != i) changed = 1;
         if (from == g_PlayingTrack) playing = i;

@@ -39,3 +39,6 @@ struct STRACKINFO {
 
 // Releases the track's chapter, range and marker arrays and zeroes it.
 void m_Track_Release(STRACKINFO* track);
+// Releases the arrays only (pointers and counts zeroed), for a slot that is
+// about to be zeroed and filled anew.
+void m_Track_FreeArrays(STRACKINFO* track);

@@ -1,8 +1,10 @@
 // Reading .zvpl and legacy lists from one read of the file.
 #include <stdlib.h>
 #include <string.h>
+#include <wchar.h>
 
 #include "base/ErrorLog.h"
+#include "base/PathKinds.h"
 #include "base/PathUtil.h"
 #include "filedata/ResumeValue.h"
 #include "playlist/ListText.h"
@@ -125,6 +127,56 @@ int m_ReadLegacy(const CListProfile& p, const wchar_t* path, STRACKINFO* tracks,
     return 1;
 }
 
+// The entry after n - 1 among the "TRACK_n" sections present, last + 1 when
+// none is left; the numbers passed over are entries without a PATH.
+int m_NextEntry(const CListProfile& p, int n, int last)
+{
+    int next = p.m_NextTrackNumber(n, 0);
+    return next == 0 || next > last ? last + 1 : next;
+}
+
+// The existence of the entries' absolute paths, asked all at once, in the
+// order the reader visits the entries; relative ones (null here) are asked
+// when made full.
+class CEntryKinds {
+public:
+    ~CEntryKinds()
+    {
+        if (m_Block) HeapFree(GetProcessHeap(), 0, m_Block);
+    }
+    void m_Ask(const CListProfile& p, int last)
+    {
+        const int cap = p.m_SectionTotal();
+        m_Block = cap > 0 ? HeapAlloc(GetProcessHeap(), 0,
+                                      (SIZE_T)cap * (sizeof(const wchar_t*) + sizeof(int)))
+                          : nullptr;
+        if (!m_Block) return;
+        const wchar_t** paths = (const wchar_t**)m_Block;
+        m_Kinds = (int*)(paths + cap);
+        for (int n = m_NextEntry(p, 1, last); n <= last && m_Count < cap;
+             n = m_NextEntry(p, n + 1, last)) {
+            const wchar_t* value = p.m_FindTrack(n, L"PATH");
+            const bool plain = value && value[0] && value[0] != L'.' &&
+                               wcsnlen(value, kPathCap) < (size_t)kPathCap;
+            paths[m_Count++] = plain ? value : nullptr;
+        }
+        m_PathExistsKinds(paths, m_Count, m_Kinds);
+        for (int k = 0; k < m_Count; ++k) {
+            if (!paths[k]) m_Kinds[k] = -1;
+        }
+    }
+    // The k-th visited entry's answer, else asked now.
+    int m_Kind(int k, const wchar_t* full) const
+    {
+        return k < m_Count && m_Kinds[k] >= 0 ? m_Kinds[k] : m_PathExistsKind(full);
+    }
+
+private:
+    void* m_Block = nullptr;
+    int* m_Kinds = nullptr;
+    int m_Count = 0;
+};
+
 }  // namespace
 
 int m_Zvpl_ReadTracks(const wchar_t* path, STRACKINFO* tracks, int first, int cap, int* count,
@@ -151,15 +203,16 @@ int m_Zvpl_ReadTracks(const wchar_t* path, STRACKINFO* tracks, int first, int ca
     int total = p.m_GetInt(kHeader, L"COUNT", 0);
     // A COUNT past the sections present ends with the last of them.
     int last = total < p.m_MaxTrackNumber() ? total : p.m_MaxTrackNumber();
+    CEntryKinds kinds;
+    if (o->CheckExistence) kinds.m_Ask(p, last);
     int slot = first;
-    for (int n = 1; n <= last; ++n) {
+    for (int n = 1, visited = 0; n <= last; ++n, ++visited) {
         if (slot >= cap) {
             m_WriteLog(kLimitLog, cap);
             break;
         }
         // Absent sections are entries without a PATH.
-        int next = p.m_NextTrackNumber(n, 0);
-        if (next == 0 || next > last) next = last + 1;
+        int next = m_NextEntry(p, n, last);
         if (next > n) m_NoteSkipped(&walk, n - 1, next - 2, o);
         n = next;
         if (n > last) break;
@@ -167,7 +220,7 @@ int m_Zvpl_ReadTracks(const wchar_t* path, STRACKINFO* tracks, int first, int ca
         full[0] = 0;
         bool skip = !m_EntryPath(path, p.m_FindTrack(n, L"PATH"), full);
         skip = skip || (o->SkipDuplicates && m_InArray(tracks, slot, full));
-        bool exists = skip || !o->CheckExistence || m_PathExistsKind(full) != 0;
+        bool exists = skip || !o->CheckExistence || kinds.m_Kind(visited, full) != 0;
         skip = skip || (!exists && o->SkipMissing);
         if (skip) {
             m_NoteSkipped(&walk, n - 1, n - 1, o);

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include <shlwapi.h>
+
 #include "base/SortUtil.h"
 
 TEST_CASE("m_SortFileRecords by path in natural order and by key")
@@ -73,4 +75,100 @@ TEST_CASE("m_SortByTime orders any input, large sorted and equal runs included")
 
     m_SortByTime(records.data(), 3, 3);
     m_SortByTime(records.data(), 5, 2);
+}
+
+namespace {
+
+// The order is a permutation and sorted by StrCmpLogicalW, pair by pair.
+void m_CheckLogicalOrder(const std::vector<const wchar_t*>& texts, const std::vector<int>& order)
+{
+    std::vector<int> seen(order.begin(), order.end());
+    std::sort(seen.begin(), seen.end());
+    for (int i = 0; i < (int)seen.size(); ++i) REQUIRE(seen[i] == i);
+    for (size_t i = 1; i < order.size(); ++i) {
+        const wchar_t* a = texts[order[i - 1]] ? texts[order[i - 1]] : L"";
+        const wchar_t* b = texts[order[i]] ? texts[order[i]] : L"";
+        INFO("at ", i);
+        CHECK(StrCmpLogicalW(a, b) <= 0);
+    }
+}
+
+std::vector<int> m_OrderLogical(const std::vector<const wchar_t*>& texts)
+{
+    std::vector<int> order(texts.size()), scratch(2 * texts.size());
+    m_SortIndexLogical(texts.data(), order.data(), scratch.data(), (int)texts.size());
+    return order;
+}
+
+}  // namespace
+
+TEST_CASE("m_SortIndexLogical orders as StrCmpLogicalW where a plain guess goes wrong")
+{
+    // Symbols, accents, kana and case that code order places otherwise
+    // than the natural order does, numbers with leading zeros, null.
+    std::vector<const wchar_t*> texts = {L"file10.mp4",
+                                         L"file9.mp4",
+                                         L"File1.mp4",
+                                         L"a_b",
+                                         L"a-b",
+                                         L"ab",
+                                         L"A",
+                                         L"_x",
+                                         L"\u00e9t\u00e9",
+                                         L"ete",
+                                         L"fin",
+                                         L"\u30c6\u30b9\u30c8",
+                                         L"\u3066\u3059\u3068",
+                                         L"x007",
+                                         L"x7",
+                                         L"x08",
+                                         L"",
+                                         nullptr,
+                                         L"Zeta",
+                                         L"alpha 2 beta 10",
+                                         L"alpha 2 beta 9",
+                                         L"[1]",
+                                         L"(1)"};
+    const std::vector<int> order = m_OrderLogical(texts);
+    m_CheckLogicalOrder(texts, order);
+    const std::vector<int> byPath = {2, 1, 0};
+    std::vector<const wchar_t*> three = {texts[0], texts[1], texts[2]};
+    CHECK(m_OrderLogical(three) == byPath);
+}
+
+TEST_CASE("m_SortIndexLogical on many generated names, sorted or reversed or not")
+{
+    const wchar_t pieces[] = L"aAbB_-. 019\u8a18\u9332\u00e9Z";
+    std::vector<std::wstring> store;
+    unsigned int seed = 99;
+    for (int i = 0; i < 700; ++i) {
+        std::wstring name;
+        const int length = 1 + (int)(seed % 9);
+        for (int k = 0; k < length; ++k) {
+            seed = seed * 1103515245u + 12345u;
+            name += pieces[(seed >> 16) % (sizeof(pieces) / sizeof(pieces[0]) - 1)];
+        }
+        store.push_back(name);
+    }
+    std::vector<const wchar_t*> texts;
+    for (const std::wstring& s : store) texts.push_back(s.c_str());
+    std::vector<int> order = m_OrderLogical(texts);
+    m_CheckLogicalOrder(texts, order);
+
+    std::vector<const wchar_t*> sorted, reversed;
+    for (int i : order) sorted.push_back(texts[i]);
+    reversed.assign(sorted.rbegin(), sorted.rend());
+    m_CheckLogicalOrder(sorted, m_OrderLogical(sorted));
+    m_CheckLogicalOrder(reversed, m_OrderLogical(reversed));
+}
+
+TEST_CASE("m_SortIndexByKey orders indexes by key and leaves the keys")
+{
+    const INT64 keys[] = {5, -7, 0x7FFFFFFFFFFFFFFFLL, 5, 0, 1000};
+    int order[6];
+    m_SortIndexByKey(keys, order, 6);
+    for (int i = 1; i < 6; ++i) CHECK(keys[order[i - 1]] <= keys[order[i]]);
+    CHECK(order[0] == 1);
+    CHECK(order[5] == 2);
+    CHECK(keys[0] == 5);
 }

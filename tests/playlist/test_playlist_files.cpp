@@ -588,3 +588,79 @@ TEST_CASE_FIXTURE(SFilesFixture, "legacy lists read only with [Main] \"Lgcy\"")
     CHECK(g_Playlist.m_Tracks[0].Milliseconds == 61500);
     CHECK(g_Playlist.m_Tracks[0].Seconds == 61);
 }
+
+TEST_CASE_FIXTURE(SFilesFixture, "many entries of one folder: missing ones found among gaps")
+{
+    std::vector<std::wstring> names;
+    for (int i = 0; i < 10; ++i) names.push_back(L"t" + std::to_wstring(i) + L".wav");
+    for (const std::wstring& n : names) folder.MakeFile(n, "x");
+    REQUIRE(CreateDirectoryW(folder.Join(L"sub").c_str(), nullptr));
+    // Number 4 is absent, 3 and 17 are relative, the rest absolute.
+    const wchar_t* entries[] = {L"t0.wav", L"x1.wav",   L".\\a.wav", nullptr,   L"t1.wav",
+                                L"sub",    L"T2.WAV",   L"t3.wav",   L"t4.wav", L"t5.wav",
+                                L"x2.wav", L"t6.wav",   L"t7.wav",   L"t8.wav", L"t9.wav",
+                                L"t0.wav", L".\\zz.wav"};
+    std::wstring body = L"[ZENTAVIO_PLAYLIST]\r\nFMT=100\r\nCOUNT=17\r\n";
+    for (int n = 1; n <= 17; ++n) {
+        const wchar_t* e = entries[n - 1];
+        if (!e) continue;
+        const std::wstring path = e[0] == L'.' ? std::wstring(e) : folder.Join(e);
+        body += L"[TRACK_" + std::to_wstring(n) + L"]\r\nPATH=" + path + L"\r\n";
+    }
+    const std::wstring list = Zvpl(L"many.zvpl", body);
+    for (int skipMissing = 0; skipMissing <= 1; ++skipMissing) {
+        CAPTURE(skipMissing);
+        int skipped = -1;
+        REQUIRE(m_PlaylistFile_ReadZvpl(list.c_str(), 1, nullptr, 1, skipMissing, &skipped, 0));
+        std::vector<std::wstring> expected, missing;
+        for (int n = 1; n <= 17; ++n) {
+            const wchar_t* e = entries[n - 1];
+            if (!e) continue;
+            const bool gone = e[0] == L'x' || wcscmp(e, L".\\zz.wav") == 0;
+            if (gone && skipMissing) continue;
+            expected.push_back(folder.Join(e[0] == L'.' ? e + 2 : e));
+            if (gone) missing.push_back(expected.back());
+        }
+        CHECK(Paths() == expected);
+        std::vector<std::wstring> flagged;
+        for (int i = 0; i < g_Playlist.m_Count; ++i)
+            if (g_Playlist.m_Tracks[i].Missing) flagged.push_back(g_Playlist.m_Tracks[i].Path);
+        CHECK(flagged == missing);
+        CHECK(skipped == (skipMissing ? 4 : 1));
+    }
+}
+
+TEST_CASE_FIXTURE(SFilesFixture,
+                  "a replacing read leaves no old track behind and a saved list "
+                  "replaces a read-only backup")
+{
+    for (const wchar_t* name : {L"a.wav", L"b.wav", L"c.wav"})
+        REQUIRE(g_Playlist.m_AppendTrack(folder.Join(name).c_str()));
+    g_Playlist.m_Tracks[0].Chapters = new SCHAPTERITEM[1]();
+    g_Playlist.m_Tracks[0].ChapterCount = 1;
+    g_Playlist.m_Tracks[2].Markers = new SMARKERITEM[2]();
+    g_Playlist.m_Tracks[2].MarkerCount = 2;
+
+    const std::wstring list =
+        Zvpl(L"one.zvpl", L"[ZENTAVIO_PLAYLIST]\r\nFMT=100\r\nCOUNT=1\r\n[TRACK_1]\r\nPATH=" +
+                              folder.Join(L"b.wav") + L"\r\n");
+    int skipped = -1;
+    REQUIRE(m_PlaylistFile_ReadZvpl(list.c_str(), 1, nullptr, 1, 1, &skipped, 0) == 1);
+    REQUIRE(g_Playlist.m_Count == 1);
+    CHECK(g_Playlist.m_Tracks[0].Path == folder.Join(L"b.wav"));
+    CHECK(g_Playlist.m_Tracks[0].Chapters == nullptr);
+    CHECK(g_Playlist.m_Tracks[0].ChapterCount == 0);
+    for (int i = 1; i < 3; ++i) {
+        CHECK(g_Playlist.m_Tracks[i].Path[0] == 0);
+        CHECK(g_Playlist.m_Tracks[i].Markers == nullptr);
+        CHECK(g_Playlist.m_Tracks[i].MarkerCount == 0);
+    }
+
+    // An old backup left read-only refuses the one-step rename over it.
+    const std::wstring bak = list + L".bak";
+    folder.MakeFile(L"one.zvpl.bak", "old");
+    REQUIRE(SetFileAttributesW(bak.c_str(), FILE_ATTRIBUTE_READONLY));
+    REQUIRE(m_PlaylistFile_WriteZvpl(list.c_str(), 1, 0, 1) == 1);
+    CHECK(GetFileAttributesW(bak.c_str()) == INVALID_FILE_ATTRIBUTES);
+    CHECK(m_ReadBytes(list).find(m_Utf16(L"COUNT=1\r\n", false).substr(2)) != std::string::npos);
+}
