@@ -4,6 +4,8 @@
 
 #include <memory>
 
+#include "base/ScratchBuffer.h"
+
 // The entries a trim removes, in the order the key-by-key deletions would
 // run: offsets of their "key=value" strings in the section buffer.
 struct SRESUMETRIM {
@@ -35,8 +37,7 @@ int m_Resume_EditKeys(const wchar_t* path, const wchar_t* section, const wchar_t
 // The section's entries as GetPrivateProfileSection gives them ("key=value"
 // each, names and values trimmed, comments and blank lines left out), read
 // from the file itself; the characters written before the final one.
-int m_Resume_ReadSection(const wchar_t* path, const wchar_t* section,
-                         std::unique_ptr<wchar_t[]>* out);
+int m_Resume_ReadSection(const wchar_t* path, const wchar_t* section, CScratchBuffer<wchar_t>* out);
 // The value of the first such key in the section, read from the file
 // itself as GetPrivateProfileString would (trimmed, outer quotes removed,
 // cut to cap - 1); its length, 0 when there is none.
