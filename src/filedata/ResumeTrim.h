@@ -29,8 +29,9 @@ void m_Resume_PlanTrim(const wchar_t* section, int length, int fileSize, int tar
 int m_Resume_RemoveKeys(const wchar_t* path, const wchar_t* section, const wchar_t* const* keys,
                         int count);
 // The same, then "addKey=addValue" after the section's last line; -1 when
-// the file cannot take it that way (no such section, no line break at its
-// end, text its encoding cannot hold) and nothing was written.
+// the file cannot take it that way (no such section, the key still there
+// after the deletions, which the profile API changes in place, no line
+// break at its end, text its encoding cannot hold) and nothing was written.
 int m_Resume_EditKeys(const wchar_t* path, const wchar_t* section, const wchar_t* const* keys,
                       int count, const wchar_t* addKey, const wchar_t* addValue);
 
