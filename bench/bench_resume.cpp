@@ -100,7 +100,7 @@ void m_Steps()
     m_Resume_EditKeys(g_ResumeFilePath, L"ZENTAVIO_RESUME", keys, 1, L"0000000000000001", L"7");
     printf("  edit %.3f ms\n", (m_Now() - t) * 1000);
     t = m_Now();
-    std::unique_ptr<wchar_t[]> sec;
+    CScratchBuffer<wchar_t> sec;
     m_Resume_ReadSection(g_ResumeFilePath, L"ZENTAVIO_RESUME", &sec);
     printf("  own section read %.3f ms\n", (m_Now() - t) * 1000);
     t = m_Now();

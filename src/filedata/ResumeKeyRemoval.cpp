@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "base/ErrorLog.h"
+#include "base/ScratchBuffer.h"
 #include "filedata/ResumeTrim.h"
 
 namespace {
@@ -16,8 +17,10 @@ namespace {
 // The file's text as code units: UTF-16LE after its BOM, else bytes; the
 // units are widened once so that every later pass reads them directly.
 struct STEXT {
-    std::unique_ptr<BYTE[]> Bytes;
-    std::unique_ptr<wchar_t[]> Chars;
+    CScratchBuffer<BYTE> ByteStore;
+    CScratchBuffer<wchar_t> CharStore;
+    BYTE* Bytes = nullptr;
+    wchar_t* Chars = nullptr;
     DWORD Size = 0;
     int Wide = 0;
     DWORD Units() const { return Wide ? Size / 2 : Size; }
@@ -33,16 +36,16 @@ int m_ReadWhole(const wchar_t* path, STEXT* text)
     int ok = GetFileSizeEx(file, &size) && size.QuadPart < 0x40000000;
     if (ok) {
         text->Size = static_cast<DWORD>(size.QuadPart);
-        text->Bytes.reset(new BYTE[text->Size + 2]);
+        text->Bytes = text->ByteStore.m_Reserve(text->Size + 2);
         DWORD read = 0;
-        ok = ReadFile(file, text->Bytes.get(), text->Size, &read, nullptr) && read == text->Size;
+        ok = ReadFile(file, text->Bytes, text->Size, &read, nullptr) && read == text->Size;
     }
     CloseHandle(file);
     if (!ok) return 0;
     text->Wide = text->Size >= 2 && text->Bytes[0] == 0xFF && text->Bytes[1] == 0xFE;
     const DWORD units = text->Units();
-    text->Chars.reset(new wchar_t[units + 1]);
-    const BYTE* b = text->Bytes.get();
+    text->Chars = text->CharStore.m_Reserve(units + 1);
+    const BYTE* b = text->Bytes;
     if (text->Wide)
         for (DWORD i = 0; i < units; ++i) text->Chars[i] = wchar_t(b[i * 2] | (b[i * 2 + 1] << 8));
     else
@@ -136,7 +139,8 @@ struct SLOADED {
     FILETIME Time = {};
     DWORD Size = 0;
     STEXT Text;
-    std::unique_ptr<SLINE[]> Lines;
+    CScratchBuffer<SLINE> LineStore;
+    SLINE* Lines = nullptr;
     int N = 0, Begin = -1, Stop = 0;
 };
 SLOADED s_Loaded;
@@ -167,8 +171,8 @@ SLOADED* m_LoadSection(const wchar_t* path, const wchar_t* section)
     const DWORD first = t->Wide ? 1 : 0;
     int lineCount = 0;
     for (DWORD i = first; i < units; ++i) lineCount += t->At(i) == L'\n';
-    s_Loaded.Lines.reset(new SLINE[lineCount + 1]);
-    SLINE* lines = s_Loaded.Lines.get();
+    SLINE* lines = s_Loaded.LineStore.m_Reserve(lineCount + 1);
+    s_Loaded.Lines = lines;
     int n = 0;
     for (DWORD at = first; at < units; ++n) {
         DWORD end = at;
@@ -209,24 +213,25 @@ int m_WriteReplacing(const wchar_t* path, const STEXT& t, const SLINE* lines, in
     wsprintfW(temp, L"%s.tmp", path);
     const DWORD unit = t.Wide ? 2 : 1;
     // One buffer and one write: a write call per line costs more than the lines.
-    std::unique_ptr<BYTE[]> out(new BYTE[t.Size + addedSize + 1]);
+    static CScratchBuffer<BYTE> s_Out;
+    BYTE* out = s_Out.m_Reserve(t.Size + addedSize + 1);
     DWORD size = count ? lines[0].Begin * unit : t.Size;  // the BOM
-    memcpy(out.get(), t.Bytes.get(), size);
+    memcpy(out, t.Bytes, size);
     for (int i = 0; i <= count; ++i) {
         if (i == insertAt) {
-            memcpy(out.get() + size, added, addedSize);
+            memcpy(out + size, added, addedSize);
             size += addedSize;
         }
         if (i == count || !lines[i].Keep) continue;
         const DWORD bytes = (lines[i].Next - lines[i].Begin) * unit;
-        memcpy(out.get() + size, t.Bytes.get() + lines[i].Begin * unit, bytes);
+        memcpy(out + size, t.Bytes + lines[i].Begin * unit, bytes);
         size += bytes;
     }
     HANDLE file =
         CreateFileW(temp, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return 0;
     DWORD done = 0;
-    int ok = WriteFile(file, out.get(), size, &done, nullptr) && done == size;
+    int ok = WriteFile(file, out, size, &done, nullptr) && done == size;
     CloseHandle(file);
     if (ok) ok = MoveFileExW(temp, path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
     if (!ok) {
@@ -264,6 +269,76 @@ int m_EncodeLine(const STEXT& t, const SLINE& header, const wchar_t* key, const 
     return 1;
 }
 
+// The first kept line of the section with this key; -1 when there is none.
+int m_FindKept(const SLOADED& loaded, const wchar_t* key)
+{
+    const SLINE* lines = loaded.Lines;
+    for (int i = loaded.Begin; i < loaded.Stop; ++i)
+        if (lines[i].Keep && lines[i].End != lines[i].Begin &&
+            m_KeyMatches(loaded.Text, lines[i], key))
+            return i;
+    return -1;
+}
+
+// Each deletion takes the first line of its key still there.
+void m_MarkFew(SLOADED* loaded, const wchar_t* const* keys, int count)
+{
+    for (int k = 0; k < count; ++k) {
+        const int line = m_FindKept(*loaded, keys[k]);
+        if (line >= 0) loaded->Lines[line].Keep = 0;
+    }
+}
+
+bool m_ByHashThenLine(const SKEYLINE& a, const SKEYLINE& b)
+{
+    return a.Hash != b.Hash ? a.Hash < b.Hash : a.Line < b.Line;
+}
+
+// The same through the section's lines sorted by key hash, in file order
+// within a hash, for many deletions.
+void m_MarkByHash(SLOADED* loaded, const wchar_t* const* keys, int count)
+{
+    const STEXT& t = loaded->Text;
+    SLINE* lines = loaded->Lines;
+    const int begin = loaded->Begin, span = loaded->Stop - loaded->Begin;
+    static CScratchBuffer<SKEYLINE> s_ByKey;
+    SKEYLINE* const byKey = s_ByKey.m_Reserve(span > 0 ? span : 1);
+    for (int i = 0; i < span; ++i) {
+        DWORD b, e;
+        m_LineKey(t, lines[begin + i], &b, &e);
+        byKey[i] = {m_HashKey(&t, b, e, nullptr), begin + i};
+    }
+    SKEYLINE* const last = byKey + span;
+    std::sort(byKey, last, m_ByHashThenLine);
+    for (int k = 0; k < count; ++k) {
+        const UINT64 hash = m_HashKey(&t, 0, 0, keys[k]);
+        SKEYLINE* hit = std::lower_bound(byKey, last, SKEYLINE{hash, -1}, m_ByHashThenLine);
+        for (; hit < last && hit->Hash == hash; ++hit) {
+            SLINE& line = lines[hit->Line];
+            if (!line.Keep || line.End == line.Begin || !m_KeyMatches(t, line, keys[k])) continue;
+            line.Keep = 0;
+            break;
+        }
+    }
+}
+
+// Where "key=value" goes and its bytes: after the section's last line, as
+// the profile API appends a new key. 0 when the API must write it: the key
+// is still there (the API changes it in place), the last line has no line
+// break, or the file's encoding cannot hold the text.
+int m_PlaceAdded(const SLOADED& loaded, const wchar_t* key, const wchar_t* value, int* insertAt,
+                 std::unique_ptr<BYTE[]>* added, DWORD* addedSize)
+{
+    if (m_FindKept(loaded, key) >= 0) return 0;
+    const SLINE* lines = loaded.Lines;
+    int at = loaded.Stop;
+    while (at > loaded.Begin && lines[at - 1].End == lines[at - 1].Begin) --at;
+    const SLINE& last = lines[at - 1];
+    if (last.Next == last.End) return 0;
+    *insertAt = at;
+    return m_EncodeLine(loaded.Text, lines[loaded.Begin - 1], key, value, added, addedSize);
+}
+
 }  // namespace
 
 int m_Resume_EditKeys(const wchar_t* path, const wchar_t* section, const wchar_t* const* keys,
@@ -273,60 +348,18 @@ int m_Resume_EditKeys(const wchar_t* path, const wchar_t* section, const wchar_t
     if (!loaded) return 0;
     // The lines' keep marks change below: the text is read afresh next time.
     loaded->Valid = 0;
-    const STEXT& t = loaded->Text;
-    SLINE* lines = loaded->Lines.get();
-    const int n = loaded->N, begin = loaded->Begin, stop = loaded->Stop;
-    if (begin < 0) return addKey ? -1 : 1;
-    const int span = stop - begin;
-    if (count <= kFewKeys) {
-        for (int k = 0; k < count; ++k)
-            for (int i = begin; i < stop; ++i) {
-                SLINE& line = lines[i];
-                if (!line.Keep || line.End == line.Begin || !m_KeyMatches(t, line, keys[k]))
-                    continue;
-                line.Keep = 0;
-                break;
-            }
-        count = 0;
-    }
-    // The section's lines by key hash, in file order within a hash: each
-    // deletion takes the first line of its key still there.
-    std::unique_ptr<SKEYLINE[]> byKey(new SKEYLINE[span > 0 ? span : 1]);
-    for (int i = 0; i < span; ++i) {
-        DWORD b, e;
-        m_LineKey(t, lines[begin + i], &b, &e);
-        byKey[i] = {m_HashKey(&t, b, e, nullptr), begin + i};
-    }
-    std::sort(byKey.get(), byKey.get() + span, [](const SKEYLINE& a, const SKEYLINE& b) {
-        return a.Hash != b.Hash ? a.Hash < b.Hash : a.Line < b.Line;
-    });
-    for (int k = 0; k < count; ++k) {
-        const UINT64 hash = m_HashKey(&t, 0, 0, keys[k]);
-        const SKEYLINE probe = {hash, -1};
-        SKEYLINE* hit = std::lower_bound(
-            byKey.get(), byKey.get() + span, probe, [](const SKEYLINE& a, const SKEYLINE& b) {
-                return a.Hash != b.Hash ? a.Hash < b.Hash : a.Line < b.Line;
-            });
-        for (; hit < byKey.get() + span && hit->Hash == hash; ++hit) {
-            SLINE& line = lines[hit->Line];
-            if (!line.Keep || line.End == line.Begin || !m_KeyMatches(t, line, keys[k])) continue;
-            line.Keep = 0;
-            break;
-        }
-    }
-    // A key added goes after the section's last line, as the profile API
-    // appends it; a last line without its line break is left to the API.
+    if (loaded->Begin < 0) return addKey ? -1 : 1;
+    if (count <= kFewKeys)
+        m_MarkFew(loaded, keys, count);
+    else
+        m_MarkByHash(loaded, keys, count);
     int insertAt = -1;
     std::unique_ptr<BYTE[]> added;
     DWORD addedSize = 0;
-    if (addKey) {
-        insertAt = stop;
-        while (insertAt > begin && lines[insertAt - 1].End == lines[insertAt - 1].Begin) --insertAt;
-        const SLINE& last = lines[insertAt - 1];
-        if (last.Next == last.End) return -1;
-        if (!m_EncodeLine(t, lines[begin - 1], addKey, addValue, &added, &addedSize)) return -1;
-    }
-    return m_WriteReplacing(path, t, lines, n, insertAt, added.get(), addedSize);
+    if (addKey && !m_PlaceAdded(*loaded, addKey, addValue, &insertAt, &added, &addedSize))
+        return -1;
+    return m_WriteReplacing(path, loaded->Text, loaded->Lines, loaded->N, insertAt, added.get(),
+                            addedSize);
 }
 
 int m_Resume_RemoveKeys(const wchar_t* path, const wchar_t* section, const wchar_t* const* keys,
@@ -335,17 +368,16 @@ int m_Resume_RemoveKeys(const wchar_t* path, const wchar_t* section, const wchar
     return m_Resume_EditKeys(path, section, keys, count, nullptr, nullptr);
 }
 
-int m_Resume_ReadSection(const wchar_t* path, const wchar_t* section,
-                         std::unique_ptr<wchar_t[]>* out)
+int m_Resume_ReadSection(const wchar_t* path, const wchar_t* section, CScratchBuffer<wchar_t>* out)
 {
-    out->reset(new wchar_t[2]());
+    wchar_t* w = out->m_Reserve(2);
+    w[0] = w[1] = 0;
     const SLOADED* loaded = m_LoadSection(path, section);
     if (!loaded || loaded->Begin < 0) return 0;
     const STEXT& t = loaded->Text;
-    const SLINE* lines = loaded->Lines.get();
+    const SLINE* lines = loaded->Lines;
     const int begin = loaded->Begin, stop = loaded->Stop;
-    out->reset(new wchar_t[t.Units() + 2]);
-    wchar_t* w = out->get();
+    w = out->m_Reserve(t.Units() + 2);
     int length = 0;
     for (int i = begin; i < stop; ++i) {
         DWORD b = lines[i].Begin, e = lines[i].End;
@@ -377,7 +409,7 @@ int m_Resume_ReadKey(const wchar_t* path, const wchar_t* section, const wchar_t*
     const SLOADED* loaded = m_LoadSection(path, section);
     if (!loaded || loaded->Begin < 0) return 0;
     const STEXT& t = loaded->Text;
-    const SLINE* lines = loaded->Lines.get();
+    const SLINE* lines = loaded->Lines;
     const int begin = loaded->Begin, stop = loaded->Stop;
     for (int i = begin; i < stop; ++i) {
         if (lines[i].End == lines[i].Begin || !m_KeyMatches(t, lines[i], key)) continue;

@@ -51,17 +51,19 @@ void m_WriteKey(UINT64 key, const wchar_t* text)
         m_WriteLog(L"MAIN_%d : Error / WritePrivateProfileString(NULL) /%s", __LINE__, name);
 }
 
-// A changed record: the old key deleted and the new text appended, in one
-// rewrite of the file where it can take it (each profile-string write
-// rewrites the whole store).
+// A changed record: the old key (0: none) deleted and the new text
+// appended, in one rewrite of the file where it can take it (each
+// profile-string write rewrites the whole store).
 void m_ReplaceKey(UINT64 oldKey, UINT64 key, const wchar_t* text)
 {
-    if (oldKey && text[0]) {
+    if (text[0]) {
         wchar_t oldName[17], name[17];
         m_KeyName(oldKey, oldName);
         m_KeyName(key, name);
         const wchar_t* removed[] = {oldName};
-        if (m_Resume_EditKeys(g_ResumeFilePath, kResumeSection, removed, 1, name, text) > 0) return;
+        if (m_Resume_EditKeys(g_ResumeFilePath, kResumeSection, removed, oldKey ? 1 : 0, name,
+                              text) > 0)
+            return;
     }
     if (oldKey) m_WriteKey(oldKey, nullptr);
     if (text[0]) m_WriteKey(key, text);

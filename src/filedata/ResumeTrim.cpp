@@ -103,7 +103,8 @@ void m_Resume_PlanTrim(const wchar_t* section, int length, int fileSize, int tar
     const int count = m_CountEntries(section, length, &plan->KeyCount);
     plan->Entries.reset(new int[count > 0 ? count : 1]);
     plan->Count = plan->Bytes = 0;
-    std::unique_ptr<SENTRY[]> entries(new SENTRY[count > 0 ? count : 1]);
+    static CScratchBuffer<SENTRY> s_Entries;
+    SENTRY* const entries = s_Entries.m_Reserve(count > 0 ? count : 1);
     for (int i = 0, at = 0; i < count; ++i) {
         m_ReadEntry(section + at, at, &entries[i]);
         at += lstrlenW(section + at) + 1;
@@ -139,17 +140,18 @@ void m_Resume_CutDataSize()
     m_WriteLog(L"MAIN_%d : m_Resume_CutDataSize() / FileSize=%d, Limit=%d, Delete=%d, Target=%d",
                __LINE__, size, limit, remove, target);
     // Read from the file at once: the profile API would parse it all again.
-    std::unique_ptr<wchar_t[]> section;
-    const DWORD read = m_Resume_ReadSection(g_ResumeFilePath, kResumeSection, &section);
+    static CScratchBuffer<wchar_t> s_Section;
+    const DWORD read = m_Resume_ReadSection(g_ResumeFilePath, kResumeSection, &s_Section);
+    wchar_t* const section = s_Section.m_Get();
     SRESUMETRIM plan;
-    if (read > 0) m_Resume_PlanTrim(section.get(), static_cast<int>(read), size, target, &plan);
+    if (read > 0) m_Resume_PlanTrim(section, static_cast<int>(read), size, target, &plan);
     m_WriteLog(L"MAIN_%d : GetPrivateProfileSection() / FileSize=%d, Sections=%d, KeyCount=%d",
                __LINE__, size, static_cast<int>(read), plan.KeyCount);
     if (!plan.Count) return;
     // The deletions as key names: each entry cut at its "=".
     std::unique_ptr<const wchar_t*[]> keys(new const wchar_t*[plan.Count]);
     for (int i = 0; i < plan.Count; ++i) {
-        wchar_t* entry = section.get() + plan.Entries[i];
+        wchar_t* entry = section + plan.Entries[i];
         wchar_t* eq = wcschr(entry, L'=');
         if (eq) *eq = 0;
         keys[i] = entry;

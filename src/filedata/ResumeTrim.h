@@ -4,6 +4,8 @@
 
 #include <memory>
 
+#include "base/ScratchBuffer.h"
+
 // The entries a trim removes, in the order the key-by-key deletions would
 // run: offsets of their "key=value" strings in the section buffer.
 struct SRESUMETRIM {
@@ -27,16 +29,16 @@ void m_Resume_PlanTrim(const wchar_t* section, int length, int fileSize, int tar
 int m_Resume_RemoveKeys(const wchar_t* path, const wchar_t* section, const wchar_t* const* keys,
                         int count);
 // The same, then "addKey=addValue" after the section's last line; -1 when
-// the file cannot take it that way (no such section, no line break at its
-// end, text its encoding cannot hold) and nothing was written.
+// the file cannot take it that way (no such section, the key still there
+// after the deletions, which the profile API changes in place, no line
+// break at its end, text its encoding cannot hold) and nothing was written.
 int m_Resume_EditKeys(const wchar_t* path, const wchar_t* section, const wchar_t* const* keys,
                       int count, const wchar_t* addKey, const wchar_t* addValue);
 
 // The section's entries as GetPrivateProfileSection gives them ("key=value"
 // each, names and values trimmed, comments and blank lines left out), read
 // from the file itself; the characters written before the final one.
-int m_Resume_ReadSection(const wchar_t* path, const wchar_t* section,
-                         std::unique_ptr<wchar_t[]>* out);
+int m_Resume_ReadSection(const wchar_t* path, const wchar_t* section, CScratchBuffer<wchar_t>* out);
 // The value of the first such key in the section, read from the file
 // itself as GetPrivateProfileString would (trimmed, outer quotes removed,
 // cut to cap - 1); its length, 0 when there is none.

@@ -105,10 +105,10 @@ TEST_CASE("removing keys in one pass leaves what key-by-key deletions leave")
     // Its entries read from the file are those the profile API gives.
     static wchar_t api[8192];
     const DWORD apiLength = GetPrivateProfileSectionW(L"ZENTAVIO_RESUME", api, 8192, a.c_str());
-    std::unique_ptr<wchar_t[]> own;
+    CScratchBuffer<wchar_t> own;
     const int ownLength = m_Resume_ReadSection(a.c_str(), L"ZENTAVIO_RESUME", &own);
     CHECK(ownLength == static_cast<int>(apiLength));
-    CHECK(std::wstring(own.get(), ownLength) == std::wstring(api, apiLength));
+    CHECK(std::wstring(own.m_Get(), ownLength) == std::wstring(api, apiLength));
     for (int i : {0, 3, 70, 99}) {
         const std::string k = Key(i);
         const std::wstring key(k.begin(), k.end());
@@ -212,4 +212,41 @@ TEST_CASE(
     // No such section: left to the profile API.
     CHECK(m_Resume_EditKeys(b.c_str(), L"NONE", removed, 1, key.c_str(), L"1") == -1);
     CHECK(ReadBytes(b) == ReadBytes(a));
+}
+
+TEST_CASE("a record new to the store is appended in one rewrite, as the profile API would")
+{
+    CTempFolder temp;
+    REQUIRE(!temp.Path().empty());
+    std::string records;
+    for (int i = 0; i < 5; ++i) records += Key(i) + "=" + std::to_string(i) + "\r\n";
+    const std::string texts[] = {
+        "[ZENTAVIO_RESUME]\r\n" + records + "[After]\r\nb=2\r\n",
+        "[ZENTAVIO_RESUME]\r\n" + records + "\r\n[After]\r\nb=2\r\n",
+        "[Before]\r\na=1\r\n[ZENTAVIO_RESUME]\r\n" + records,
+        "[ZENTAVIO_RESUME]\r\n",
+    };
+    const std::string k = Key(40);
+    const std::wstring key(k.begin(), k.end());
+    for (const std::string& text : texts) {
+        CAPTURE(text);
+        const std::wstring a = temp.Join(L"a.dat");
+        const std::wstring b = temp.Join(L"b.dat");
+        WriteBytes(a, text);
+        WritePrivateProfileStringW(L"Other", L"x", L"1", a.c_str());
+        WritePrivateProfileStringW(L"Other", L"x", nullptr, a.c_str());
+        WriteBytes(b, ReadBytes(a));
+        WritePrivateProfileStringW(L"ZENTAVIO_RESUME", key.c_str(), L"12,3", a.c_str());
+        CHECK(m_Resume_EditKeys(b.c_str(), L"ZENTAVIO_RESUME", nullptr, 0, key.c_str(), L"12,3") ==
+              1);
+        CHECK(ReadBytes(b) == ReadBytes(a));
+    }
+    // A key already there, even without a value, is changed in place by the
+    // profile API: the edit leaves it to the API and writes nothing.
+    const std::wstring c = temp.Join(L"c.dat");
+    const std::string text = "[ZENTAVIO_RESUME]\r\n" + k + "=\r\n" + records;
+    WriteBytes(c, text);
+    const wchar_t* removed[] = {L"0000000000000FFF"};
+    CHECK(m_Resume_EditKeys(c.c_str(), L"ZENTAVIO_RESUME", removed, 1, key.c_str(), L"1") == -1);
+    CHECK(ReadBytes(c) == text);
 }
