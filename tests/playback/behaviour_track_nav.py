@@ -157,9 +157,9 @@ class UncheckedEnd(NavTest):
             return "3-clip.avi" in title
         self.assertTrue(zvtest.wait_for(at_third, timeout=20), titles)
         self.assertIn("1-clip.avi", titles[0])
-        # The last entry ends paused at its end in repeat OFF.
-        ended = ps.wait_trace(self, self.box, "pause", timeout=15)
-        self.assertEqual(ended["track"], 2)
+        # No checked entry follows in repeat OFF: held at the end.
+        held = ps.wait_trace(self, self.box, "hold", timeout=15)
+        self.assertEqual((held["track"], held["held"]), (2, 1))
         self.assertEqual(plays(self.box), [0, 2])
         self.assertFalse([t for t in titles if "2-clip.avi" in t], titles)
         self.box.close(proc)
