@@ -61,7 +61,7 @@ void m_StopContinuousSeek(int final)
 
 namespace {
 
-SSEEKBARDRAG g_SeekBarDrag = {-1};
+SSEEKBARDRAG g_SeekBarDrag = {-1, 0};
 
 void m_SeekBar_Step(const SSEEKBARSTEP& step)
 {
@@ -71,13 +71,31 @@ void m_SeekBar_Step(const SSEEKBARSTEP& step)
         SetTimer(g_hWndMain, kTimerHoldEnd, kSeekBarPollMs, nullptr);
 }
 
-// A press on the channel moves the thumb there and reports that position,
-// and so does every step of a drag.
+// A press on a mark goes where the mark stands; 1 when it went.
+int m_SeekBar_PressMark(const SSLIDERNOTIFY& n)
+{
+    switch (n.part) {
+        case SLIDER_PART_CHAPTER:
+            m_Chapter_Jump(n.index, 1);
+            return 1;
+        case SLIDER_PART_MARKER:
+            // The executor's marker jump fills this.
+            return 0;
+        case SLIDER_PART_RANGE:
+            // The executor's play-range selection fills this.
+            return 0;
+    }
+    return 0;
+}
+
+// A press on the channel or a chapter mark moves the thumb there and
+// reports that position, and so does every step of a drag.
 void m_OnSeekBarNotice(const SSLIDERNOTIFY& n)
 {
     if (n.code == SPN_LDOWN) {
         if (g_AutoNextActive) m_AutoNext_Show(0, 0, 1);
         if (GetKeyState(VK_SHIFT) < 0) m_Pause();
+        m_SeekBarDrag_OnPress(&g_SeekBarDrag, m_SeekBar_PressMark(n));
     } else if (n.code == SPN_GRAB) {
         if (g_Settings.Seek_Pau && n.moved && m_IsPlaying()) m_SetHold(1, 1);
         KillTimer(g_hWndMain, kTimerHoldEnd);

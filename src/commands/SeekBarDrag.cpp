@@ -1,5 +1,7 @@
 #include "commands/SeekBarDrag.h"
 
+void m_SeekBarDrag_OnPress(SSEEKBARDRAG* drag, int jumped) { drag->onMark = jumped ? 1 : 0; }
+
 SSEEKBARSTEP m_SeekBarDrag_OnPosition(SSEEKBARDRAG* drag, int position, int dragged,
                                       int engineWaits)
 {
@@ -7,6 +9,12 @@ SSEEKBARSTEP m_SeekBarDrag_OnPosition(SSEEKBARDRAG* drag, int position, int drag
         const SSEEKBARSTEP step = {drag->pending, -2, 0};
         drag->pending = -1;
         return step;
+    }
+    // The press put the thumb under the pointer, a pixel or two off the
+    // mark's exact time: seeking there would undo the jump. A drag counts.
+    if (drag->onMark) {
+        if (!dragged) return {-1, -2, 0};
+        drag->onMark = 0;
     }
     if (engineWaits) {
         drag->pending = position;
@@ -31,5 +39,6 @@ SSEEKBARSTEP m_SeekBarDrag_OnRelease(SSEEKBARDRAG* drag, int keyFrames)
 {
     const SSEEKBARSTEP step = {drag->pending, keyFrames ? 0 : -2, 0};
     drag->pending = -1;
+    drag->onMark = 0;
     return step;
 }

@@ -5,6 +5,7 @@
 
 struct SSEEKBARDRAG {
     int pending;  // ms, -1 none
+    int onMark;   // the press jumped to a mark; its thumb seeks nothing until moved
 };
 
 // What a notice asks: seek to ms (-1 nothing) with the key-frame direction
@@ -15,6 +16,8 @@ struct SSEEKBARSTEP {
     int retry;
 };
 
+// Press: jumped is 1 when the press went to the mark under it.
+void m_SeekBarDrag_OnPress(SSEEKBARDRAG* drag, int jumped);
 // Position changed: position -1 seeks to the pending one; while the engine
 // waits the position only becomes the pending one (the newest wins).
 SSEEKBARSTEP m_SeekBarDrag_OnPosition(SSEEKBARDRAG* drag, int position, int dragged,

@@ -5,7 +5,8 @@ play button toggles the rate between the preset and 100 %; with [Ctrl]
 "PauClr" a paused file's seek bar and status bar take the pause colour
 (screenshot crops compared with references in tests/playback/ref that were
 looked at). Wine's SetRate changes nothing, so the rate is seen in its
-texts and the INI, not in speed."""
+texts and the INI, not in speed. Values of [Main] "Rpt" and "RateRng"
+out of their ranges read as the defaults."""
 
 import os
 import shutil
@@ -84,6 +85,47 @@ class RateRepeat(BehaviourTest):
         sections, _ = read_ini(self.box.ini)
         self.assertEqual(sections["Main"]["Rpt"], "0,1")
         self.assertEqual(sections["Main"]["LtRate"], "150")
+
+
+class OutOfRangeSettings(BehaviourTest):
+    def setUp(self):
+        super().setUp()
+        if not shutil.which("xdotool"):
+            self.skipTest("no xdotool for real input")
+        self.clip = ps.clip(60, "rate60.avi")
+
+    def start(self, main):
+        main = dict({"Pos": "100,100,855,555", "HdBtn": "0"}, **main)
+        ps.settings(self.box, repeat=1, keep_awake=0,
+                    extra={"Main": main, "Ctrl": {"BtnOdr": BUTTON_ORDER}})
+        xdotool("mousemove", *PARKED)
+        proc = self.box.start(winpath(self.clip))
+        self.win = self.box.wait_window()
+        self.assertIsNotNone(self.win, "no main window")
+        ps.wait_status(self, r"PLAYING")
+        return proc
+
+    def toggle_rate(self):
+        """The middle click on play goes to the preset 150 % and back; limits
+        taken as they stand would clamp the preset away."""
+        screen.click_child(self, self.win, PLAY, button=2)
+        ps.wait_status(self, r"RATE : \*1\.50")
+        screen.click_child(self, self.win, PLAY, button=2)
+        ps.wait_status(self, r"RATE : \*1\.00 +\(DEF\)")
+
+    def test_bad_repeat_and_rate_limits_read_as_the_defaults(self):
+        # Repeat 9 reads as ON: the click goes on to FILE and is saved so.
+        proc = self.start({"Rpt": "9,9", "RateRng": "0,0"})
+        screen.click_child(self, self.win, REPEAT)
+        ps.wait_status(self, r"REPEAT +: +FILE")
+        self.toggle_rate()
+        self.assertEqual(self.box.close(proc)[0], 0)
+        sections, _ = read_ini(self.box.ini)
+        self.assertEqual(sections["Main"]["Rpt"], "2,1")
+        # A minimum above the maximum.
+        proc = self.start({"RateRng": "500,10"})
+        self.toggle_rate()
+        self.assertEqual(self.box.close(proc)[0], 0)
 
 
 if __name__ == "__main__":

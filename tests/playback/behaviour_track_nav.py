@@ -3,7 +3,8 @@ xdotool: a click steps by file (within 2.5 s of the start back to the
 previous file, later back to the start; next on the last entry in repeat
 OFF pauses at its end, again restarts the list with "REPEAT"), a right
 click skips to the chapters and markers of the file's .zvinf. The end of
-stream in SHUFFLE follows the shuffle order and says where it stands."""
+stream in SHUFFLE follows the shuffle order and says where it stands; in
+repeat OFF it passes over an entry the folder's resume record unchecks."""
 
 import os
 import re
@@ -11,6 +12,7 @@ import shutil
 import sys
 import time
 
+import open_support
 import play_support as ps
 from play_support import engine_media
 import screen
@@ -19,7 +21,9 @@ from zvtest import BehaviourTest, winpath
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(HERE, "..", "playlist"))
+sys.path.insert(0, os.path.join(HERE, "..", "filedata"))
 import shuffle_reference  # noqa: E402
+from behaviour_resume import key_of  # noqa: E402
 
 MEDIA = os.path.join(engine_media.MEDIA, "track-nav")
 PREV, NEXT = 32971, 32974
@@ -31,17 +35,6 @@ def folder_of(name, count, seconds):
     for i in range(count):
         ps.container_clip("avi", seconds, folder, "%d-clip.avi" % (i + 1))
     return folder
-
-
-def write_zvinf(media, chapters, markers, length_ms):
-    """The information file beside media, UTF-16 with its BOM."""
-    def t(ms):
-        return "%02d:%02d:%06.3f" % (ms // 3600000, ms // 60000 % 60, ms % 60000 / 1000)
-    lines = ["[ZENTAVIO_FILEINFO]", "FMT=100", "LEN=" + t(length_ms), "[CHAPTER]"]
-    lines += ["%d=%s" % (i + 1, t(ms)) for i, ms in enumerate(chapters)]
-    lines += ["[MARKER]"] + ["%d=%s" % (i + 1, t(ms)) for i, ms in enumerate(markers)]
-    with open(media + ".zvinf", "wb") as f:
-        f.write(b"\xff\xfe" + "\r\n".join(lines + [""]).encode("utf-16-le"))
 
 
 def plays(box, after=0):
@@ -116,7 +109,7 @@ class PreviousAndNext(NavTest):
 class SkipPoints(NavTest):
     def test_right_clicks_skip_to_markers_and_chapters_and_go_on_after_a_landing(self):
         media = ps.container_clip("avi", 12, os.path.join(MEDIA, "points"), "points12.avi")
-        write_zvinf(media, [0, 6000], [3000, 9000], 12000)
+        ps.write_zvinf(media, [0, 6000], [3000, 9000], 12000)
         proc = self.begin(media, repeat=0)
         # Paused, the position is where each skip landed, whatever the
         # time between the clicks.
@@ -144,6 +137,31 @@ class ShuffleEnd(NavTest):
                                   timeout=20)
             m = re.search(r"\((\d+)\s*,\s*(\d+)\)", text)
             self.assertEqual((int(m.group(1)), int(m.group(2))), (place // 4 + 1, place % 4 + 1))
+        self.box.close(proc)
+
+
+class UncheckedEnd(NavTest):
+    def test_the_end_of_a_file_passes_over_an_unchecked_entry(self):
+        folder = folder_of("three2", 3, 2)
+        # The folder's record: entry 1 at 0 s, check boxes on and entry 2
+        # unchecked (bit 1 of the tracks' digits).
+        with open(os.path.join(self.box.dir, "Resume.dat"), "w", newline="\r\n") as f:
+            f.write("[ZENTAVIO_RESUME]\n%s=0,1,2\n" % key_of(os.path.basename(folder)))
+        proc = self.begin(folder, repeat=0)
+        titles = []
+
+        def at_third():
+            title = open_support.title()
+            if title and title not in titles:
+                titles.append(title)
+            return "3-clip.avi" in title
+        self.assertTrue(zvtest.wait_for(at_third, timeout=20), titles)
+        self.assertIn("1-clip.avi", titles[0])
+        # No checked entry follows in repeat OFF: held at the end.
+        held = ps.wait_trace(self, self.box, "hold", timeout=15)
+        self.assertEqual((held["track"], held["held"]), (2, 1))
+        self.assertEqual(plays(self.box), [0, 2])
+        self.assertFalse([t for t in titles if "2-clip.avi" in t], titles)
         self.box.close(proc)
 
 

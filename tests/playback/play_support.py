@@ -61,6 +61,18 @@ def container_clip(kind, seconds, folder, name=None):
     return out
 
 
+def write_zvinf(media, chapters, markers, length_ms):
+    """The information file beside media, UTF-16 with its BOM; chapters
+    and markers in ms."""
+    def t(ms):
+        return "%02d:%02d:%06.3f" % (ms // 3600000, ms // 60000 % 60, ms % 60000 / 1000)
+    lines = ["[ZENTAVIO_FILEINFO]", "FMT=100", "LEN=" + t(length_ms), "[CHAPTER]"]
+    lines += ["%d=%s" % (i + 1, t(ms)) for i, ms in enumerate(chapters)]
+    lines += ["[MARKER]"] + ["%d=%s" % (i + 1, t(ms)) for i, ms in enumerate(markers)]
+    with open(media + ".zvinf", "wb") as f:
+        f.write(b"\xff\xfe" + "\r\n".join(lines + [""]).encode("utf-16-le"))
+
+
 def settings(box, repeat=1, keep_awake=1, countdown=10, extra=None):
     sections = {
         "Main": {"Ver": "90690", "Test": "1", "Mon": str(keep_awake),
