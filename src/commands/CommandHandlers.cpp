@@ -1,5 +1,8 @@
 #include "commands/CommandHandlers.h"
 
+#include "filedata/Markers.h"
+#include "filedata/PlayRanges.h"
+
 #include <shellapi.h>
 
 #include "app/Layout.h"
@@ -11,6 +14,8 @@
 #include "controls/MenuMessages.h"
 #include "controls/SliderPlus.h"
 #include "engine/VideoRenderer.h"
+#include "filedata/Markers.h"
+#include "filedata/PlayRanges.h"
 #include "playback/AutoNext.h"
 #include "playback/EndOfStream.h"
 #include "playback/PlayPause.h"
@@ -79,11 +84,10 @@ int m_SeekBar_PressMark(const SSLIDERNOTIFY& n)
             m_Chapter_Jump(n.index, 1);
             return 1;
         case SLIDER_PART_MARKER:
-            // The executor's marker jump fills this.
-            return 0;
+            m_Marker_Jump(-1, n.index, 1);
+            return 1;
         case SLIDER_PART_RANGE:
-            // The executor's play-range selection fills this.
-            return 0;
+            return m_PlayRange_Select(-1, n.index, 1, 1);
     }
     return 0;
 }
