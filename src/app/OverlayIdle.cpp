@@ -1,6 +1,7 @@
 // The idle video area of the main window and of the full-screen window: the
 // background where no video window covers it, and the product name (no
-// file) or "AUDIO ONL@Y" (a file without picture) in the bitmap font.
+// file) or "AUDIO ONL@Y" (a file without picture) in the bitmap font, or
+// the still picture shown.
 #include "app/FullScreenState.h"
 #include "app/Layout.h"
 #include "app/MainWindow.h"
@@ -10,6 +11,7 @@
 #include "base/ArgbImage.h"
 #include "base/BmpFont.h"
 #include "base/Color.h"
+#include "commands/OpenPicture.h"
 #include "playback/PlayState.h"
 #include "playback/PlaybackEvents.h"
 #include "settings/Settings.h"
@@ -96,6 +98,9 @@ void m_PaintIdle(HWND hwnd, int fullScreen)
     GetClientRect(hwnd, &client);
     FillRect(dc, &client, brush ? brush : static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
     if (brush) DeleteObject(brush);
+    // The picture's rectangle belongs to the window that hosts the video.
+    const int hostsVideo = g_FullScreen && g_hWndFullScreen ? fullScreen : !fullScreen;
+    if (hostsVideo) m_Picture_Paint(dc);
     if (text) {
         const int alpha =
             fullScreen ? m_IdleTextAlpha(g_Settings.Fullscr_Ctrl, g_Settings.Fullscr_CtrlAlp) : 255;

@@ -64,7 +64,7 @@ void UpdateTimePane(const STIMEFACTS& f, const STIMEOPTIONS& o, int force)
 
 void UpdateStatePane(const STIMEFACTS& f, int force)
 {
-    const int key = (f.bHeld ? 100 : 0) + f.nPlayState;
+    const int key = (f.bPicture ? 1000 : 0) + (f.bHeld ? 100 : 0) + f.nPlayState;
     if (key != g_Shown.stateKey) m_IdleArea_OnStateChange();
     if (key != g_Shown.stateKey || force || f.nRate != 100) {
         g_Shown.stateKey = key;
@@ -84,6 +84,7 @@ void m_ReadTimeFacts(STIMEFACTS* f)
     *f = STIMEFACTS{};
     f->nPlayState = g_PlayState;
     f->bFileOpen = g_PlayState >= 1;
+    f->bPicture = g_MediaKind == MEDIA_KIND_PICTURE;
     f->bHeld = g_PlayHeld;
     f->nDurationMs = g_DurationMs;
     f->nPositionMs = g_MediaOpen ? m_GetCurrentPosMs() : 0;

@@ -7,6 +7,7 @@
 #include "app/MainWindow.h"
 #include "app/WindowHelpers.h"
 #include "commands/CommandHandlers.h"
+#include "commands/OpenPicture.h"
 #include "controls/SliderPlus.h"
 #include "engine/PreviewPlayer.h"
 #include "engine/VideoRenderer.h"
@@ -88,6 +89,7 @@ void m_CloseFile(int redraw, int showMessage, int resumeMode, int addToHistory)
     }
     m_Resume_OnClose(resumeMode);
     m_Preview_Close();
+    m_Picture_Release();
     if (addToHistory && g_MediaOpen) m_Recent_AddCurrent();
     m_CloseMedia(redraw);
     // Check boxes end with the list they belong to.
@@ -112,6 +114,7 @@ void m_CloseFile(int redraw, int showMessage, int resumeMode, int addToHistory)
 
 void m_CloseJumpListFile(int redraw)
 {
+    m_Picture_Release();
     g_ListType = LIST_NONE;
     g_PlayState = 0;
     g_MediaKind = MEDIA_KIND_NONE;

@@ -10,6 +10,7 @@
 #include "playback/AutoNext.h"
 #include "playback/PlayPause.h"
 #include "playback/RepeatMode.h"
+#include "playback/Seek.h"
 #include "playback/PlaybackControl.h"
 #include "playback/PlaybackEvents.h"
 #include "playback/ShuffleStep.h"
@@ -178,7 +179,7 @@ void m_Repeat_LastChapter()
     if (count > 0)
         m_Chapter_Jump(count - 1, 0);
     else
-        m_Nav_SeekMs(0);
+        m_SeekToTime(0, 0, 0);
     m_OSD_ShowText(L"REPEAT : CHAPTER", -1, -1, -1, -1, -1, -1);
 }
 

@@ -44,29 +44,6 @@ void m_SetMediaPath(const wchar_t* path)
     lstrcpynW(g_MediaExt, dot ? dot : L"", kMediaNameCap);
 }
 
-// Sizes the window to the new video by [Common] "OpSize".
-void m_SizeForVideo()
-{
-    if (g_FullScreen || IsZoomed(g_hWndMain)) {
-        m_SetZoomMode(-1, 1, -1);
-        return;
-    }
-    switch (g_Settings.Common_OpSize) {
-        case 0:
-            m_ApplyVideoRect(0, 1);
-            break;
-        case 1:
-            m_SetWindowSize(0, 10000, 0, 0);
-            break;
-        case 2:
-            m_SetWindowSize(0, g_LastZoomPercent > 0 ? g_LastZoomPercent * 100 : 10000, 0, 0);
-            break;
-        default:
-            m_SetWindowSize(g_Settings.Common_OpSize - 2, 0, 0, 0);
-            break;
-    }
-}
-
 void m_ShowVideoWindow()
 {
     if (g_VideoWindow && !IsWindowVisible(g_VideoWindow))

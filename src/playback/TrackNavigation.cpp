@@ -13,6 +13,7 @@
 #include "playback/PlayPause.h"
 #include "playback/PlaybackControl.h"
 #include "playback/RepeatMode.h"
+#include "playback/Seek.h"
 #include "playback/ShuffleStep.h"
 #include "playback/SkipPoints.h"
 #include "playback/TrackChoice.h"
@@ -43,16 +44,6 @@ int m_ChapterMs(const SCHAPTERITEM& c) { return static_cast<int>(c.Start * 1000.
 
 int m_PlayRange_IsActive() { return 0; }
 
-void m_Nav_SeekMs(int ms)
-{
-    if (!g_MediaOpen || !g_VideoRenderer) return;
-    if (ms < 0) ms = 0;
-    if (g_DurationMs > 0 && ms > g_DurationMs) ms = g_DurationMs;
-    g_VideoRenderer->m_VR_SetPosition(static_cast<LONGLONG>(ms) * 10000);
-    m_UpdateTimeDisplay(1);
-    m_Chapter_AfterSeek();
-}
-
 int m_PlayStartMs()
 {
     const SCHAPTERITEM* table;
@@ -74,7 +65,7 @@ int m_IsAtPlayStart(int posMs, int, int toleranceMs)
 
 void m_SeekToPlayStart(int then, int)
 {
-    m_Nav_SeekMs(m_PlayStartMs());
+    m_SeekToTime(m_PlayStartMs(), 0, 0);
     if (then == 1 && !m_IsPlaying())
         m_PlayPause(-1);
     else if (then == -1)
@@ -104,7 +95,7 @@ void m_PrevTrack(int direct)
             m_SeekToPlayStart(0, 1);
             break;
         case PREVRULE_SEEK_ZERO:
-            m_Nav_SeekMs(0);
+            m_SeekToTime(0, 0, 0);
             break;
         default:
             if (g_RepeatMode == REPEAT_SHUFFLE)
@@ -213,13 +204,13 @@ void m_SkipToPoint(int direction, int offsetMs, int kindMask)
             m_FormatW64(text, 96, L"POS : FILE END");
             break;
         case SKIPTO_ZERO:
-            m_Nav_SeekMs(0);
+            m_SeekToTime(0, 0, 1);
             m_SkipPoints_Message(nullptr, offsetMs, text, 96);
             break;
         default:
-            // 1 ms past the point, so that a skip right after this one
-            // reads a position beyond it and goes on.
-            m_Nav_SeekMs(points[target].timeMs + 1);
+            // The seek lands 1 ms past the point, so that a skip right
+            // after this one reads a position beyond it and goes on.
+            m_SeekToTime(points[target].timeMs, 0, 1);
             m_SkipPoints_Message(&points[target], offsetMs, text, 96);
             break;
     }

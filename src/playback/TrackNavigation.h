@@ -25,6 +25,3 @@ void m_StepBack(int mode);
 void m_OpenPrevPlayListFile(int wrap);
 // messageMode 0 none, 1 "CHAPTER : %02d" with defaults, 2 short.
 void m_Chapter_Jump(int chapter, int messageMode);
-
-// Seeks the main player to ms; the skip and navigation seek.
-void m_Nav_SeekMs(int ms);

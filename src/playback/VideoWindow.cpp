@@ -81,3 +81,25 @@ void m_VideoWindow_Place()
     if (g_VideoRenderer->m_VR_GetState() == VR_STATE_PAUSED)
         SetTimer(g_VideoWindow, kTimerShowFrameAgain, kShowFrameAgainMs, nullptr);
 }
+
+void m_SizeForVideo()
+{
+    if (g_FullScreen || IsZoomed(g_hWndMain)) {
+        m_SetZoomMode(-1, 1, -1);
+        return;
+    }
+    switch (g_Settings.Common_OpSize) {
+        case 0:
+            m_ApplyVideoRect(0, 1);
+            break;
+        case 1:
+            m_SetWindowSize(0, 10000, 0, 0);
+            break;
+        case 2:
+            m_SetWindowSize(0, g_LastZoomPercent > 0 ? g_LastZoomPercent * 100 : 10000, 0, 0);
+            break;
+        default:
+            m_SetWindowSize(g_Settings.Common_OpSize - 2, 0, 0, 0);
+            break;
+    }
+}
