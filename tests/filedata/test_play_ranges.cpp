@@ -28,7 +28,7 @@ SRANGEFACTS At(int posMs, int nearEnd = 0, double fps = 25.0)
 struct CPlayingClip {
     CScratchFolder folder;
     std::wstring media = folder / L"clip.avi";
-    std::wstring info = folder / L"clip.zvinf";
+    std::wstring info;
 
     CPlayingClip()
     {
@@ -43,7 +43,10 @@ struct CPlayingClip {
         g_DurationMs = kLengthMs;
         m_FileInfo_Clear(&g_FileInfo);
         g_FileInfo.Length = kLengthMs;
-        lstrcpynW(g_FileInfoPath, info.c_str(), kFileInfoPathCap);
+        // The information file's place as the open finds it.
+        int mode = -1;
+        m_FileInfo_FindPath(g_FileInfoPath, kFileInfoPathCap, media.c_str(), 0, 1, &mode);
+        info = g_FileInfoPath;
         g_PlayRangeOn = 0;
         g_PlayRangeStart = g_PlayRangeEnd = -1;
         g_PlayRangeIndex = g_PlayRangeLastIndex = -1;

@@ -56,8 +56,8 @@ class PlayRangeTest(BehaviourTest):
         self.play(media, "0", 0)
         ps.wait_status(self, END_POS, timeout=25)
         self.assert_paused_near(5000)
-        # The clip goes on no further than the range's end.
-        self.assertEqual(ps.elapsed(self), 5)
+        # The time pane, a second witness, stands at the range's end.
+        self.assertIn(ps.elapsed(self), (4, 5))
 
     def test_bounds_from_the_command_line_pause_at_their_end(self):
         media = clip("bounds.avi")
