@@ -156,7 +156,7 @@ int m_OnPassingMessage(UINT msg, WPARAM wParam, LPARAM lParam)
             m_Chapter_TrackCurrent(-1, m_IsPlaying(), 1);
             return 1;
         case WM_APP_STOPREACHED:
-            m_PlayRange_OnEnd();
+            m_PlayRange_OnEnd(0);
             return 1;
         case WM_APP_PREVIEWOPENED:
             if (m_SeekPreview_IsActive()) m_SeekPreview_OnOpened();

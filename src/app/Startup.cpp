@@ -26,6 +26,7 @@
 #include "controls/SliderPlus.h"
 #include "controls/Statusbar.h"
 #include "filedata/DataFiles.h"
+#include "filedata/PlayRangeState.h"
 #include "filedata/ResumeStore.h"
 #include "library/Library.h"
 #include "playback/PlaybackControl.h"
@@ -209,6 +210,7 @@ int m_InitInstance(int showCommand)
     m_Timer_SetOwner();
     g_Playlist.m_SetOwner();
     m_Repeat_SetMode(g_MainWindowState.nRepeat, 0);
+    g_RangeRepeatMode = g_MainWindowState.nRangeRepeat;
     m_PowerSaving_Set(g_MainWindowState.nPowerSaving, 0);
     m_GetResumeFilePath();
     m_GetRecentFilePath();

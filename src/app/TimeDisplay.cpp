@@ -9,6 +9,7 @@
 #include "controls/SliderPlus.h"
 #include "controls/Statusbar.h"
 #include "engine/VideoRenderer.h"
+#include "filedata/PlayRangeState.h"
 #include "playback/PlaybackControl.h"
 #include "playback/PlaybackRate.h"
 #include "settings/SettingsMain.h"
@@ -93,6 +94,9 @@ void m_ReadTimeFacts(STIMEFACTS* f)
     f->bFileWaiting = g_PendingPath[0] != 0;
     f->nRate = m_Rate_Current();
     f->nVolume = g_MainWindowState.nVolume;
+    f->bRangeActive = g_MediaOpen && g_PlayRangeOn;
+    f->nRangeStartMs = g_PlayRangeStart;
+    f->nRangeEndMs = g_PlayRangeEnd;
 }
 
 // The five switches of [Main] "Time" in the order of the time-display

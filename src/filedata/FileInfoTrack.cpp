@@ -1,5 +1,8 @@
-// Saving a playlist track's chapters and markers into its information
-// file, and handing the open file's ranges and markers to its track.
+// Saving a playlist track's chapters, ranges and markers into its
+// information file, and handing the open file's ranges and markers to its
+// track.
+#include "filedata/FileInfoTrack.h"
+
 #include <algorithm>
 #include <new>
 
@@ -68,6 +71,28 @@ int m_FileInfo_SaveTrackMarkers(int track)
     if (!TrackFile(track, path, &found)) return 0;
     const STRACKINFO* t = g_Playlist.m_GetTrack(track);
     const int written = m_FileInfo_WriteMarkers(path, t->Markers, t->MarkerCount);
+    if (written) m_FileInfo_WriteLength(path, TrackLength(track));
+    return written;
+}
+
+// The ranges alone: an emptied section removes its keys, and the file when
+// nothing is left.
+int m_FileInfo_WriteTrackRanges(int track)
+{
+    static wchar_t path[kFileInfoPathCap];
+    int found = 0;
+    if (!TrackFile(track, path, &found) || !path[0]) return 0;
+    const STRACKINFO* t = g_Playlist.m_GetTrack(track);
+    return m_FileInfo_WriteRanges(path, t->Ranges, t->Ranges ? t->RangeCount : 0);
+}
+
+int m_FileInfo_SaveTrackRanges(int track)
+{
+    static wchar_t path[kFileInfoPathCap];
+    int found = 0;
+    if (!TrackFile(track, path, &found) || !path[0]) return 0;
+    const STRACKINFO* t = g_Playlist.m_GetTrack(track);
+    const int written = m_FileInfo_WriteRanges(path, t->Ranges, t->Ranges ? t->RangeCount : 0);
     if (written) m_FileInfo_WriteLength(path, TrackLength(track));
     return written;
 }

@@ -13,6 +13,7 @@
 #include "engine/VideoRenderer.h"
 #include "filedata/FileInfoOpen.h"
 #include "filedata/PlayRangeState.h"
+#include "filedata/PlayRanges.h"
 #include "filedata/ResumeStore.h"
 #include "library/Library.h"
 #include "playback/ControlBarState.h"
@@ -46,6 +47,7 @@ int m_CloseMedia(int redraw)
     if (g_MediaPath[0]) m_ClosePreviewOf(g_MediaPath);
     if (g_MediaKind == MEDIA_KIND_VIDEO) g_LastZoomPercent = m_GetZoomPercent();
     m_OSD_ClearBars();
+    if (g_PlayRangeOn) m_PlayRange_Command(3, 0);
     g_PlayRangeIndex = -1;
     if (redraw) m_OSD_Clear(0);
     if (g_VideoRenderer) g_VideoRenderer->m_VR_Close();
@@ -92,6 +94,7 @@ void m_CloseFile(int redraw, int showMessage, int resumeMode, int addToHistory)
     m_Picture_Release();
     if (addToHistory && g_MediaOpen) m_Recent_AddCurrent();
     m_CloseMedia(redraw);
+    m_PlayRange_Command(4, 0);
     // Check boxes end with the list they belong to.
     g_Playlist.m_CheckMode = 0;
     g_Playlist.m_CheckedTracks = 0;

@@ -7,6 +7,9 @@
 #include "app/WindowSize.h"
 #include "base/ErrorLog.h"
 #include "engine/VideoRenderer.h"
+#include "filedata/FileInfo.h"
+#include "filedata/PlayRangeState.h"
+#include "filedata/PlayRanges.h"
 #include "playback/AutoNext.h"
 #include "playback/PlayPause.h"
 #include "playback/RepeatMode.h"
@@ -147,7 +150,7 @@ void m_OnPlayEnd(int noCountdown)
 {
     m_UpdateTimeDisplay(1);
     if (m_PlayRange_IsActive() && m_IsPlaying()) {
-        m_PlayRange_OnEnd();
+        m_PlayRange_OnEnd(0);
         return;
     }
     const int countdown = !noCountdown && g_Settings.Common_RptMenu >= 1;
@@ -264,23 +267,60 @@ int m_CheckedChaptersEndMs()
 
 }  // namespace
 
+namespace {
+
+// The range end a play-end test goes by: mode 1 the active range's, 2 the
+// largest of the file's ranges (a negative mode takes range mode as on);
+// the duration for an open end, -1 when no range applies.
+int m_RangeEndMs(int mode)
+{
+    const int kind = mode < 0 ? -mode : mode;
+    if (!(mode < 0 || g_PlayRangeOn)) return -1;
+    if (kind == 1) return g_PlayRangeEnd < 0 ? g_DurationMs : g_PlayRangeEnd;
+    if (kind != 2 || g_FileInfo.RangeCount == 0) return -1;
+    int end = 0;
+    for (UINT i = 0; i < g_FileInfo.RangeCount && i < (UINT)kFileInfoItemCap; ++i) {
+        if (g_FileInfo.Ranges[i].end < 0) return g_DurationMs;
+        if (g_FileInfo.Ranges[i].end > end) end = g_FileInfo.Ranges[i].end;
+    }
+    return end;
+}
+
+// In range mode the end of the active range, or with rangeMode 2 and a
+// range in use the last range's (made the active one); -1 for none.
+int m_RangeSeekEndMs(int rangeMode)
+{
+    if (!g_PlayRangeOn || !rangeMode) return -1;
+    const int last = static_cast<int>(g_FileInfo.RangeCount) - 1;
+    if (rangeMode != 2 || g_PlayRangeIndex < 0 || last < 0) return g_PlayRangeEnd;
+    if (g_PlayRangeIndex != last) m_PlayRange_Select(-1, last, 0, 0);
+    return g_FileInfo.Ranges[last].end;
+}
+
+}  // namespace
+
 // A file of unknown length has no end to be at: play would otherwise keep
 // "continuing at the end" without ever playing.
-int m_IsAtPlayEnd(int posMs, int, int useChapters)
+int m_IsAtPlayEnd(int posMs, int mode, int useChapters)
 {
     if (!g_MediaOpen || g_DurationMs <= 0) return 0;
     const int position = posMs == -1 ? m_GetCurrentPosMs() : posMs;
-    const int end = useChapters ? m_CheckedChaptersEndMs() : g_DurationMs;
+    int end = m_RangeEndMs(mode);
+    if (end < 0) end = useChapters ? m_CheckedChaptersEndMs() : g_DurationMs;
     return position >= end - kEndToleranceMs;
 }
 
-void m_SeekToPlayEnd(int before, int)
+void m_SeekToPlayEnd(int before, int rangeMode)
 {
     if (before == -1)
         m_SetHold(1, 1);
     else if (before == -2 && g_PlayStarted && !g_PlayHeld)
         m_PlayPause(-1);
-    if (g_VideoRenderer) g_VideoRenderer->m_VR_SeekNearEnd();
+    const int rangeEnd = m_RangeSeekEndMs(rangeMode);
+    if (rangeEnd >= 0)
+        m_SeekToTime(rangeEnd, 0, 0);
+    else if (g_VideoRenderer)
+        g_VideoRenderer->m_VR_SeekNearEnd();
     m_UpdateTimeDisplay(1);
 }
 

@@ -7,6 +7,8 @@
 #include "base/ErrorLog.h"
 #include "base/UiLook.h"
 #include "engine/VideoRenderer.h"
+#include "filedata/PlayRangeState.h"
+#include "filedata/PlayRanges.h"
 #include "playback/EndOfStream.h"
 #include "playback/MediaPath.h"
 #include "playback/PlaybackControl.h"
@@ -77,6 +79,18 @@ void m_ShowBarsOnOpen()
     m_OSD_ShowBars(1, hideMs, 1, g_Settings.Osc_Mode == 2 ? hideMs : -1, 1);
 }
 
+// The play range the request carried: bounds given by start and end, or a
+// stored range of the opened entry.
+void m_ApplyPendingRange()
+{
+    if (!g_OpenRequest.bRangePending) return;
+    g_OpenRequest.bRangePending = 0;
+    if (g_OpenRequest.nRangeIndex == -1)
+        m_PlayRange_SetBounds(1, g_OpenRequest.nRangeStartMs, g_OpenRequest.nRangeEndMs);
+    else
+        m_PlayRange_Select(-1, g_OpenRequest.nRangeIndex, 0, 0);
+}
+
 int m_AutoStop(int state)
 {
     if (!g_AutoStopPending) return state;
@@ -95,11 +109,13 @@ int g_CmdLineNamedFiles;
 void m_OpenFile_Complete(int opened)
 {
     int p = g_OpenRequest.nStartMs;
+    if (p == 0 && g_PlayRangeOn && g_PlayRangeStart != -1) p = g_PlayRangeStart;
     if (opened && g_VideoRenderer) {
         if (p > g_DurationMs) p = 0;
         int state = g_OpenRequest.nStartState;
         if (g_Duration100ns == 0 && state == 1) state = 0;
         state = m_AutoStop(state);
+        m_ApplyPendingRange();
         // The sound starts at the stored level, not at the file's own.
         m_Volume_ApplyOnOpen();
         m_ApplyStartState(state, p);

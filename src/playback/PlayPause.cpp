@@ -10,6 +10,7 @@
 #include "base/ErrorLog.h"
 #include "engine/VideoRenderer.h"
 #include "filedata/ChapterTracking.h"
+#include "filedata/PlayRangeState.h"
 #include "library/Library.h"
 #include "playback/AutoNext.h"
 #include "playback/DisplayRefresh.h"
@@ -17,6 +18,7 @@
 #include "playback/MediaPath.h"
 #include "playback/PlayTime.h"
 #include "playback/PlaybackControl.h"
+#include "playback/PlaybackEvents.h"
 #include "playback/PowerSaving.h"
 #include "playback/RepeatMode.h"
 #include "playback/ShuffleStep.h"
@@ -178,6 +180,15 @@ void m_PlayPause(int startMs)
     if (!g_MediaOpen) {
         // A threaded open in flight finishes on its own.
         if (!g_OpenThread) m_OpenPlayListFile(-1, 0, 1, 1, 0);
+        return;
+    }
+    // Play at the end of the active range goes on by the range repeat mode;
+    // that may play again, which must not come back here.
+    static int s_RangeEnd = 0;
+    if (g_PlayRangeOn && !s_RangeEnd && m_IsNotPlaying() && m_IsAtPlayEnd(-1, 1, 1)) {
+        s_RangeEnd = 1;
+        m_PlayRange_OnEnd(1);
+        s_RangeEnd = 0;
         return;
     }
     // The countdown at the end takes play/pause as its own pause.

@@ -7,10 +7,13 @@
 #include "app/WindowSize.h"
 #include "base/ErrorLog.h"
 #include "engine/VideoRenderer.h"
+#include "filedata/PlayRangeState.h"
+#include "filedata/PlayRanges.h"
 #include "playback/EndOfStream.h"
 #include "playback/MediaPath.h"
 #include "playback/PlayPause.h"
 #include "playback/PlaybackControl.h"
+#include "playback/TrackNavigation.h"
 #include "playlist/Playlist.h"
 #include "playlist/PlaylistState.h"
 
@@ -109,7 +112,32 @@ void m_Playback_OnGraphEvents()
 }
 
 void m_Playback_OnLengthChanged() {}
-void m_PlayRange_OnEnd() {}
+
+void m_PlayRange_OnEnd(int forward)
+{
+    // A stop notice already on its way when playback paused is stale.
+    if (!g_MediaOpen || (!forward && !m_IsPlaying())) return;
+    const int selected = g_PlayRangeIndex >= 0;
+    const int mode = g_RangeRepeatMode;
+    if ((!selected && mode != RANGE_REPEAT_OFF) || (selected && mode == RANGE_REPEAT_ON)) {
+        m_SeekToPlayStart(1, 1);
+        m_OSD_ShowText(L"PLAY```RANGE : REPEAT", 0, -1, -1, -1, -1, -1);
+        return;
+    }
+    if (mode == RANGE_REPEAT_FILE || mode == RANGE_REPEAT_ALL) {
+        // The engine's end goes on as the end-of-range step; play asked
+        // at the end steps as the user would.
+        m_PlayRange_Step(1, forward ? 1 : -1, mode == RANGE_REPEAT_ALL);
+        return;
+    }
+    if (mode != RANGE_REPEAT_OFF) return;
+    if (m_IsNotPlaying()) {
+        m_SeekToPlayStart(1, 1);
+        return;
+    }
+    m_Pause();
+    if (!forward) m_OSD_ShowText(L"PLAY```RANGE : END```POS", 0, -1, -1, -1, -1, -1);
+}
 int m_SeekPreview_IsActive() { return 0; }
 void m_SeekPreview_OnOpened() {}
 void m_SeekPreview_Draw() {}

@@ -36,7 +36,10 @@ enum {
 int m_GraphEvent_Action(long code, int positionMs, int durationMs);
 void m_Playback_OnLengthChanged();
 void m_OnPlayEnd(int noCountdown);
-void m_PlayRange_OnEnd();
+// The end of the active play range (forward 0: the engine's stop position
+// was reached; 1: play was asked at the range's end): the range repeat
+// mode repeats the range, steps on, or pauses there.
+void m_PlayRange_OnEnd(int forward);
 // Waits up to 3000 ms for the file-open thread and closes its handle.
 void m_OpenThread_Release();
 int m_SeekPreview_IsActive();

@@ -8,6 +8,8 @@
 #include "engine/VideoRenderer.h"
 #include "filedata/ChapterTracking.h"
 #include "filedata/FileInfo.h"
+#include "filedata/PlayRangeState.h"
+#include "filedata/PlayRanges.h"
 #include "playback/AutoNext.h"
 #include "playback/EndOfStream.h"
 #include "playback/PlayPause.h"
@@ -42,7 +44,27 @@ int m_ChapterMs(const SCHAPTERITEM& c) { return static_cast<int>(c.Start * 1000.
 
 }  // namespace
 
-int m_PlayRange_IsActive() { return 0; }
+int m_PlayRange_IsActive() { return g_PlayRangeOn; }
+
+namespace {
+
+// The range start a play-start test or seek goes by, -1 when none applies.
+int m_RangeStartMs(int mode)
+{
+    const int rangeMode = mode < 0 || g_PlayRangeOn;
+    const int kind = mode < 0 ? -mode : mode;
+    if (!rangeMode) return -1;
+    int start = -1;
+    if (kind == 2 && g_FileInfo.RangeCount > 0)
+        start = g_FileInfo.Ranges[0].start;
+    else if (kind == 1 || kind == 2)
+        start = g_PlayRangeStart;
+    else
+        return -1;
+    return start < 0 ? 0 : start;
+}
+
+}  // namespace
 
 int m_PlayStartMs()
 {
@@ -55,17 +77,25 @@ int m_PlayStartMs()
     return 0;
 }
 
-int m_IsAtPlayStart(int posMs, int, int toleranceMs)
+int m_IsAtPlayStart(int posMs, int mode, int toleranceMs)
 {
     if (!g_MediaOpen) return 0;
     const int position = posMs == -1 ? m_GetCurrentPosMs() : posMs;
     const int tolerance = toleranceMs == -1 ? kPlayStartToleranceMs : toleranceMs;
-    return position <= m_PlayStartMs() + tolerance;
+    const int rangeStart = m_RangeStartMs(mode);
+    return position <= (rangeStart >= 0 ? rangeStart : m_PlayStartMs()) + tolerance;
 }
 
-void m_SeekToPlayStart(int then, int)
+void m_SeekToPlayStart(int then, int rangeMode)
 {
-    m_SeekToTime(m_PlayStartMs(), 0, 0);
+    int target = m_PlayStartMs();
+    if (g_PlayRangeOn) {
+        const int first = rangeMode == 2 && g_FileInfo.RangeCount > 0;
+        // The first range becomes the active one when a range is in use.
+        if (first && g_PlayRangeIndex > 0) m_PlayRange_Select(-1, 0, 0, 0);
+        target = m_RangeStartMs(first ? 2 : 1);
+    }
+    m_SeekToTime(target, 0, 0);
     if (then == 1 && !m_IsPlaying())
         m_PlayPause(-1);
     else if (then == -1)
@@ -76,7 +106,10 @@ void m_NextTrack()
 {
     if (!g_MediaOpen) return;
     m_SavePlayPosition(0);
-    if (g_AutoNextActive)
+    if (g_PlayRangeOn) {
+        m_SeekToPlayEnd(-1, 1);
+        m_OSD_ShowText(L"PLAYRANGE : ENDPOS", -1, -1, -1, -1, -1, -1);
+    } else if (g_AutoNextActive)
         m_OpenNextPlayListFile(1, 0);
     else if (g_RepeatMode == REPEAT_SHUFFLE)
         m_Shuffle_Next(0);
@@ -90,6 +123,12 @@ void m_PrevTrack(int direct)
     if (!g_MediaOpen) return;
     m_SavePlayPosition(0);
     const int position = m_GetCurrentPosMs();
+    if (g_PlayRangeOn) {
+        m_SeekToPlayStart(1, 1);
+        m_OSD_ShowText(L"PLAY````RANGE````:````STARTPOS", -1, -1, -1, -1, -1, -1);
+        m_UpdateTimeDisplay(1);
+        return;
+    }
     switch (m_PrevRule(position, m_PlayStartMs(), direct)) {
         case PREVRULE_SEEK_START:
             m_SeekToPlayStart(0, 1);
@@ -109,7 +148,11 @@ void m_PrevTrack(int direct)
 
 void m_StepForward(int mode)
 {
-    if (mode == 0)
+    if (g_PlayRangeOn && mode == 0)
+        m_PlayRange_StepFile(1, 1, 0, 1);
+    else if (g_PlayRangeOn)
+        m_PlayRange_Step(1, 1, g_RangeRepeatMode == RANGE_REPEAT_ALL);
+    else if (mode == 0)
         m_NextTrack();
     else
         m_SkipToPoint(1, 0, 0);
@@ -117,7 +160,11 @@ void m_StepForward(int mode)
 
 void m_StepBack(int mode)
 {
-    if (mode == 0)
+    if (g_PlayRangeOn && mode == 0)
+        m_PlayRange_StepFile(-1, 1, 0, 1);
+    else if (g_PlayRangeOn)
+        m_PlayRange_Step(-1, 1, g_RangeRepeatMode == RANGE_REPEAT_ALL);
+    else if (mode == 0)
         m_PrevTrack(0);
     else
         m_SkipToPoint(-1, 0, 0);
@@ -174,8 +221,10 @@ SSKIPSOURCE m_OpenFileSkipSource()
     s.rangeCount = static_cast<int>(g_FileInfo.RangeCount);
     s.markers = g_FileInfo.Markers;
     s.markerCount = static_cast<int>(g_FileInfo.MarkerCount);
-    s.directStart = -1;
-    s.directEnd = -1;
+    // Bounds set directly, matching no stored range, are points of their own.
+    const int direct = g_PlayRangeOn && g_PlayRangeIndex < 0;
+    s.directStart = direct ? g_PlayRangeStart : -1;
+    s.directEnd = direct ? g_PlayRangeEnd : -1;
     s.durationMs = g_DurationMs;
     return s;
 }
