@@ -13,19 +13,8 @@
 #include "playback/PlayState.h"
 #include "playlist/Playlist.h"
 #include "settings/Settings.h"
+#include "WideStringMaker.h"
 #include "settings/SettingsMain.h"
-
-namespace doctest {
-template <>
-struct StringMaker<std::wstring> {
-    static String convert(const std::wstring& text)
-    {
-        std::string out;
-        for (wchar_t c : text) out += c == L'\r' ? '~' : c < 128 ? (char)c : '?';
-        return String(out.c_str());
-    }
-};
-}  // namespace doctest
 
 namespace {
 

@@ -7,18 +7,7 @@
 #include "FileDataFixture.h"
 #include "filedata/FileInfo.h"
 #include "settings/Settings.h"
-
-namespace doctest {
-template <>
-struct StringMaker<std::wstring> {
-    static String convert(const std::wstring& text)
-    {
-        std::string out;
-        for (wchar_t c : text) out += c == L'\r' ? '~' : c < 128 ? (char)c : '?';
-        return String(out.c_str());
-    }
-};
-}  // namespace doctest
+#include "WideStringMaker.h"
 
 namespace {
 
