@@ -1,6 +1,7 @@
 #include "commands/BindLookup.h"
 
 #include "commands/Executor.h"
+#include "settings/CallTrace.h"
 #include "settings/SettingsLists.h"
 #include "settings/Settings.h"
 
@@ -27,6 +28,7 @@ const SFUNCTIONBIND* m_FindMouse(int code)
 
 int m_RunMouse(const SFUNCTIONBIND* bind, int code, int holdKey)
 {
+    m_TraceCall(L"m_Bind_ExecByMouse(%d,%d)", code, holdKey);
     m_ExecFunction(bind, holdKey, 0);
     g_BindLastInput = static_cast<UINT>(code);
     return 1;

@@ -119,6 +119,8 @@ void m_ContinuousSeek_Step()
 void m_ContinuousSeek_OnWaitTimer()
 {
     KillTimer(g_hWndMain, kTimerSeekFirst);
+    // A tick left over from a seek already ended has nothing to end.
+    if (!g_ContSeek.holdKey) return;
     if (!m_KeyDown(g_ContSeek.holdKey)) {
         m_StopContinuousSeek(0);
         return;
