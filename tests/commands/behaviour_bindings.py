@@ -32,8 +32,8 @@ class Bindings(BehaviourTest):
     def start(self, clips=1, extra=None):
         if not shutil.which("xdotool"):
             self.skipTest("no xdotool")
-        folder = os.path.join(zvtest.TMP, "bind-clips")
-        paths = [ps.open_support.clip(30, "bind%d.avi" % i, folder) for i in range(1, 4)]
+        folder = os.path.join(zvtest.TMP, "bind-long-clips")
+        paths = [ps.open_support.clip(120, "bindlong%d.avi" % i, folder) for i in range(1, 4)]
         sections = {"Main": {"Pos": "100,100,855,555", "ErrLog": "1"}}
         for section, keys in (extra or {}).items():
             sections.setdefault(section, {}).update(keys)
@@ -82,37 +82,48 @@ class Bindings(BehaviourTest):
         key("space")
         ps.wait_status(self, r"PLAYING")
         key("Right")
-        ps.wait_status(self, r"SEEK \+3\.0")
+        ps.wait_status(self, r"SEEK\s+\+3\.0")
         time.sleep(2.8)
         key("Left")
-        ps.wait_status(self, r"SEEK -3\.0")
+        ps.wait_status(self, r"SEEK\s+-3\.0")
         time.sleep(2.8)
         key("shift+Right")
-        ps.wait_status(self, r"SEEK \+15\.0")
+        ps.wait_status(self, r"SEEK\s+\+15\.0")
         time.sleep(2.8)
         # Two presses within the series show their total.
         key("Right", "Right")
-        ps.wait_status(self, r"\[\+0:06 *\]")
+        ps.wait_status(self, r"\[\s*\+0:06\s*\]")
         # End and Home: the next and the previous entry of the folder.
         key("End")
-        self.assertTrue(zvtest.wait_for(lambda: "bind2" in ps.open_support.title(), 10),
+        self.assertTrue(zvtest.wait_for(lambda: "bindlong2" in ps.open_support.title(), 10),
                         ps.open_support.title())
         key("Home")
-        self.assertTrue(zvtest.wait_for(lambda: "bind1" in ps.open_support.title(), 10),
+        self.assertTrue(zvtest.wait_for(lambda: "bindlong1" in ps.open_support.title(), 10),
                         ps.open_support.title())
 
     def test_a_held_key_seeks_on_until_released(self):
         self.start()
-        xdotool("keydown", "Right")
-        time.sleep(1.5)
-        xdotool("keyup", "Right")
-        time.sleep(0.3)
-        after = ps.elapsed(self)
-        time.sleep(1.2)
+        # The X server's own repeats can land after the release and read as
+        # a fresh press under Wine; the held state alone drives the seek.
+        if shutil.which("xset"):
+            subprocess.run(["xset", "r", "off"], check=False)
+        try:
+            xdotool("keydown", "Right")
+            time.sleep(1.5)
+            xdotool("keyup", "Right")
+        finally:
+            if shutil.which("xset"):
+                subprocess.run(["xset", "r", "on"], check=False)
+        # The time pane stands still while the run holds playback; it catches
+        # up once playback runs again.
+        time.sleep(2.5)
+        began, after = time.monotonic(), ps.elapsed(self)
         # Seeks of 3 s went on while held: far past the play time.
         self.assertGreaterEqual(after, 9)
-        # Released: the position only plays on from there.
-        self.assertLessEqual(ps.elapsed(self) - after, 3)
+        # Released: the position only plays on from there (whole seconds).
+        time.sleep(3.0)
+        now, played = ps.elapsed(self), time.monotonic() - began
+        self.assertLessEqual(now - after, played + 1.5)
 
     def test_volume_size_full_screen_and_playlist(self):
         self.start()
@@ -134,7 +145,8 @@ class Bindings(BehaviourTest):
         self.assertTrue(zvtest.wait_for(lambda: probe("wait", PLAYLIST_CLASS, "500")[0] == 0, 8))
         self.focus()
         key("5")
-        ps.wait_status(self, r"FULL +SCREEN")
+        self.assertTrue(zvtest.wait_for(
+            lambda: "visible=1" in probe("wait", "ZENTAVIO_FULLSCREEN", "500")[1], 8))
 
     def test_later_entries_leave_their_trace(self):
         self.start()
