@@ -56,6 +56,10 @@ int m_IsOwnWindowInFront()
 void m_OnSeekRepeatTimer()
 {
     const int key = m_ContinuousSeek_HoldKey();
+    if (!key) {
+        KillTimer(g_hWndMain, kTimerSeekRepeat);
+        return;
+    }
     const int held = key > 0 && (GetAsyncKeyState(key) & 0x8000) != 0;
     if (!held || !m_IsOwnWindowInFront())
         m_StopContinuousSeek(0);

@@ -150,6 +150,7 @@ int m_OnPassingMessage(UINT msg, WPARAM wParam, LPARAM lParam)
             return 1;
         case WM_APP_FRAMESHOWN:
             m_FrameStep_OnFrameShown(m_SeekBar_DragPending());
+            m_ContinuousSeek_OnFrameShown();
             m_Playback_OnFrameShown();
             return 1;
         case WM_APP_CHAPTERCHANGED:

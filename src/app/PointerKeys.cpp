@@ -1,5 +1,6 @@
 // Keys of the main and full-screen windows: the key's binding, the twin
-// digit key, the main menu key and the end of a key-held seek.
+// digit key, the bare key with [Bind] "DisMod", the main menu key and the
+// end of a key-held seek.
 #include "app/PointerInput.h"
 #include "base/KeyNames.h"
 #include "commands/CommandHandlers.h"
@@ -7,25 +8,26 @@
 
 namespace {
 
-// Main-row and keypad digits are 48 apart.
-int m_TwinDigit(UINT vk)
+// Main-row and keypad digits are 48 apart; the modifiers stay.
+WORD m_TwinDigit(WORD word)
 {
-    const int kind = m_GetKeyClass(static_cast<BYTE>(vk));
-    if (kind == 2) return static_cast<int>(vk) + 48;
-    if (kind == 4) return static_cast<int>(vk) - 48;
+    const int low = word & 0xFF;
+    if (low >= 0x60 && low <= 0x69) return static_cast<WORD>(word - 48);
+    if (low >= 0x30 && low <= 0x39) return static_cast<WORD>(word + 48);
     return 0;
 }
 
-int m_RunKey(UINT vk)
+int m_RunKey(UINT vk, int autoRepeat)
 {
     const WORD word = m_GetKeyWithModifiers(vk, 0, 0);
-    if (m_Bind_ExecByKey(word, static_cast<int>(vk))) return 1;
-    const int twin = m_TwinDigit(vk);
-    if (twin && m_Bind_ExecByKey(static_cast<WORD>((word & 0xFF00) | twin), twin)) return 1;
-    // With [Bind] "DisMod" a combination nothing is bound to runs as the
-    // plain key.
+    // A bare Shift, Ctrl or Alt has no low byte and runs nothing.
+    if (!(word & 0xFF)) return 0;
+    const int hold = static_cast<int>(vk);
+    if (m_Bind_ExecByKey(word, hold, autoRepeat)) return 1;
+    const WORD twin = m_TwinDigit(word);
+    if (twin && m_Bind_ExecByKey(twin, hold, autoRepeat)) return 1;
     if (!g_Settings.Bind_DisMod || !(word & 0xFF00)) return 0;
-    return m_Bind_ExecByKey(static_cast<WORD>(word & 0x00FF), static_cast<int>(vk));
+    return m_Bind_ExecByKey(static_cast<WORD>(word & 0xFF), hold, autoRepeat);
 }
 
 }  // namespace
@@ -40,10 +42,11 @@ LRESULT m_OnKeyMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     // F10 arrives as a system key.
     if (msg != WM_KEYDOWN && !(msg == WM_SYSKEYDOWN && vk == VK_F10))
         return DefWindowProcW(hwnd, msg, wParam, lParam);
-    const int ran = m_RunKey(vk);
+    const int repeat = (lParam & 0x40000000) != 0;
+    const int ran = m_RunKey(vk, repeat);
+    // The release of a held key may have gone to another window.
     const int held = m_ContinuousSeek_HoldKey();
     if (held && GetAsyncKeyState(held) >= 0) m_StopContinuousSeek(0);
-    const int repeat = (lParam & 0x40000000) != 0;
     const int menuKey = vk == VK_APPS || (vk == VK_F10 && GetKeyState(VK_SHIFT) < 0);
     if (!ran && !repeat && menuKey) {
         POINT pt;

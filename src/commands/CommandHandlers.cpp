@@ -32,7 +32,6 @@
 #include "settings/SettingsMain.h"
 
 namespace {
-int g_SeekHoldKey;
 constexpr UINT kMenuPlayPause = 4186;
 constexpr UINT kMenuStop = 4187;
 // The control-bar buttons' second gesture.
@@ -42,27 +41,6 @@ constexpr int kPrevButton = static_cast<int>(kControlButtonFirstId) + CB_PREVIOU
 constexpr int kNextButton = static_cast<int>(kControlButtonFirstId) + CB_NEXT;
 constexpr UINT kSeekBarPollMs = 33;
 }  // namespace
-
-void m_StartContinuousSeek(int, int holdKey, int, int intervalMs, int, int waitMs)
-{
-    g_SeekHoldKey = holdKey;
-    if (waitMs > 0)
-        SetTimer(g_hWndMain, kTimerSeekFirst, static_cast<UINT>(waitMs), nullptr);
-    else
-        SetTimer(g_hWndMain, kTimerSeekRepeat, static_cast<UINT>(intervalMs), nullptr);
-}
-
-int m_ContinuousSeek_HoldKey() { return g_SeekHoldKey; }
-void m_ContinuousSeek_Step() {}
-
-void m_StopContinuousSeek(int final)
-{
-    KillTimer(g_hWndMain, kTimerSeekRepeat);
-    KillTimer(g_hWndMain, kTimerSeekFirst);
-    g_SeekHoldKey = 0;
-    if (!final && g_Settings.Common_SeekWait > 0)
-        SetTimer(g_hWndMain, kTimerSeekEnd, static_cast<UINT>(g_Settings.Common_SeekWait), nullptr);
-}
 
 namespace {
 
@@ -210,9 +188,11 @@ void m_OnDropFiles(HDROP drop)
 {
     if (drop) DragFinish(drop);
 }
-// Timer 39 polls for the engine while a seek-bar position waits.
+// Timer 2 is the continuous seek's wait; timer 39 polls for the engine
+// while a seek-bar position waits.
 void m_Commands_OnTimer(UINT id)
 {
+    if (id == kTimerSeekFirst) m_ContinuousSeek_OnWaitTimer();
     if (id != kTimerHoldEnd) return;
     SSLIDERNOTIFY n = {};
     n.code = SPN_GRAB;
@@ -223,59 +203,9 @@ void m_Commands_OnTimer(UINT id)
 int m_SeekBar_DragPending() { return g_SeekBarDrag.pending >= 0; }
 
 namespace {
-
-int g_BindLastMouse;
-int g_BindMouseCount;
 UINT g_LastMenuId;
 int g_MenuCount;
-
-// Function id of the enabled binding of a mouse code or key word; 0 none.
-int m_Bind_FindFunction(int mouse, WORD key)
-{
-    for (int i = 0; m_pBind && i < m_nBindCount; ++i) {
-        const SFUNCTIONBIND& bind = m_pBind[i];
-        if (!bind.Enabled) continue;
-        if ((mouse && bind.Mouse == mouse) || (key && bind.Key == key)) return bind.Function;
-    }
-    return 0;
-}
-
-int m_HeldModifiers()
-{
-    int bits = 0;
-    if (GetKeyState(VK_SHIFT) < 0) bits |= 0x100;
-    if (GetKeyState(VK_CONTROL) < 0) bits |= 0x200;
-    if (GetKeyState(VK_MENU) < 0) bits |= 0x400;
-    return bits;
-}
-
 }  // namespace
-
-int m_Bind_ExecByMouse(int code, int holdKey)
-{
-    const int word = code | m_HeldModifiers();
-    const int function = m_Bind_FindFunction(word, 0);
-    g_BindLastMouse = word;
-    ++g_BindMouseCount;
-    m_WriteLog(L"BIND : Mouse=%d Hold=%d Function=%d", word, holdKey, function);
-    return function != 0;
-}
-
-int m_Bind_ExecByKey(WORD keyWord, int holdKey)
-{
-    const int function = m_Bind_FindFunction(0, keyWord);
-    if (function) m_WriteLog(L"BIND : Key=0x%X Hold=%d Function=%d", keyWord, holdKey, function);
-    return function != 0;
-}
-
-// Function 5 seeks by a step.
-int m_Bind_MouseSeekKind(int code) { return m_Bind_FindFunction(code | m_HeldModifiers(), 0) == 5; }
-
-int m_Bind_LastMouseCode(int* count)
-{
-    if (count) *count = g_BindMouseCount;
-    return g_BindLastMouse;
-}
 
 void m_ShowMainContextMenu(POINT screen) { m_ShowPopupMenuById(240, screen); }
 
@@ -291,9 +221,4 @@ void m_ShowPopupMenuById(UINT menuId, POINT screen)
     ++g_MenuCount;
     m_WriteLog(L"MENU : Id=%u X=%d Y=%d", menuId, static_cast<int>(screen.x),
                static_cast<int>(screen.y));
-}
-
-void m_StopContinuousSeekFor(int holdKey)
-{
-    if (g_SeekHoldKey && (!holdKey || g_SeekHoldKey == holdKey)) m_StopContinuousSeek(0);
 }

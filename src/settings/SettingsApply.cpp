@@ -107,6 +107,8 @@ void m_ReloadSettings()
     // All four lists now equal the file, so that a later save of this
     // instance does not write them back and tell the others again.
     m_Bind_CopyList(0);
+    // The key names in the control tips follow the bindings just read.
+    m_SetCtrlToolTips();
     m_Filter_Snapshot(1);
     m_FolderSetting_Snapshot(1);
     m_Capture_Snapshot(1);

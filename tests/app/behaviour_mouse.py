@@ -1,6 +1,6 @@
 """Real pointer input on the player's main window under Wine: the input
-codes its buttons, wheels and gestures give (logged by the binding
-executor's stand-in with [Main] "ErrLog" on), the main context menu on a
+codes its buttons, wheels and gestures give (each bound to a beep, traced
+by the binding lookup with [Main] "Test" on), the main context menu on a
 right click, and a drag that moves the window and snaps it to the edge."""
 
 import re
@@ -11,6 +11,8 @@ import zvtest
 from zvtest import BehaviourTest, parse_window, probe, read_ini, write_ini
 
 PARKED = (1900, 1060)
+# Every code the tests give runs FUNC_BEEP (0x97), so its lookup is traced.
+CODES = (3, 4, 5, 6, 7, 8, 9, 33, 34, 49, 50)
 
 
 def xdotool(*args):
@@ -26,6 +28,11 @@ class Pointer(BehaviourTest):
         self.box.close(proc)
         sections, _ = read_ini(self.box.ini)
         sections.setdefault("Main", {})["ErrLog"] = "1"
+        sections["Main"]["Test"] = "1"
+        bind = {"Count": str(len(CODES))}
+        for i, code in enumerate(CODES):
+            bind[str(i)] = "1,97,0,,%X" % code
+        sections["Bind"] = bind
         sections["Main"]["Pos"] = "400,200,800,500"
         for key, value in settings.items():
             section, name = key.split("_")
@@ -53,7 +60,7 @@ class Pointer(BehaviourTest):
         return re.findall(pattern, text)
 
     def codes(self):
-        return [int(c) for c in self.log_lines(r"BIND : Mouse=(\d+)")]
+        return [int(c) for c in self.log_lines(r"CALL : m_Bind_ExecByMouse\((\d+),")]
 
     def wait_codes(self, count, timeout=5.0):
         deadline = time.monotonic() + timeout

@@ -8,6 +8,7 @@
 #include "app/MainTimers.h"
 #include "app/MainWindow.h"
 #include "commands/CommandHandlers.h"
+#include "playback/PlayState.h"
 #include "../settings/SettingsFixture.h"
 #include "options/OptionDlgState.h"
 #include "playback/VolumeControl.h"
@@ -139,9 +140,13 @@ TEST_CASE("a continuous seek whose key-up was lost ends at the next repeat tick"
 {
     CSettingsFixture ini;
     REQUIRE(CreateMain());
-    g_Settings.Common_SeekWait = 30;
+    g_Settings.Common_SeekCnt = 30;
+    g_MediaOpen = 1;
+    g_MediaKind = MEDIA_KIND_VIDEO;
     // F13 is never held here: as if its release had gone astray.
-    m_StartContinuousSeek(1000, VK_F13, 0, 20, -1, 0);
+    m_StartContinuousSeek(1000, VK_F13, 0, 20, 20, 0);
+    g_MediaOpen = 0;
+    g_MediaKind = MEDIA_KIND_NONE;
     CHECK(m_ContinuousSeek_HoldKey() == VK_F13);
     Pump(300);
     CHECK(g_Ticks[kTimerSeekRepeat] == 1);

@@ -19,6 +19,7 @@
 #include "commands/CommandHandlers.h"
 #include "controls/Statusbar.h"
 #include "playback/PlaybackControl.h"
+#include "playback/PlayState.h"
 #include "settings/SettingsMain.h"
 
 namespace {
@@ -285,6 +286,8 @@ TEST_CASE_FIXTURE(CPointerFixture,
                   "a middle button assigned to drag-seek runs code 3 when not dragged")
 {
     g_Settings.Seek_Drg = 4;
+    // A drag seeks only with a file open.
+    g_MediaOpen = 1;
     int before = Count();
     Send(WM_MBUTTONDOWN, MK_MBUTTON, centre);
     CHECK(Count() == before);
@@ -313,6 +316,7 @@ TEST_CASE_FIXTURE(CPointerFixture,
     CHECK(g_Mouse.bSeekRunning == 0);
     CHECK(m_ContinuousSeek_HoldKey() == 0);
     g_Settings.Seek_Drg = 0;
+    g_MediaOpen = 0;
 }
 
 TEST_CASE_FIXTURE(CPointerFixture, "the pointer hides over playing video once it rests")
@@ -485,7 +489,8 @@ TEST_CASE_FIXTURE(CPointerFixture, "activation from an own window arms the hover
     g_Settings.Common_DlyFcsTm = 500;
     SetCursorPos(ScreenCentre().x, ScreenCentre().y);
     // From a window of another program nothing waits.
-    SendMessageW(g_hWndMain, WM_ACTIVATE, WA_CLICKACTIVE, reinterpret_cast<LPARAM>(GetDesktopWindow()));
+    SendMessageW(g_hWndMain, WM_ACTIVATE, WA_CLICKACTIVE,
+                 reinterpret_cast<LPARAM>(GetDesktopWindow()));
     CHECK(m_GetHoverAreas() == 0);
     HWND own = CreateWindowExW(0, L"Static", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
                                GetModuleHandleW(nullptr), nullptr);

@@ -1,0 +1,184 @@
+// The real operations behind the executor's table.
+#include "commands/ExecOps.h"
+
+#include "app/AboutBox.h"
+#include "app/DpiChange.h"
+#include "app/ExitRequest.h"
+#include "app/FullScreenState.h"
+#include "app/Layout.h"
+#include "app/MainWindow.h"
+#include "app/PointerInput.h"
+#include "app/StatusText.h"
+#include "app/Startup.h"
+#include "app/ToolWindows.h"
+#include "app/WindowHelpers.h"
+#include "app/WindowSize.h"
+#include "base/SoundCue.h"
+#include "base/UiLook.h"
+#include "commands/CommandHandlers.h"
+#include "commands/ContinuousSeek.h"
+#include "commands/OpenCommands.h"
+#include "commands/StreamSelect.h"
+#include "filedata/Chapters.h"
+#include "filedata/Markers.h"
+#include "filedata/PlayRanges.h"
+#include "jumplist/JumpListCommands.h"
+#include "library/LauncherCommands.h"
+#include "options/OptionCommands.h"
+#include "playback/AudioCommands.h"
+#include "playback/DisplayRefresh.h"
+#include "playback/FrameStep.h"
+#include "playback/PlayPause.h"
+#include "playback/PlayState.h"
+#include "playback/PlaybackRate.h"
+#include "playback/PowerSaving.h"
+#include "playback/ReopenFile.h"
+#include "playback/RepeatMode.h"
+#include "playback/Seek.h"
+#include "playback/SkipPoints.h"
+#include "playback/TrackNavigation.h"
+#include "playback/VolumeControl.h"
+#include "settings/CallTrace.h"
+#include "timer/TimerCommands.h"
+
+namespace {
+
+void m_ResetCursorHideOnce(int show) { m_ResetCursorHide(show); }
+void m_SetTopMostFull(int mode, int showMessage, int force)
+{
+    m_SetTopMost(mode, showMessage, force);
+}
+void m_CloseFileFull(int redraw, int showMessage, int resumeMode, int addToHistory)
+{
+    m_CloseFile(redraw, showMessage, resumeMode, addToHistory);
+}
+BOOL m_Beep(UINT type) { return MessageBeep(type); }
+
+void m_RelayoutClientArea()
+{
+    RECT rc;
+    if (g_hWndMain && GetClientRect(g_hWndMain, &rc)) m_LayoutClientArea(-1, -1);
+}
+
+// The rectangle is the visible one; the resize border is added back.
+void m_PlaceMainWindow(const RECT* rc)
+{
+    if (!g_hWndMain || !rc) return;
+    m_SetWindowPos(g_hWndMain, nullptr, rc->left, rc->top, rc->right - rc->left,
+                   rc->bottom - rc->top, SWP_NOZORDER | SWP_NOACTIVATE, g_DpiPercent, 0);
+}
+
+void m_ShowMainWindowState(int command)
+{
+    if (g_hWndMain) ShowWindow(g_hWndMain, command);
+}
+
+// Dialogs and tools of parts not built yet.
+void m_Bind_ShowTable() { m_TraceCall(L"m_Bind_ShowTable()"); }
+void m_Settings_Rewrite() { m_TraceCall(L"m_Settings_Rewrite()"); }
+void m_ChooseColour() { m_TraceCall(L"m_ChooseColour()"); }
+void m_OpenDialog(int folder) { m_TraceCall(L"m_OpenDialog(%d)", folder); }
+void m_OpenParentFolder() { m_TraceCall(L"m_OpenParentFolder()"); }
+void m_OpenAlone(int newInstance) { m_TraceCall(L"m_OpenAlone(%d)", newInstance); }
+void m_FileTool(int value) { m_TraceCall(L"m_FileTool(%d)", value); }
+
+}  // namespace
+
+SEXECOPS m_ExecOps_Real()
+{
+    SEXECOPS o = {};
+    o.PlayPause = m_PlayPause;
+    o.ResetCursorHide = m_ResetCursorHideOnce;
+    o.PrevTrack = m_PrevTrack;
+    o.NextTrack = m_NextTrack;
+    o.StartContinuousSeek = m_StartContinuousSeek;
+    o.SkipToPoint = m_SkipToPoint;
+    o.FrameStep_Start = m_FrameStep_Start;
+    o.Rate_Set = m_Rate_Set;
+    o.Rate_Adjust = m_Rate_Adjust;
+    o.Rate_StepPreset = m_Rate_StepPreset;
+    o.SavePlayPosition = m_SavePlayPosition;
+    o.SeekToPercent = m_SeekToPercent;
+    o.SeekToTime = m_SeekToTime;
+    o.SeekToFrame = m_SeekToFrame;
+    o.SeekToStoredPosition = m_SeekToStoredPosition;
+    o.Repeat_SetMode = m_Repeat_SetMode;
+    o.PowerSaving_Set = m_PowerSaving_Set;
+    o.PowerSaving_SetTemp = m_PowerSaving_SetTemp;
+    o.SetTimeDisplayMode = m_SetTimeDisplayMode;
+    o.CloseFile = m_CloseFileFull;
+    o.ReopenMediaFile = m_ReopenMediaFile;
+    o.OpenFile = m_OpenFile;
+    o.Chapter_AddCurrent = m_Chapter_AddCurrent;
+    o.Chapter_DeleteCurrent = m_Chapter_DeleteCurrent;
+    o.Chapter_Reset = m_Chapter_Reset;
+    o.Marker_AddCurrent = m_Marker_AddCurrent;
+    o.Marker_DeleteNearest = m_Marker_DeleteNearest;
+    o.Marker_Step = m_Marker_Step;
+    o.PlayRange_Command = m_PlayRange_Command;
+    o.PlayRange_AddCurrent = m_PlayRange_AddCurrent;
+    o.PlayRange_Step = m_PlayRange_Step;
+    o.PlayRange_StepFile = m_PlayRange_StepFile;
+    o.RangeRepeat_SetMode = m_RangeRepeat_SetMode;
+    o.Stream_Select = m_Stream_Select;
+    o.Zoom_Toggle100 = m_Zoom_Toggle100;
+    o.SetSizeLeavingFullScreen = m_SetSizeLeavingFullScreen;
+    o.Size_SetCmd = m_Size_SetCmd;
+    o.Size_StepCmd = m_Size_StepCmd;
+    o.WindowSize_SetCmd = m_WindowSize_SetCmd;
+    o.FullScreen_Set = m_FullScreen_Set;
+    o.VideoClip_Set = m_VideoClip_Set;
+    o.ShowPlayListWnd = m_ShowPlayListWnd;
+    o.ShowFavoWindow = m_ShowFavoWindow;
+    o.SetTopMost = m_SetTopMostFull;
+    o.OSD_SetMode = m_OSD_SetMode;
+    o.ShowAboutBox = m_ShowAboutBox;
+    o.ExitApplication = m_ExitApplication;
+    o.ApplyDpi = m_ApplyDpi;
+    o.RelayoutClientArea = m_RelayoutClientArea;
+    o.ShowPopupMenu = m_ShowPopupMenuById;
+    o.PlaceWindow = m_PlaceMainWindow;
+    o.SetZoomMode = m_SetZoomMode;
+    o.SetVideoSize = m_SetVideoSize;
+    o.ShowWindowState = m_ShowMainWindowState;
+    o.ShowText = m_OSD_ShowText;
+    o.PlaySoundCue = m_PlaySoundCue;
+    o.MessageBeep = m_Beep;
+    o.Volume_Step = m_Volume_Step;
+    o.Volume_ShowText = m_Volume_ShowText;
+    o.SystemVolume_OnPlayState = m_SystemVolume_OnPlayState;
+    o.Mute_Toggle = m_Mute_Toggle;
+    o.AudioOut_SetMode = m_AudioOut_SetMode;
+    o.AudioDevice_Choose = m_AudioDevice_Choose;
+    o.AudioInputBalance_Set = m_AudioInputBalance_Set;
+    o.Property_Command = m_Property_Command;
+    o.Property_Step = m_Property_Step;
+    o.SeekBarPreview_Set = m_SeekBarPreview_Set;
+    o.Aspect_Apply = m_Aspect_Apply;
+    o.Aspect_Reset = m_Aspect_Reset;
+    o.VideoRange_Apply = m_VideoRange_Apply;
+    o.Capture_SaveAs = m_Capture_SaveAs;
+    o.Capture_ToClipboard = m_Capture_ToClipboard;
+    o.Capture_ByPreset = m_Capture_ByPreset;
+    o.JumpList_Command = m_JumpList_Command;
+    o.JumpList_Create = m_JumpList_Create;
+    o.JumpList_PreviewToggle = m_JumpList_PreviewToggle;
+    o.Launcher_Toggle = m_Launcher_Toggle;
+    o.Options_Show = m_Options_Show;
+    o.Options_RefreshAdjust = m_Options_RefreshAdjust;
+    o.Timer_Arm = m_Timer_Arm;
+    o.Timer_Lengthen = m_Timer_Lengthen;
+    o.Timer_StopCmd = m_Timer_StopCmd;
+    o.Timer_ToggleDialog = m_Timer_ToggleDialog;
+    o.RunTask = m_RunTask;
+    o.Bind_ShowTable = m_Bind_ShowTable;
+    o.Settings_Rewrite = m_Settings_Rewrite;
+    o.ChooseColour = m_ChooseColour;
+    o.OpenDialog = m_OpenDialog;
+    o.OpenParentFolder = m_OpenParentFolder;
+    o.OpenAlone = m_OpenAlone;
+    o.FileTool = m_FileTool;
+    return o;
+}
+
+SEXECOPS g_ExecOps = m_ExecOps_Real();

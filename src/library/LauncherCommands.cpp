@@ -1,0 +1,7 @@
+#include "library/LauncherCommands.h"
+
+#include "settings/CallTrace.h"
+
+void m_Launcher_Toggle() { m_TraceCall(L"m_Launcher_Toggle()"); }
+
+int m_Launcher_HoldsPlayback() { return 0; }

@@ -1,0 +1,7 @@
+// What the key bindings ask of the launcher screen. Until it is built the
+// toggle only traces its call ([Main] "Test") and no screen is ever shown.
+#pragma once
+
+void m_Launcher_Toggle();
+// The launcher is shown in its mode that holds playback.
+int m_Launcher_HoldsPlayback();
