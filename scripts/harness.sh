@@ -56,6 +56,7 @@ build() {
 # ---- Wine environment ------------------------------------------------------
 
 wine_env() {
+  take_desktop
   export WINEPREFIX=${WINEPREFIX:-$ZV_BUILD/wineprefix}
   export WINEDEBUG=${WINEDEBUG:--all}
   export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
@@ -81,6 +82,7 @@ prefix() {
 }
 
 STARTED_PIDS=()
+STARTED_SERVERS=()
 
 free_display() {
   local n=90
@@ -89,9 +91,8 @@ free_display() {
 }
 
 # Starts Xvfb with openbox (windows appear in a fifth of the time they take on
-# a bare server) and a PulseAudio null sink when none runs.
-up() {
-  wine_env
+# a bare server) and sets DISPLAY to it.
+start_display() {
   local display pid i attempt
   for attempt in 1 2 3 4 5; do
     display=$(free_display)
@@ -107,16 +108,27 @@ up() {
   done
   STARTED_PIDS+=("$pid")
   export DISPLAY=$display
-  echo "$display" > "$ZV_BUILD/harness.display"
   openbox >/dev/null 2>&1 &
   STARTED_PIDS+=($!)
-  audio_up
-  # A persistent wineserver saves its start-up in every test. Wine's helper
-  # processes (services, explorer) start with the first program and inherit
-  # its output: start them here, away from the pipes CTest waits on.
-  # A server already running (another harness on this prefix) is left alone.
-  if wineserver -p >/dev/null 2>&1; then STARTED_WINESERVER=1; fi
+}
+
+# A persistent wineserver saves its start-up in every test. Wine's helper
+# processes (services, explorer) start with the first program and inherit
+# its output: start them here, away from the pipes CTest waits on.
+# A server already running (another harness on this prefix) is left alone.
+start_wine() {
+  if wineserver -p >/dev/null 2>&1; then STARTED_SERVERS+=("$WINEPREFIX"); fi
   "$(wine_bin)" cmd.exe /c exit </dev/null >/dev/null 2>&1 || true
+}
+
+# A display with openbox, the PulseAudio null sink when none runs, and the
+# prefix's server.
+up() {
+  wine_env
+  start_display
+  echo "$DISPLAY" > "$ZV_BUILD/harness.display"
+  audio_up
+  start_wine
 }
 
 # Wine ends a prefix's desktop process when no program has used the prefix
@@ -128,6 +140,64 @@ hold_desktop() {
   [ -f "$probe" ] || return 0
   "$(wine_bin)" "$probe" hold </dev/null >/dev/null 2>&1 &
   STARTED_PIDS+=($!)
+}
+
+# ---- desktops ---------------------------------------------------------------
+
+# Tests that show windows, take the focus or move the pointer each take one
+# desktop of CTest's resource "desktop": an Xvfb display with openbox and a
+# copy of the Wine prefix, so that they run side by side and a window search
+# finds only its own desktop's windows. The other tests share the first
+# display. ZV_DESKTOPS sets how many (default: the processors, at most 4).
+desktop_count() {
+  local n=${ZV_DESKTOPS:-$(nproc)}
+  if [ -z "${ZV_DESKTOPS:-}" ] && [ "$n" -gt 4 ]; then n=4; fi
+  [ "$n" -ge 1 ] || n=1
+  echo "$n"
+}
+
+desktops() {
+  local n i dir main=$WINEPREFIX saved_display=$DISPLAY
+  n=$(desktop_count)
+  local spec='{"version":{"major":1,"minor":0},"local":[{"desktop":['
+  for i in $(seq "$n"); do
+    dir=$ZV_BUILD/desktops/$i
+    start_display
+    export WINEPREFIX=$dir/prefix
+    start_wine
+    hold_desktop
+    printf 'DISPLAY=%s\nWINEPREFIX=%s\n' "$DISPLAY" "$WINEPREFIX" > "$dir/env"
+    [ "$i" -eq 1 ] || spec+=','
+    spec+="{\"id\":\"$i\",\"slots\":1}"
+  done
+  printf '%s]}]}\n' "$spec" > "$ZV_BUILD/desktops/spec.json"
+  export WINEPREFIX=$main DISPLAY=$saved_display
+}
+
+# Copies of the prefix for the desktops, made while no server runs on it.
+desktop_prefixes() {
+  wine_env
+  local i dir
+  for i in $(seq "$(desktop_count)"); do
+    dir=$ZV_BUILD/desktops/$i
+    [ -f "$dir/prefix/.zv-ready" ] && continue
+    rm -rf "$dir/prefix"
+    mkdir -p "$dir"
+    cp -a "$WINEPREFIX" "$dir/prefix"
+  done
+}
+
+# Inside a test that took a desktop (CTest names it in the environment):
+# that desktop's display and prefix, once; the programs it starts inherit them.
+take_desktop() {
+  local slot=${CTEST_RESOURCE_GROUP_0_DESKTOP:-} key value
+  [ -n "$slot" ] || return 0
+  slot=${slot#id:}
+  slot=${slot%%,*}
+  while IFS='=' read -r key value; do
+    export "$key=$value"
+  done < "$ZV_BUILD/desktops/$slot/env"
+  unset CTEST_RESOURCE_GROUP_0_DESKTOP
 }
 
 # A PulseAudio null sink of this build's own: without an audio device
@@ -146,7 +216,10 @@ audio_up() {
 
 down() {
   wine_env
-  if [ -n "${STARTED_WINESERVER:-}" ]; then wineserver -k >/dev/null 2>&1 || true; fi
+  local prefix
+  for prefix in "${STARTED_SERVERS[@]}"; do
+    WINEPREFIX=$prefix wineserver -k >/dev/null 2>&1 || true
+  done
   local pid
   for pid in "${STARTED_PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
   if [ -n "${STARTED_PULSE:-}" ]; then pulseaudio --kill >/dev/null 2>&1 || true; fi
@@ -173,11 +246,14 @@ cmd_test() {
   deps
   build
   prefix
+  desktop_prefixes
   trap down EXIT
   up
   hold_desktop
+  desktops
   local rc=0
-  (cd "$ZV_BUILD" && ctest --output-on-failure -j "$(nproc)" "$@") || rc=$?
+  (cd "$ZV_BUILD" && ctest --output-on-failure -j "$(nproc)" \
+    --resource-spec-file "$ZV_BUILD/desktops/spec.json" "$@") || rc=$?
   return $rc
 }
 

@@ -13,6 +13,24 @@ HARNESS = os.environ.get("ZV_HARNESS", "")
 TMP = os.environ.get("ZV_TMP", tempfile.gettempdir())
 
 
+def _take_desktop():
+    """A test that took one of the harness's desktops (CTest names it in the
+    environment) shows its windows there, with that desktop's Wine prefix;
+    every program it starts inherits both."""
+    slot = os.environ.pop("CTEST_RESOURCE_GROUP_0_DESKTOP", "")
+    if not slot or not BIN:
+        return
+    ident = slot.split(",")[0].split(":")[1]
+    with open(os.path.join(BIN, "..", "desktops", ident, "env")) as f:
+        for line in f:
+            key, _, value = line.strip().partition("=")
+            if key:
+                os.environ[key] = value
+
+
+_take_desktop()
+
+
 def winpath(path):
     """The Wine (Z:) path of a Linux path."""
     return "Z:" + os.path.abspath(path).replace("/", "\\")
