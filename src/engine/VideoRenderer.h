@@ -254,6 +254,7 @@ private:
     void m_AddVideoGrabber();
     void m_SetUpVideoGrabCB();
     static DWORD WINAPI m_VR_OpenThread(void* engine);
+    void m_WaitOpenThread();
 
     // The current image by renderer kind (VideoRendererImage.cpp).
     int m_GrabWindowless(BITMAPINFOHEADER** image);

@@ -16,11 +16,7 @@ HANDLE CVideoRenderer::m_VR_OpenAsync(const wchar_t* path)
 {
     if (m_Opening) return nullptr;
     if (m_Opened) m_VR_Close();
-    if (m_hOpenThread) {
-        WaitForSingleObject(m_hOpenThread, INFINITE);  // the last one has ended
-        CloseHandle(m_hOpenThread);
-        m_hOpenThread = nullptr;
-    }
+    m_WaitOpenThread();
     m_Opening = 1;
     wcsncpy_s(m_MediaPath, path ? path : L"", _TRUNCATE);
     HANDLE thread = CreateThread(nullptr, 0, m_VR_OpenThread, this, 0, nullptr);
@@ -33,6 +29,16 @@ HANDLE CVideoRenderer::m_VR_OpenAsync(const wchar_t* path)
                          SYNCHRONIZE, FALSE, 0))
         m_hOpenThread = nullptr;
     return thread;
+}
+
+// The last threaded open builds into the same graph members as any open:
+// it must have ended before another open or the engine's end.
+void CVideoRenderer::m_WaitOpenThread()
+{
+    if (!m_hOpenThread) return;
+    WaitForSingleObject(m_hOpenThread, INFINITE);
+    CloseHandle(m_hOpenThread);
+    m_hOpenThread = nullptr;
 }
 
 DWORD WINAPI CVideoRenderer::m_VR_OpenThread(void* parameter)

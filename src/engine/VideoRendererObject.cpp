@@ -18,10 +18,7 @@ CVideoRenderer::CVideoRenderer()
 CVideoRenderer::~CVideoRenderer()
 {
     delete[] m_pRegisteredFilters;
-    if (m_hOpenThread) {
-        WaitForSingleObject(m_hOpenThread, INFINITE);
-        CloseHandle(m_hOpenThread);
-    }
+    m_WaitOpenThread();
     m_VR_Close();
     m_StopAllTimers();
     DeleteCriticalSection(&m_OpenLock);

@@ -131,6 +131,8 @@ void CVideoRenderer::m_FinishBuild(DWORD flags)
 HRESULT CVideoRenderer::m_VR_Open(const wchar_t* path, int rendererKind, const wchar_t* deviceName,
                                   DWORD flags)
 {
+    // A threaded open still building would build into the same graph.
+    m_WaitOpenThread();
     // A graph still open would otherwise be replaced without its release.
     if (m_Opened) m_VR_Close();
     HRESULT hr = InitGraph();
