@@ -14,6 +14,11 @@ SCONTSEEK g_ContSeek = {0, 0, 0, 0, 0, 0, -1, 0};
 
 namespace {
 
+// The wait timer paused playback for this run. Timer 24 can end the series
+// (state 0) while the key is still held, when the steps come further apart
+// than [Common] "SeekCnt"; the release must still undo the pause.
+int s_PausedByRun;
+
 int m_KeyDown(int key) { return key && GetAsyncKeyState(key) < 0; }
 
 void m_RunEngineIfPaused()
@@ -85,7 +90,9 @@ void m_StopContinuousSeek(int final)
 {
     KillTimer(g_hWndMain, kTimerSeekFirst);
     KillTimer(g_hWndMain, kTimerSeekRepeat);
-    if (g_Settings.Seek_Pau && g_SeekSeries.state == 3 && m_Playback_HasStarted() && !g_PlayHeld)
+    const int paused = s_PausedByRun || g_SeekSeries.state == 3;
+    s_PausedByRun = 0;
+    if (g_Settings.Seek_Pau && paused && m_Playback_HasStarted() && !g_PlayHeld)
         m_RunEngineIfPaused();
     g_ContSeek.holdKey = 0;
     g_ContSeek.step = 0;
@@ -125,8 +132,10 @@ void m_ContinuousSeek_OnWaitTimer()
         m_StopContinuousSeek(0);
         return;
     }
-    if (g_Settings.Seek_Pau && g_VideoRenderer && g_VideoRenderer->m_VR_IsRunning())
+    if (g_Settings.Seek_Pau && g_VideoRenderer && g_VideoRenderer->m_VR_IsRunning()) {
         (void)g_VideoRenderer->m_VR_Pause();
+        s_PausedByRun = 1;
+    }
     m_ContinuousSeek_Step();
 }
 

@@ -15,8 +15,8 @@ void m_ChapterCase(const wchar_t* text)
     int v[2] = {0, -1};
     m_Exec_Ints(text, v, 2);
     if (v[0] == 1) {
-        const int snap = v[1] == 1 ? abs(g_Settings.Common_ChapRep) : (v[1] == -1 ? -1 : 0);
-        g_ExecOps.Chapter_AddCurrent(snap);
+        // 1 stands for the setting's distance; -1 lets the add read it.
+        g_ExecOps.Chapter_AddCurrent(v[1] == 1 ? abs(g_Settings.Common_ChapRep) : v[1]);
     } else if (v[0] == 2) {
         g_ExecOps.Chapter_DeleteCurrent();
     } else if (v[0] == -1) {

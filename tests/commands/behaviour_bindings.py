@@ -6,7 +6,6 @@ the file, and the entries of parts still to come (their trace lines with
 the previous button's tooltip names its keys."""
 
 import os
-import re
 import shutil
 import subprocess
 import sys
@@ -18,17 +17,13 @@ import play_support as ps  # noqa: E402
 import screen  # noqa: E402
 import zvtest  # noqa: E402
 from screen import PARKED, xdotool  # noqa: E402
+from key_support import KeyPlayer, key  # noqa: E402
 from zvtest import BehaviourTest, probe, read_ini, winpath  # noqa: E402
 
-VIDEO_WINDOW = "32871"
 PLAYLIST_CLASS = "ZENTAVIO_PLAYLIST"
 
 
-def key(*names):
-    xdotool("key", "--delay", "60", *names)
-
-
-class Bindings(BehaviourTest):
+class Bindings(KeyPlayer, BehaviourTest):
     def start(self, clips=1, extra=None):
         if not shutil.which("xdotool"):
             self.skipTest("no xdotool")
@@ -45,29 +40,6 @@ class Bindings(BehaviourTest):
         self.assertIsNotNone(self.win, "no main window")
         ps.wait_status(self, r"PLAYING")
         self.focus()
-
-    def focus(self):
-        code, out = probe("wait", "ZENTAVIO", "2000")
-        self.assertEqual(code, 0)
-        self.win = zvtest.parse_window(out)
-        left, top = (int(v) for v in self.win["rect"].split(",")[:2])
-        # A click on the title bar gives the window the keyboard.
-        xdotool("mousemove", left + 300, top + 12, "click", 1)
-        xdotool("mousemove", *PARKED)
-        time.sleep(0.3)
-
-    def calls(self):
-        return re.findall(r"CALL : (\S+)", ps.open_support.log_text(self.box))
-
-    def wait_call(self, prefix, timeout=10.0):
-        found = zvtest.wait_for(lambda: any(c.startswith(prefix) for c in self.calls()), timeout)
-        self.assertTrue(found, "no %r among %r" % (prefix, self.calls()[-8:]))
-
-    def video_height(self):
-        code, out = probe("child", "ZENTAVIO", VIDEO_WINDOW)
-        self.assertEqual(code, 0)
-        l, t, r, b = (int(v) for v in out.split("rect=")[1].split(","))
-        return b - t
 
     def test_play_pause_seek_and_entries(self):
         self.start(clips=3)
@@ -179,10 +151,6 @@ class Bindings(BehaviourTest):
         key("shift+F10")
         self.assertTrue(zvtest.wait_for(
             lambda: "MENU : Id=240" in ps.open_support.log_text(self.box), 8))
-
-    def video_point(self):
-        left, top, width, height = screen.child_rect(self.win, VIDEO_WINDOW)
-        return left + width // 2, top + height // 2
 
 
 if __name__ == "__main__":

@@ -145,6 +145,7 @@ TEST_CASE_FIXTURE(CExecFixture, "chapter, marker, range and stream cases")
         {26, 0, L"1,1", 0, L"Chapter_AddCurrent(1000)"},
         {26, 0, L"1", 0, L"Chapter_AddCurrent(-1)"},
         {26, 0, L"1,0", 0, L"Chapter_AddCurrent(0)"},
+        {26, 0, L"1,2000", 0, L"Chapter_AddCurrent(2000)"},
         {26, 0, L"2", 0, L"Chapter_DeleteCurrent()"},
         {26, 0, L"-1", 0, L"Chapter_Reset(7,1)"},
         {26, 0, L"", 0, L""},
