@@ -23,7 +23,7 @@ ZV_PACKAGES=(
   cmake make python3 mingw-w64 wine wine64 xvfb xauth openbox x11-utils
   pulseaudio pulseaudio-utils gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   gstreamer1.0-libav gstreamer1.0-plugins-bad ffmpeg libimage-exiftool-perl hyperfine fonts-ipafont
-  doctest-dev xdotool imagemagick mkvtoolnix
+  doctest-dev xdotool xclip imagemagick mkvtoolnix
 )
 
 log() { printf 'harness: %s\n' "$*" >&2; }
@@ -73,12 +73,33 @@ wine_bin() {
 
 prefix() {
   wine_env
-  [ -f "$WINEPREFIX/.zv-ready" ] && return 0
-  log "making the Wine prefix $WINEPREFIX"
-  mkdir -p "$WINEPREFIX"
-  "$(wine_bin)" wineboot -i >/dev/null 2>&1
+  if [ ! -f "$WINEPREFIX/.zv-ready" ]; then
+    log "making the Wine prefix $WINEPREFIX"
+    mkdir -p "$WINEPREFIX"
+    "$(wine_bin)" wineboot -i >/dev/null 2>&1
+    wineserver -w
+    touch "$WINEPREFIX/.zv-ready"
+  fi
+  font_link
+}
+
+# Wine draws a character its font lacks as a box: it looks no further than
+# the font's SystemLink list, and wine.inf lists only Windows' own CJK files
+# there (MSGOTHIC.TTC and the like), which a Linux prefix does not have. The
+# Japanese fallback of the system UI face (Tahoma, also behind "MS Shell
+# Dlg") becomes IPA P Gothic from fonts-ipafont-gothic, which Wine finds
+# through fontconfig. Windows has its own links and is left alone.
+font_link() {
+  [ -f "$WINEPREFIX/.zv-fontlink" ] && return 0
+  [ -f /usr/share/fonts/opentype/ipafont-gothic/ipagp.ttf ] || return 0
+  local key='HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' face
+  for face in Tahoma "Microsoft Sans Serif"; do
+    "$(wine_bin)" reg add "$key" /v "$face" /t REG_MULTI_SZ /d "ipagp.ttf,IPAPGothic" /f \
+      >/dev/null 2>&1 || { log "could not link a Japanese font to $face"; return 0; }
+  done
+  # The registry reaches the prefix's files when the server ends.
   wineserver -w
-  touch "$WINEPREFIX/.zv-ready"
+  touch "$WINEPREFIX/.zv-fontlink"
 }
 
 STARTED_PIDS=()

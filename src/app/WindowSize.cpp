@@ -406,7 +406,7 @@ void m_Size_SetCmd(int w, int h)
     if (wasFullScreen) m_FullScreen_Set(0, 0, 0, 0, 1, 0);
 }
 
-void m_Size_StepCmd(int mode, int step)
+void m_Size_StepCmd(int mode, int step, int showMessage)
 {
     if (!step) return;
     SIZE base = m_BaseSize();
@@ -436,7 +436,7 @@ void m_Size_StepCmd(int mode, int step)
             m_Format(text, 256, L"SIZE : %.1f%%", f * 100);
         m_Append(text, 256, L"````(%.1f%%)", f * 100);
     }
-    m_Show(text);
+    if (showMessage) m_Show(text);
 }
 
 void m_WindowSize_SetCmd(int w, int h)

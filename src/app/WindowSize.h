@@ -186,7 +186,9 @@ int m_SetWindowSize(int mode, int value, int showMessage, double factor);
 int m_SetWindowSizeEx(int mode, int value, int showMessage, int redraw, int snapDistance,
                       double factor, int oversize, int underFrame, int inArea);
 void m_Size_SetCmd(int w, int h);
-void m_Size_StepCmd(int mode, int step);
+// Steps the size on a grid (mode 0 zoom, 2 width, 3 height); the size
+// message only with showMessage.
+void m_Size_StepCmd(int mode, int step, int showMessage = 1);
 void m_WindowSize_SetCmd(int w, int h);
 void m_Zoom_Toggle100();
 void m_ShowSizeText(int withLabel);

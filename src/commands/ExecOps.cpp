@@ -12,13 +12,17 @@
 #include "app/Startup.h"
 #include "app/ToolWindows.h"
 #include "app/WindowHelpers.h"
+#include "app/WindowPlacement.h"
 #include "app/WindowSize.h"
 #include "base/SoundCue.h"
 #include "base/UiLook.h"
 #include "commands/CommandHandlers.h"
 #include "commands/ContinuousSeek.h"
+#include "commands/FileTool.h"
 #include "commands/OpenCommands.h"
+#include "commands/OpenPlayingFile.h"
 #include "commands/StreamSelect.h"
+#include "controls/MenuManager.h"
 #include "filedata/Chapters.h"
 #include "filedata/Markers.h"
 #include "filedata/PlayRanges.h"
@@ -54,6 +58,17 @@ void m_CloseFileFull(int redraw, int showMessage, int resumeMode, int addToHisto
 }
 BOOL m_Beep(UINT type) { return MessageBeep(type); }
 
+// Size commands follow the shape of the video itself, not an aspect the
+// window was last given.
+void m_TakeVideoAspect()
+{
+    if (g_VideoSize.cx > 0 && g_VideoSize.cy > 0)
+        g_VideoAspect = static_cast<double>(g_VideoSize.cx) / g_VideoSize.cy;
+}
+
+int m_ActiveMenuId() { return g_MenuManager.m_GetActiveMenuId(); }
+void m_CloseActiveMenu() { g_MenuManager.m_CloseActive(); }
+
 void m_RelayoutClientArea()
 {
     RECT rc;
@@ -78,9 +93,6 @@ void m_Bind_ShowTable() { m_TraceCall(L"m_Bind_ShowTable()"); }
 void m_Settings_Rewrite() { m_TraceCall(L"m_Settings_Rewrite()"); }
 void m_ChooseColour() { m_TraceCall(L"m_ChooseColour()"); }
 void m_OpenDialog(int folder) { m_TraceCall(L"m_OpenDialog(%d)", folder); }
-void m_OpenParentFolder() { m_TraceCall(L"m_OpenParentFolder()"); }
-void m_OpenAlone(int newInstance) { m_TraceCall(L"m_OpenAlone(%d)", newInstance); }
-void m_FileTool(int value) { m_TraceCall(L"m_FileTool(%d)", value); }
 
 }  // namespace
 
@@ -124,6 +136,7 @@ SEXECOPS m_ExecOps_Real()
     o.Zoom_Toggle100 = m_Zoom_Toggle100;
     o.SetSizeLeavingFullScreen = m_SetSizeLeavingFullScreen;
     o.Size_SetCmd = m_Size_SetCmd;
+    o.Size_TakeVideoAspect = m_TakeVideoAspect;
     o.Size_StepCmd = m_Size_StepCmd;
     o.WindowSize_SetCmd = m_WindowSize_SetCmd;
     o.FullScreen_Set = m_FullScreen_Set;
@@ -137,11 +150,15 @@ SEXECOPS m_ExecOps_Real()
     o.ApplyDpi = m_ApplyDpi;
     o.RelayoutClientArea = m_RelayoutClientArea;
     o.ShowPopupMenu = m_ShowPopupMenuById;
+    o.Menu_ActiveId = m_ActiveMenuId;
+    o.Menu_CloseActive = m_CloseActiveMenu;
+    o.SetHoverTimer = m_SetHoverTimer;
     o.PlaceWindow = m_PlaceMainWindow;
     o.SetZoomMode = m_SetZoomMode;
     o.SetVideoSize = m_SetVideoSize;
     o.ShowWindowState = m_ShowMainWindowState;
     o.ShowText = m_OSD_ShowText;
+    o.ClearText = m_OSD_Clear;
     o.PlaySoundCue = m_PlaySoundCue;
     o.MessageBeep = m_Beep;
     o.Volume_Step = m_Volume_Step;
@@ -176,7 +193,7 @@ SEXECOPS m_ExecOps_Real()
     o.ChooseColour = m_ChooseColour;
     o.OpenDialog = m_OpenDialog;
     o.OpenParentFolder = m_OpenParentFolder;
-    o.OpenAlone = m_OpenAlone;
+    o.OpenAlone = m_OpenPlayingFileAlone;
     o.FileTool = m_FileTool;
     return o;
 }

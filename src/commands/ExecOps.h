@@ -48,7 +48,8 @@ struct SEXECOPS {
     void (*Zoom_Toggle100)();
     int (*SetSizeLeavingFullScreen)(int mode, int value, int redraw);
     void (*Size_SetCmd)(int w, int h);
-    void (*Size_StepCmd)(int mode, int step);
+    void (*Size_TakeVideoAspect)();
+    void (*Size_StepCmd)(int mode, int step, int showMessage);
     void (*WindowSize_SetCmd)(int w, int h);
     int (*FullScreen_Set)(int on, int first, int last, int showMessage, int redraw, int mode);
     void (*VideoClip_Set)(int mode, int showMessage, int updatePage);
@@ -61,14 +62,18 @@ struct SEXECOPS {
     void (*ApplyDpi)(int percent);
     void (*RelayoutClientArea)();
     void (*ShowPopupMenu)(UINT menuId, POINT screen);
+    int (*Menu_ActiveId)();
+    void (*Menu_CloseActive)();
+    void (*SetHoverTimer)(int start, int mask);
     void (*PlaceWindow)(const RECT* rect);
     void (*SetZoomMode)(int fullScreen, int relayout, int fitMode);
     void (*SetVideoSize)(int w, int h);
     void (*ShowWindowState)(int command);
     // Feedback.
-    UINT (*ShowText)
+    UINT(*ShowText)
     (LPCWSTR text, int colourSel, int durationMs, int blinkCount, int priority, int centreWidth,
      int fade);
+    void (*ClearText)(int fade);
     void (*PlaySoundCue)(int cue);
     BOOL (*MessageBeep)(UINT type);
     // Sound, properties and aspect.

@@ -104,6 +104,7 @@ POINT m_MenuPoint()
     return pt;
 }
 
+// The same menu asked again while it is open closes it.
 void m_MenuCase(const wchar_t* name)
 {
     UINT id = 0;
@@ -114,9 +115,18 @@ void m_MenuCase(const wchar_t* name)
         m_Exec_Refuse();
         return;
     }
+    const int open = g_ExecOps.Menu_ActiveId();
+    if (open != -1) {
+        g_ExecOps.Menu_CloseActive();
+        if (static_cast<UINT>(open) == id) {
+            g_ExecOps.ClearText(0);
+            return;
+        }
+    }
     m_MenuText(L"MENU : %s", name);
     g_ExecOps.ResetCursorHide(1);
     g_ExecOps.ShowPopupMenu(id, m_MenuPoint());
+    g_ExecOps.SetHoverTimer(1, 1);
 }
 
 void m_OptionCase(const wchar_t* text)
@@ -188,7 +198,8 @@ void m_ShowNumber(const wchar_t* format, int value)
         g_ExecOps.ShowText(text, -1, -1, -1, -1, -1, -1);
 }
 
-// [Task] "n": "OPEN:path" opens the path, anything else runs as a task.
+// [Task] "n": "OPEN:path" opens the path and plays it, as the command line
+// does; anything else runs as a task.
 void m_TaskCase(int value)
 {
     m_ShowNumber(L"TASK : %d", value);
@@ -196,7 +207,7 @@ void m_TaskCase(int value)
     StringCchPrintfW(key, 16, L"%d", value);
     GetPrivateProfileStringW(L"Task", key, L"", task, 513, g_IniPath);
     if (!wcsncmp(task, L"OPEN:", 5)) {
-        g_ExecOps.OpenFile(task + 5, 0, 1, 0, 0, -1);
+        g_ExecOps.OpenFile(task + 5, 1, 1, 0, 1, -1);
         return;
     }
     if (task[0] && g_ExecOps.RunTask(task)) return;

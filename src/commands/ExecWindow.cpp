@@ -21,6 +21,8 @@
 namespace {
 
 constexpr int kIntMax = 0x7FFFFFFF;
+// The largest side a fixed video size may ask for.
+constexpr int kSideMax = 30000;
 
 void m_SizeCase(int mode, int value)
 {
@@ -30,6 +32,7 @@ void m_SizeCase(int mode, int value)
     }
     if (value < 1) return;
     if (mode == 0) value = value > kIntMax / 100 ? kIntMax : value * 100;
+    g_ExecOps.Size_TakeVideoAspect();
     g_ExecOps.SetSizeLeavingFullScreen(mode, value, 1);
 }
 
@@ -40,17 +43,18 @@ void m_SizeWhCase(const wchar_t* text)
     if (!sep) sep = wcschr(text, L'x');
     if (!sep) sep = wcschr(text, L'X');
     if (!sep) return;
-    const int w = static_cast<int>(wcstol(text, nullptr, 10));
-    const int h = static_cast<int>(wcstol(sep + 1, nullptr, 10));
-    if (w >= 1 && h >= 1) g_ExecOps.Size_SetCmd(w, h);
+    const long w = wcstol(text, nullptr, 10);
+    const long h = wcstol(sep + 1, nullptr, 10);
+    if (w >= 1 && h >= 1 && w <= kSideMax && h <= kSideMax)
+        g_ExecOps.Size_SetCmd(static_cast<int>(w), static_cast<int>(h));
 }
 
+// A held zoom key steps silently; width and height always tell.
 void m_SizeStepCase(int kind, int value, int holdKey)
 {
-    (void)holdKey;  // the size step shows its own message
     if (kind == 0)
         value = value > kIntMax / 10 ? kIntMax : (value < -kIntMax / 10 ? -kIntMax : value * 10);
-    g_ExecOps.Size_StepCmd(kind, value);
+    g_ExecOps.Size_StepCmd(kind, value, kind != 0 || holdKey == 0);
 }
 
 // "monitor[-second][,crop]"; -1 the default monitors, -2 all of them.

@@ -6,6 +6,7 @@
 #include "base/NumberList.h"
 #include "commands/ExecCases.h"
 #include "commands/ExecOps.h"
+#include "commands/MenuPresets.h"
 
 int g_RepeatSkipCount;
 int g_ShowMenuBar;
@@ -72,6 +73,12 @@ int m_ExecFunctionById(int functionId, int parameter, const wchar_t* text)
     a.Param = parameter;
     if (text) lstrcpynW(a.Arg, text, 32);
     return m_ExecFunction(&a, 0, 0);
+}
+
+int m_ExecBinding(const SMENUPRESET* preset)
+{
+    if (!preset) return 0;
+    return m_ExecFunctionById(static_cast<int>(preset->Function), preset->Param, preset->Arg);
 }
 
 int m_Exec_Toggle(int value, int current) { return value == 0 || value == 1 ? value : !current; }

@@ -6,6 +6,8 @@
 
 #include "settings/SettingsLists.h"
 
+struct SMENUPRESET;
+
 enum {
     FUNC_PLAYPAUSE = 1,
     FUNC_TRACK = 3,
@@ -104,3 +106,5 @@ int m_ExecFunction(const SFUNCTIONBIND* action, int holdKey, int autoRepeat);
 // A zeroed action with the text cut to 31 characters; hold key 0, no
 // auto-repeat.
 int m_ExecFunctionById(int functionId, int parameter, const wchar_t* text);
+// A preset menu entry's action, as by m_ExecFunctionById; 0 for none.
+int m_ExecBinding(const SMENUPRESET* preset);

@@ -3,6 +3,17 @@
 #pragma once
 #include <windows.h>
 
+// One entry of a preset list: its first fields are those of a binding, so
+// the executor runs it as one. Function 255 is a separator, 0 an empty
+// entry.
+struct SMENUPRESET {
+    UINT Enabled;       // 1 = enabled
+    UINT Function;      // function id of the catalogue
+    int Param;          // for number parameters
+    wchar_t Arg[32];    // for the other kinds
+    wchar_t Label[32];  // empty: made from the action
+};
+
 // Reads one list from the settings file; with alsoSaved also into its saved
 // copy. Kinds of 3 and above do nothing.
 void m_MenuPresets_Read(int kind, int alsoSaved);

@@ -109,6 +109,7 @@ struct CExecRecorder {
         ZV_REC(Zoom_Toggle100);
         ZV_REC(SetSizeLeavingFullScreen);
         ZV_REC(Size_SetCmd);
+        ZV_REC(Size_TakeVideoAspect);
         ZV_REC(Size_StepCmd);
         ZV_REC(WindowSize_SetCmd);
         ZV_REC(FullScreen_Set);
@@ -122,11 +123,14 @@ struct CExecRecorder {
         ZV_REC(ApplyDpi);
         ZV_REC(RelayoutClientArea);
         ZV_REC(ShowPopupMenu);
+        ZV_REC(Menu_CloseActive);
+        ZV_REC(SetHoverTimer);
         ZV_REC(PlaceWindow);
         ZV_REC(SetZoomMode);
         ZV_REC(SetVideoSize);
         ZV_REC(ShowWindowState);
         ZV_REC(ShowText);
+        ZV_REC(ClearText);
         ZV_REC(PlaySoundCue);
         ZV_REC(MessageBeep);
         ZV_REC(Volume_Step);

@@ -12,6 +12,7 @@
 #include "app/FullScreenState.h"
 #include "app/Layout.h"
 #include "commands/Executor.h"
+#include "commands/MenuPresets.h"
 #include "playback/AudioCommands.h"
 #include "playback/PlayState.h"
 #include "playback/RepeatMode.h"
@@ -183,19 +184,27 @@ TEST_CASE_FIXTURE(CExecFixture, "window cases hand on sizes, monitors and modes"
     g_MainWindowState.nTopMost = 1;
     const SCASE cases[] = {
         {32, 0, L"", 0, L"Zoom_Toggle100()"},
-        {32, 150, L"", 0, L"SetSizeLeavingFullScreen(0,15000,1)"},
-        {33, 640, L"", 0, L"SetSizeLeavingFullScreen(2,640,1)"},
-        {34, 540, L"", 0, L"SetSizeLeavingFullScreen(3,540,1)"},
+        // The video's own aspect is taken before the size.
+        {32, 150, L"", 0, L"Size_TakeVideoAspect() SetSizeLeavingFullScreen(0,15000,1)"},
+        {33, 640, L"", 0, L"Size_TakeVideoAspect() SetSizeLeavingFullScreen(2,640,1)"},
+        {34, 540, L"", 0, L"Size_TakeVideoAspect() SetSizeLeavingFullScreen(3,540,1)"},
         {34, 0, L"", 0, L""},
-        {36, 307200, L"", 0, L"SetSizeLeavingFullScreen(1,307200,1)"},
+        {33, -5, L"", 0, L""},
+        {36, 307200, L"", 0, L"Size_TakeVideoAspect() SetSizeLeavingFullScreen(1,307200,1)"},
+        {36, -1, L"", 0, L""},
         {35, 0, L"640,360", 0, L"Size_SetCmd(640,360)"},
         {35, 0, L"640x360", 0, L"Size_SetCmd(640,360)"},
         {35, 0, L"640X360", 0, L"Size_SetCmd(640,360)"},
         {35, 0, L"x", 0, L""},
         {35, 0, L"0,360", 0, L""},
-        {37, 25, L"", 0, L"Size_StepCmd(0,250)"},
-        {38, -64, L"", 0, L"Size_StepCmd(2,-64)"},
-        {39, 64, L"", 0, L"Size_StepCmd(3,64)"},
+        {35, 0, L"640,-360", 0, L""},
+        {35, 0, L"30001,360", 0, L""},
+        {35, 0, L"99999999999x360", 0, L""},
+        // A held zoom key steps without its message; width and height tell.
+        {37, 25, L"", 0, L"Size_StepCmd(0,250,1)"},
+        {37, -25, L"", 0x21, L"Size_StepCmd(0,-250,0)"},
+        {38, -64, L"", 0x21, L"Size_StepCmd(2,-64,1)"},
+        {39, 64, L"", 0, L"Size_StepCmd(3,64,1)"},
         {40, 0, L"-1", 0, L"FullScreen_Set(1,2,3,1,1,2)"},
         {40, 0, L"-2", 0, L"FullScreen_Set(1,-1,0,1,1,2)"},
         {40, 0, L"1-2,0", 0, L"FullScreen_Set(1,1,2,1,1,2)"},
@@ -342,6 +351,49 @@ TEST_CASE_FIXTURE(CExecFixture, "the menu case finds its menu whatever the case 
     CHECK(refused.find(L"ShowPopupMenu") == std::wstring::npos);
 }
 
+namespace {
+int s_OpenMenu = -1;
+}
+
+TEST_CASE_FIXTURE(CExecFixture, "the menu case closes an open popup; the same menu only closes")
+{
+    g_ExecOps.Menu_ActiveId = [] { return s_OpenMenu; };
+    s_OpenMenu = -1;
+    const std::wstring opened = Run({80, 0, L"size", 0, L""});
+    CHECK(opened.find(L"ShowPopupMenu(2310,") != std::wstring::npos);
+    CHECK(opened.find(L"ResetCursorHide(1) ShowPopupMenu") != std::wstring::npos);
+    CHECK(opened.substr(opened.rfind(L' ') + 1) == L"SetHoverTimer(1,1)");
+    // Another menu open: closed, then this one opens.
+    s_OpenMenu = 2311;
+    const std::wstring other = Run({80, 0, L"SIZE", 0, L""});
+    CHECK(other.find(L"Menu_CloseActive() ShowText(MENU : SIZE,") == 0);
+    CHECK(other.find(L"ShowPopupMenu(2310,") != std::wstring::npos);
+    // The same menu open: closed, the message cleared, nothing opened.
+    s_OpenMenu = 2310;
+    CHECK(Run({80, 0, L"Size", 0, L""}) == L"Menu_CloseActive() ClearText(0)");
+    s_OpenMenu = -1;
+}
+
+TEST_CASE_FIXTURE(CExecFixture, "a preset entry runs its id, number and text as an action")
+{
+    SMENUPRESET rate = {1, 13, 200, L"", L"fast"};
+    CHECK(m_ExecBinding(&rate) == 1);
+    CHECK(exec_test::Take() == L"Rate_Set(200,0,1)");
+    // A disabled entry still runs: the menus decide what is shown.
+    SMENUPRESET size = {0, 35, 0, L"640,360", L""};
+    CHECK(m_ExecBinding(&size) == 1);
+    CHECK(exec_test::Take() == L"Size_SetCmd(640,360)");
+    // An argument filling all 32 characters is cut to 31.
+    SMENUPRESET full = {1, 80, 0, {}, L""};
+    for (int i = 0; i < 32; ++i) full.Arg[i] = L'A';
+    CHECK(m_ExecBinding(&full) == 1);
+    CHECK(exec_test::Take().find(std::wstring(31, L'A') + L",1,") != std::wstring::npos);
+    SMENUPRESET separator = {1, 255, 0, L"", L""};
+    CHECK(m_ExecBinding(&separator) == 0);
+    CHECK(m_ExecBinding(nullptr) == 0);
+    CHECK(exec_test::Take() == L"");
+}
+
 TEST_CASE_FIXTURE(CExecFixture, "a task shows its number and an error when it cannot run")
 {
     CHECK(Run({152, 3, L"", 0, L""}) ==
@@ -352,7 +404,7 @@ TEST_CASE_FIXTURE(CExecFixture, "a task shows its number and an error when it ca
           L"ShowText(TASK : 4,-1,-1,-1,-1,-1,-1) RunTask(C:\\missing\\nothing.exe /x) "
           L"ShowText(ERROR````TASK : 4,-1,-1,-1,-1,-1,-1)");
     CHECK(Run({152, 5, L"", 0, L""}) ==
-          L"ShowText(TASK : 5,-1,-1,-1,-1,-1,-1) OpenFile(C:\\media\\a.mp4,0,1,0,0,-1)");
+          L"ShowText(TASK : 5,-1,-1,-1,-1,-1,-1) OpenFile(C:\\media\\a.mp4,1,1,0,1,-1)");
     // The real task runner refuses a program that is not there.
     g_ExecOps = m_ExecOps_Real();
     CHECK(g_ExecOps.RunTask(L"C:\\missing\\nothing.exe /x") == 0);

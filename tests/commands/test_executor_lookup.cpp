@@ -116,7 +116,7 @@ TEST_CASE_FIXTURE(CLookupFixture, "the twin digit keeps the modifiers; DisMod ru
     Use(table, 3);
     Hold({VK_SHIFT});
     Key(VK_NUMPAD5);
-    CHECK(exec_test::Take() == L"SetSizeLeavingFullScreen(3,540,1)");
+    CHECK(exec_test::Take() == L"Size_TakeVideoAspect() SetSizeLeavingFullScreen(3,540,1)");
     // Keypad 1 with Shift: no Shift+1 binding, and the bare one needs DisMod.
     Key(VK_NUMPAD1);
     CHECK(exec_test::Take() == L"");
