@@ -201,10 +201,13 @@ desktop_prefixes() {
   local i dir
   for i in $(seq "$(desktop_count)"); do
     dir=$ZV_BUILD/desktops/$i
-    [ -f "$dir/prefix/.zv-ready" ] && continue
-    rm -rf "$dir/prefix"
-    mkdir -p "$dir"
-    cp -a "$WINEPREFIX" "$dir/prefix"
+    if [ ! -f "$dir/prefix/.zv-ready" ]; then
+      rm -rf "$dir/prefix"
+      mkdir -p "$dir"
+      cp -a "$WINEPREFIX" "$dir/prefix"
+    fi
+    # A copy older than a later step of the prefix gets that step too.
+    (WINEPREFIX=$dir/prefix font_link)
   done
 }
 
