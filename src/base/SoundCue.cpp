@@ -1,5 +1,8 @@
 #include "base/SoundCue.h"
 
+#include <strsafe.h>
+
+#include "base/ErrorLog.h"
 #include "settings/Settings.h"
 
 namespace {
@@ -62,6 +65,11 @@ int m_SoundCue_Play(int cue, int volume)
 
 void m_PlaySoundCue(int cue)
 {
+    // With [Main] "Test" every cue leaves a line, so that a test can hear it.
+    if (g_Settings.Main_Test && cue >= 0) {
+        wchar_t line[24];
+        if (SUCCEEDED(StringCchPrintfW(line, 24, L"CUE : %d", cue))) m_AppendLogLine(line);
+    }
     if (cue == -1) {
         m_SoundCue_Play(-1, 50);
         return;

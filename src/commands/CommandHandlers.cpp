@@ -10,6 +10,7 @@
 #include "app/MainWindow.h"
 #include "base/ErrorLog.h"
 #include "commands/SeekBarDrag.h"
+#include "commands/StreamSelect.h"
 #include "controls/MenuItem.h"
 #include "controls/MenuMessages.h"
 #include "controls/SliderPlus.h"
@@ -34,6 +35,9 @@
 namespace {
 constexpr UINT kMenuPlayPause = 4186;
 constexpr UINT kMenuStop = 4187;
+// "デフォルトに設定" of the stream submenu, under both of its ids.
+constexpr UINT kMenuStreamDefault = 4353;
+constexpr UINT kMenuStreamDefaultItem = 4354;
 // The control-bar buttons' second gesture.
 constexpr int kButtonGesture = 107;
 constexpr int kButtonRightClick = 104;
@@ -156,7 +160,8 @@ int m_OnCtrlCommand(int id, int notification, LPARAM data)
     return 0;
 }
 
-// Until the menu commands are built, play/pause and stop.
+// Until the menu commands are built, play/pause, stop and the streams'
+// default.
 LRESULT m_OnMenuCommand(WPARAM code, LPARAM notify)
 {
     const SMENUNOTIFY* block = reinterpret_cast<const SMENUNOTIFY*>(notify);
@@ -166,6 +171,8 @@ LRESULT m_OnMenuCommand(WPARAM code, LPARAM notify)
         m_PlayPause(-1);
     else if (block->ItemId == kMenuStop)
         m_Stop();
+    else if (block->ItemId == kMenuStreamDefault || block->ItemId == kMenuStreamDefaultItem)
+        m_Stream_StoreDefault();
     return 1;
 }
 LRESULT m_Menu_OnSubmenu(WPARAM, LPARAM) { return 0; }

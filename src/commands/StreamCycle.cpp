@@ -73,3 +73,9 @@ void m_Stream_Keep(const SSTREAMITEM* table, int count, SSTREAMSELECTION* kept)
     for (int i = 0; i < kStreamTableCap; ++i)
         kept->Enabled[i] = i < kept->Count ? table[i].Enabled : 0;
 }
+
+int m_Stream_IsReopen(const SSTREAMSELECTION& kept, const wchar_t* path)
+{
+    // Windows paths name the same file in any case.
+    return path && path[0] && lstrcmpiW(kept.Path, path) == 0 ? 1 : 0;
+}

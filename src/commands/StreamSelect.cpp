@@ -77,7 +77,8 @@ int m_Stream_IsSubtitleOn()
 {
     if (!g_VideoRenderer || !g_MediaOpen || g_MediaKind != MEDIA_KIND_VIDEO) return 0;
     const SSTREAMITEM* table;
-    const SSUBTITLEGROUP g = m_Stream_SubtitleGroup(table, Table(&table));
+    const int count = Table(&table);
+    const SSUBTITLEGROUP g = m_Stream_SubtitleGroup(table, count);
     if (g.Count < 2 || g.FirstEnabled < 0) return 0;
     const int marked = g.LastMarked >= 0 ? g.LastMarked : g.Last;
     return g.FirstEnabled != marked ? 1 : 0;
@@ -111,4 +112,21 @@ void m_Stream_StoreDefault()
     const int count = Table(&table);
     for (int i = 0; i < kStreamTableCap; ++i)
         g_StreamDefault[i] = table && i < count ? table[i].Enabled : 0;
+}
+
+void m_Stream_OnOpened(const wchar_t* path)
+{
+    if (!g_VideoRenderer || !path) return;
+    if (m_Stream_IsReopen(g_StreamKept, path)) {
+        if (g_StreamKept.Changed) m_Stream_SelectKept();
+        return;
+    }
+    // Without a default of its own, a return to the default would select
+    // nothing and still say it did.
+    m_Stream_StoreDefault();
+    const SSTREAMITEM* table;
+    const int count = Table(&table);
+    m_Stream_Keep(table, count, &g_StreamKept);
+    g_StreamKept.Changed = 0;
+    lstrcpynW(g_StreamKept.Path, path, MAX_PATH + 1);
 }

@@ -8,7 +8,8 @@
 struct SSTREAMSELECTION {
     int Count;  // streams recorded, at most 16
     DWORD Enabled[kStreamTableCap];
-    int Changed;  // 1 after a choice here, 0 after a return to the default
+    int Changed;                 // 1 after a choice here, 0 after a return to the default
+    wchar_t Path[MAX_PATH + 1];  // the file the choice was made on
 };
 extern SSTREAMSELECTION g_StreamKept;
 // The default choice: the enabled word of each stream.
@@ -27,6 +28,10 @@ int m_Stream_SelectInGroup(int index, int flag);
 void m_Stream_SelectKept();
 // The current choice becomes the default one.
 void m_Stream_StoreDefault();
+// After the engine opened path: a reopen of the file the kept choice was
+// made on makes a changed choice again; another file starts afresh, its
+// default the engine's own choice.
+void m_Stream_OnOpened(const wchar_t* path);
 
 // What cycling a kind picks in a table: the chosen index (-1 none), its
 // number among the streams of its kind, and how many there are.
@@ -51,3 +56,5 @@ SSUBTITLEGROUP m_Stream_SubtitleGroup(const SSTREAMITEM* table, int count);
 int m_Stream_GroupTarget(const SSUBTITLEGROUP& group, int index);
 // The kept choice of a table.
 void m_Stream_Keep(const SSTREAMITEM* table, int count, SSTREAMSELECTION* kept);
+// 1 when path names the file the kept choice was made on.
+int m_Stream_IsReopen(const SSTREAMSELECTION& kept, const wchar_t* path);

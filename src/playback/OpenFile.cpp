@@ -14,6 +14,7 @@
 #include "base/DevicePath.h"
 #include "base/ErrorLog.h"
 #include "base/MediaTypes.h"
+#include "commands/StreamSelect.h"
 #include "controls/SliderPlus.h"
 #include "engine/RendererKind.h"
 #include "engine/VideoRenderer.h"
@@ -148,7 +149,10 @@ int OpenFile(const wchar_t* path)
         if (g_VideoWindow) ShowWindow(g_VideoWindow, SW_HIDE);
     }
     g_SeekBar.m_SetRange(g_DurationMs, 1);
-    m_FileData_LoadSubtitles(1);
+    // A reopen that restores the user's streams leaves the side subtitles hidden.
+    const int restore = m_Stream_IsReopen(g_StreamKept, path) && g_StreamKept.Changed;
+    m_FileData_LoadSubtitles(!restore);
+    m_Stream_OnOpened(path);
     m_NoteTrackDuration();
     m_FileData_ReadOnOpen();
     m_OpenFile_TakeMarks();

@@ -110,6 +110,16 @@ TEST_CASE("the kept choice records the enabled word of at most 16 streams")
     CHECK(kept.Count == kStreamTableCap);
 }
 
+TEST_CASE("a reopen is an open of the file the kept choice was made on, in any case")
+{
+    SSTREAMSELECTION kept = {};
+    CHECK(m_Stream_IsReopen(kept, L"") == 0);  // nothing opened yet
+    lstrcpynW(kept.Path, L"C:\\Media\\Two Tracks.mkv", MAX_PATH + 1);
+    CHECK(m_Stream_IsReopen(kept, L"c:\\media\\two tracks.MKV") == 1);
+    CHECK(m_Stream_IsReopen(kept, L"C:\\Media\\Other.mkv") == 0);
+    CHECK(m_Stream_IsReopen(kept, nullptr) == 0);
+}
+
 TEST_CASE("without an engine nothing is selected")
 {
     CHECK(m_Stream_Select(-2) == 0);
