@@ -18,7 +18,7 @@ import screen  # noqa: E402
 import zvtest  # noqa: E402
 from screen import PARKED, xdotool  # noqa: E402
 from key_support import KeyPlayer, key  # noqa: E402
-from zvtest import BehaviourTest, probe, read_ini, winpath  # noqa: E402
+from zvtest import BehaviourTest, probe, read_ini  # noqa: E402
 
 PLAYLIST_CLASS = "ZENTAVIO_PLAYLIST"
 
@@ -33,13 +33,7 @@ class Bindings(KeyPlayer, BehaviourTest):
         for section, keys in (extra or {}).items():
             sections.setdefault(section, {}).update(keys)
         ps.settings(self.box, repeat=0, keep_awake=0, extra=sections)
-        xdotool("mousemove", *PARKED)
-        target = folder if clips > 1 else paths[0]
-        self.proc = self.box.start(winpath(target))
-        self.win = self.box.wait_window()
-        self.assertIsNotNone(self.win, "no main window")
-        ps.wait_status(self, r"PLAYING")
-        self.focus()
+        self.open_playing(folder if clips > 1 else paths[0])
 
     def test_play_pause_seek_and_entries(self):
         self.start(clips=3)

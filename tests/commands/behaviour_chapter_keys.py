@@ -4,7 +4,6 @@ status bar. A plain clip has no chapters of its own; a description played
 by our test source brings the media's chapters that a reset returns to."""
 
 import os
-import re
 import shutil
 import sys
 
@@ -13,7 +12,7 @@ sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."
 import play_support as ps  # noqa: E402
 import zvtest  # noqa: E402
 from key_support import KeyPlayer, key  # noqa: E402
-from screen import PARKED, xdotool  # noqa: E402
+from screen import xdotool  # noqa: E402
 from zvtest import BehaviourTest, read_ini, winpath  # noqa: E402
 
 SOURCE_DLL = os.path.join(zvtest.BIN, "TestSourceFilter.dll")
@@ -66,12 +65,7 @@ class ChapterKeys(KeyPlayer, BehaviourTest):
         binds.update({str(i): v for i, v in enumerate(KEYS)})
         ps.settings(self.box, repeat=0, keep_awake=0,
                     extra={"Main": {"Pos": "100,100,855,555", "ErrLog": "1"}, "Bind": binds})
-        xdotool("mousemove", *PARKED)
-        self.proc = self.box.start(winpath(media))
-        self.win = self.box.wait_window()
-        self.assertIsNotNone(self.win, "no main window")
-        ps.wait_status(self, r"PLAYING")
-        self.focus()
+        self.open_playing(media)
 
     def press(self, name, pattern):
         key(name)

@@ -19,7 +19,7 @@ import zvtest  # noqa: E402
 from behaviour_resume import key_of, read_store  # noqa: E402
 from key_support import KeyPlayer, key  # noqa: E402
 from screen import PARKED, xdotool  # noqa: E402
-from zvtest import BehaviourTest, probe, read_ini, winpath  # noqa: E402
+from zvtest import BehaviourTest, probe, read_ini  # noqa: E402
 
 FAVORITES_CLASS = "ZENTAVIO_FAVO"
 FULL_SCREEN_CLASS = "ZENTAVIO_FULLSCREEN"
@@ -38,12 +38,7 @@ class DefaultKeys(KeyPlayer, BehaviourTest):
         for section, keys in extra.items():
             sections.setdefault(section, {}).update(keys)
         ps.settings(self.box, repeat=0, keep_awake=0, extra=sections)
-        xdotool("mousemove", *PARKED)
-        self.proc = self.box.start(winpath(media))
-        self.win = self.box.wait_window()
-        self.assertIsNotNone(self.win, "no main window")
-        ps.wait_status(self, r"PLAYING")
-        self.focus()
+        self.open_playing(media)
 
     def landed(self, chapter, seconds):
         """The skip's message names the chapter, and the (paused) time pane

@@ -15,6 +15,7 @@ import sys
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "playback"))
 
 import play_support as ps  # noqa: E402
+from key_support import KeyPlayer, key  # noqa: E402
 import screen  # noqa: E402
 import zvtest  # noqa: E402
 from screen import PARKED, xdotool  # noqa: E402
@@ -39,10 +40,6 @@ BINDINGS = [
 ]
 
 
-def key(*names):
-    xdotool("key", "--delay", "60", *names)
-
-
 def clipboard():
     result = subprocess.run(["xclip", "-o", "-selection", "clipboard"], capture_output=True,
                             timeout=5)
@@ -60,7 +57,7 @@ def instance_lines():
     return [line for line in out.splitlines() if "Zentavio.exe" in line]
 
 
-class ExecTools(BehaviourTest):
+class ExecTools(KeyPlayer, BehaviourTest):
     def start(self, target, bindings=None, extra=None):
         for tool in ("xdotool", "xclip"):
             if not shutil.which(tool):
@@ -75,18 +72,7 @@ class ExecTools(BehaviourTest):
         for section, keys in (extra or {}).items():
             sections.setdefault(section, {}).update(keys)
         ps.settings(self.box, repeat=0, keep_awake=0, extra=sections)
-        xdotool("mousemove", *PARKED)
-        self.proc = self.box.start(winpath(target))
-        self.win = self.box.wait_window()
-        self.assertIsNotNone(self.win, "no main window")
-        ps.wait_status(self, r"PLAYING")
-        code, out = probe("wait", "ZENTAVIO", "2000")
-        self.assertEqual(code, 0)
-        self.win = zvtest.parse_window(out)
-        left, top = (int(v) for v in self.win["rect"].split(",")[:2])
-        # A click on the title bar gives the window the keyboard.
-        xdotool("mousemove", left + 300, top + 12, "click", 1)
-        xdotool("mousemove", *PARKED)
+        self.open_playing(target)
 
     def check_tip(self, want, ref_name):
         """Hovers the previous button until its tooltip shows; its text and
@@ -128,7 +114,7 @@ class ExecTools(BehaviourTest):
         self.check_tip("前へ (B)\n右クリックで前のチャプター (Ctrl+B)", "tip_previous_rebound.png")
 
         # The task opens the other folder.
-        self.start_focus()
+        self.focus()
         key("F9")
         self.assertTrue(zvtest.wait_for(lambda: "exectask1" in ps.open_support.title(), 10),
                         ps.open_support.title())
@@ -143,11 +129,6 @@ class ExecTools(BehaviourTest):
                              re.IGNORECASE)
         lines = zvtest.wait_for(lambda: [l for l in instance_lines() if pattern.search(l)], 10)
         self.assertTrue(lines, "no new instance's command line among %r" % instance_lines())
-
-    def start_focus(self):
-        left, top = (int(v) for v in self.win["rect"].split(",")[:2])
-        xdotool("mousemove", left + 300, top + 12, "click", 1)
-        xdotool("mousemove", *PARKED)
 
 
 if __name__ == "__main__":

@@ -14,8 +14,9 @@ import time
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "playback"))
 
 import play_support as ps  # noqa: E402
+from key_support import KeyPlayer, key  # noqa: E402
 import zvtest  # noqa: E402
-from screen import PARKED, xdotool  # noqa: E402
+from screen import xdotool  # noqa: E402
 from zvtest import BehaviourTest, probe, winpath  # noqa: E402
 
 SOURCE_DLL = os.path.join(zvtest.BIN, "TestSourceFilter.dll")
@@ -42,7 +43,7 @@ def stream_text(kind, number, count):
     return r"%s\s+STREAM\s*:\s*%d\s*/\s*%d" % (kind, number, count)
 
 
-class Streams(BehaviourTest):
+class Streams(KeyPlayer, BehaviourTest):
     def setUp(self):
         super().setUp()
         if not shutil.which("xdotool"):
@@ -59,22 +60,9 @@ class Streams(BehaviourTest):
         binds.update({str(i): entry for i, entry in enumerate(KEYS.values())})
         ps.settings(self.box, repeat=0, keep_awake=0, countdown=0,
                     extra={"Main": {"Pos": "100,100,855,555", "ErrLog": "1"}, "Bind": binds})
-        xdotool("mousemove", *PARKED)
         os.environ["ZV_TEST_LOG"] = self.calls_path
         self.addCleanup(os.environ.pop, "ZV_TEST_LOG", None)
-        self.box.start(winpath(self.clip))
-        self.assertIsNotNone(self.box.wait_window(), "no main window")
-        ps.wait_status(self, r"PLAYING")
-        self.focus()
-
-    def focus(self):
-        code, out = probe("wait", "ZENTAVIO", "2000")
-        self.assertEqual(code, 0)
-        left, top = (int(v) for v in zvtest.parse_window(out)["rect"].split(",")[:2])
-        # A click on the title bar gives the window the keyboard.
-        xdotool("mousemove", left + 300, top + 12, "click", 1)
-        xdotool("mousemove", *PARKED)
-        time.sleep(0.3)
+        self.open_playing(self.clip)
 
     def press(self, name, pattern):
         xdotool("key", "--delay", "60", name)

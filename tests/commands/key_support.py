@@ -13,7 +13,7 @@ import play_support as ps  # noqa: E402
 import screen  # noqa: E402
 import zvtest  # noqa: E402
 from screen import PARKED, xdotool  # noqa: E402
-from zvtest import probe  # noqa: E402
+from zvtest import probe, winpath  # noqa: E402
 
 VIDEO_WINDOW = "32871"
 
@@ -24,6 +24,16 @@ def key(*names):
 
 class KeyPlayer:
     """Mixed into a BehaviourTest whose start sets self.win."""
+
+    def open_playing(self, target):
+        """Starts the player on target, waits for it to play and gives it
+        the keyboard."""
+        xdotool("mousemove", *PARKED)
+        self.proc = self.box.start(winpath(target))
+        self.win = self.box.wait_window()
+        self.assertIsNotNone(self.win, "no main window")
+        ps.wait_status(self, r"PLAYING")
+        self.focus()
 
     def focus(self):
         code, out = probe("wait", "ZENTAVIO", "2000")

@@ -12,11 +12,13 @@ import sys
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "playback"))
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "commands"))
 
 import play_support as ps  # noqa: E402
+from key_support import KeyPlayer, key  # noqa: E402
 import zvtest  # noqa: E402
-from screen import PARKED, xdotool  # noqa: E402
-from zvtest import BehaviourTest, probe, read_ini, winpath  # noqa: E402
+from screen import xdotool  # noqa: E402
+from zvtest import BehaviourTest, read_ini  # noqa: E402
 
 # Bindings "enabled,function (hex),parameter,key (hex)": ";" stands for ","
 # inside a parameter list.
@@ -62,11 +64,7 @@ def read_ranges(media):
     return [line.strip() for line in section.splitlines() if line.strip()]
 
 
-def key(name):
-    xdotool("key", "--delay", "60", name)
-
-
-class RangeKeys(BehaviourTest):
+class RangeKeys(KeyPlayer, BehaviourTest):
     def start(self):
         if not shutil.which("xdotool"):
             self.skipTest("no xdotool")
@@ -84,17 +82,7 @@ class RangeKeys(BehaviourTest):
         ps.settings(self.box, repeat=0, keep_awake=0, countdown=0,
                     extra={"Main": {"Pos": "100,100,855,555", "ErrLog": "1", "Rpt": "0,0"},
                            "Bind": binds})
-        xdotool("mousemove", *PARKED)
-        self.box.start(winpath(folder))
-        self.assertIsNotNone(self.box.wait_window(), "no main window")
-        ps.wait_status(self, r"PLAYING")
-        code, out = probe("wait", "ZENTAVIO", "2000")
-        self.assertEqual(code, 0)
-        left, top = (int(v) for v in zvtest.parse_window(out)["rect"].split(",")[:2])
-        # A click on the title bar gives the window the keyboard.
-        xdotool("mousemove", left + 300, top + 12, "click", 1)
-        xdotool("mousemove", *PARKED)
-        time.sleep(0.3)
+        self.open_playing(folder)
 
     def press(self, name, pattern, timeout=15.0):
         key(name)
