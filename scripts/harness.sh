@@ -15,7 +15,7 @@ set -euo pipefail
 
 ZV_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 ZV_BUILD=${ZV_BUILD:-$ZV_ROOT/build}
-ZV_BUILD_TYPE=${ZV_BUILD_TYPE:-Debug}
+ZV_BUILD_TYPE=${ZV_BUILD_TYPE:-Check}
 
 # gstreamer1.0-plugins-bad gives Wine's GStreamer splitter the MPEG
 # program-stream demuxer (.mpg); gstreamer1.0-libav decodes its MPEG-2 video.
