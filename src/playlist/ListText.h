@@ -27,6 +27,10 @@ public:
     int m_Length() const { return m_Length_; }
 
 private:
+    void m_Release();
+
+    void* m_Block = nullptr;  // the heap block that holds the text
+    SIZE_T m_BlockCap = 0;
     wchar_t* m_Buffer = nullptr;
     int m_Length_ = 0;
 };
@@ -87,6 +91,7 @@ private:
     // One block holds the sections, the keys and, for each track number up
     // to the section capacity, its first section (-1 none).
     void* m_Block = nullptr;
+    SIZE_T m_BlockCap = 0;
     SPROFILESECTION* m_Sections = nullptr;
     SPROFILEKEY* m_Keys = nullptr;
     int* m_TrackFirst = nullptr;
