@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "base/FolderListing.h"
 #include "base/PathUtil.h"
 
 namespace {
@@ -32,11 +33,15 @@ UINT m_Hash(const wchar_t* text, int len)
 
 // Upper case as the file system compares names; false when the fold does
 // not keep the length.
+// Kana, CJK and Hangul have no case: names of ASCII and these fold here
+// (the system call for the rest costs more than the whole fold).
+bool m_HasNoCase(wchar_t c) { return (c >= 0x3000 && c <= 0x9FFF) || (c >= 0xAC00 && c <= 0xD7A3); }
+
 bool m_FoldName(const wchar_t* name, int len, wchar_t* out)
 {
-    bool ascii = true;
-    for (int i = 0; i < len && ascii; ++i) ascii = name[i] < 0x80;
-    if (ascii) {
+    bool plain = true;
+    for (int i = 0; i < len && plain; ++i) plain = name[i] < 0x80 || m_HasNoCase(name[i]);
+    if (plain) {
         for (int i = 0; i < len; ++i)
             out[i] = name[i] >= L'a' && name[i] <= L'z' ? (wchar_t)(name[i] - 32) : name[i];
         return true;
@@ -132,41 +137,39 @@ public:
     }
 
 private:
+    struct SREAD {
+        CFolderWalk* Walk;
+        int Entries;
+        int EntryCap;
+        bool Unsure;
+    };
+
+    // A folder far larger than the group costs more to read than asking.
+    static bool m_OnEntry(void* context, const SFOLDERENTRY& entry)
+    {
+        SREAD* read = (SREAD*)context;
+        if (++read->Entries > read->EntryCap) return false;
+        read->Walk->m_Note(entry, &read->Unsure);
+        return true;
+    }
+
     bool m_Read(bool* unsure)
     {
-        wchar_t pattern[MAX_PATH + 1];
-        const int folderLen = m_Refs[0].FolderLen;
-        wmemcpy(pattern, m_Paths[m_Refs[0].Index], folderLen);
-        pattern[folderLen] = L'*';
-        pattern[folderLen + 1] = 0;
-        WIN32_FIND_DATAW fd;
-        HANDLE find = FindFirstFileExW(pattern, FindExInfoBasic, &fd, FindExSearchNameMatch,
-                                       nullptr, FIND_FIRST_EX_LARGE_FETCH);
-        if (find == INVALID_HANDLE_VALUE) return false;
-        // A folder far larger than the group costs more to read than asking.
-        const int entryCap = 2 * m_Count + 32;
-        int entries = 0;
-        bool whole = true;
-        do {
-            const wchar_t* name = fd.cFileName;
-            if (name[0] == L'.' && (!name[1] || (name[1] == L'.' && !name[2]))) continue;
-            if (++entries > entryCap) {
-                whole = false;
-                break;
-            }
-            m_Note(fd, unsure);
-        } while (FindNextFileW(find, &fd));
-        if (whole) whole = GetLastError() == ERROR_NO_MORE_FILES;
-        FindClose(find);
+        SREAD read = {this, 0, 2 * m_Count + 32, false};
+        const bool whole =
+            m_ListFolder(m_Paths[m_Refs[0].Index], m_Refs[0].FolderLen, m_OnEntry, &read);
+        *unsure = read.Unsure;
         return whole;
     }
 
     // Marks the group's paths that name this entry, exactly or but for case.
-    void m_Note(const WIN32_FIND_DATAW& fd, bool* unsure)
+    void m_Note(const SFOLDERENTRY& entry, bool* unsure)
     {
-        const int len = (int)wcsnlen(fd.cFileName, MAX_PATH);
+        const int len = entry.NameLength;
         wchar_t folded[MAX_PATH];
-        if (!m_FoldName(fd.cFileName, len, folded)) {
+        // Longer names than any path of the group holds match none.
+        if (len >= MAX_PATH) return;
+        if (!m_FoldName(entry.Name, len, folded)) {
             *unsure = true;
             return;
         }
@@ -176,13 +179,12 @@ private:
             const SWALKREF& ref = m_Refs[r];
             if (ref.NameLen != len || wmemcmp(m_Pool + ref.Folded, folded, len) != 0) continue;
             const wchar_t* name = m_Paths[ref.Index] + ref.FolderLen;
-            if (wmemcmp(name, fd.cFileName, len) != 0) {
+            if (wmemcmp(name, entry.Name, len) != 0) {
                 if (m_Seen[r] == SEEN_NONE) m_Seen[r] = SEEN_UNSURE;
-            } else if (fd.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) {
+            } else if (entry.Attributes & FILE_ATTRIBUTE_REPARSE_POINT) {
                 m_Seen[r] = SEEN_UNSURE;
             } else {
-                m_Seen[r] =
-                    (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) ? SEEN_FOLDER : SEEN_FILE;
+                m_Seen[r] = (entry.Attributes & FILE_ATTRIBUTE_DIRECTORY) ? SEEN_FOLDER : SEEN_FILE;
             }
         }
     }

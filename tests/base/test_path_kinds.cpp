@@ -1,9 +1,11 @@
 #include <doctest/doctest.h>
 
+#include <map>
 #include <string>
 #include <vector>
 
 #include "../support/TempFolder.h"
+#include "base/FolderListing.h"
 #include "base/PathKinds.h"
 #include "base/PathUtil.h"
 
@@ -100,4 +102,71 @@ TEST_CASE("m_PathExistsKinds in a folder much larger than the paths asked, and f
     // The same path twice, and a group too small to read the folder.
     kinds = m_AskAll({paths[0], paths[0], temp.Join(L"none.wav")});
     CHECK(kinds == std::vector<int>{1, 1, 0});
+}
+
+TEST_CASE("m_ListFolder hands every entry once with its attributes, past one read's worth")
+{
+    CTempFolder temp;
+    REQUIRE(!temp.Path().empty());
+    // Long names, so that the records fill more than one read.
+    std::map<std::wstring, int> expected;
+    for (int i = 0; i < 300; ++i) {
+        const std::wstring name = m_Track(i) + std::wstring(100, L'x') + L".wav";
+        REQUIRE(!temp.MakeFile(name, "x").empty());
+        expected[name] = 1;
+    }
+    REQUIRE(CreateDirectoryW(temp.Join(L"sub").c_str(), nullptr));
+    expected[L"sub"] = 2;
+
+    struct SSEEN {
+        std::map<std::wstring, int> Kinds;
+        int Calls = 0;
+        int StopAfter = 0;  // 0: never
+    };
+    auto onEntry = [](void* context, const SFOLDERENTRY& entry) {
+        SSEEN* seen = (SSEEN*)context;
+        ++seen->Calls;
+        const std::wstring name(entry.Name, entry.NameLength);
+        CHECK(seen->Kinds.count(name) == 0);
+        seen->Kinds[name] = (entry.Attributes & FILE_ATTRIBUTE_DIRECTORY) ? 2 : 1;
+        return seen->StopAfter == 0 || seen->Calls < seen->StopAfter;
+    };
+    const std::wstring& dir = temp.Path();
+    SSEEN all;
+    CHECK(m_ListFolder(dir.c_str(), (int)dir.size(), onEntry, &all));
+    CHECK(all.Kinds == expected);
+
+    SSEEN stopped;
+    stopped.StopAfter = 5;
+    CHECK_FALSE(m_ListFolder(dir.c_str(), (int)dir.size(), onEntry, &stopped));
+    CHECK(stopped.Calls == 5);
+
+    SSEEN none;
+    const std::wstring gone = dir + L"gone\\";
+    CHECK_FALSE(m_ListFolder(gone.c_str(), (int)gone.size(), onEntry, &none));
+    CHECK(none.Calls == 0);
+
+    // A drive's root has no "." entries and is opened with its backslash.
+    SSEEN root;
+    root.StopAfter = 1;
+    const std::wstring drive = dir.substr(0, 3);
+    m_ListFolder(drive.c_str(), 3, onEntry, &root);
+    CHECK(root.Calls == 1);
+}
+
+TEST_CASE("m_PathExistsKinds folds names with and without case as the file system does")
+{
+    CTempFolder temp;
+    REQUIRE(!temp.Path().empty());
+    std::vector<std::wstring> paths;
+    for (int i = 0; i < 10; ++i) {
+        const std::wstring n = std::to_wstring(i);
+        temp.MakeFile(L"\u00c9t\u00e9_" + n + L".wav", "x");
+        temp.MakeFile(L"\u66f2\u30c8\uac00_" + n + L".wav", "x");
+        paths.push_back(temp.Join(L"\u00e9T\u00c9_" + n + L".WAV"));
+        paths.push_back(temp.Join(L"\u66f2\u30c8\uac00_" + n + L".wav"));
+        paths.push_back(temp.Join(L"\u66f2\u30c8\uac01_" + n + L".wav"));
+    }
+    const std::vector<int> kinds = m_AskAll(paths);
+    for (size_t i = 0; i < paths.size(); i += 3) CHECK(kinds[i + 2] == 0);
 }
