@@ -19,13 +19,70 @@ const wchar_t kLimitLog[] =
 
 bool m_HasValue(const wchar_t* v) { return v && v[0] && !(v[0] == L'-' && v[1] == 0); }
 
-bool m_InArray(const STRACKINFO* tracks, int count, const wchar_t* path)
+bool m_SamePath(const wchar_t* a, const wchar_t* b)
 {
-    for (int i = 0; i < count; ++i) {
-        if (CompareStringOrdinal(tracks[i].Path, -1, path, -1, TRUE) == CSTR_EQUAL) return true;
-    }
-    return false;
+    return CompareStringOrdinal(a, -1, b, -1, TRUE) == CSTR_EQUAL;
 }
+
+// A hash that paths equal but for case share: ASCII folded, kana, CJK and
+// Hangul as they are, and every other letter (with I and S, which dotless
+// i and long s upper-case to) left out.
+UINT m_CaselessHash(const wchar_t* path)
+{
+    UINT h = 2166136261u;
+    for (; *path; ++path) {
+        wchar_t c = *path;
+        if (c >= L'a' && c <= L'z') c = (wchar_t)(c - 32);
+        const bool stable = c < 0x80 ? c != L'I' && c != L'S'
+                                     : (c >= 0x3000 && c <= 0x9FFF) || (c >= 0xAC00 && c <= 0xD7A3);
+        h = (h ^ (stable ? c : 1u)) * 16777619u;
+    }
+    return h;
+}
+
+// The tracks' paths for the duplicate check, hashed so that a list of 1000
+// is not compared pair by pair.
+class CPathSet {
+public:
+    // Adds tracks[index]; past the table's room the set stays as it is
+    // and m_Has compares one by one.
+    void m_Add(const STRACKINFO* tracks, int index)
+    {
+        if (m_Count >= kSlots / 2) {
+            m_Full = true;
+            return;
+        }
+        UINT slot = m_CaselessHash(tracks[index].Path) & (kSlots - 1);
+        while (m_Slots[slot] >= 0) slot = (slot + 1) & (kSlots - 1);
+        m_Slots[slot] = index;
+        ++m_Count;
+    }
+    bool m_Has(const STRACKINFO* tracks, int count, const wchar_t* path) const
+    {
+        if (m_Full) {
+            for (int i = 0; i < count; ++i)
+                if (m_SamePath(tracks[i].Path, path)) return true;
+            return false;
+        }
+        UINT slot = m_CaselessHash(path) & (kSlots - 1);
+        for (; m_Slots[slot] >= 0; slot = (slot + 1) & (kSlots - 1)) {
+            if (m_SamePath(tracks[m_Slots[slot]].Path, path)) return true;
+        }
+        return false;
+    }
+    void m_Clear()
+    {
+        for (int& s : m_Slots) s = -1;
+        m_Count = 0;
+        m_Full = false;
+    }
+
+private:
+    static constexpr int kSlots = 4096;
+    int m_Slots[kSlots];
+    int m_Count = 0;
+    bool m_Full = false;
+};
 
 // The entry's full path: relative ones (beginning with ".") against the list.
 bool m_EntryPath(const wchar_t* listPath, const wchar_t* value, wchar_t out[kPathCap])
@@ -53,10 +110,37 @@ void m_NoteSkipped(SRESUMEWALK* walk, int first, int last, SZVPLREAD* o)
     if (first <= walk->Entry && walk->Entry <= last) walk->Position = 0;
 }
 
+// "digits[.ddd]" as the writer puts it, read exactly in integers; other
+// forms go through the floating-point read, which costs far more. Up to 7
+// whole digits the two reads agree; past them the product's error may
+// reach the truncation.
+bool m_PlainSecondsToMs(const wchar_t* text, INT64* ms)
+{
+    if (!text) return false;
+    INT64 whole = 0;
+    int digits = 0;
+    for (; *text >= L'0' && *text <= L'9'; ++text, ++digits) {
+        if (digits == 7) return false;
+        whole = whole * 10 + (*text - L'0');
+    }
+    int frac = 0, scale = 100;
+    if (*text == L'.') {
+        for (++text; *text >= L'0' && *text <= L'9'; ++text, scale /= 10) {
+            if (scale == 0) return false;
+            frac += (*text - L'0') * scale;
+        }
+    }
+    if (*text) return false;
+    *ms = whole * 1000 + frac;
+    return true;
+}
+
 // TIME as seconds, to whole milliseconds truncated; "%0.3f" values such as
 // "1.001" land a hair below their millisecond in binary and keep it.
 INT64 m_TimeToMs(const wchar_t* text)
 {
+    INT64 plain = 0;
+    if (m_PlainSecondsToMs(text, &plain)) return plain;
     const double ms = text ? _wtof(text) * 1000.0 : 0.0;
     if (!(ms > -9.0e15 && ms < 9.0e15)) return 0;
     const INT64 nearest = (INT64)(ms < 0 ? ms - 0.5 : ms + 0.5);
@@ -205,6 +289,11 @@ int m_Zvpl_ReadTracks(const wchar_t* path, STRACKINFO* tracks, int first, int ca
     int last = total < p.m_MaxTrackNumber() ? total : p.m_MaxTrackNumber();
     CEntryKinds kinds;
     if (o->CheckExistence) kinds.m_Ask(p, last);
+    CPathSet listed;
+    if (o->SkipDuplicates) {
+        listed.m_Clear();
+        for (int i = 0; i < first; ++i) listed.m_Add(tracks, i);
+    }
     int slot = first;
     for (int n = 1, visited = 0; n <= last; ++n, ++visited) {
         if (slot >= cap) {
@@ -219,7 +308,7 @@ int m_Zvpl_ReadTracks(const wchar_t* path, STRACKINFO* tracks, int first, int ca
         wchar_t full[kPathCap];
         full[0] = 0;
         bool skip = !m_EntryPath(path, p.m_FindTrack(n, L"PATH"), full);
-        skip = skip || (o->SkipDuplicates && m_InArray(tracks, slot, full));
+        skip = skip || (o->SkipDuplicates && listed.m_Has(tracks, slot, full));
         bool exists = skip || !o->CheckExistence || kinds.m_Kind(visited, full) != 0;
         skip = skip || (!exists && o->SkipMissing);
         if (skip) {
@@ -235,6 +324,7 @@ int m_Zvpl_ReadTracks(const wchar_t* path, STRACKINFO* tracks, int first, int ca
         t->Missing = exists ? 0 : 1;
         t->LoadedIndex = o->Appending ? -1 : slot;
         m_FillTrackResume(t, p.m_FindTrack(n, L"RESUME"));
+        if (o->SkipDuplicates) listed.m_Add(tracks, slot);
         ++slot;
     }
     if (o->Resume) {
