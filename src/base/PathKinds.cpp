@@ -6,12 +6,16 @@
 #include <algorithm>
 
 #include "base/FolderListing.h"
+#include "base/KeptBlock.h"
 #include "base/PathUtil.h"
 
 namespace {
 
 // Fewer paths than this in one folder are asked for one by one.
 constexpr int kWalkMin = 8;
+
+// A list's check at every open reuses the memory of the last one.
+CKeptBlock s_WalkBlock;
 
 // A path the folder read can answer: where its name starts, its folded
 // name in the pool, and hashes of both parts.
@@ -259,14 +263,15 @@ void m_PathExistsKinds(const wchar_t* const* paths, int count, int* kinds)
     while (mask + 1 < 2 * count) mask = mask * 2 + 1;
     const SIZE_T bytes = (SIZE_T)count * (sizeof(SWALKREF) + MAX_PATH * sizeof(wchar_t)) +
                          ((SIZE_T)mask + 1 + count) * sizeof(int);
-    void* block = count >= kWalkMin ? HeapAlloc(GetProcessHeap(), 0, bytes) : nullptr;
+    SIZE_T cap = 0;
+    void* block = count >= kWalkMin ? s_WalkBlock.m_Take(bytes, &cap) : nullptr;
     if (block) {
         SWALKREF* refs = (SWALKREF*)block;
         int* scratch = (int*)(refs + count);
         wchar_t* pool = (wchar_t*)(scratch + mask + 1 + count);
         const int n = m_MakeRefs(paths, count, refs, pool);
         m_WalkGroups(paths, refs, n, pool, kinds, scratch, mask);
-        HeapFree(GetProcessHeap(), 0, block);
+        s_WalkBlock.m_Give(block, cap);
     }
     for (int i = 0; i < count; ++i) {
         if (kinds[i] < 0) kinds[i] = m_PathExistsKind(paths[i]);
