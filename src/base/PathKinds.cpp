@@ -74,6 +74,25 @@ bool m_IsDeviceName(const wchar_t* name, int len)
            (base == 6 && m_SameNoCase(name, L"CONOUT", 6));
 }
 
+// Characters no plain path holds (tested inline: a call per character of
+// 1000 paths shows in a list's load).
+bool m_IsReserved(wchar_t c)
+{
+    switch (c) {
+        case L'*':
+        case L'?':
+        case L'"':
+        case L'<':
+        case L'>':
+        case L'|':
+        case L':':
+        case L'/':
+            return true;
+        default:
+            return false;
+    }
+}
+
 // A plain "X:\folder\name" that means exactly the folder entry it names:
 // the file system reads anything else otherwise than its listing shows
 // (dots and blanks trimmed, "." and "..", short names, devices, streams).
@@ -86,7 +105,7 @@ bool m_IsWalkable(const wchar_t* path, SWALKREF* ref)
     int start = 3;
     for (int i = 3; i <= len; ++i) {
         const wchar_t c = i < len ? path[i] : L'\\';
-        if (c < 0x20 || wcschr(L"*?\"<>|:/", c)) return false;
+        if (c < 0x20 || m_IsReserved(c)) return false;
         if (c != L'\\') continue;
         if (i == start || path[i - 1] == L'.' || path[i - 1] == L' ') return false;
         if (i < len) start = i + 1;
