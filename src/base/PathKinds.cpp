@@ -244,10 +244,8 @@ int m_MakeRefs(const wchar_t* const* paths, int count, SWALKREF* refs, wchar_t* 
     return n;
 }
 
-// Groups of at least kWalkMin paths of one folder are answered by reading
-// the folder.
-void m_WalkGroups(const wchar_t* const* paths, SWALKREF* refs, int n, const wchar_t* pool,
-                  int* kinds, int* scratch, int mask)
+// Groups the refs by folder, each group in index order.
+void m_SortByFolder(const wchar_t* const* paths, SWALKREF* refs, int n)
 {
     std::sort(refs, refs + n, [paths](const SWALKREF& a, const SWALKREF& b) {
         if (a.FolderHash != b.FolderHash) return a.FolderHash < b.FolderHash;
@@ -255,6 +253,18 @@ void m_WalkGroups(const wchar_t* const* paths, SWALKREF* refs, int n, const wcha
         const int c = wmemcmp(paths[a.Index], paths[b.Index], a.FolderLen);
         return c != 0 ? c < 0 : a.Index < b.Index;
     });
+}
+
+// Groups of at least kWalkMin paths of one folder are answered by reading
+// the folder.
+void m_WalkGroups(const wchar_t* const* paths, SWALKREF* refs, int n, const wchar_t* pool,
+                  int* kinds, int* scratch, int mask)
+{
+    // Refs stand in index order: paths of one folder (a list beside its
+    // media, the usual case) are one group as they are.
+    int same = 1;
+    while (same < n && m_SameFolder(paths, refs[0], refs[same])) ++same;
+    if (same < n) m_SortByFolder(paths, refs, n);
     for (int first = 0; first < n;) {
         int last = first + 1;
         while (last < n && m_SameFolder(paths, refs[first], refs[last])) ++last;
