@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "base/FolderListing.h"
+#include "base/FolderPrefetch.h"
 #include "base/KeptBlock.h"
 #include "base/PathUtil.h"
 
@@ -125,14 +126,15 @@ enum { SEEN_NONE = 0, SEEN_FILE = 1, SEEN_FOLDER = 2, SEEN_UNSURE = 3 };
 class CFolderWalk {
 public:
     CFolderWalk(const wchar_t* const* paths, const SWALKREF* refs, int count, const wchar_t* pool,
-                int* table, int tableMask, int* seen)
+                int* table, int tableMask, int* seen, CFolderPrefetch* prefetch)
         : m_Paths(paths),
           m_Refs(refs),
           m_Count(count),
           m_Pool(pool),
           m_Table(table),
           m_Mask(tableMask),
-          m_Seen(seen)
+          m_Seen(seen),
+          m_Prefetch(prefetch)
     {
     }
 
@@ -179,8 +181,12 @@ private:
     bool m_Read(bool* unsure)
     {
         SREAD read = {this, 0, 2 * m_Count + 32, false};
+        const wchar_t* folder = m_Paths[m_Refs[0].Index];
+        const int length = m_Refs[0].FolderLen;
+        const int replayed =
+            m_Prefetch ? m_Prefetch->m_Replay(folder, length, m_OnEntry, &read) : -1;
         const bool whole =
-            m_ListFolder(m_Paths[m_Refs[0].Index], m_Refs[0].FolderLen, m_OnEntry, &read);
+            replayed >= 0 ? replayed == 1 : m_ListFolder(folder, length, m_OnEntry, &read);
         *unsure = read.Unsure;
         return whole;
     }
@@ -219,6 +225,7 @@ private:
     int* m_Table;
     int m_Mask;
     int* m_Seen;
+    CFolderPrefetch* m_Prefetch;
 };
 
 bool m_SameFolder(const wchar_t* const* paths, const SWALKREF& a, const SWALKREF& b)
@@ -258,7 +265,7 @@ void m_SortByFolder(const wchar_t* const* paths, SWALKREF* refs, int n)
 // Groups of at least kWalkMin paths of one folder are answered by reading
 // the folder.
 void m_WalkGroups(const wchar_t* const* paths, SWALKREF* refs, int n, const wchar_t* pool,
-                  int* kinds, int* scratch, int mask)
+                  int* kinds, int* scratch, int mask, CFolderPrefetch* prefetch)
 {
     // Refs stand in index order: paths of one folder (a list beside its
     // media, the usual case) are one group as they are.
@@ -273,7 +280,7 @@ void m_WalkGroups(const wchar_t* const* paths, SWALKREF* refs, int n, const wcha
             int tableMask = 1;
             while (tableMask + 1 < 2 * size) tableMask = tableMask * 2 + 1;
             CFolderWalk walk(paths, refs + first, size, pool, scratch, tableMask,
-                             scratch + mask + 1);
+                             scratch + mask + 1, prefetch);
             walk.m_Answer(kinds);
         }
         first = last;
@@ -282,7 +289,8 @@ void m_WalkGroups(const wchar_t* const* paths, SWALKREF* refs, int n, const wcha
 
 }  // namespace
 
-void m_PathExistsKinds(const wchar_t* const* paths, int count, int* kinds)
+void m_PathExistsKinds(const wchar_t* const* paths, int count, int* kinds,
+                       CFolderPrefetch* prefetch)
 {
     if (!paths || !kinds || count <= 0) return;
     for (int i = 0; i < count; ++i) kinds[i] = -1;
@@ -299,7 +307,7 @@ void m_PathExistsKinds(const wchar_t* const* paths, int count, int* kinds)
         int* scratch = (int*)(refs + count);
         wchar_t* pool = (wchar_t*)(scratch + mask + 1 + count);
         const int n = m_MakeRefs(paths, count, refs, pool);
-        m_WalkGroups(paths, refs, n, pool, kinds, scratch, mask);
+        m_WalkGroups(paths, refs, n, pool, kinds, scratch, mask, prefetch);
         s_WalkBlock.m_Give(block, cap);
     }
     for (int i = 0; i < count; ++i) {

@@ -163,10 +163,18 @@ int CListText::m_Load(const wchar_t* path, int mode)
 
 CListProfile::~CListProfile() { s_TableBlock.m_Give(m_Block, m_BlockCap); }
 
-int CListProfile::m_Load(const wchar_t* path)
+int CListProfile::m_Load(const wchar_t* path) { return m_Read(path) && m_Parse(); }
+
+int CListProfile::m_Read(const wchar_t* path)
 {
     m_SectionCount = m_KeyCount = m_MaxTrack = m_MaxLegacy = 0;
-    if (!m_File.m_Load(path, LISTTEXT_PROFILE) || !m_Reserve()) return 0;
+    return m_File.m_Load(path, LISTTEXT_PROFILE);
+}
+
+int CListProfile::m_Parse()
+{
+    m_SectionCount = m_KeyCount = m_MaxTrack = m_MaxLegacy = 0;
+    if (!m_File.m_Text() || !m_Reserve()) return 0;
     for (int i = 0; i <= m_SectionCap; ++i) m_TrackFirst[i] = -1;
     m_Index();
     return 1;

@@ -60,6 +60,11 @@ public:
 
     // Reads and indexes the file; 0 when it cannot be read.
     int m_Load(const wchar_t* path);
+    // m_Load in its two steps, for a reader that looks at the text as read
+    // (m_RawText, until m_Parse splits it) while the index is built.
+    int m_Read(const wchar_t* path);
+    int m_Parse();
+    const wchar_t* m_RawText() { return m_File.m_Text(); }
     // The value, or null when the section or key is missing.
     const wchar_t* m_Find(const wchar_t* section, const wchar_t* key) const;
     const wchar_t* m_FindTrack(int number, const wchar_t* key) const;

@@ -4,6 +4,7 @@
 #include <wchar.h>
 
 #include "base/ErrorLog.h"
+#include "base/FolderPrefetch.h"
 #include "base/PathKinds.h"
 #include "base/PathUtil.h"
 #include "filedata/ResumeValue.h"
@@ -219,6 +220,37 @@ int m_NextEntry(const CListProfile& p, int n, int last)
     return next == 0 || next > last ? last + 1 : next;
 }
 
+// The first "PATH=" value of the text as read, before the index is built;
+// only a hint of the folder to read early (the entries come from the index).
+bool m_FirstPathHint(const wchar_t* text, wchar_t out[kPathCap])
+{
+    for (const wchar_t* line = text; line && *line;) {
+        while (*line == L' ' || *line == L'\t') ++line;
+        const wchar_t* end = line;
+        while (*end && *end != L'\r' && *end != L'\n') ++end;
+        if (end - line > 5 && _wcsnicmp(line, L"PATH=", 5) == 0) {
+            const int length = (int)(end - line - 5);
+            if (length >= kPathCap) return false;
+            wmemcpy(out, line + 5, length);
+            out[length] = 0;
+            return true;
+        }
+        line = end;
+        while (*line == L'\r' || *line == L'\n') ++line;
+    }
+    return false;
+}
+
+// Reads and indexes the list; the folder of its first entry is read on a
+// worker meanwhile when the entries' existence is to be checked.
+bool m_LoadList(CListProfile* p, const wchar_t* path, CFolderPrefetch* prefetch)
+{
+    if (!p->m_Read(path)) return false;
+    wchar_t first[kPathCap];
+    if (prefetch && m_FirstPathHint(p->m_RawText(), first)) prefetch->m_Start(first);
+    return p->m_Parse() != 0;
+}
+
 // The existence of the entries' absolute paths, asked all at once, in the
 // order the reader visits the entries; relative ones (null here) are asked
 // when made full.
@@ -228,7 +260,7 @@ public:
     {
         if (m_Block) HeapFree(GetProcessHeap(), 0, m_Block);
     }
-    void m_Ask(const CListProfile& p, int last)
+    void m_Ask(const CListProfile& p, int last, CFolderPrefetch* prefetch)
     {
         const int cap = p.m_SectionTotal();
         m_Block = cap > 0 ? HeapAlloc(GetProcessHeap(), 0,
@@ -244,7 +276,7 @@ public:
                                wcsnlen(value, kPathCap) < (size_t)kPathCap;
             paths[m_Count++] = plain ? value : nullptr;
         }
-        m_PathExistsKinds(paths, m_Count, m_Kinds);
+        m_PathExistsKinds(paths, m_Count, m_Kinds, prefetch);
         for (int k = 0; k < m_Count; ++k) {
             if (!paths[k]) m_Kinds[k] = -1;
         }
@@ -268,8 +300,9 @@ int m_Zvpl_ReadTracks(const wchar_t* path, STRACKINFO* tracks, int first, int ca
 {
     *count = first;
     o->Skipped = 0;
+    CFolderPrefetch prefetch;
     CListProfile p;
-    if (!path || !p.m_Load(path)) return 0;
+    if (!path || !m_LoadList(&p, path, o->CheckExistence ? &prefetch : nullptr)) return 0;
     int fmt = p.m_GetInt(kHeader, L"FMT", 0);
     if (fmt == 0)
         return g_Settings.Main_Lgcy ? m_ReadLegacy(p, path, tracks, first, cap, count, o) : 0;
@@ -288,7 +321,7 @@ int m_Zvpl_ReadTracks(const wchar_t* path, STRACKINFO* tracks, int first, int ca
     // A COUNT past the sections present ends with the last of them.
     int last = total < p.m_MaxTrackNumber() ? total : p.m_MaxTrackNumber();
     CEntryKinds kinds;
-    if (o->CheckExistence) kinds.m_Ask(p, last);
+    if (o->CheckExistence) kinds.m_Ask(p, last, &prefetch);
     CPathSet listed;
     if (o->SkipDuplicates) {
         listed.m_Clear();
