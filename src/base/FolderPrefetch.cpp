@@ -119,6 +119,8 @@ bool CFolderPrefetch::m_Start(const wchar_t* path)
     return true;
 }
 
+bool CFolderPrefetch::m_Begun() const { return m_Job && m_Job->State != JOB_PENDING; }
+
 int CFolderPrefetch::m_Replay(const wchar_t* folder, int folderLength, PFNFOLDERENTRY onEntry,
                               void* context)
 {

@@ -25,6 +25,8 @@ public:
     // stopped it; -1 when the caller has to list the folder itself (also
     // when the worker has not begun yet).
     int m_Replay(const wchar_t* folder, int folderLength, PFNFOLDERENTRY onEntry, void* context);
+    // Whether a worker has taken the listing up (or let it go).
+    bool m_Begun() const;
 
 private:
     void m_Drop();

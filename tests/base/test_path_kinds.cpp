@@ -6,6 +6,7 @@
 
 #include "../support/TempFolder.h"
 #include "base/FolderListing.h"
+#include "base/FolderPrefetch.h"
 #include "base/PathKinds.h"
 #include "base/PathUtil.h"
 
@@ -14,13 +15,13 @@ namespace {
 // Asks for all paths at once and checks each answer against the one-by-one
 // question; returns the answers.
 std::vector<int> m_AskAll(const std::vector<std::wstring>& paths,
-                          const std::vector<bool>& null = {})
+                          const std::vector<bool>& null = {}, CFolderPrefetch* prefetch = nullptr)
 {
     std::vector<const wchar_t*> raw;
     for (size_t i = 0; i < paths.size(); ++i)
         raw.push_back(i < null.size() && null[i] ? nullptr : paths[i].c_str());
     std::vector<int> kinds(paths.size(), -7);
-    m_PathExistsKinds(raw.data(), (int)raw.size(), kinds.data());
+    m_PathExistsKinds(raw.data(), (int)raw.size(), kinds.data(), prefetch);
     for (size_t i = 0; i < raw.size(); ++i) {
         INFO("path ", i, ": ", raw[i] ? std::string(raw[i], raw[i] + wcslen(raw[i])) : "null");
         CHECK(kinds[i] == m_PathExistsKind(raw[i]));
@@ -169,4 +170,111 @@ TEST_CASE("m_PathExistsKinds folds names with and without case as the file syste
     }
     const std::vector<int> kinds = m_AskAll(paths);
     for (size_t i = 0; i < paths.size(); i += 3) CHECK(kinds[i + 2] == 0);
+}
+
+namespace {
+
+// Entry names a listing hands over, in order; stops after StopAfter.
+struct SNAMES {
+    std::vector<std::wstring> Names;
+    size_t StopAfter = 0;  // 0: never
+};
+
+bool m_Collect(void* context, const SFOLDERENTRY& entry)
+{
+    SNAMES* names = (SNAMES*)context;
+    names->Names.emplace_back(entry.Name, entry.NameLength);
+    return names->StopAfter == 0 || names->Names.size() < names->StopAfter;
+}
+
+// Starts a prefetch of path's folder and waits (bounded) for a worker to
+// take it up.
+bool m_StartAndWait(CFolderPrefetch* prefetch, const std::wstring& path)
+{
+    if (!prefetch->m_Start(path.c_str())) return false;
+    for (int i = 0; i < 2000 && !prefetch->m_Begun(); ++i) Sleep(1);
+    return prefetch->m_Begun();
+}
+
+}  // namespace
+
+TEST_CASE("CFolderPrefetch hands its own folder's listing over once, as m_ListFolder reads it")
+{
+    CTempFolder temp;
+    REQUIRE(!temp.Path().empty());
+    for (int i = 0; i < 12; ++i) temp.MakeFile(m_Track(i), "x");
+    REQUIRE(CreateDirectoryW(temp.Join(L"sub").c_str(), nullptr));
+    const std::wstring dir = temp.Path();
+    SNAMES listed;
+    REQUIRE(m_ListFolder(dir.c_str(), (int)dir.size(), m_Collect, &listed));
+
+    CFolderPrefetch prefetch;
+    REQUIRE(m_StartAndWait(&prefetch, temp.Join(L"any.wav")));
+    CHECK_FALSE(prefetch.m_Start(temp.Join(L"any.wav").c_str()));
+    // Another folder, or this one spelt otherwise, is not answered.
+    SNAMES none;
+    const std::wstring sub = dir + L"sub\\";
+    std::wstring upper = dir;
+    CharUpperW(&upper[0]);
+    CHECK(prefetch.m_Replay(sub.c_str(), (int)sub.size(), m_Collect, &none) == -1);
+    if (upper != dir)
+        CHECK(prefetch.m_Replay(upper.c_str(), (int)upper.size(), m_Collect, &none) == -1);
+    CHECK(none.Names.empty());
+    SNAMES replayed;
+    CHECK(prefetch.m_Replay(dir.c_str(), (int)dir.size(), m_Collect, &replayed) == 1);
+    CHECK(replayed.Names == listed.Names);
+    CHECK(prefetch.m_Replay(dir.c_str(), (int)dir.size(), m_Collect, &none) == -1);
+    CHECK(none.Names.empty());
+
+    // A callback that stops the replay stops it as it stops a listing.
+    CFolderPrefetch stopped;
+    REQUIRE(m_StartAndWait(&stopped, temp.Join(L"any.wav")));
+    SNAMES three;
+    three.StopAfter = 3;
+    CHECK(stopped.m_Replay(dir.c_str(), (int)dir.size(), m_Collect, &three) == 0);
+    CHECK(three.Names.size() == 3);
+
+    // Nothing to list: no worker.
+    CFolderPrefetch refused;
+    const wchar_t* bad[] = {nullptr, L"", L"relative\\a.wav", L"C:a.wav",
+                            L"\\\\server\\share\\a.wav"};
+    for (const wchar_t* path : bad) CHECK_FALSE(refused.m_Start(path));
+    CHECK_FALSE(refused.m_Start((dir + std::wstring(MAX_PATH, L'a')).c_str()));
+    CHECK(refused.m_Replay(dir.c_str(), (int)dir.size(), m_Collect, &none) == -1);
+}
+
+TEST_CASE("m_PathExistsKinds answers the same with a prefetch of its folder, another, or none")
+{
+    CTempFolder temp;
+    REQUIRE(!temp.Path().empty());
+    std::vector<std::wstring> paths;
+    for (int i = 0; i < 12; ++i) paths.push_back(temp.MakeFile(m_Track(i), "x"));
+    REQUIRE(CreateDirectoryW(temp.Join(L"sub").c_str(), nullptr));
+    paths.push_back(temp.Join(L"sub"));
+    paths.push_back(temp.Join(L"missing.wav"));
+    paths.push_back(temp.Join(L"\u8a18\u9332_100.WAV"));
+    const std::vector<int> plain = m_AskAll(paths);
+
+    // Listed before a file came and one went: a listing taken up by
+    // another load is never seen by this one.
+    CFolderPrefetch early;
+    REQUIRE(m_StartAndWait(&early, paths[0]));
+    SNAMES drained;
+    const std::wstring dir = temp.Path();
+    early.m_Replay(dir.c_str(), (int)dir.size(), m_Collect, &drained);
+    REQUIRE(DeleteFileW(paths[3].c_str()));
+    temp.MakeFile(L"missing.wav", "x");
+    std::vector<int> expected = plain;
+    expected[3] = 0;
+    expected[13] = 1;
+
+    CFolderPrefetch same, other, begun;
+    REQUIRE(m_StartAndWait(&same, paths[0]));
+    REQUIRE(m_StartAndWait(&other, temp.Join(L"sub\\x.wav")));
+    CHECK(m_AskAll(paths, {}, &same) == expected);
+    CHECK(m_AskAll(paths, {}, &other) == expected);
+    CHECK(m_AskAll(paths, {}, &early) == expected);
+    // Asked at once, the worker may not have begun: the folder is read here.
+    begun.m_Start(paths[0].c_str());
+    CHECK(m_AskAll(paths, {}, &begun) == expected);
 }
