@@ -6,6 +6,7 @@
 #include <string.h>
 
 #include "base/ErrorLog.h"
+#include "base/KeptBlock.h"
 #include "base/PathUtil.h"
 #include "filedata/ResumeValue.h"
 #include "playlist/ListFileSave.h"
@@ -23,15 +24,16 @@ bool m_HasExt(const wchar_t* path, const wchar_t* ext)
     return dot && _wcsicmp(dot, ext) == 0;
 }
 
+// A save at every close rereads the old list: its path table (some 500 KB
+// for 1000 tracks, slow to touch fresh under Wine) keeps its memory.
+CKeptBlock s_OldBlock;
+
 // The old file's per-track RESUME values by full path, for resume mode 0;
 // the paths are made full once, not per lookup.
 class COldResumes {
 public:
     explicit COldResumes(const wchar_t* path) : m_ListPath(path) {}
-    ~COldResumes()
-    {
-        if (m_Paths) HeapFree(GetProcessHeap(), 0, m_Paths);
-    }
+    ~COldResumes() { s_OldBlock.m_Give(m_Paths, m_PathsCap); }
     COldResumes(const COldResumes&) = delete;
     COldResumes& operator=(const COldResumes&) = delete;
 
@@ -41,8 +43,9 @@ public:
         int total = m_Profile.m_GetInt(kHeader, L"COUNT", 0);
         int last = total < m_Profile.m_MaxTrackNumber() ? total : m_Profile.m_MaxTrackNumber();
         if (last > kOldCap) last = kOldCap;
-        m_Paths = (SOLDENTRY*)HeapAlloc(GetProcessHeap(), HEAP_ZERO_MEMORY,
-                                        (SIZE_T)(last > 0 ? last : 1) * sizeof(SOLDENTRY));
+        // Only the entries counted are ever read: the block needs no zeroing.
+        m_Paths = (SOLDENTRY*)s_OldBlock.m_Take((SIZE_T)(last > 0 ? last : 1) * sizeof(SOLDENTRY),
+                                                &m_PathsCap);
         if (!m_Paths) return 0;
         for (int n = 1; n <= last; ++n) {
             const wchar_t* value = m_Profile.m_FindTrack(n, L"PATH");
@@ -76,6 +79,7 @@ private:
     const wchar_t* m_ListPath;
     CListProfile m_Profile;
     SOLDENTRY* m_Paths = nullptr;
+    SIZE_T m_PathsCap = 0;
     int m_Count = 0;
 };
 
