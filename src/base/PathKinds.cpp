@@ -5,12 +5,18 @@
 
 #include <algorithm>
 
+#include "base/FolderListing.h"
+#include "base/FolderPrefetch.h"
+#include "base/KeptBlock.h"
 #include "base/PathUtil.h"
 
 namespace {
 
 // Fewer paths than this in one folder are asked for one by one.
 constexpr int kWalkMin = 8;
+
+// A list's check at every open reuses the memory of the last one.
+CKeptBlock s_WalkBlock;
 
 // A path the folder read can answer: where its name starts, its folded
 // name in the pool, and hashes of both parts.
@@ -32,11 +38,15 @@ UINT m_Hash(const wchar_t* text, int len)
 
 // Upper case as the file system compares names; false when the fold does
 // not keep the length.
+// Kana, CJK and Hangul have no case: names of ASCII and these fold here
+// (the system call for the rest costs more than the whole fold).
+bool m_HasNoCase(wchar_t c) { return (c >= 0x3000 && c <= 0x9FFF) || (c >= 0xAC00 && c <= 0xD7A3); }
+
 bool m_FoldName(const wchar_t* name, int len, wchar_t* out)
 {
-    bool ascii = true;
-    for (int i = 0; i < len && ascii; ++i) ascii = name[i] < 0x80;
-    if (ascii) {
+    bool plain = true;
+    for (int i = 0; i < len && plain; ++i) plain = name[i] < 0x80 || m_HasNoCase(name[i]);
+    if (plain) {
         for (int i = 0; i < len; ++i)
             out[i] = name[i] >= L'a' && name[i] <= L'z' ? (wchar_t)(name[i] - 32) : name[i];
         return true;
@@ -65,6 +75,25 @@ bool m_IsDeviceName(const wchar_t* name, int len)
            (base == 6 && m_SameNoCase(name, L"CONOUT", 6));
 }
 
+// Characters no plain path holds (tested inline: a call per character of
+// 1000 paths shows in a list's load).
+bool m_IsReserved(wchar_t c)
+{
+    switch (c) {
+        case L'*':
+        case L'?':
+        case L'"':
+        case L'<':
+        case L'>':
+        case L'|':
+        case L':':
+        case L'/':
+            return true;
+        default:
+            return false;
+    }
+}
+
 // A plain "X:\folder\name" that means exactly the folder entry it names:
 // the file system reads anything else otherwise than its listing shows
 // (dots and blanks trimmed, "." and "..", short names, devices, streams).
@@ -77,7 +106,7 @@ bool m_IsWalkable(const wchar_t* path, SWALKREF* ref)
     int start = 3;
     for (int i = 3; i <= len; ++i) {
         const wchar_t c = i < len ? path[i] : L'\\';
-        if (c < 0x20 || wcschr(L"*?\"<>|:/", c)) return false;
+        if (c < 0x20 || m_IsReserved(c)) return false;
         if (c != L'\\') continue;
         if (i == start || path[i - 1] == L'.' || path[i - 1] == L' ') return false;
         if (i < len) start = i + 1;
@@ -97,14 +126,15 @@ enum { SEEN_NONE = 0, SEEN_FILE = 1, SEEN_FOLDER = 2, SEEN_UNSURE = 3 };
 class CFolderWalk {
 public:
     CFolderWalk(const wchar_t* const* paths, const SWALKREF* refs, int count, const wchar_t* pool,
-                int* table, int tableMask, int* seen)
+                int* table, int tableMask, int* seen, CFolderPrefetch* prefetch)
         : m_Paths(paths),
           m_Refs(refs),
           m_Count(count),
           m_Pool(pool),
           m_Table(table),
           m_Mask(tableMask),
-          m_Seen(seen)
+          m_Seen(seen),
+          m_Prefetch(prefetch)
     {
     }
 
@@ -132,41 +162,43 @@ public:
     }
 
 private:
+    struct SREAD {
+        CFolderWalk* Walk;
+        int Entries;
+        int EntryCap;
+        bool Unsure;
+    };
+
+    // A folder far larger than the group costs more to read than asking.
+    static bool m_OnEntry(void* context, const SFOLDERENTRY& entry)
+    {
+        SREAD* read = (SREAD*)context;
+        if (++read->Entries > read->EntryCap) return false;
+        read->Walk->m_Note(entry, &read->Unsure);
+        return true;
+    }
+
     bool m_Read(bool* unsure)
     {
-        wchar_t pattern[MAX_PATH + 1];
-        const int folderLen = m_Refs[0].FolderLen;
-        wmemcpy(pattern, m_Paths[m_Refs[0].Index], folderLen);
-        pattern[folderLen] = L'*';
-        pattern[folderLen + 1] = 0;
-        WIN32_FIND_DATAW fd;
-        HANDLE find = FindFirstFileExW(pattern, FindExInfoBasic, &fd, FindExSearchNameMatch,
-                                       nullptr, FIND_FIRST_EX_LARGE_FETCH);
-        if (find == INVALID_HANDLE_VALUE) return false;
-        // A folder far larger than the group costs more to read than asking.
-        const int entryCap = 2 * m_Count + 32;
-        int entries = 0;
-        bool whole = true;
-        do {
-            const wchar_t* name = fd.cFileName;
-            if (name[0] == L'.' && (!name[1] || (name[1] == L'.' && !name[2]))) continue;
-            if (++entries > entryCap) {
-                whole = false;
-                break;
-            }
-            m_Note(fd, unsure);
-        } while (FindNextFileW(find, &fd));
-        if (whole) whole = GetLastError() == ERROR_NO_MORE_FILES;
-        FindClose(find);
+        SREAD read = {this, 0, 2 * m_Count + 32, false};
+        const wchar_t* folder = m_Paths[m_Refs[0].Index];
+        const int length = m_Refs[0].FolderLen;
+        const int replayed =
+            m_Prefetch ? m_Prefetch->m_Replay(folder, length, m_OnEntry, &read) : -1;
+        const bool whole =
+            replayed >= 0 ? replayed == 1 : m_ListFolder(folder, length, m_OnEntry, &read);
+        *unsure = read.Unsure;
         return whole;
     }
 
     // Marks the group's paths that name this entry, exactly or but for case.
-    void m_Note(const WIN32_FIND_DATAW& fd, bool* unsure)
+    void m_Note(const SFOLDERENTRY& entry, bool* unsure)
     {
-        const int len = (int)wcsnlen(fd.cFileName, MAX_PATH);
+        const int len = entry.NameLength;
         wchar_t folded[MAX_PATH];
-        if (!m_FoldName(fd.cFileName, len, folded)) {
+        // Longer names than any path of the group holds match none.
+        if (len >= MAX_PATH) return;
+        if (!m_FoldName(entry.Name, len, folded)) {
             *unsure = true;
             return;
         }
@@ -176,13 +208,12 @@ private:
             const SWALKREF& ref = m_Refs[r];
             if (ref.NameLen != len || wmemcmp(m_Pool + ref.Folded, folded, len) != 0) continue;
             const wchar_t* name = m_Paths[ref.Index] + ref.FolderLen;
-            if (wmemcmp(name, fd.cFileName, len) != 0) {
+            if (wmemcmp(name, entry.Name, len) != 0) {
                 if (m_Seen[r] == SEEN_NONE) m_Seen[r] = SEEN_UNSURE;
-            } else if (fd.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) {
+            } else if (entry.Attributes & FILE_ATTRIBUTE_REPARSE_POINT) {
                 m_Seen[r] = SEEN_UNSURE;
             } else {
-                m_Seen[r] =
-                    (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) ? SEEN_FOLDER : SEEN_FILE;
+                m_Seen[r] = (entry.Attributes & FILE_ATTRIBUTE_DIRECTORY) ? SEEN_FOLDER : SEEN_FILE;
             }
         }
     }
@@ -194,6 +225,7 @@ private:
     int* m_Table;
     int m_Mask;
     int* m_Seen;
+    CFolderPrefetch* m_Prefetch;
 };
 
 bool m_SameFolder(const wchar_t* const* paths, const SWALKREF& a, const SWALKREF& b)
@@ -219,10 +251,8 @@ int m_MakeRefs(const wchar_t* const* paths, int count, SWALKREF* refs, wchar_t* 
     return n;
 }
 
-// Groups of at least kWalkMin paths of one folder are answered by reading
-// the folder.
-void m_WalkGroups(const wchar_t* const* paths, SWALKREF* refs, int n, const wchar_t* pool,
-                  int* kinds, int* scratch, int mask)
+// Groups the refs by folder, each group in index order.
+void m_SortByFolder(const wchar_t* const* paths, SWALKREF* refs, int n)
 {
     std::sort(refs, refs + n, [paths](const SWALKREF& a, const SWALKREF& b) {
         if (a.FolderHash != b.FolderHash) return a.FolderHash < b.FolderHash;
@@ -230,6 +260,18 @@ void m_WalkGroups(const wchar_t* const* paths, SWALKREF* refs, int n, const wcha
         const int c = wmemcmp(paths[a.Index], paths[b.Index], a.FolderLen);
         return c != 0 ? c < 0 : a.Index < b.Index;
     });
+}
+
+// Groups of at least kWalkMin paths of one folder are answered by reading
+// the folder.
+void m_WalkGroups(const wchar_t* const* paths, SWALKREF* refs, int n, const wchar_t* pool,
+                  int* kinds, int* scratch, int mask, CFolderPrefetch* prefetch)
+{
+    // Refs stand in index order: paths of one folder (a list beside its
+    // media, the usual case) are one group as they are.
+    int same = 1;
+    while (same < n && m_SameFolder(paths, refs[0], refs[same])) ++same;
+    if (same < n) m_SortByFolder(paths, refs, n);
     for (int first = 0; first < n;) {
         int last = first + 1;
         while (last < n && m_SameFolder(paths, refs[first], refs[last])) ++last;
@@ -238,7 +280,7 @@ void m_WalkGroups(const wchar_t* const* paths, SWALKREF* refs, int n, const wcha
             int tableMask = 1;
             while (tableMask + 1 < 2 * size) tableMask = tableMask * 2 + 1;
             CFolderWalk walk(paths, refs + first, size, pool, scratch, tableMask,
-                             scratch + mask + 1);
+                             scratch + mask + 1, prefetch);
             walk.m_Answer(kinds);
         }
         first = last;
@@ -247,7 +289,8 @@ void m_WalkGroups(const wchar_t* const* paths, SWALKREF* refs, int n, const wcha
 
 }  // namespace
 
-void m_PathExistsKinds(const wchar_t* const* paths, int count, int* kinds)
+void m_PathExistsKinds(const wchar_t* const* paths, int count, int* kinds,
+                       CFolderPrefetch* prefetch)
 {
     if (!paths || !kinds || count <= 0) return;
     for (int i = 0; i < count; ++i) kinds[i] = -1;
@@ -257,14 +300,15 @@ void m_PathExistsKinds(const wchar_t* const* paths, int count, int* kinds)
     while (mask + 1 < 2 * count) mask = mask * 2 + 1;
     const SIZE_T bytes = (SIZE_T)count * (sizeof(SWALKREF) + MAX_PATH * sizeof(wchar_t)) +
                          ((SIZE_T)mask + 1 + count) * sizeof(int);
-    void* block = count >= kWalkMin ? HeapAlloc(GetProcessHeap(), 0, bytes) : nullptr;
+    SIZE_T cap = 0;
+    void* block = count >= kWalkMin ? s_WalkBlock.m_Take(bytes, &cap) : nullptr;
     if (block) {
         SWALKREF* refs = (SWALKREF*)block;
         int* scratch = (int*)(refs + count);
         wchar_t* pool = (wchar_t*)(scratch + mask + 1 + count);
         const int n = m_MakeRefs(paths, count, refs, pool);
-        m_WalkGroups(paths, refs, n, pool, kinds, scratch, mask);
-        HeapFree(GetProcessHeap(), 0, block);
+        m_WalkGroups(paths, refs, n, pool, kinds, scratch, mask, prefetch);
+        s_WalkBlock.m_Give(block, cap);
     }
     for (int i = 0; i < count; ++i) {
         if (kinds[i] < 0) kinds[i] = m_PathExistsKind(paths[i]);

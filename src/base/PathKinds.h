@@ -4,6 +4,10 @@
 #pragma once
 #include <windows.h>
 
+class CFolderPrefetch;
+
 // kinds[i] = m_PathExistsKind(paths[i]) for i < count: 0 missing (a null or
-// empty path too), 1 file, 2 folder.
-void m_PathExistsKinds(const wchar_t* const* paths, int count, int* kinds);
+// empty path too), 1 file, 2 folder. A prefetch started for the folder of
+// many of the paths is used in place of reading that folder.
+void m_PathExistsKinds(const wchar_t* const* paths, int count, int* kinds,
+                       CFolderPrefetch* prefetch = nullptr);

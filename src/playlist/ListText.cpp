@@ -4,7 +4,14 @@
 #include <string.h>
 #include <wchar.h>
 
+#include "base/KeptBlock.h"
+
 namespace {
+
+// Lists are read at every open and save: their text and tables keep their
+// memory from one read to the next.
+CKeptBlock s_TextBlock;
+CKeptBlock s_TableBlock;
 
 bool m_IsBlank(wchar_t c) { return c == L' ' || c == L'\t'; }
 
@@ -14,50 +21,59 @@ bool m_EndsWithNoCase(const wchar_t* text, const wchar_t* tail)
     return a >= b && _wcsicmp(text + a - b, tail) == 0;
 }
 
-// Bytes to UTF-16 in a new heap buffer; null when the conversion fails.
-wchar_t* m_Decode(const BYTE* bytes, DWORD size, UINT codePage, DWORD flags, int* length)
+// Where the decoded text lies: in the block it was read into, or in a new
+// one of its own.
+struct SDECODED {
+    wchar_t* Text;
+    int Length;
+    void* Block;  // null: the text lies in the read block
+    SIZE_T BlockCap;
+};
+
+// Bytes to UTF-16 in a new heap block; false when the conversion fails.
+bool m_Decode(const BYTE* bytes, DWORD size, UINT codePage, DWORD flags, SDECODED* out)
 {
     int n =
         size ? MultiByteToWideChar(codePage, flags, (const char*)bytes, (int)size, nullptr, 0) : 0;
-    if (size && n <= 0) return nullptr;
-    wchar_t* out = (wchar_t*)HeapAlloc(GetProcessHeap(), 0, ((SIZE_T)n + 1) * sizeof(wchar_t));
-    if (!out) return nullptr;
-    if (n) MultiByteToWideChar(codePage, flags, (const char*)bytes, (int)size, out, n);
-    out[n] = 0;
-    *length = n;
-    return out;
+    if (size && n <= 0) return false;
+    const SIZE_T cap = ((SIZE_T)n + 1) * sizeof(wchar_t);
+    wchar_t* text = (wchar_t*)HeapAlloc(GetProcessHeap(), 0, cap);
+    if (!text) return false;
+    if (n) MultiByteToWideChar(codePage, flags, (const char*)bytes, (int)size, text, n);
+    text[n] = 0;
+    *out = {text, n, text, cap};
+    return true;
 }
 
-// UTF-16 after a two-byte BOM, moved to the start of the same buffer (which
-// has two bytes of room past the data for the terminator).
-wchar_t* m_Utf16InPlace(BYTE* bytes, DWORD size, bool bigEndian, int* length)
+// UTF-16 after a two-byte BOM, left where it was read (the block has two
+// bytes of room past the data for the terminator).
+bool m_Utf16InPlace(BYTE* bytes, DWORD size, bool bigEndian, SDECODED* out)
 {
     int n = (int)((size - 2) / 2);
-    wchar_t* out = (wchar_t*)bytes;
-    memmove(out, bytes + 2, (size_t)n * sizeof(wchar_t));
+    wchar_t* text = (wchar_t*)(bytes + 2);
     if (bigEndian) {
-        for (int i = 0; i < n; ++i) out[i] = (wchar_t)((out[i] << 8) | (out[i] >> 8));
+        for (int i = 0; i < n; ++i) text[i] = (wchar_t)((text[i] << 8) | (text[i] >> 8));
     }
-    out[n] = 0;
-    *length = n;
-    return out;
+    text[n] = 0;
+    *out = {text, n, nullptr, 0};
+    return true;
 }
 
-wchar_t* m_DecodeM3u(BYTE* b, DWORD size, const wchar_t* path, int* length)
+bool m_DecodeM3u(BYTE* b, DWORD size, const wchar_t* path, SDECODED* out)
 {
     if (size >= 3 && b[0] == 0xEF && b[1] == 0xBB && b[2] == 0xBF)
-        return m_Decode(b + 3, size - 3, CP_UTF8, 0, length);
-    if (size >= 2 && b[0] == 0xFF && b[1] == 0xFE) return m_Utf16InPlace(b, size, false, length);
-    if (size >= 2 && b[0] == 0xFE && b[1] == 0xFF) return m_Utf16InPlace(b, size, true, length);
-    if (m_EndsWithNoCase(path, L".m3u8")) return m_Decode(b, size, CP_UTF8, 0, length);
-    wchar_t* utf8 = m_Decode(b, size, CP_UTF8, MB_ERR_INVALID_CHARS, length);
-    return utf8 ? utf8 : m_Decode(b, size, CP_ACP, 0, length);
+        return m_Decode(b + 3, size - 3, CP_UTF8, 0, out);
+    if (size >= 2 && b[0] == 0xFF && b[1] == 0xFE) return m_Utf16InPlace(b, size, false, out);
+    if (size >= 2 && b[0] == 0xFE && b[1] == 0xFF) return m_Utf16InPlace(b, size, true, out);
+    if (m_EndsWithNoCase(path, L".m3u8")) return m_Decode(b, size, CP_UTF8, 0, out);
+    return m_Decode(b, size, CP_UTF8, MB_ERR_INVALID_CHARS, out) ||
+           m_Decode(b, size, CP_ACP, 0, out);
 }
 
-wchar_t* m_DecodeProfile(BYTE* b, DWORD size, int* length)
+bool m_DecodeProfile(BYTE* b, DWORD size, SDECODED* out)
 {
-    if (size >= 2 && b[0] == 0xFF && b[1] == 0xFE) return m_Utf16InPlace(b, size, false, length);
-    return m_Decode(b, size, CP_ACP, 0, length);
+    if (size >= 2 && b[0] == 0xFF && b[1] == 0xFE) return m_Utf16InPlace(b, size, false, out);
+    return m_Decode(b, size, CP_ACP, 0, out);
 }
 
 // Names without regard to case: ASCII folded here, anything past it by
@@ -96,69 +112,95 @@ void m_ListText_Copy(wchar_t* out, int cap, const wchar_t* text)
     lstrcpynW(out, text ? text : L"", cap);
 }
 
-CListText::~CListText()
+CListText::~CListText() { m_Release(); }
+
+void CListText::m_Release()
 {
-    if (m_Buffer) HeapFree(GetProcessHeap(), 0, m_Buffer);
+    s_TextBlock.m_Give(m_Block, m_BlockCap);
+    m_Block = nullptr;
+    m_BlockCap = 0;
+    m_Buffer = nullptr;
+    m_Length_ = 0;
 }
 
 int CListText::m_Load(const wchar_t* path, int mode)
 {
-    if (m_Buffer) HeapFree(GetProcessHeap(), 0, m_Buffer);
-    m_Buffer = nullptr;
-    m_Length_ = 0;
+    m_Release();
     HANDLE file = CreateFileW(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return 0;
     LARGE_INTEGER size;
     BYTE* bytes = nullptr;
+    SIZE_T bytesCap = 0;
     DWORD read = 0;
     bool ok = GetFileSizeEx(file, &size) && size.QuadPart <= kListTextByteCap;
     if (ok) {
         // Two bytes past the data let UTF-16 text be terminated in place.
-        bytes = (BYTE*)HeapAlloc(GetProcessHeap(), 0, (SIZE_T)size.QuadPart + 2);
+        bytes = (BYTE*)s_TextBlock.m_Take((SIZE_T)size.QuadPart + 2, &bytesCap);
         ok = bytes &&
              (size.QuadPart == 0 || (ReadFile(file, bytes, (DWORD)size.QuadPart, &read, nullptr) &&
                                      read == (DWORD)size.QuadPart));
     }
     CloseHandle(file);
+    SDECODED decoded = {};
     if (ok) {
-        m_Buffer = mode == LISTTEXT_M3U ? m_DecodeM3u(bytes, read, path, &m_Length_)
-                                        : m_DecodeProfile(bytes, read, &m_Length_);
-        ok = m_Buffer != nullptr;
+        ok = mode == LISTTEXT_M3U ? m_DecodeM3u(bytes, read, path, &decoded)
+                                  : m_DecodeProfile(bytes, read, &decoded);
     }
-    if (bytes && (BYTE*)m_Buffer != bytes) HeapFree(GetProcessHeap(), 0, bytes);
-    return ok ? 1 : 0;
+    if (ok && !decoded.Block) {
+        decoded.Block = bytes;
+        decoded.BlockCap = bytesCap;
+    } else {
+        s_TextBlock.m_Give(bytes, bytesCap);
+    }
+    if (!ok) return 0;
+    m_Block = decoded.Block;
+    m_BlockCap = decoded.BlockCap;
+    m_Buffer = decoded.Text;
+    m_Length_ = decoded.Length;
+    return 1;
 }
 
-CListProfile::~CListProfile()
-{
-    if (m_Block) HeapFree(GetProcessHeap(), 0, m_Block);
-}
+CListProfile::~CListProfile() { s_TableBlock.m_Give(m_Block, m_BlockCap); }
 
-int CListProfile::m_Load(const wchar_t* path)
+int CListProfile::m_Load(const wchar_t* path) { return m_Read(path) && m_Parse(); }
+
+int CListProfile::m_Read(const wchar_t* path)
 {
     m_SectionCount = m_KeyCount = m_MaxTrack = m_MaxLegacy = 0;
-    if (!m_File.m_Load(path, LISTTEXT_PROFILE) || !m_Reserve()) return 0;
+    return m_File.m_Load(path, LISTTEXT_PROFILE);
+}
+
+int CListProfile::m_Parse()
+{
+    m_SectionCount = m_KeyCount = m_MaxTrack = m_MaxLegacy = 0;
+    if (!m_File.m_Text() || !m_Reserve()) return 0;
     for (int i = 0; i <= m_SectionCap; ++i) m_TrackFirst[i] = -1;
     m_Index();
     return 1;
 }
 
-// Tables sized for the text (a file has no more sections or keys than
-// lines), up to the caps; a block big enough from an earlier load is kept.
+// Tables sized for the text (no more keys than lines, a CR LF being one
+// break, and no more sections than "["), up to the caps; a block big enough
+// from an earlier load is kept.
 int CListProfile::m_Reserve()
 {
     const wchar_t* text = m_File.m_Text();
     const int length = m_File.m_Length();
-    int lines = 1;
-    for (int i = 0; i < length; ++i) lines += (text[i] == L'\n' || text[i] == L'\r') ? 1 : 0;
-    const int sections = lines < kProfileSectionCap ? lines : kProfileSectionCap;
+    int lines = 1, brackets = 0;
+    for (int i = 0; i < length; ++i) {
+        const wchar_t c = text[i];
+        lines += (c == L'\n' || (c == L'\r' && text[i + 1] != L'\n')) ? 1 : 0;
+        brackets += c == L'[' ? 1 : 0;
+    }
+    const int sections = brackets < kProfileSectionCap ? brackets : kProfileSectionCap;
     const int keys = lines < kProfileKeyCap ? lines : kProfileKeyCap;
     if (m_Block && sections <= m_SectionCap && keys <= m_KeyCap) return 1;
-    if (m_Block) HeapFree(GetProcessHeap(), 0, m_Block);
+    s_TableBlock.m_Give(m_Block, m_BlockCap);
+    // The track table has room for numbers up to the section capacity.
     const SIZE_T bytes = (SIZE_T)sections * sizeof(SPROFILESECTION) +
                          (SIZE_T)keys * sizeof(SPROFILEKEY) + (SIZE_T)(sections + 1) * sizeof(int);
-    m_Block = HeapAlloc(GetProcessHeap(), 0, bytes);
+    m_Block = s_TableBlock.m_Take(bytes, &m_BlockCap);
     m_SectionCap = m_Block ? sections : 0;
     m_KeyCap = m_Block ? keys : 0;
     if (!m_Block) return 0;

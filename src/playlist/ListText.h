@@ -27,6 +27,10 @@ public:
     int m_Length() const { return m_Length_; }
 
 private:
+    void m_Release();
+
+    void* m_Block = nullptr;  // the heap block that holds the text
+    SIZE_T m_BlockCap = 0;
     wchar_t* m_Buffer = nullptr;
     int m_Length_ = 0;
 };
@@ -56,6 +60,11 @@ public:
 
     // Reads and indexes the file; 0 when it cannot be read.
     int m_Load(const wchar_t* path);
+    // m_Load in its two steps, for a reader that looks at the text as read
+    // (m_RawText, until m_Parse splits it) while the index is built.
+    int m_Read(const wchar_t* path);
+    int m_Parse();
+    const wchar_t* m_RawText() { return m_File.m_Text(); }
     // The value, or null when the section or key is missing.
     const wchar_t* m_Find(const wchar_t* section, const wchar_t* key) const;
     const wchar_t* m_FindTrack(int number, const wchar_t* key) const;
@@ -87,6 +96,7 @@ private:
     // One block holds the sections, the keys and, for each track number up
     // to the section capacity, its first section (-1 none).
     void* m_Block = nullptr;
+    SIZE_T m_BlockCap = 0;
     SPROFILESECTION* m_Sections = nullptr;
     SPROFILEKEY* m_Keys = nullptr;
     int* m_TrackFirst = nullptr;

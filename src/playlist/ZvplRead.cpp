@@ -4,6 +4,7 @@
 #include <wchar.h>
 
 #include "base/ErrorLog.h"
+#include "base/FolderPrefetch.h"
 #include "base/PathKinds.h"
 #include "base/PathUtil.h"
 #include "filedata/ResumeValue.h"
@@ -19,13 +20,70 @@ const wchar_t kLimitLog[] =
 
 bool m_HasValue(const wchar_t* v) { return v && v[0] && !(v[0] == L'-' && v[1] == 0); }
 
-bool m_InArray(const STRACKINFO* tracks, int count, const wchar_t* path)
+bool m_SamePath(const wchar_t* a, const wchar_t* b)
 {
-    for (int i = 0; i < count; ++i) {
-        if (CompareStringOrdinal(tracks[i].Path, -1, path, -1, TRUE) == CSTR_EQUAL) return true;
-    }
-    return false;
+    return CompareStringOrdinal(a, -1, b, -1, TRUE) == CSTR_EQUAL;
 }
+
+// A hash that paths equal but for case share: ASCII folded, kana, CJK and
+// Hangul as they are, and every other letter (with I and S, which dotless
+// i and long s upper-case to) left out.
+UINT m_CaselessHash(const wchar_t* path)
+{
+    UINT h = 2166136261u;
+    for (; *path; ++path) {
+        wchar_t c = *path;
+        if (c >= L'a' && c <= L'z') c = (wchar_t)(c - 32);
+        const bool stable = c < 0x80 ? c != L'I' && c != L'S'
+                                     : (c >= 0x3000 && c <= 0x9FFF) || (c >= 0xAC00 && c <= 0xD7A3);
+        h = (h ^ (stable ? c : 1u)) * 16777619u;
+    }
+    return h;
+}
+
+// The tracks' paths for the duplicate check, hashed so that a list of 1000
+// is not compared pair by pair.
+class CPathSet {
+public:
+    // Adds tracks[index]; past the table's room the set stays as it is
+    // and m_Has compares one by one.
+    void m_Add(const STRACKINFO* tracks, int index)
+    {
+        if (m_Count >= kSlots / 2) {
+            m_Full = true;
+            return;
+        }
+        UINT slot = m_CaselessHash(tracks[index].Path) & (kSlots - 1);
+        while (m_Slots[slot] >= 0) slot = (slot + 1) & (kSlots - 1);
+        m_Slots[slot] = index;
+        ++m_Count;
+    }
+    bool m_Has(const STRACKINFO* tracks, int count, const wchar_t* path) const
+    {
+        if (m_Full) {
+            for (int i = 0; i < count; ++i)
+                if (m_SamePath(tracks[i].Path, path)) return true;
+            return false;
+        }
+        UINT slot = m_CaselessHash(path) & (kSlots - 1);
+        for (; m_Slots[slot] >= 0; slot = (slot + 1) & (kSlots - 1)) {
+            if (m_SamePath(tracks[m_Slots[slot]].Path, path)) return true;
+        }
+        return false;
+    }
+    void m_Clear()
+    {
+        for (int& s : m_Slots) s = -1;
+        m_Count = 0;
+        m_Full = false;
+    }
+
+private:
+    static constexpr int kSlots = 4096;
+    int m_Slots[kSlots];
+    int m_Count = 0;
+    bool m_Full = false;
+};
 
 // The entry's full path: relative ones (beginning with ".") against the list.
 bool m_EntryPath(const wchar_t* listPath, const wchar_t* value, wchar_t out[kPathCap])
@@ -53,10 +111,37 @@ void m_NoteSkipped(SRESUMEWALK* walk, int first, int last, SZVPLREAD* o)
     if (first <= walk->Entry && walk->Entry <= last) walk->Position = 0;
 }
 
+// "digits[.ddd]" as the writer puts it, read exactly in integers; other
+// forms go through the floating-point read, which costs far more. Up to 7
+// whole digits the two reads agree; past them the product's error may
+// reach the truncation.
+bool m_PlainSecondsToMs(const wchar_t* text, INT64* ms)
+{
+    if (!text) return false;
+    INT64 whole = 0;
+    int digits = 0;
+    for (; *text >= L'0' && *text <= L'9'; ++text, ++digits) {
+        if (digits == 7) return false;
+        whole = whole * 10 + (*text - L'0');
+    }
+    int frac = 0, scale = 100;
+    if (*text == L'.') {
+        for (++text; *text >= L'0' && *text <= L'9'; ++text, scale /= 10) {
+            if (scale == 0) return false;
+            frac += (*text - L'0') * scale;
+        }
+    }
+    if (*text) return false;
+    *ms = whole * 1000 + frac;
+    return true;
+}
+
 // TIME as seconds, to whole milliseconds truncated; "%0.3f" values such as
 // "1.001" land a hair below their millisecond in binary and keep it.
 INT64 m_TimeToMs(const wchar_t* text)
 {
+    INT64 plain = 0;
+    if (m_PlainSecondsToMs(text, &plain)) return plain;
     const double ms = text ? _wtof(text) * 1000.0 : 0.0;
     if (!(ms > -9.0e15 && ms < 9.0e15)) return 0;
     const INT64 nearest = (INT64)(ms < 0 ? ms - 0.5 : ms + 0.5);
@@ -135,6 +220,37 @@ int m_NextEntry(const CListProfile& p, int n, int last)
     return next == 0 || next > last ? last + 1 : next;
 }
 
+// The first "PATH=" value of the text as read, before the index is built;
+// only a hint of the folder to read early (the entries come from the index).
+bool m_FirstPathHint(const wchar_t* text, wchar_t out[kPathCap])
+{
+    for (const wchar_t* line = text; line && *line;) {
+        while (*line == L' ' || *line == L'\t') ++line;
+        const wchar_t* end = line;
+        while (*end && *end != L'\r' && *end != L'\n') ++end;
+        if (end - line > 5 && _wcsnicmp(line, L"PATH=", 5) == 0) {
+            const int length = (int)(end - line - 5);
+            if (length >= kPathCap) return false;
+            wmemcpy(out, line + 5, length);
+            out[length] = 0;
+            return true;
+        }
+        line = end;
+        while (*line == L'\r' || *line == L'\n') ++line;
+    }
+    return false;
+}
+
+// Reads and indexes the list; the folder of its first entry is read on a
+// worker meanwhile when the entries' existence is to be checked.
+bool m_LoadList(CListProfile* p, const wchar_t* path, CFolderPrefetch* prefetch)
+{
+    if (!p->m_Read(path)) return false;
+    wchar_t first[kPathCap];
+    if (prefetch && m_FirstPathHint(p->m_RawText(), first)) prefetch->m_Start(first);
+    return p->m_Parse() != 0;
+}
+
 // The existence of the entries' absolute paths, asked all at once, in the
 // order the reader visits the entries; relative ones (null here) are asked
 // when made full.
@@ -144,7 +260,7 @@ public:
     {
         if (m_Block) HeapFree(GetProcessHeap(), 0, m_Block);
     }
-    void m_Ask(const CListProfile& p, int last)
+    void m_Ask(const CListProfile& p, int last, CFolderPrefetch* prefetch)
     {
         const int cap = p.m_SectionTotal();
         m_Block = cap > 0 ? HeapAlloc(GetProcessHeap(), 0,
@@ -160,7 +276,7 @@ public:
                                wcsnlen(value, kPathCap) < (size_t)kPathCap;
             paths[m_Count++] = plain ? value : nullptr;
         }
-        m_PathExistsKinds(paths, m_Count, m_Kinds);
+        m_PathExistsKinds(paths, m_Count, m_Kinds, prefetch);
         for (int k = 0; k < m_Count; ++k) {
             if (!paths[k]) m_Kinds[k] = -1;
         }
@@ -184,8 +300,9 @@ int m_Zvpl_ReadTracks(const wchar_t* path, STRACKINFO* tracks, int first, int ca
 {
     *count = first;
     o->Skipped = 0;
+    CFolderPrefetch prefetch;
     CListProfile p;
-    if (!path || !p.m_Load(path)) return 0;
+    if (!path || !m_LoadList(&p, path, o->CheckExistence ? &prefetch : nullptr)) return 0;
     int fmt = p.m_GetInt(kHeader, L"FMT", 0);
     if (fmt == 0)
         return g_Settings.Main_Lgcy ? m_ReadLegacy(p, path, tracks, first, cap, count, o) : 0;
@@ -204,7 +321,12 @@ int m_Zvpl_ReadTracks(const wchar_t* path, STRACKINFO* tracks, int first, int ca
     // A COUNT past the sections present ends with the last of them.
     int last = total < p.m_MaxTrackNumber() ? total : p.m_MaxTrackNumber();
     CEntryKinds kinds;
-    if (o->CheckExistence) kinds.m_Ask(p, last);
+    if (o->CheckExistence) kinds.m_Ask(p, last, &prefetch);
+    CPathSet listed;
+    if (o->SkipDuplicates) {
+        listed.m_Clear();
+        for (int i = 0; i < first; ++i) listed.m_Add(tracks, i);
+    }
     int slot = first;
     for (int n = 1, visited = 0; n <= last; ++n, ++visited) {
         if (slot >= cap) {
@@ -219,7 +341,7 @@ int m_Zvpl_ReadTracks(const wchar_t* path, STRACKINFO* tracks, int first, int ca
         wchar_t full[kPathCap];
         full[0] = 0;
         bool skip = !m_EntryPath(path, p.m_FindTrack(n, L"PATH"), full);
-        skip = skip || (o->SkipDuplicates && m_InArray(tracks, slot, full));
+        skip = skip || (o->SkipDuplicates && listed.m_Has(tracks, slot, full));
         bool exists = skip || !o->CheckExistence || kinds.m_Kind(visited, full) != 0;
         skip = skip || (!exists && o->SkipMissing);
         if (skip) {
@@ -235,6 +357,7 @@ int m_Zvpl_ReadTracks(const wchar_t* path, STRACKINFO* tracks, int first, int ca
         t->Missing = exists ? 0 : 1;
         t->LoadedIndex = o->Appending ? -1 : slot;
         m_FillTrackResume(t, p.m_FindTrack(n, L"RESUME"));
+        if (o->SkipDuplicates) listed.m_Add(tracks, slot);
         ++slot;
     }
     if (o->Resume) {

@@ -6,6 +6,7 @@
 #include <string.h>
 
 #include "base/ErrorLog.h"
+#include "base/KeptBlock.h"
 #include "base/PathUtil.h"
 #include "filedata/ResumeValue.h"
 #include "playlist/ListFileSave.h"
@@ -23,15 +24,16 @@ bool m_HasExt(const wchar_t* path, const wchar_t* ext)
     return dot && _wcsicmp(dot, ext) == 0;
 }
 
+// A save at every close rereads the old list: its path table (some 500 KB
+// for 1000 tracks, slow to touch fresh under Wine) keeps its memory.
+CKeptBlock s_OldBlock;
+
 // The old file's per-track RESUME values by full path, for resume mode 0;
 // the paths are made full once, not per lookup.
 class COldResumes {
 public:
     explicit COldResumes(const wchar_t* path) : m_ListPath(path) {}
-    ~COldResumes()
-    {
-        if (m_Paths) HeapFree(GetProcessHeap(), 0, m_Paths);
-    }
+    ~COldResumes() { s_OldBlock.m_Give(m_Paths, m_PathsCap); }
     COldResumes(const COldResumes&) = delete;
     COldResumes& operator=(const COldResumes&) = delete;
 
@@ -41,8 +43,9 @@ public:
         int total = m_Profile.m_GetInt(kHeader, L"COUNT", 0);
         int last = total < m_Profile.m_MaxTrackNumber() ? total : m_Profile.m_MaxTrackNumber();
         if (last > kOldCap) last = kOldCap;
-        m_Paths = (SOLDENTRY*)HeapAlloc(GetProcessHeap(), HEAP_ZERO_MEMORY,
-                                        (SIZE_T)(last > 0 ? last : 1) * sizeof(SOLDENTRY));
+        // Only the entries counted are ever read: the block needs no zeroing.
+        m_Paths = (SOLDENTRY*)s_OldBlock.m_Take((SIZE_T)(last > 0 ? last : 1) * sizeof(SOLDENTRY),
+                                                &m_PathsCap);
         if (!m_Paths) return 0;
         for (int n = 1; n <= last; ++n) {
             const wchar_t* value = m_Profile.m_FindTrack(n, L"PATH");
@@ -76,8 +79,21 @@ private:
     const wchar_t* m_ListPath;
     CListProfile m_Profile;
     SOLDENTRY* m_Paths = nullptr;
+    SIZE_T m_PathsCap = 0;
     int m_Count = 0;
 };
+
+// Milliseconds as "%0.3f" of seconds would print them, in integers: the
+// floating-point print costs more than the rest of a track's lines. Past
+// 2^40 ms the quotient's last digit may differ, so the print takes those.
+void m_FormatSeconds(INT64 ms, wchar_t out[64])
+{
+    if (ms >= 0 && ms < (1LL << 40))
+        _snwprintf(out, 64, L"%lld.%03d", ms / 1000, (int)(ms % 1000));
+    else
+        _snwprintf(out, 64, L"%0.3f", (double)ms / 1000.0);
+    out[63] = 0;
+}
 
 void m_AddTrack(CListTextOut* out, const wchar_t* listPath, const STRACKINFO* t, int number,
                 int relative, int resumeMode, const COldResumes* old)
@@ -92,8 +108,7 @@ void m_AddTrack(CListTextOut* out, const wchar_t* listPath, const STRACKINFO* t,
     out->m_Key(L"PATH", madeRelative ? rel : t->Path);
     if (t->Name[0]) out->m_Key(L"NAME", t->Name);
     if (t->Milliseconds > 0) {
-        _snwprintf(line, 64, L"%0.3f", (double)t->Milliseconds / 1000.0);
-        line[63] = 0;
+        m_FormatSeconds(t->Milliseconds, line);
         out->m_Key(L"TIME", line);
     }
     if (resumeMode == 0) {
@@ -176,12 +191,13 @@ bool m_IsOwnM3u(const wchar_t* path)
     return true;
 }
 
-}  // namespace
-
-int m_ListFile_MayReplace(const wchar_t* path, int m3u)
+// The size guard, telling on the way whether the file is there (one
+// attribute lookup serves both).
+int m_MayReplace(const wchar_t* path, int m3u, bool* exists)
 {
     WIN32_FILE_ATTRIBUTE_DATA data;
-    if (!GetFileAttributesExW(path, GetFileExInfoStandard, &data)) {
+    *exists = GetFileAttributesExW(path, GetFileExInfoStandard, &data) != 0;
+    if (!*exists) {
         DWORD error = GetLastError();
         return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? 1 : 0;
     }
@@ -189,6 +205,14 @@ int m_ListFile_MayReplace(const wchar_t* path, int m3u)
     if (data.nFileSizeHigh == 0 && data.nFileSizeLow <= kListFileSizeCap) return 1;
     // Own lists of 1000 long entries grow past the cap and still save.
     return (m3u ? m_IsOwnM3u(path) : m_IsOwnZvpl(path)) ? 1 : 0;
+}
+
+}  // namespace
+
+int m_ListFile_MayReplace(const wchar_t* path, int m3u)
+{
+    bool exists = false;
+    return m_MayReplace(path, m3u, &exists);
 }
 
 int m_Zvpl_WriteFile(const wchar_t* path, const STRACKINFO* tracks, int count, int backup,
@@ -201,8 +225,8 @@ int m_Zvpl_WriteFileHeader(const wchar_t* path, const STRACKINFO* tracks, int co
                            int relative, int resumeMode, const SZVPLHEADER* header)
 {
     if (!path || !m_HasExt(path, L".zvpl") || count < 0) return 0;
-    bool exists = GetFileAttributesW(path) != INVALID_FILE_ATTRIBUTES;
-    if (!m_ListFile_MayReplace(path, 0)) return 0;
+    bool exists = false;
+    if (!m_MayReplace(path, 0, &exists)) return 0;
     COldResumes old(path);
     bool haveOld = exists && resumeMode == 0 && old.m_Load();
     SZVPLWRITE write = {path,  tracks, count, relative, resumeMode, haveOld ? &old : nullptr,

@@ -219,6 +219,17 @@ TEST_CASE_FIXTURE(SFilesFixture, "skipped entries move the list's own track")
     REQUIRE(m_PlaylistFile_ReadZvpl(Zvpl(L"s.zvpl", body).c_str(), 1, nullptr, 1, 1, &skipped, 1));
     CHECK(g_Playlist.m_Count == 1);
     CHECK(skipped == 1);
+
+    // Appending: the tracks already listed count too, accented letters as well.
+    g_Playlist.m_ClearPlayList();
+    const std::wstring uni = folder.Join(L"\u66f2 \u00e9.wav");
+    REQUIRE(g_Playlist.m_AppendTrack(uni.c_str()));
+    body =
+        L"[ZENTAVIO_PLAYLIST]\nFMT=100\nCOUNT=3\n[TRACK_1]\nPATH=.\\\u66f2 \u00c9.WAV\n"
+        L"[TRACK_2]\nPATH=.\\b.wav\n[TRACK_3]\nPATH=.\\B.wav\n";
+    REQUIRE(m_PlaylistFile_ReadZvpl(Zvpl(L"s.zvpl", body).c_str(), 0, nullptr, 0, 0, &skipped, 1));
+    CHECK(Paths() == std::vector<std::wstring>{uni, folder.Join(L"b.wav")});
+    CHECK(skipped == 2);
 }
 
 TEST_CASE_FIXTURE(SFilesFixture, "far section numbers are reached without walking the gap")
@@ -271,6 +282,40 @@ TEST_CASE_FIXTURE(SFilesFixture, "TIME values written as \"%0.3f\" keep their mi
     }
     CHECK(g_Playlist.m_Tracks[6].Milliseconds == 12345);
     CHECK(g_Playlist.m_Tracks[7].Milliseconds == 0);
+}
+
+TEST_CASE_FIXTURE(SFilesFixture, "TIME is written as \"%0.3f\" writes it and read back whole")
+{
+    const long long times[] = {
+        1, 999, 1000, 1001, 61500, 3599999, 86400000123LL, (1LL << 40) - 1, (1LL << 40) + 7};
+    const std::wstring a = folder.Join(L"a.wav");
+    for (long long ms : times) {
+        REQUIRE(g_Playlist.m_AppendTrack(a.c_str()));
+        g_Playlist.m_Tracks[g_Playlist.m_Count - 1].Milliseconds = ms;
+    }
+    const std::wstring zvpl = folder.Join(L"times.zvpl");
+    REQUIRE(m_PlaylistFile_WriteZvpl(zvpl.c_str(), 0, 0, 1) == 1);
+    const std::string bytes = m_ReadBytes(zvpl);
+    for (long long ms : times) {
+        CAPTURE(ms);
+        wchar_t line[64];
+        swprintf(line, 64, L"TIME=%0.3f\r\n", ms / 1000.0);
+        CHECK(bytes.find(m_Utf16(line, false).substr(2)) != std::string::npos);
+    }
+    // Plain and other forms of seconds read as the floating-point read has them.
+    std::wstring body = L"[ZENTAVIO_PLAYLIST]\nFMT=100\nCOUNT=9\n";
+    const wchar_t* texts[] = {L"7",   L".5",   L"5.",  L"1.05",       L"+2.5",
+                              L"1e3", L"-1.5", L"abc", L"1234567.891"};
+    const long long expected[] = {7000, 500, 5000, 1050, 2500, 1000000, -1500, 0, 1234567891};
+    for (int i = 0; i < 9; ++i)
+        body += L"[TRACK_" + std::to_wstring(i + 1) + L"]\nPATH=.\\a.wav\nTIME=" + texts[i] + L"\n";
+    REQUIRE(
+        m_PlaylistFile_ReadZvpl(Zvpl(L"forms.zvpl", body).c_str(), 1, nullptr, 0, 0, nullptr, 0));
+    REQUIRE(g_Playlist.m_Count == 9);
+    for (int i = 0; i < 9; ++i) {
+        CAPTURE(i);
+        CHECK(g_Playlist.m_Tracks[i].Milliseconds == expected[i]);
+    }
 }
 
 TEST_CASE_FIXTURE(SFilesFixture, "M3U encodings, durations and line ends")
