@@ -59,12 +59,7 @@ def thumb_column(path):
     """The middle column of the seek bar's thumb, and the bar's width. The
     thumb stands above and below the thin channel: in a row a quarter down
     the bar, only its pixels differ from the bar's background."""
-    height = int(subprocess.run(["identify", "-format", "%h", path], capture_output=True,
-                                text=True, check=True).stdout)
-    out = subprocess.run(["convert", path, "-crop", "x1+0+%d" % (height // 4), "+repage",
-                          "-colorspace", "gray", "-depth", "8", "txt:"],
-                         capture_output=True, text=True, check=True).stdout
-    grey = [int(m.group(1)) for m in re.finditer(r"gray\((\d+)", out)]
+    grey = screen.grey_row(path, 0.25)
     background = max(set(grey), key=grey.count)
     hits = [x for x, v in enumerate(grey) if abs(v - background) > 12]
     if not hits:

@@ -7,7 +7,6 @@ Shift held."""
 import os
 import re
 import shutil
-import subprocess
 
 import play_support as ps
 import screen
@@ -22,12 +21,7 @@ REF = os.path.join(os.path.dirname(os.path.abspath(__file__)), "ref")
 def mark_runs(path):
     """The (first, last) columns of the chapter marks in a seek-bar shot:
     short runs in its middle row darker than the channel around them."""
-    height = int(subprocess.run(["identify", "-format", "%h", path], capture_output=True,
-                                text=True, check=True).stdout)
-    out = subprocess.run(["convert", path, "-crop", "x1+0+%d" % (height // 2), "+repage",
-                          "-colorspace", "gray", "-depth", "8", "txt:"],
-                         capture_output=True, text=True, check=True).stdout
-    grey = [int(m.group(1)) for m in re.finditer(r"gray\((\d+)", out)]
+    grey = screen.grey_row(path, 0.5)
     channel = max(set(grey), key=grey.count)
     runs = []
     for x, v in enumerate(grey):

@@ -2,6 +2,7 @@
 reference images, for the behaviour tests that check what is on screen."""
 
 import os
+import re
 import shutil
 import subprocess
 import time
@@ -63,6 +64,17 @@ def blank_out(path, out, rects):
         draw += ["-draw", "rectangle %d,%d,%d,%d" % (left, top, left + width - 1, top + height - 1)]
     subprocess.run(["convert", path, "-fill", "black"] + draw + [out], check=True)
     return out
+
+
+def grey_row(path, fraction):
+    """The grey levels (0-255) of one row of a shot, the row at the given
+    fraction of its height."""
+    height = int(subprocess.run(["identify", "-format", "%h", path], capture_output=True,
+                                text=True, check=True).stdout)
+    out = subprocess.run(["convert", path, "-crop", "x1+0+%d" % int(height * fraction), "+repage",
+                          "-colorspace", "gray", "-depth", "8", "txt:"],
+                         capture_output=True, text=True, check=True).stdout
+    return [int(m.group(1)) for m in re.finditer(r"gray\((\d+)", out)]
 
 
 def colours(path):
