@@ -195,20 +195,40 @@ desktops() {
   export WINEPREFIX=$main DISPLAY=$saved_display
 }
 
-# Copies of the prefix for the desktops, made while no server runs on it.
+# A copy of the prefix, made while no server runs on it. Wine only reads its
+# libraries (system32, syswow64, winsxs: some 650 MB): the copy shares them
+# with the original through hard links. What Wine writes, the registry hives
+# and the user and Windows folders, is copied.
+copy_prefix() {
+  local from=$1 to=$2 file
+  [ -f "$to/.zv-ready" ] && return 0
+  rm -rf "$to"
+  mkdir -p "$(dirname "$to")"
+  if ! cp -al "$from" "$to" 2>/dev/null; then
+    rm -rf "$to"
+    cp -a "$from" "$to"
+    return 0
+  fi
+  (cd "$from" && find . -type f ! -path './drive_c/windows/system32/*' \
+      ! -path './drive_c/windows/syswow64/*' ! -path './drive_c/windows/winsxs/*' -print0) |
+    while IFS= read -r -d '' file; do
+      cp -p --remove-destination "$from/$file" "$to/$file"
+    done
+}
+
+# Copies of the prefix for the desktops, and one for the tests that start an
+# X server of their own.
 desktop_prefixes() {
   wine_env
   local i dir
   for i in $(seq "$(desktop_count)"); do
     dir=$ZV_BUILD/desktops/$i
-    if [ ! -f "$dir/prefix/.zv-ready" ]; then
-      rm -rf "$dir/prefix"
-      mkdir -p "$dir"
-      cp -a "$WINEPREFIX" "$dir/prefix"
-    fi
+    copy_prefix "$WINEPREFIX" "$dir/prefix"
     # A copy older than a later step of the prefix gets that step too.
     (WINEPREFIX=$dir/prefix font_link)
   done
+  copy_prefix "$WINEPREFIX" "$ZV_BUILD/wineprefix-2mon"
+  (WINEPREFIX=$ZV_BUILD/wineprefix-2mon font_link)
 }
 
 # Inside a test that took a desktop (CTest names it in the environment):

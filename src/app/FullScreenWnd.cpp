@@ -78,7 +78,13 @@ int m_OnOwnMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* r
             return 1;
         case WM_TIMER:
             if (wParam == kTimerRaiseAfterStart) {
-                KillTimer(hwnd, kTimerRaiseAfterStart);
+                // A window manager maps the main window when it gets to it, on
+                // a busy machine after the first raise: a few more follow.
+                static int s_Raises;
+                if (++s_Raises >= kRaisesAfterStart) {
+                    KillTimer(hwnd, kTimerRaiseAfterStart);
+                    s_Raises = 0;
+                }
                 m_FullScreen_Raise();
                 return 1;
             }

@@ -14,6 +14,7 @@ constexpr UINT kOverlayHoverMs = 500;
 // Timer of the full-screen window: once the message loop runs, full screen
 // entered at start-up goes back above the main window shown after it.
 constexpr UINT kTimerRaiseAfterStart = 36;
+constexpr int kRaisesAfterStart = 5;
 
 struct SOVERLAY {
     HWND hWnd;

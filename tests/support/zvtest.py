@@ -152,7 +152,11 @@ class Sandbox:
         os.makedirs(TMP, exist_ok=True)
         self.dir = tempfile.mkdtemp(prefix=name + "-", dir=TMP)
         self.exe = os.path.join(self.dir, "Zentavio.exe")
-        shutil.copy(os.path.join(BIN, "Zentavio.exe"), self.exe)
+        # A link costs no disk; the player never writes its own file.
+        try:
+            os.link(os.path.join(BIN, "Zentavio.exe"), self.exe)
+        except OSError:
+            shutil.copy(os.path.join(BIN, "Zentavio.exe"), self.exe)
         self.ini = os.path.join(self.dir, "Zentavio.ini")
         self.log = os.path.join(self.dir, "Error.log")
         self.procs = []
