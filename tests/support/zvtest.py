@@ -101,7 +101,8 @@ def wait_for(what, timeout=20.0):
 
 def read_ini(path):
     """A settings file as {section: {key: value}}, with its raw bytes."""
-    data = open(path, "rb").read()
+    with open(path, "rb") as f:
+        data = f.read()
     if data.startswith(b"\xff\xfe"):
         text = data[2:].decode("utf-16-le")
     else:
