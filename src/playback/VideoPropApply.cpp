@@ -1,6 +1,7 @@
 // No file can be open yet, so there is nothing to apply the properties to.
 #include "playback/VideoPropApply.h"
 
+int g_AudioBoost = 100;
 int g_VideoPropApplyCalls;
 int g_VideoPropApplyBits;
 

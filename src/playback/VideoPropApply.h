@@ -10,3 +10,6 @@ void m_VideoProp_Apply(int bits, int flags);
 // files can be opened).
 extern int g_VideoPropApplyCalls;
 extern int g_VideoPropApplyBits;
+
+// The audio boost in effect, percent (100: none, 0..300).
+extern int g_AudioBoost;
