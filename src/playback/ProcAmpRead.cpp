@@ -1,6 +1,10 @@
 // Asking the renderer in use for its ProcAmp ranges after a graph is built.
+#include <strsafe.h>
+
+#include "base/ErrorLog.h"
 #include "engine/VideoRenderer.h"
 #include "playback/ProcAmpRange.h"
+#include "settings/Settings.h"
 
 int m_ProcAmp_ReadRange()
 {
@@ -26,5 +30,13 @@ int m_ProcAmp_ReadRange()
         r.Default[c] = byDefault;
         r.Step[c] = step;
     }
-    return m_ProcAmp_TakeReported();
+    const int any = m_ProcAmp_TakeReported();
+    // With [Main] "Test" a test can see what the renderer offered.
+    if (g_Settings.Main_Test) {
+        wchar_t line[64];
+        if (SUCCEEDED(
+                StringCchPrintfW(line, 64, L"PROCAMP : any=%d kind=%d", any, g_ProcAmpRange.Kind)))
+            m_AppendLogLine(line);
+    }
+    return any;
 }

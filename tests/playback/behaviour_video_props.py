@@ -132,11 +132,13 @@ class VideoProps(KeyPlayer, BehaviourTest):
         self.press("e", "AUDIO````BOOST````(TEMP) : +30`%")
         # Unreadable ProcAmp text: kind 0 at its defaults, one step up.
         self.press("o", "PROCAMP````(FILE) : CON`=`1.00")
+        log = open_support.log_text(self.box)
         self.assertEqual(self.box.close(self.proc)[0], 0)
         prop = read_ini(self.box.ini)[0]["Prop"]
         # TEMP switched the boost on for this run only.
         self.assertEqual(prop["Bst"], "0,100")
         # Wine's VMR9 mixer offers no ProcAmp: the stored text is not rewritten.
+        self.assertIn("PROCAMP : any=0", log)
         self.assertEqual(prop["PrcAmp"], bad["PrcAmp"])
 
 
