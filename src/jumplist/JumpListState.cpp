@@ -16,3 +16,4 @@ int m_JumpList_LoadFile(void*, const wchar_t* path)
 void m_ShowJumpList(int) {}
 void m_JumpList_Close() {}
 void m_JumpList_StartCreate(int, int, int, int) {}
+int m_JumpList_IsBatchRunning() { return 0; }

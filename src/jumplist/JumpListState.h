@@ -30,3 +30,5 @@ void m_ShowJumpList(int show);
 void m_JumpList_Close();
 // Shows the view and starts a build of columns x rows (count blocks).
 void m_JumpList_StartCreate(int columns, int rows, int count, int batch);
+// 1 while a batch jump-list build runs; no batch build exists yet.
+int m_JumpList_IsBatchRunning();

@@ -1,5 +1,7 @@
 #include "playback/AudioCommands.h"
 
+#include "playback/AspectRatio.h"
+#include "playback/VideoPropStep.h"
 #include "playback/VolumeControl.h"
 #include "settings/CallTrace.h"
 #include "settings/Settings.h"
@@ -46,23 +48,23 @@ void m_AudioInputBalance_Set(int value, int level, int showMessage, int updatePa
     if (value >= -100 && value <= 100) g_InputBalance = value;
 }
 
-void m_Property_Command(const wchar_t* text, int holdKey, int functionId)
-{
-    m_TraceCall(L"m_Property_Command(%s,%d,%d)", text ? text : L"", holdKey, functionId);
-}
+void m_Property_Command(const wchar_t* text, int, int) { m_VideoProp_Command(text); }
 
 void m_Property_Step(int functionId, const wchar_t* text)
 {
-    m_TraceCall(L"m_Property_Step(%d,%s)", functionId, text ? text : L"");
+    m_VideoProp_Function(functionId, text);
 }
 
 void m_SeekBarPreview_Set(int value) { m_TraceCall(L"m_SeekBarPreview_Set(%d)", value); }
 
-void m_Aspect_Apply(int x, int y) { m_TraceCall(L"m_Aspect_Apply(%d,%d)", x, y); }
+void m_Aspect_Apply(int x, int y) { m_AspectRatio_Set(x, y, 0, 1); }
 
-void m_Aspect_Reset() { m_TraceCall(L"m_Aspect_Reset()"); }
+void m_Aspect_Reset() { m_AspectRatio_Reset(); }
 
+// The display range of the executor's own switch goes to the layout as a
+// percentage.
 void m_VideoRange_Apply()
 {
-    m_TraceCall(L"m_VideoRange_Apply(%d,%d)", g_VideoRange.on, g_VideoRange.value);
+    const int on = g_VideoRange.on && g_VideoRange.value > 0;
+    if (m_VideoRange_SetEffective(on ? 1 : 0, g_VideoRange.value, nullptr)) m_VideoShape_Relayout();
 }

@@ -19,10 +19,13 @@
 #include "engine/RendererKind.h"
 #include "engine/VideoRenderer.h"
 #include "filedata/FileInfoOpen.h"
+#include "playback/AspectRatio.h"
 #include "playback/EntryMarks.h"
 #include "playback/MediaPath.h"
 #include "playback/PlayState.h"
 #include "playback/PlaybackRate.h"
+#include "playback/ProcAmpRange.h"
+#include "playback/VideoPropApply.h"
 #include "playback/VideoWindow.h"
 #include "playlist/Playlist.h"
 #include "settings/Settings.h"
@@ -66,6 +69,19 @@ int m_OpenFailed(HRESULT hr, const wchar_t* path)
     return 0;
 }
 
+// The property levels take effect before the window is sized, which it is
+// once afterwards with the forced aspect and crop in place.
+void m_ApplyPropsOnOpen()
+{
+    g_VideoShapeHold = 1;
+    if (m_VR_IsWindowlessRenderer()) {
+        m_ProcAmp_ReadRange();
+        m_VideoProp_Apply(VP_PROCAMP, 0);
+    }
+    m_VideoProp_Apply(0xFFFF & ~VP_PROCAMP, 0);
+    g_VideoShapeHold = 0;
+}
+
 // A video size the engine reports, or 0 for audio only.
 int m_TakeVideo()
 {
@@ -77,6 +93,7 @@ int m_TakeVideo()
     if (dw > 0 && dh > 0) w = dw, h = dh;
     g_MediaKind = MEDIA_KIND_VIDEO;
     m_SetVideoSize(w, h);
+    m_ApplyPropsOnOpen();
     m_UpdateVideoSizeFromEngine(1);
     m_SizeForVideo();
     m_VideoWindow_Place();
@@ -146,6 +163,7 @@ int OpenFile(const wchar_t* path)
         m_SetVideoSize(0, 0);
         if (g_Duration100ns == 0) return m_OpenFailed(E_FAIL, path);
         g_MediaKind = MEDIA_KIND_AUDIO;
+        m_VideoProp_Apply(VP_BOOST | VP_BALANCE, 0);
         if (g_VideoWindow) ShowWindow(g_VideoWindow, SW_HIDE);
     }
     g_SeekBar.m_SetRange(g_DurationMs, 1);

@@ -1,12 +1,28 @@
-// Applying the effective video properties to the open file.
+// Applying the effective video properties to the open file, with the
+// on-screen message of each group.
 #pragma once
 #include <windows.h>
 
-// Applies the property groups of the bits (0x0F ProcAmp, 0x10 video range,
-// 0x100 audio boost, 0x200 input balance, 0xFFFF all).
-void m_VideoProp_Apply(int bits, int flags);
+#include "playback/VideoProps.h"
 
-// Calls so far and the bits of the last one (what can be seen of it until
-// files can be opened).
+// Applies the groups of the mask (15 ProcAmp, 16 video range, 32 aspect,
+// 64 crop, 256 audio boost, 512 input balance, 0xFFFF all), each from the
+// level in effect; with show each group's message is shown.
+void m_VideoProp_Apply(int mask, int show);
+
+// Calls so far and the mask of the last one.
 extern int g_VideoPropApplyCalls;
 extern int g_VideoPropApplyBits;
+
+// The audio boost in effect, percent (100: none, 0..300).
+extern int g_AudioBoost;
+// Clamps to 0..300, keeps it and hands it to the engine's software gain.
+void m_AudioBoost_Apply(int percent);
+
+// The message of one group (the mask's ProcAmp bits, or 16, 32, 64, 256,
+// 512) for the level in effect and its set; the length written.
+int m_VideoProp_FormatMessage(int mask, int origin, const SVIDEOPROPSET* set, wchar_t* out,
+                              int size);
+// The aspect (or crop with bit 64) a set gives: only FILE and SNGL hold one;
+// 0:0 is the video's own.
+void m_VideoProp_RatioOf(int bit, int origin, const SVIDEOPROPSET* set, int* x, int* y);

@@ -1,5 +1,7 @@
 #include "playback/VideoProps.h"
 
+#include <wchar.h>
+
 #include "base/NumberFormat.h"
 
 SVIDEOPROPSET g_VideoPropDefault;
@@ -59,21 +61,31 @@ int m_ProcAmp_Format(wchar_t* out, int size, const int positions[4], int kind, i
     return len == 0 ? 0 : len + 1;
 }
 
+// Eight digits of the radix-64 alphabet at most (48 bits).
+bool m_ValidDigits(const wchar_t* text)
+{
+    static const wchar_t kAlphabet[] =
+        L"0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz*#";
+    int n = 0;
+    for (; text[n]; ++n) {
+        if (n >= 8 || !wcschr(kAlphabet, text[n])) return false;
+    }
+    return true;
+}
+
 void m_ProcAmp_Parse(const wchar_t* text, int positions[4], int* kind)
 {
     int k = 0;
-    if (text && text[0]) {
-        int letter = m_KindOfLetter(text[0]);
-        if (letter >= 0) {
-            k = letter;
-            ++text;
-        }
-    }
+    if (!text) text = L"";
+    const int letter = text[0] ? m_KindOfLetter(text[0]) : 0;
+    if (letter > 0) k = letter;
     if (kind) *kind = k;
-    if (!text || !text[0]) {
+    // An unknown letter or digits of no packed set: the kind's defaults.
+    if (letter < 0 || !text[0] || !m_ValidDigits(text + 1) || !text[1]) {
         m_ProcAmp_DefaultPositions(k, positions);
         return;
     }
+    ++text;
     UINT64 packed = m_Radix64ToInt64(text);
     for (int i = 3; i >= 0; --i) {
         positions[i] = (int)(packed & 0xFFF);

@@ -76,6 +76,25 @@ const wchar_t* m_VideoProp_LevelText(int level);
 // Start-up state: FILE, SNGL and TEMP empty, the switched-off set defaults.
 void m_VideoProp_InitLevels();
 
+// The group's present flag at a level 1..4 (the video range: mode > 0);
+// 0 for other levels.
+int m_VideoProp_IsPresent(int level, int bit);
+// The level in effect for a group (mask 15 ProcAmp, or 16, 32, 64, 256,
+// 512): TEMP when it holds the group, "DIS" (-1) when DEF switches it off,
+// else SNGL, FILE or DEF. Optionally the set to read and the level's text.
+int m_VideoProp_GetOrigin(int mask, SVIDEOPROPSET** set, const wchar_t** text);
+// Switches the group on at a level (for DEF, FILE and SNGL also on DEF and
+// off at TEMP); 1 when anything changed.
+int m_VideoProp_MarkPresent(int level, int bit);
+// Fill the unset values of a level from the level it would inherit, so
+// that a first step starts from the value in effect; 1 when anything
+// changed.
+int m_VideoProp_SeedFile(int bit);
+int m_VideoProp_SeedTrack(int bit);
+int m_VideoProp_SeedTemp(int bit);
+// The open video's own aspect, reduced; 0 when no video is open.
+int m_VideoProp_OwnAspect(int* x, int* y);
+
 // Characters of a ProcAmp text, terminator included.
 constexpr int kProcAmpTextCap = 16;
 

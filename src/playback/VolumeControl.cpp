@@ -97,3 +97,15 @@ void m_Volume_ApplyOnOpen()
     m_Volume_ToEngine(g_MainWindowState.nVolume);
     m_Balance_ApplyDevice();
 }
+
+int g_Mute;
+
+void m_Mute_Set(int on) { g_Mute = on ? 1 : 0; }
+
+int m_SysVol_Open() { return 0; }
+
+void m_SysVol_Close() {}
+
+int m_SysVol_Get() { return -1; }
+
+int m_SysVol_Set(int) { return 0; }

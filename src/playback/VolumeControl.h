@@ -23,3 +23,14 @@ void m_Balance_ApplyDevice();
 // The stored volume and the device balance to the engine of a file just
 // opened, before it runs.
 void m_Volume_ApplyOnOpen();
+
+// Muted: the engine gets the lowest volume, the stored volume stays.
+extern int g_Mute;
+void m_Mute_Set(int on);
+
+// The system master volume (0..10000): opened once, -1 or 0 when it cannot
+// be read or set.
+int m_SysVol_Open();
+void m_SysVol_Close();
+int m_SysVol_Get();
+int m_SysVol_Set(int level);

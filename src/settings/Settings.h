@@ -277,6 +277,7 @@ struct SSETTINGS {
     // [Prop] switches, group 0x800 (the values are in g_VideoPropDefault).
     int Prop_EnbOut;
     int Prop_AtDis;
+    int Prop_PauCnt;
 };
 
 // [Timer], group 0x1000: the off/on timer's values.

@@ -265,6 +265,7 @@ const SSETTINGKEY g_SettingKeys[] = {
     // [Prop] switches, then the default video properties.
     K(0x800, Prop, EnbOut, SF_SWITCH, 0, L"0"),
     K(0x800, Prop, AtDis, SF_SWITCH, 0, L"0"),
+    K(0x800, Prop, PauCnt, SF_SWITCH, 0, L"0"),
     STEP(SAVE_STEP_PROP),
     // [Timer].
     KT(Pos, SF_LISTZ, L"0,-1,-1"),

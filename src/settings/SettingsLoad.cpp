@@ -8,6 +8,9 @@
 
 #include "base/NumberList.h"
 #include "controls/Statusbar.h"
+#include "playback/PlayState.h"
+#include "playback/ProcAmpRange.h"
+#include "playback/VideoPropApply.h"
 #include "settings/IniPath.h"
 #include "settings/Settings.h"
 #include "settings/SettingsKeys.h"
@@ -247,6 +250,9 @@ void m_LoadVideoProps()
     m_ParsePair(value, pair);
     p.BalanceOn = pair[0];
     p.Balance = m_Clamp(pair[1], -100, 100) + 100;
+
+    m_ProcAmp_BuildRange(&g_ProcAmpRange, p.ProcAmpKind);
+    if (!g_MediaOpen || !g_VideoPropFile.BoostOn) g_AudioBoost = p.BoostOn ? p.Boost : 100;
 }
 
 // [Ctrl] SttPosClr takes effect at once on the status bars.
