@@ -101,6 +101,13 @@ void m_AudioDevice_ClearWait()
     w.Tick = 0;
 }
 
+void m_AudioDevice_WaitIfAbsent()
+{
+    if (!g_AudioDeviceName[0] || g_AudioDeviceWait.Waiting) return;
+    if (!m_AudDev_FindByName(g_AudioDeviceName, 0, nullptr, nullptr))
+        m_AudioDevice_SetWait(g_AudioDeviceName, 0, 0);
+}
+
 void m_AudioDevice_OnChange()
 {
     // The default device the table knew before this change: when it is the

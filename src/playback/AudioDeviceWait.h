@@ -18,6 +18,8 @@ extern SAUDIODEVICEWAIT g_AudioDeviceWait;
 // Awaits the device; keeps the volume and the time unless noVolume.
 void m_AudioDevice_SetWait(const wchar_t* name, int reason, int noVolume);
 void m_AudioDevice_ClearWait();
+// Before an open: a device chosen by name that is not there is awaited.
+void m_AudioDevice_WaitIfAbsent();
 // After the system's device list changed: a vanished device in use is
 // left for the default, an awaited one that returned is taken again.
 void m_AudioDevice_OnChange();
