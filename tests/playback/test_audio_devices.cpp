@@ -5,9 +5,12 @@
 
 #include "TempFolder.h"
 #include "WideStringMaker.h"
+#include "app/MainWindow.h"
+#include "app/MonitorTable.h"
 #include "playback/AudioDeviceList.h"
 #include "playback/AudioDeviceSelect.h"
 #include "playback/AudioDeviceWait.h"
+#include "playback/PlayPause.h"
 #include "playback/PlayState.h"
 #include "playback/VolumeControl.h"
 #include "settings/IniPath.h"
@@ -436,4 +439,116 @@ TEST_CASE_FIXTURE(SDeviceFixture, "the system default going away is awaited as t
     CHECK(g_AudioDeviceWait.Waiting == 0);
     CHECK(g_MainWindowState.nVolume == 10000);
     g_MediaOpen = 0;
+}
+
+TEST_CASE_FIXTURE(SDeviceFixture, "function 53 picks a device by number, the default or the next")
+{
+    Write(L"Count", L"4");
+    Write(L"0", L"1,0,Speakers");
+    Write(L"1", L"2,1,Dock");  // skipped when stepping
+    Write(L"2", L"3,0,Away");  // not present
+    Write(L"3", L"4,0,Phones");
+    SetSystem({L"Speakers", L"Dock", L"Phones"}, L"Speakers");
+
+    m_AudioDevice_Choose(2);
+    CHECK(std::wstring(g_AudioDeviceName) == L"Dock");
+    m_AudioDevice_Choose(3);  // its device is away: nothing changes
+    CHECK(std::wstring(g_AudioDeviceName) == L"Dock");
+    m_AudioDevice_Choose(-1);
+    CHECK(std::wstring(g_AudioDeviceName) == L"Phones");
+    m_AudioDevice_Choose(-1);  // round the table, past the skipped one
+    CHECK(std::wstring(g_AudioDeviceName) == L"Speakers");
+    m_AudioDevice_Choose(-1);
+    CHECK(std::wstring(g_AudioDeviceName) == L"Phones");
+    m_AudioDevice_Choose(0);
+    CHECK(g_AudioDeviceName[0] == 0);
+    m_AudioDevice_Choose(-1);  // from the default's record on
+    CHECK(std::wstring(g_AudioDeviceName) == L"Phones");
+
+    // A name not in the table steps from the start.
+    lstrcpynW(g_AudioDeviceName, L"Elsewhere", 256);
+    m_AudioDevice_Choose(-1);
+    CHECK(std::wstring(g_AudioDeviceName) == L"Speakers");
+
+    // One device: stepping has nowhere to go.
+    SetSystem({L"Speakers"}, L"Speakers");
+    lstrcpynW(g_AudioDeviceName, L"Dock", 256);
+    m_AudioDevice_Choose(-1);
+    CHECK(std::wstring(g_AudioDeviceName) == L"Dock");
+}
+
+TEST_CASE_FIXTURE(SDeviceFixture, "the monitor rule plays on the window's monitor's device")
+{
+    HWND window = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 100, 100, 200, 100, nullptr, nullptr,
+                                  nullptr, nullptr);
+    REQUIRE(window);
+    const HWND mainBefore = g_hWndMain;
+    g_hWndMain = window;
+    m_Monitor_Enumerate(1);
+    REQUIRE(m_Monitor_FromWindow() == 0);
+    Write(L"Count", L"2");
+    Write(L"0", L"1,0,Speakers");
+    Write(L"1", L"2,0,Dock");
+    SetSystem({L"Speakers", L"Dock"}, L"Speakers");
+    lstrcpynW(g_Settings.Common_Audio, L"Speakers", 256);
+    lstrcpynW(g_AudioDeviceName, L"Speakers", 256);
+    g_AudioDeviceByMonitor = 0;
+
+    g_Settings.Common_MonAud[0] = 1;
+    g_Settings.Common_MonAud[1] = 2;
+    CHECK(m_AudioDevice_Apply(0) == 2);
+    CHECK(std::wstring(g_AudioDeviceName) == L"Dock");
+    CHECK(g_AudioDeviceByMonitor == 1);
+
+    // The monitor's number has no device: back to the configured one.
+    g_Settings.Common_MonAud[1] = 5;
+    CHECK(m_AudioDevice_Apply(1) == 0);
+    CHECK(std::wstring(g_AudioDeviceName) == L"Speakers");
+    CHECK(g_AudioDeviceByMonitor == 0);
+    CHECK(m_AudioDevice_Apply(1) == -1);
+
+    // A device the user chose is left alone.
+    g_Settings.Common_MonAud[1] = 1;
+    lstrcpynW(g_AudioDeviceName, L"Dock", 256);
+    CHECK(m_AudioDevice_Apply(1) == -1);
+    CHECK(std::wstring(g_AudioDeviceName) == L"Dock");
+
+    // The rule switched off after it chose: back to the configured device.
+    lstrcpynW(g_AudioDeviceName, L"Speakers", 256);
+    g_Settings.Common_MonAud[1] = 2;
+    CHECK(m_AudioDevice_Apply(0) == 2);
+    g_Settings.Common_MonAud[0] = 0;
+    CHECK(m_AudioDevice_Apply(0) == 0);
+    CHECK(std::wstring(g_AudioDeviceName) == L"Speakers");
+    CHECK(m_AudioDevice_Apply(0) == 0);
+
+    g_hWndMain = mainBefore;
+    DestroyWindow(window);
+}
+
+TEST_CASE_FIXTURE(SDeviceFixture,
+                  "action 3 pauses playback while the device is away and resumes it")
+{
+    SetSystem({L"Speakers", L"Dock"}, L"Speakers");
+    m_AudDev_Enumerate();
+    lstrcpynW(g_AudioDeviceName, L"Dock", 256);
+    m_AudioDevice_ClearWait();
+    g_MediaOpen = 1;
+    g_PlayStarted = 1;
+    g_PlayHeld = 0;
+    g_Settings.Common_AudDsc[0] = 3;
+    g_Settings.Common_AudDsc[1] = 1;
+    g_MainWindowState.nVolume = 7000;
+
+    SetSystem({L"Speakers"}, L"Speakers");
+    m_AudioDevice_OnChange();
+    CHECK(g_AudioDeviceWait.Waiting == 1);
+    CHECK(m_IsPlaying() == 0);
+    CHECK(g_MainWindowState.nVolume == 7000);
+
+    SetSystem({L"Speakers", L"Dock"}, L"Speakers");
+    m_AudioDevice_OnChange();
+    CHECK(m_IsPlaying() == 1);
+    CHECK(std::wstring(g_AudioDeviceName) == L"Dock");
+    g_MediaOpen = g_PlayStarted = 0;
 }
