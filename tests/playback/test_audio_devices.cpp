@@ -8,6 +8,7 @@
 #include "app/MainWindow.h"
 #include "app/MonitorTable.h"
 #include "playback/AudioDeviceList.h"
+#include "playback/AudioDeviceLock.h"
 #include "playback/AudioDeviceSelect.h"
 #include "playback/AudioDeviceWait.h"
 #include "playback/PlayPause.h"
@@ -551,4 +552,43 @@ TEST_CASE_FIXTURE(SDeviceFixture,
     CHECK(m_IsPlaying() == 1);
     CHECK(std::wstring(g_AudioDeviceName) == L"Dock");
     g_MediaOpen = g_PlayStarted = 0;
+}
+
+TEST_CASE_FIXTURE(SDeviceFixture, "a locked device keeps timer 64 running only while nothing plays")
+{
+    HWND window = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                  nullptr, nullptr);
+    REQUIRE(window);
+    const HWND mainBefore = g_hWndMain;
+    g_hWndMain = window;
+    Write(L"Count", L"2");
+    Write(L"0", L"1,2,Dock");
+    Write(L"1", L"2,0,Speakers");
+    SetSystem({L"Speakers", L"Dock"}, L"Speakers");
+    m_AudDev_Enumerate();
+    const int period[] = {2, 10, 900};
+    for (int i = 0; i < 3; ++i) g_Settings.Common_AudLk[i] = period[i];
+    auto timerRuns = [&] { return KillTimer(window, 64) != 0; };
+
+    lstrcpynW(g_AudioDeviceName, L"Dock", 256);
+    m_AudDev_SelectCurrent();
+    CHECK(timerRuns());
+    g_AudioDeviceName[0] = 0;  // the default, Speakers, is not locked
+    m_AudDev_SelectCurrent();
+    CHECK_FALSE(timerRuns());
+
+    m_AudDev_SetLock(1, m_AudDev_IndexOf(L"Dock"));
+    CHECK(timerRuns());
+    g_MediaOpen = g_PlayStarted = 1;
+    m_AudDev_SetLock(1, m_AudDev_IndexOf(L"Dock"));
+    CHECK_FALSE(timerRuns());
+    g_MediaOpen = g_PlayStarted = 0;
+    g_Settings.Common_AudLk[0] = 1;  // locking without the keep-alive timer
+    m_AudDev_SetLock(1, m_AudDev_IndexOf(L"Dock"));
+    CHECK_FALSE(timerRuns());
+    m_AudDev_SetLock(1, -1);
+    CHECK_FALSE(timerRuns());
+
+    g_hWndMain = mainBefore;
+    DestroyWindow(window);
 }
