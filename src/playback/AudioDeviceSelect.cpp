@@ -199,12 +199,14 @@ int m_AudioDevice_Select(const wchar_t* name, int show, int byUser)
 {
     if (!name) name = L"";
     const int changed = wcscmp(name, g_AudioDeviceName) != 0;
-    const int before = g_AudioDeviceInUse;
     int found = 1, index = -1;
     if (name[0])
         found = m_AudDev_FindByName(name, 1, &index, nullptr);
     else
         index = m_AudDev_GetDefaultName(nullptr, 0, 0);
+    // The lookup may have rebuilt the table: the old record is found anew.
+    const int before =
+        g_AudioDeviceName[0] ? m_AudDev_IndexOf(g_AudioDeviceName) : g_AudioDevices.DefaultIndex;
     if (found) g_AudioDeviceInUse = index;
     if (changed && (found || !g_MediaOpen)) wcsncpy_s(g_AudioDeviceName, name, _TRUNCATE);
     if (show) m_ShowSwitch(name, changed, found);

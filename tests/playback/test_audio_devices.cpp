@@ -7,6 +7,7 @@
 #include "WideStringMaker.h"
 #include "app/MainWindow.h"
 #include "app/MonitorTable.h"
+#include "app/Startup.h"
 #include "playback/AudioDeviceList.h"
 #include "playback/AudioDeviceLock.h"
 #include "playback/AudioDeviceSelect.h"
@@ -591,4 +592,32 @@ TEST_CASE_FIXTURE(SDeviceFixture, "a locked device keeps timer 64 running only w
 
     g_hWndMain = mainBefore;
     DestroyWindow(window);
+}
+
+TEST_CASE_FIXTURE(SDeviceFixture, "a switch moves the volume by the two devices' offsets")
+{
+    Write(L"Count", L"3");
+    Write(L"0", L"1,0,Plain");
+    Write(L"1", L"2,0/20,Quiet");
+    Write(L"2", L"3,0/-100,Loud");  // read as -99: no division by zero
+    SetSystem({L"Plain", L"Quiet", L"Loud"}, L"Plain");
+    m_AudDev_Enumerate();
+    g_InitDone = 1;
+    g_MainWindowState.nVolume = 5000;
+
+    CHECK(m_AudioDevice_Select(L"Quiet", 0, 1) == 1);
+    CHECK(g_MainWindowState.nVolume == 6500);
+    CHECK(m_AudioDevice_Select(L"Plain", 0, 1) == 1);
+    CHECK(g_MainWindowState.nVolume == 5000);
+    CHECK(m_AudioDevice_Select(L"Loud", 0, 1) == 1);
+    CHECK(g_MainWindowState.nVolume == 100);
+    CHECK(m_AudioDevice_Select(L"", 0, 1) == 1);  // the default, Plain
+    CHECK(g_MainWindowState.nVolume == 10000);
+    // Below 1 % nothing is moved.
+    g_MainWindowState.nVolume = 50;
+    CHECK(m_AudioDevice_Select(L"Quiet", 0, 1) == 1);
+    CHECK(g_MainWindowState.nVolume == 50);
+    // A missing device is not found and moves nothing.
+    CHECK(m_AudioDevice_Select(L"Gone", 0, 1) == 0);
+    g_InitDone = 0;
 }
