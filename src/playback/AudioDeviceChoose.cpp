@@ -73,6 +73,7 @@ int m_AudioDevice_Apply(int show)
 
 void m_AudioDevice_Choose(int value)
 {
+    m_AudioDevice_Trace(L"choose");
     g_AudioDevices.Changed = 1;
     m_AudDev_Enumerate();
     wchar_t name[kAudioDeviceNameCap] = L"";
