@@ -6,6 +6,7 @@ playback to the default device and back with the volume halved and given
 back; a volume the user sets after the switch is learnt as the device's
 offset."""
 
+import math
 import os
 import re
 import struct
@@ -45,38 +46,37 @@ def register(on=True):
     return zvtest.wine(args, timeout=60).returncode
 
 
-def stereo_frames():
-    """A quiet left tone and a loud right one of other pitch: a swap shows."""
-    import math
-    frames = []
-    for n in range(RATE * SECONDS):
-        left = int(8000 * math.sin(2 * math.pi * 330 * n / RATE))
-        right = int(20000 * math.sin(2 * math.pi * 550 * n / RATE))
-        frames.append((left, right))
-    return frames
+def stereo_pcm(swapped=False):
+    """A quiet left tone and a loud right one of other pitch, so that a swap
+    shows: 16-bit stereo bytes. Both tones fit a whole number of times in
+    210 frames, which repeat."""
+    block = b""
+    for n in range(210):
+        left = int(8000 * math.sin(2 * math.pi * 315 * n / RATE))
+        right = int(20000 * math.sin(2 * math.pi * 525 * n / RATE))
+        block += struct.pack("<hh", right, left) if swapped else struct.pack("<hh", left, right)
+    return block * (RATE * SECONDS // 210)
 
 
-def write_wav(path, frames):
-    data = b"".join(struct.pack("<hh", l, r) for l, r in frames)
+def write_wav(path, data):
     fmt = struct.pack("<HHIIHH", 1, 2, RATE, RATE * 4, 4, 16)
     body = b"WAVEfmt " + struct.pack("<I", len(fmt)) + fmt + b"data" + struct.pack("<I", len(data))
     with open(path, "wb") as f:
         f.write(b"RIFF" + struct.pack("<I", len(body) + len(data)) + body + data)
 
 
-def read_wav_frames(path):
-    """The stereo 16-bit frames of a WAV the renderer wrote so far."""
+def read_wav_data(path):
+    """The whole 16-bit stereo frames of a WAV the renderer wrote so far."""
     try:
         with open(path, "rb") as f:
             raw = f.read()
     except OSError:
-        return []
+        return b""
     at = raw.find(b"data")
     if at < 0:
-        return []
+        return b""
     data = raw[at + 8:]
-    data = data[:len(data) // 4 * 4]
-    return list(struct.iter_unpack("<hh", data))
+    return data[:len(data) // 4 * 4]
 
 
 class AudioDevices(key_support.KeyPlayer, BehaviourTest):
@@ -87,9 +87,8 @@ class AudioDevices(key_support.KeyPlayer, BehaviourTest):
 
     def clip(self):
         """An AVI whose stereo PCM is known here sample by sample."""
-        self.frames = stereo_frames()
         wav = os.path.join(self.box.dir, "stereo.wav")
-        write_wav(wav, self.frames)
+        write_wav(wav, stereo_pcm())
         out = os.path.join(self.box.dir, "stereo.avi")
         subprocess.run(["ffmpeg", "-loglevel", "error", "-y", "-f", "lavfi", "-i",
                         "testsrc=size=160x90:rate=25:duration=%d" % SECONDS, "-i", wav,
@@ -142,10 +141,13 @@ class AudioDevices(key_support.KeyPlayer, BehaviourTest):
         ps.wait_status(self, shown("AUDIO````OUT : REVERSE"))
         self.assertEqual(probe("copydata", "ZENTAVIO", "line", "zv.exe " + winpath(clip))[0], 0)
         ps.wait_status(self, r"PLAYING")
-        heard = zvtest.wait_for(lambda: len(read_wav_frames(out_wav)) >= RATE, 15)
-        self.assertTrue(heard, "the test renderer heard nothing")
-        got = read_wav_frames(out_wav)
-        self.assertEqual(got, [(r, l) for l, r in self.frames[:len(got)]])
+        heard = zvtest.wait_for(lambda: len(read_wav_data(out_wav)) >= 4 * RATE, 15)
+        self.assertTrue(heard, "the test renderer heard less than a second")
+        got = read_wav_data(out_wav)
+        want = stereo_pcm(swapped=True)[:len(got)]
+        if got != want:
+            differ = next(i // 4 for i in range(0, len(got), 4) if got[i:i + 4] != want[i:i + 4])
+            self.fail("frame %d is not the input's with its channels swapped" % differ)
 
         # The device goes: the default plays on at half the volume.
         after = len(self.traces())
