@@ -40,6 +40,9 @@ int m_Reconnect()
     if (w.Reason == 0) {
         wchar_t name[kAudioDeviceNameCap];
         wcsncpy_s(name, w.Name, _TRUNCATE);
+        // Awaited since an open that found it missing: the name never
+        // changed, but the engine plays on the default until it is rebound.
+        if (wcscmp(g_AudioDeviceName, name) == 0) g_AudioDeviceName[0] = 0;
         m_AudioDevice_Select(name, 0, 0);
     } else {
         const int i = g_AudioDevices.DefaultIndex;

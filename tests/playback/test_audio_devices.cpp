@@ -621,3 +621,28 @@ TEST_CASE_FIXTURE(SDeviceFixture, "a switch moves the volume by the two devices'
     CHECK(m_AudioDevice_Select(L"Gone", 0, 1) == 0);
     g_InitDone = 0;
 }
+
+TEST_CASE_FIXTURE(SDeviceFixture, "a chosen device missing at an open is awaited and taken back")
+{
+    SetSystem({L"Speakers"}, L"Speakers");
+    m_AudDev_Enumerate();
+    m_AudioDevice_ClearWait();
+    lstrcpynW(g_AudioDeviceName, L"Dock", 256);
+    g_MainWindowState.nVolume = 6000;
+    g_Settings.Common_AudDsc[0] = 1;
+    g_Settings.Common_AudDsc[1] = 1;
+    m_AudioDevice_WaitIfAbsent();
+    CHECK(g_AudioDeviceWait.Waiting == 1);
+    CHECK(g_AudioDeviceWait.Reason == 0);
+    CHECK(std::wstring(g_AudioDeviceWait.Name) == L"Dock");
+
+    SetSystem({L"Speakers", L"Dock"}, L"Speakers");
+    m_AudioDevice_OnChange();
+    CHECK(g_AudioDeviceWait.Waiting == 0);
+    CHECK(std::wstring(g_AudioDeviceName) == L"Dock");
+    CHECK(g_AudioDeviceInUse == m_AudDev_IndexOf(L"Dock"));
+
+    // Present at the next open: nothing is awaited.
+    m_AudioDevice_WaitIfAbsent();
+    CHECK(g_AudioDeviceWait.Waiting == 0);
+}
