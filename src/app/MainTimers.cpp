@@ -107,7 +107,6 @@ int m_IsOneShotTimer(UINT id)
         case kTimerFrameFirst:
         case kTimerPreviewShow:
         case kTimerAudDevSave:
-        case kTimerAudDevLock:
             return 1;
     }
     return 0;

@@ -207,6 +207,7 @@ int m_InitInstance(int showCommand)
     m_PopupMenu_StartUp();
     m_ApplyIcons();
     m_AudioOut_SetMode(g_Settings.Common_AudOut, 0);
+    m_AudioDevice_StartUp();
     m_Timer_SetOwner();
     g_Playlist.m_SetOwner();
     m_Repeat_SetMode(g_MainWindowState.nRepeat, 0);

@@ -30,6 +30,8 @@
 #include "library/LauncherCommands.h"
 #include "options/OptionCommands.h"
 #include "playback/AudioCommands.h"
+#include "playback/AudioDeviceSelect.h"
+#include "playback/AudioOutMode.h"
 #include "playback/DisplayRefresh.h"
 #include "playback/FrameStep.h"
 #include "playback/PlayPause.h"
@@ -165,7 +167,7 @@ SEXECOPS m_ExecOps_Real()
     o.Volume_ShowText = m_Volume_ShowText;
     o.SystemVolume_OnPlayState = m_SystemVolume_OnPlayState;
     o.Mute_Toggle = m_Mute_Toggle;
-    o.AudioOut_SetMode = m_AudioOut_SetMode;
+    o.AudioOut_SetMode = [](int mode) { m_AudioOut_SetMode(mode, 1); };
     o.AudioDevice_Choose = m_AudioDevice_Choose;
     o.AudioInputBalance_Set = m_AudioInputBalance_Set;
     o.Property_Command = m_Property_Command;

@@ -12,6 +12,7 @@
 #include "commands/ExecOps.h"
 #include "commands/Executor.h"
 #include "playback/AudioCommands.h"
+#include "playback/AudioOutMode.h"
 #include "playback/PlayState.h"
 #include "settings/Settings.h"
 

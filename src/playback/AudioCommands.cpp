@@ -13,7 +13,6 @@ SUSERASPECT g_UserAspect;
 SVIDEORANGE g_VideoRange;
 
 namespace {
-int g_AudioOutMode = -1;
 int g_InputBalance;
 }  // namespace
 
@@ -29,16 +28,6 @@ void m_SystemVolume_OnPlayState(int playing)
 }
 
 void m_Mute_Toggle() { m_TraceCall(L"m_Mute_Toggle()"); }
-
-int m_AudioOut_GetMode() { return g_AudioOutMode < 0 ? g_Settings.Common_AudOut : g_AudioOutMode; }
-
-void m_AudioOut_SetMode(int mode)
-{
-    m_TraceCall(L"m_AudioOut_SetMode(%d)", mode);
-    if (mode >= 0 && mode <= 2) g_AudioOutMode = mode;
-}
-
-void m_AudioDevice_Choose(int value) { m_TraceCall(L"m_AudioDevice_Choose(%d)", value); }
 
 int m_AudioInputBalance_Get() { return g_InputBalance; }
 

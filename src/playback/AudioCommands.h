@@ -14,11 +14,6 @@ extern int g_SystemVolumeDecimals;
 void m_Volume_Step(int step, int systemStep);
 void m_SystemVolume_OnPlayState(int playing);
 void m_Mute_Toggle();
-// Output mode 0..2.
-int m_AudioOut_GetMode();
-void m_AudioOut_SetMode(int mode);
-// > 0 the device of that number, 0 the default, < 0 the next one.
-void m_AudioDevice_Choose(int value);
 int m_AudioInputBalance_Get();
 void m_AudioInputBalance_Set(int value, int level, int showMessage, int updatePage);
 void m_Property_Command(const wchar_t* text, int holdKey, int functionId);

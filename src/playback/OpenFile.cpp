@@ -20,6 +20,7 @@
 #include "engine/VideoRenderer.h"
 #include "filedata/FileInfoOpen.h"
 #include "playback/AspectRatio.h"
+#include "playback/AudioDeviceWait.h"
 #include "playback/EntryMarks.h"
 #include "playback/MediaPath.h"
 #include "playback/PlayState.h"
@@ -150,10 +151,11 @@ int OpenFile(const wchar_t* path)
     // A list entry may name a device (a file called "nul.avi" is one):
     // its read could block the open for good.
     if (m_IsDevicePath(path)) return m_OpenFailed(HRESULT_FROM_WIN32(ERROR_FILE_NOT_FOUND), path);
+    m_AudioDevice_WaitIfAbsent();
     const DWORD flags = m_IsAudioExt(g_MediaExt) ? kOpenAudioOnly : kOpenAll;
     // Handed at every open: the options dialog may have replaced the list.
     g_VideoRenderer->m_VR_SetFilterList(g_FilterList, g_FilterCount);
-    const HRESULT hr = g_VideoRenderer->m_VR_Open(path, g_RendererKind, L"", flags);
+    const HRESULT hr = g_VideoRenderer->m_VR_Open(path, g_RendererKind, g_AudioDeviceName, flags);
     if (FAILED(hr)) return m_OpenFailed(hr, path);
 
     m_ShowVideoWindow();

@@ -3,7 +3,10 @@
 #pragma once
 #include <windows.h>
 
+#include "playback/AudioDeviceLock.h"
 #include "playback/AudioDeviceName.h"
+#include "playback/AudioDeviceSelect.h"
+#include "playback/AudioOutMode.h"
 #include "playback/ControlBarState.h"
 #include "playback/CustomButtonTips.h"
 #include "playback/PlayState.h"
@@ -12,7 +15,4 @@
 void m_SavePlayPosition(int force);
 // Remembers a play range that the next open applies.
 void m_PlayRange_SetPending(int pending, int single, int from, int to);
-void m_AudioOut_SetMode(int mode, int showMessage);
 void m_PowerSaving_Set(int on, int showMessage);
-int m_AudioDevice_Apply(int mode);
-void m_AudDev_SelectCurrent();

@@ -10,6 +10,8 @@
 #include "filedata/PlayRangeState.h"
 #include "filedata/PlayRanges.h"
 #include "playback/EndOfStream.h"
+#include "playback/AudioDeviceLock.h"
+#include "playback/AudioDeviceWait.h"
 #include "playback/MediaPath.h"
 #include "playback/PlayPause.h"
 #include "playback/PlaybackControl.h"
@@ -141,5 +143,12 @@ void m_PlayRange_OnEnd(int forward)
 int m_SeekPreview_IsActive() { return 0; }
 void m_SeekPreview_OnOpened() {}
 void m_SeekPreview_Draw() {}
-void m_SysVol_OnNotify(WPARAM, LPARAM) {}
-void m_Playback_OnTimer(UINT) {}
+void m_SysVol_OnNotify(WPARAM code, LPARAM)
+{
+    if (m_AudioDevice_OnNotice(code)) return;
+}
+
+void m_Playback_OnTimer(UINT id)
+{
+    if (m_AudioDevice_OnTimer(id)) return;
+}

@@ -6,6 +6,7 @@
 #include "app/WindowSize.h"
 #include "engine/RendererKind.h"
 #include "engine/VideoRenderer.h"
+#include "playback/AudioOutMode.h"
 #include "playback/PlayState.h"
 #include "settings/Settings.h"
 
@@ -62,6 +63,7 @@ void m_CreateVideoWindow()
     g_VideoRenderer->m_VR_SetWindows(g_VideoWindow, g_hWndMain);
     g_VideoRenderer->m_VR_SetTimeStretchTarget(g_hWndMain);
     g_VideoRenderer->m_VR_SetTimeStretch(g_Settings.Common_tsf);
+    m_AudioOut_ToEngine();
 }
 
 void m_VideoWindow_Place()

@@ -121,7 +121,7 @@ TEST_CASE("one-shot timers end on their first tick; unknown ids are ignored")
 {
     REQUIRE(CreateMain());
     const UINT oneShots[] = {kTimerSeekFirst, kTimerSeekEnd, kTimerSizeMessage, kTimerTrackResume,
-                             kTimerAudDevLock};
+                             kTimerAudDevSave};
     for (UINT id : oneShots) SetTimer(g_hWndMain, id, 20, nullptr);
     SetTimer(g_hWndMain, 7, 20, nullptr);
     SetTimer(g_hWndMain, 65, 20, nullptr);
