@@ -3,6 +3,7 @@
 #include <evcode.h>
 #include <strsafe.h>
 
+#include "app/MainTimers.h"
 #include "app/StatusText.h"
 #include "app/WindowSize.h"
 #include "base/ErrorLog.h"
@@ -13,6 +14,7 @@
 #include "playback/MediaPath.h"
 #include "playback/PlayPause.h"
 #include "playback/PlaybackControl.h"
+#include "playback/SystemVolume.h"
 #include "playback/TrackNavigation.h"
 #include "playlist/Playlist.h"
 #include "playlist/PlaylistState.h"
@@ -142,4 +144,7 @@ int m_SeekPreview_IsActive() { return 0; }
 void m_SeekPreview_OnOpened() {}
 void m_SeekPreview_Draw() {}
 void m_SysVol_OnNotify(WPARAM, LPARAM) {}
-void m_Playback_OnTimer(UINT) {}
+void m_Playback_OnTimer(UINT id)
+{
+    if (id == kTimerSysVolForget) m_SysVol_OnForgetTimer();
+}
