@@ -49,6 +49,6 @@ void m_Balance_ApplyDevice()
     // Read once, at the first open, until a device switch reads it again.
     if (!g_DeviceBalanceRead) m_Balance_ReadForDevice();
     const HRESULT hr = g_VideoRenderer->m_VR_SetBalance(g_DeviceBalance * 100);
-    m_Volume_Trace(SUCCEEDED(hr) ? L"VOL : balance=%ld" : L"VOL : balance=%ld (not taken)",
-                   g_DeviceBalance * 100);
+    m_Volume_Trace(L"VOL : balance=%d%s device=[%s]", g_DeviceBalance * 100,
+                   SUCCEEDED(hr) ? L"" : L" (not taken)", g_VideoRenderer->m_GetAudioDeviceName());
 }

@@ -8,6 +8,7 @@
 #include "options/OptionCommands.h"
 #include "playback/AudioCommands.h"
 #include "playback/VideoProps.h"
+#include "playback/VolumeControl.h"
 
 namespace {
 
@@ -45,7 +46,10 @@ void m_AudioInputBalance_Set(int value, int level, int showMessage, int updatePa
 {
     value = value < -100 ? -100 : (value > 100 ? 100 : value);
     g_InputBalance = value;
-    if (g_VideoRenderer) g_VideoRenderer->m_VR_SetAudioBalance(value);
+    if (g_VideoRenderer) {
+        g_VideoRenderer->m_VR_SetAudioBalance(value);
+        m_Volume_Trace(L"VOL : input balance=%d", value);
+    }
     m_StoreAtLevel(value, level);
     if (updatePage) m_Options_RefreshAdjust(VP_BALANCE, 0);
     if (showMessage) m_ShowBalance(value);

@@ -4,6 +4,7 @@
 #include "playback/VolumeControl.h"
 
 #include <math.h>
+#include <stdarg.h>
 #include <strsafe.h>
 
 #include "app/OsdBars.h"
@@ -118,12 +119,15 @@ void m_Volume_ReadTextFacts(SVOLUMETEXTFACTS* f)
     f->muted = g_Mute;
 }
 
-void m_Volume_Trace(const wchar_t* format, long value)
+void m_Volume_Trace(const wchar_t* format, ...)
 {
     if (!g_Settings.Main_Test) return;
-    wchar_t line[96];
+    wchar_t line[160];
+    va_list args;
+    va_start(args, format);
     // A cut line is still worth logging.
-    (void)StringCchPrintfW(line, 96, format, value);
+    (void)StringCchVPrintfW(line, 160, format, args);
+    va_end(args);
     m_AppendLogLine(line);
 }
 
@@ -161,4 +165,5 @@ void m_Volume_ApplyOnOpen()
     // The input balance set before the file opened reaches it before the
     // sound flows.
     g_VideoRenderer->m_VR_SetAudioBalance(m_AudioInputBalance_Get());
+    m_Volume_Trace(L"VOL : input balance=%d", m_AudioInputBalance_Get());
 }

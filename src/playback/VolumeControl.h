@@ -19,8 +19,8 @@ const wchar_t* m_Volume_FormatPercent(int value, int decimals);
 // What every volume text carries beside the level, as it stands.
 struct SVOLUMETEXTFACTS;
 void m_Volume_ReadTextFacts(SVOLUMETEXTFACTS* f);
-// With [Main] "Test" on, logs "VOL : " and the text.
-void m_Volume_Trace(const wchar_t* format, long value);
+// With [Main] "Test" on, logs a printf-style (wide %s) line.
+void m_Volume_Trace(const wchar_t* format, ...);
 
 // The balance (-100..100) of the output device in use from [Balance]: its
 // name as key, else "Default"; a key that is not a number counts as absent.
