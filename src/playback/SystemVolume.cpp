@@ -68,6 +68,7 @@ int m_SysVol_Open()
     }
     const DWORD mode = g_OsVersion >= kEndpointOsVersion ? 1 : 0;
     g_SysVolState.available = g_SysVolPort.Open(mode) ? 1 : 0;
+    m_Volume_Trace(L"VOL : system open mode=%lu available=%d", mode, g_SysVolState.available);
     return g_SysVolState.available;
 }
 
@@ -89,7 +90,10 @@ int m_SysVol_Set(int level)
     m_ForgetTimer_Stop();
     if (!m_SysVol_Open()) return 0;
     level = m_Clamp(level, 0, kSysVolFull);
-    if (g_SysVolPort.SetVolume(static_cast<DWORD>(level)) != 1) return 0;
+    if (g_SysVolPort.SetVolume(static_cast<DWORD>(level)) != 1) {
+        m_Volume_Trace(L"VOL : system set=%d failed", level);
+        return 0;
+    }
     // The mark shows the level the system took, so only a level that was set.
     g_VolumeSlider.m_SetLevelMark((level + 50) / 100);
     return 1;
@@ -103,6 +107,7 @@ SSYSVOLSTEP m_SysVol_Step(int step, int restMs)
     SSYSVOLSTATE& s = g_SysVolState;
     if (!m_SysVol_Open()) return r;
     const int level = m_SysVol_Get();
+    m_Volume_Trace(L"VOL : system level=%d", level);
     if (level < 0) return r;
     // A level other than the one the player set was set by the user.
     if (level != s.target) s.target = s.base = level;

@@ -128,6 +128,10 @@ class Volume(KeyPlayer, BehaviourTest):
         self.press("u", r"VOL +100% +\(L 100%\)")
         # Wine reads the endpoint's level but cannot set it.
         self.press("u", r"VOL +100% +\(SYS +ERR\)")
+        log = self.log()
+        self.assertIn("VOL : system open mode=1 available=1", log)
+        self.assertRegex(log, r"VOL : system level=\d+")
+        self.assertRegex(log, r"VOL : system set=\d+ failed")
         # Nothing was raised: the step down is the player's.
         self.press("d", r"VOL +95% +\(L 100%\)")
         self.press("m", r"MUTE : ON")
