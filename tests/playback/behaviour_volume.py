@@ -16,11 +16,14 @@ import sys
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "commands"))
 
 import play_support as ps  # noqa: E402
+import screen  # noqa: E402
 import zvtest  # noqa: E402
 from key_support import KeyPlayer, key  # noqa: E402
 from screen import PARKED, xdotool  # noqa: E402
 from zvtest import BehaviourTest, probe, winpath  # noqa: E402
 
+REF = os.path.join(os.path.dirname(os.path.abspath(__file__)), "ref")
+MUTE_BUTTON = 33069
 DEVICE = "Zentavio Test Renderer"
 RENDERER_DLL = os.path.join(zvtest.BIN, "TestAudioRenderer.dll")
 RATE = 22050
@@ -115,6 +118,14 @@ class Volume(KeyPlayer, BehaviourTest):
         self.assertTrue(found, "no %r in the log: %r" % (pattern, self.log()[-1200:]))
         return found
 
+    def check_mute_button(self, ref_name):
+        """The mute button's picture against its reference; the shot."""
+        rect = screen.child_rect(self.win, MUTE_BUTTON)
+        self.assertIsNotNone(rect, "the mute button is not shown")
+        shot = screen.grab_settled(os.path.join(self.box.dir, ref_name), rect)
+        screen.check_reference(self, shot, os.path.join(REF, ref_name), most=8, fuzz="8%")
+        return shot
+
     def engine_volumes(self):
         return [int(v) for v in re.findall(r"VOL : engine=(-?\d+)", self.log())]
 
@@ -134,11 +145,16 @@ class Volume(KeyPlayer, BehaviourTest):
         self.assertRegex(log, r"VOL : system set=\d+ failed")
         # Nothing was raised: the step down is the player's.
         self.press("d", r"VOL +95% +\(L 100%\)")
+        sounding = self.check_mute_button("mute_button_off.png")
         self.press("m", r"MUTE : ON")
         self.assertEqual(self.engine_volumes()[-1], -10000)
+        muted = self.check_mute_button("mute_button_on.png")
+        self.assertGreater(screen.differing_pixels(sounding, muted, "8%"), 20,
+                           "the mute button shows one picture for both states")
         self.press("d", r"VOL +90% +\(L 100%\) +\(MUTE\)")
         self.assertEqual(self.engine_volumes()[-1], -10000)
         self.press("m", r"MUTE : OFF")
+        self.check_mute_button("mute_button_off.png")
         self.press("c", r"AUDIO +INPUT +BALANCE : CENTER")
         text = self.press("u", r"VOL +95%")
         self.assertNotRegex(text, r"\(L|\(MUTE")
