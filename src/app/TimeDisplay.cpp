@@ -12,6 +12,7 @@
 #include "filedata/PlayRangeState.h"
 #include "playback/PlaybackControl.h"
 #include "playback/PlaybackRate.h"
+#include "playback/VolumeControl.h"
 #include "settings/SettingsMain.h"
 
 namespace {
@@ -94,6 +95,7 @@ void m_ReadTimeFacts(STIMEFACTS* f)
     f->bFileWaiting = g_PendingPath[0] != 0;
     f->nRate = m_Rate_Current();
     f->nVolume = g_MainWindowState.nVolume;
+    f->bMuted = g_Mute;
     f->bRangeActive = g_MediaOpen && g_PlayRangeOn;
     f->nRangeStartMs = g_PlayRangeStart;
     f->nRangeEndMs = g_PlayRangeEnd;

@@ -12,31 +12,6 @@ int g_SystemVolumeDecimals;
 SUSERASPECT g_UserAspect;
 SVIDEORANGE g_VideoRange;
 
-namespace {
-int g_InputBalance;
-}  // namespace
-
-void m_Volume_Step(int step, int systemStep)
-{
-    m_TraceCall(L"m_Volume_Step(%d,%d)", step, systemStep);
-    m_Volume_ShowText(g_MainWindowState.nVolume + step, 1);
-}
-
-void m_SystemVolume_OnPlayState(int playing)
-{
-    m_TraceCall(L"m_SystemVolume_OnPlayState(%d)", playing);
-}
-
-void m_Mute_Toggle() { m_TraceCall(L"m_Mute_Toggle()"); }
-
-int m_AudioInputBalance_Get() { return g_InputBalance; }
-
-void m_AudioInputBalance_Set(int value, int level, int showMessage, int updatePage)
-{
-    m_TraceCall(L"m_AudioInputBalance_Set(%d,%d,%d,%d)", value, level, showMessage, updatePage);
-    if (value >= -100 && value <= 100) g_InputBalance = value;
-}
-
 void m_Property_Command(const wchar_t* text, int, int) { m_VideoProp_Command(text); }
 
 void m_Property_Step(int functionId, const wchar_t* text)

@@ -16,6 +16,7 @@
 #include "filedata/PlayRanges.h"
 #include "filedata/ResumeStore.h"
 #include "library/Library.h"
+#include "playback/AudioCommands.h"
 #include "playback/ControlBarState.h"
 #include "playback/MediaPath.h"
 #include "playback/PlayPause.h"
@@ -57,6 +58,7 @@ int m_CloseMedia(int redraw)
     g_PlayStarted = 0;
     g_PlayHeld = 0;
     g_PlayState = 0;
+    m_SystemVolume_OnPlayState(0);
     g_MediaKind = MEDIA_KIND_NONE;
     g_Duration100ns = 0;
     g_DurationSec = 0;

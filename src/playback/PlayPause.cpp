@@ -12,6 +12,7 @@
 #include "filedata/ChapterTracking.h"
 #include "filedata/PlayRangeState.h"
 #include "library/Library.h"
+#include "playback/AudioCommands.h"
 #include "playback/AutoNext.h"
 #include "playback/DisplayRefresh.h"
 #include "playback/EndOfStream.h"
@@ -104,6 +105,7 @@ void m_StartPlaying(int startMs)
     if (startMs != -1) m_SeekEngineMs(startMs);
     g_PlayStarted = 1;
     if (g_PlayState != 2) g_PlayState = 5;
+    m_SystemVolume_OnPlayState(1);
     if (g_VideoRenderer) g_VideoRenderer->m_VR_Run();
     if (g_Settings.Ctrl_Lv) SetTimer(g_hWndMain, kTimerLevelMeter, kLevelMeterMs, nullptr);
     m_StartResumeAutoSave();
@@ -124,6 +126,7 @@ void m_PausePlaying()
     if (g_VideoWindow) InvalidateRect(g_VideoWindow, nullptr, FALSE);
     g_PlayStarted = 0;
     if (g_PlayState != 2) g_PlayState = 4;
+    m_SystemVolume_OnPlayState(0);
     if (m_PowerSaving_IsTempOn()) m_PowerSaving_TempTimer(1);
     KillTimer(g_hWndMain, kTimerLevelMeter);
     m_SetAutoStopCheck();
@@ -241,6 +244,7 @@ void m_Stop()
             if (g_VideoRenderer) g_VideoRenderer->m_VR_Pause();
             g_PlayStarted = 0;
             g_PlayHeld = 0;
+            m_SystemVolume_OnPlayState(0);
             KillTimer(g_hWndMain, kTimerLevelMeter);
         }
         m_UpdateToolbar();
@@ -267,6 +271,7 @@ int m_SetHold(int hold, int recolour)
         if (g_VideoRenderer) g_VideoRenderer->m_VR_Pause();
         g_PlayHeld = 1;
         m_UpdateTimeDisplay(1);
+        m_SystemVolume_OnPlayState(0);
         m_PowerSaving_Apply();
         m_PlayTime_Account(0);
         m_Tick_PositionSave(0);
@@ -274,6 +279,7 @@ int m_SetHold(int hold, int recolour)
         m_PlayState_Trace(L"hold");
     } else if (!hold && g_PlayHeld) {
         g_PlayHeld = 0;
+        m_SystemVolume_OnPlayState(1);
         m_PowerSaving_Apply();
         if (g_VideoRenderer) g_VideoRenderer->m_VR_Run();
         m_UpdateTimeDisplay(1);

@@ -3,6 +3,7 @@
 #include <evcode.h>
 #include <strsafe.h>
 
+#include "app/MainTimers.h"
 #include "app/StatusText.h"
 #include "app/WindowSize.h"
 #include "base/ErrorLog.h"
@@ -15,6 +16,7 @@
 #include "playback/MediaPath.h"
 #include "playback/PlayPause.h"
 #include "playback/PlaybackControl.h"
+#include "playback/SystemVolume.h"
 #include "playback/TrackNavigation.h"
 #include "playlist/Playlist.h"
 #include "playlist/PlaylistState.h"
@@ -151,4 +153,5 @@ void m_SysVol_OnNotify(WPARAM code, LPARAM)
 void m_Playback_OnTimer(UINT id)
 {
     if (m_AudioDevice_OnTimer(id)) return;
+    if (id == kTimerSysVolForget) m_SysVol_OnForgetTimer();
 }

@@ -4,6 +4,5 @@
 void m_Timer_OnTimer(UINT) {}
 void m_TimerDlg_Refresh() {}
 int m_Timer_GetActive() { return 0; }
-int m_VolumeFade_IsRunning() { return 0; }
 void m_StartVolumeFade(int, int, int, int) {}
 void m_AutoStop_Fire() {}
