@@ -56,8 +56,6 @@ void m_Property_Step(int functionId, const wchar_t* text)
     m_TraceCall(L"m_Property_Step(%d,%s)", functionId, text ? text : L"");
 }
 
-void m_SeekBarPreview_Set(int value) { m_TraceCall(L"m_SeekBarPreview_Set(%d)", value); }
-
 void m_Aspect_Apply(int x, int y) { m_TraceCall(L"m_Aspect_Apply(%d,%d)", x, y); }
 
 void m_Aspect_Reset() { m_TraceCall(L"m_Aspect_Reset()"); }
