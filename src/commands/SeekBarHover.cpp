@@ -49,7 +49,7 @@ void m_OnMove(const SSLIDERNOTIFY& n)
     g_LastHover = n;
     g_HasHover = 1;
     m_SeekPreview_UpdateAvailable();
-    if (!(g_Settings.Ctrl_SbTip[0] & SBTIP_ON)) {
+    if (!(m_SeekPreview_TipBits() & SBTIP_ON)) {
         m_ShowHoverText(n);
         return;
     }

@@ -10,6 +10,8 @@ struct SSLIDERNOTIFY;
 
 // mode 0 off, 1 on, -1 switch against the default; lasts for the run.
 void m_SeekPreview_Toggle(int mode);
+// "SbTip" as one value of SBTIP_* bits (the settings keep each bit apart).
+int m_SeekPreview_TipBits();
 // The frame preview is allowed by the settings for the open file.
 int m_IsSeekPreviewOn();
 // Recomputes availability with the user's override; 1 when available.

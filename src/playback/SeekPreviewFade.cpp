@@ -71,6 +71,7 @@ void m_SeekPreview_Show(int show)
         s.requestPending = 0;
         if (!s.shown) return;
         s.shown = 0;
+        m_SeekPreview_Trace(L"hide tick=%lu", GetTickCount());
         m_Kill(kTimerPreviewFadeIn);
         m_Timer(kTimerPreviewFadeOut, s.alpha < s.targetAlpha ? kFadeTickMs : kFadeFirstMs);
         return;
@@ -94,7 +95,9 @@ void m_SeekPreview_Show(int show)
         }
         m_SeekPreview_Trace(L"shown frame=%d tick=%lu", s.withFrame, GetTickCount());
     }
-    m_Timer(kTimerPreviewShow, s.withFrame ? kShowFrameMs : kShowTextMs);
+    const UINT hold = s.withFrame ? kShowFrameMs : kShowTextMs;
+    m_Timer(kTimerPreviewShow, hold);
+    m_SeekPreview_Trace(L"hold ms=%u tick=%lu", hold, GetTickCount());
 }
 
 void m_SeekPreview_OnMediaClosed()

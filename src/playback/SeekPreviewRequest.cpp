@@ -145,6 +145,7 @@ void m_SeekPreview_OnShown()
 
 void m_SeekPreview_OnLeave()
 {
+    m_SeekPreview_Trace(L"leave");
     g_SeekPreview.hasHover = 0;
     m_SeekPreview_Show(0);
 }

@@ -67,16 +67,22 @@ void m_SeekPreview_Trace(const wchar_t* format, ...)
     m_AppendLogLine(line);
 }
 
+int m_SeekPreview_TipBits()
+{
+    const int* b = g_Settings.Ctrl_SbTip;
+    return (b[0] ? SBTIP_ON : 0) | (b[1] ? SBTIP_FRAMES : 0) | (b[2] ? SBTIP_NO_KEYFRAMES : 0);
+}
+
 int m_IsSeekPreviewOn()
 {
-    return m_SeekPreview_AllowedBySettings(g_Settings.Ctrl_SbTip[0], g_MediaOpen, m_IsVideoOpen(),
+    return m_SeekPreview_AllowedBySettings(m_SeekPreview_TipBits(), g_MediaOpen, m_IsVideoOpen(),
                                            m_EngineKnowsKeyFrames());
 }
 
 int m_SeekPreview_UpdateAvailable()
 {
     SSEEKPREVIEW& s = g_SeekPreview;
-    s.available = m_SeekPreview_Available(g_Settings.Ctrl_SbTip[0], s.userOverride, g_MediaOpen,
+    s.available = m_SeekPreview_Available(m_SeekPreview_TipBits(), s.userOverride, g_MediaOpen,
                                           m_IsVideoOpen(), m_EngineKnowsKeyFrames());
     // A file the preview player could not open would say "LOADING..."
     // for ever: it gets the label only.
