@@ -102,10 +102,11 @@ int main()
         return 1;
     }
     m_Pump(300);
-    std::vector<double> hover, own;
+    std::vector<double> hover, own, draw;
     for (int r = 0; r < kRounds; ++r) {
-        // Distinct times, so that neither side finds its frame already there.
-        const int a = 700 + r * 600, b = 1000 + r * 600;
+        // Whole seconds apart (the preview snaps a 10 s clip to seconds),
+        // so that neither side finds its frame already there.
+        const int a = (r % 9 + 1) * 1000 + 200, b = a + 300;
         SSLIDERNOTIFY n = m_Hover(a);
         double t0 = m_Now();
         m_SeekPreview_Request(&n);
@@ -115,10 +116,14 @@ int main()
         m_Preview_Seek(b, 1);
         own.push_back((m_Now() - t0) * 1000);
         m_Pump(60);
+        t0 = m_Now();
+        m_SeekPreview_Draw(&n);
+        draw.push_back((m_Now() - t0) * 1000);
     }
     const double h = m_Median(hover), o = m_Median(own);
     printf("preview_hover_to_frame: %.2fx of baseline (goal <= %.1fx; %.1f ms vs %.1f ms)\n",
            o > 0 ? h / o : 0.0, kGoal, h, o);
+    printf("preview_draw: %.1f ms (for information)\n", m_Median(draw));
     m_Preview_Close();
     DestroyWindow(g_hWndPopupImage);
     DestroyWindow(g_hWndMain);

@@ -105,7 +105,9 @@ void m_DrawFrame(CArgbImage* image, const RECT& area)
         sw = frame.m_Width;
         sh = frame.m_Height;
     }
-    image->m_DrawScaled(area.left, area.top, w, h, &frame, sx, sy, sw, sh);
+    // GDI's halftone stretch: the per-pixel area average costs more than
+    // the preview player's own seek on a large frame.
+    image->m_StretchToDC(area.left, area.top, w, h, &frame, sx, sy, sw, sh, 0);
 }
 
 int m_BuildFrameImage(CArgbImage* image, int opening, const SMARGINS& m)
@@ -184,21 +186,21 @@ void m_SeekPreview_Draw(const SSLIDERNOTIFY* record)
     if (!built) return;
     if (frames && opening) m_SeekPreview_Trace(L"loading");
     s.withFrame = frames;
-    s.presented.m_CopyFrom(&g_PopupImage);
-    s.presented.m_Premultiply();
-    const POINT at = m_Place(g_PopupImage.m_Width, g_PopupImage.m_Height);
-    SetWindowPos(g_hWndPopupImage, HWND_TOPMOST, at.x, at.y, g_PopupImage.m_Width,
-                 g_PopupImage.m_Height, SWP_NOACTIVATE);
+    // Every part is opaque (labels are blended onto the frame or the dark
+    // fill), so the pixels are already premultiplied once alpha is full;
+    // a stretch may leave alpha bytes at 0.
+    g_PopupImage.m_SetOpaque();
+    // The layered update moves and sizes the window too; z-order is set
+    // when it is shown.
+    s.place = m_Place(g_PopupImage.m_Width, g_PopupImage.m_Height);
     if (s.shown || s.alpha > 0) m_SeekPreview_Present(s.alpha);
 }
 
 void m_SeekPreview_Present(int alpha)
 {
-    const CArgbImage& image = g_SeekPreview.presented;
+    const CArgbImage& image = g_PopupImage;
     if (!g_hWndPopupImage || !image.m_IsValid()) return;
-    RECT rc = {};
-    GetWindowRect(g_hWndPopupImage, &rc);
-    POINT pos = {rc.left, rc.top}, src = {0, 0};
+    POINT pos = g_SeekPreview.place, src = {0, 0};
     SIZE size = {image.m_Width, image.m_Height};
     BLENDFUNCTION blend = {AC_SRC_OVER, 0,
                            static_cast<BYTE>(alpha < 0     ? 0

@@ -106,7 +106,10 @@ void m_SeekPreview_Request(const SSLIDERNOTIFY* record)
     }
     if (s.available) {
         s.active = 1;
-        m_Preview_SetWindow(PREVIEW_MODE_FRAMES, nullptr, g_hWndMain);
+        // Setting the windows again hands them to the engine each time.
+        if (g_PreviewPlayer.DrawMode != PREVIEW_MODE_FRAMES ||
+            g_PreviewPlayer.ClientWindow != g_hWndMain)
+            m_Preview_SetWindow(PREVIEW_MODE_FRAMES, nullptr, g_hWndMain);
         if (m_EnsureOpen()) {
             if (!s.shown || s.frameSize.cy < 1) m_SeekPreview_CalcSize();
             const int ms = m_SeekPreview_SnapTime(&s.hover, 0);

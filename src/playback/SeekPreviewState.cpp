@@ -18,8 +18,8 @@
 #include "playback/SeekPreviewState.h"
 #include "settings/Settings.h"
 
-SSEEKPREVIEW g_SeekPreview = {-1, 0, 0, 0, 0,   1,  0,      0,   {},          0,
-                              -1, 0, 0, 0, L"", -1, {0, 0}, L"", CArgbImage()};
+SSEEKPREVIEW g_SeekPreview = {-1, 0, 0, 0, 0,   1,  0,      0,      {}, 0,
+                              -1, 0, 0, 0, L"", -1, {0, 0}, {0, 0}, L""};
 
 namespace {
 

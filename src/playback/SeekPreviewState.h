@@ -2,7 +2,6 @@
 #pragma once
 #include <windows.h>
 
-#include "base/ArgbImage.h"
 #include "controls/SliderPlus.h"
 
 constexpr int kPreviewLabelCap = 64;
@@ -25,13 +24,13 @@ struct SSEEKPREVIEW {
     wchar_t label[kPreviewLabelCap];
     int chapterShown;  // -1 none
     SIZE frameSize;
+    POINT place;                       // the popup's top-left corner on the screen
     wchar_t failedPath[MAX_PATH + 1];  // the file the preview player could not open
-    CArgbImage presented;              // premultiplied copy the window shows
 };
 
 extern SSEEKPREVIEW g_SeekPreview;
 
-// Hands the premultiplied image to the layered window at the alpha.
+// Hands the popup image (opaque) to the layered window at the alpha.
 void m_SeekPreview_Present(int alpha);
 // 1 when the frame preview draws for the open file now (opening or open).
 int m_SeekPreview_FrameState();
