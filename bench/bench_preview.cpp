@@ -3,6 +3,8 @@
 // player's seek and grab of a time alone, in the same run on the same open
 // player, the two alternating over distinct times. The clip's Windows path
 // comes in ZV_BENCH_CLIP (bench/run.sh makes it with ffmpeg).
+// The bitmap font lives in the program's resources, which the bench lacks:
+// the label boxes are drawn, their glyphs are not.
 #include "BenchTiming.h"
 #include <windows.h>
 
