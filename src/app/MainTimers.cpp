@@ -16,6 +16,7 @@
 #include "playback/PlayPause.h"
 #include "playback/PlaybackEvents.h"
 #include "playback/Seek.h"
+#include "playback/SeekPreview.h"
 #include "playback/PowerSaving.h"
 #include "playlist/Playlist.h"
 #include "settings/SettingsMain.h"
@@ -116,6 +117,7 @@ void m_OnTimer(UINT id)
 {
     if (m_IsOneShotTimer(id)) KillTimer(g_hWndMain, id);
     if (m_Seek_OnTimer(id)) return;
+    if (m_SeekPreview_OnTimer(id)) return;
     if (m_IsPlaybackTimer(id)) {
         m_Playback_OnTimer(id);
         return;

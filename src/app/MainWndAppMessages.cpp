@@ -17,6 +17,7 @@
 #include "playback/FrameStep.h"
 #include "playback/PlaybackEvents.h"
 #include "playback/PlaybackRate.h"
+#include "playback/SeekPreview.h"
 #include "playlist/Playlist.h"
 #include "playlist/ScanNotices.h"
 
@@ -160,10 +161,10 @@ int m_OnPassingMessage(UINT msg, WPARAM wParam, LPARAM lParam)
             m_PlayRange_OnEnd(0);
             return 1;
         case WM_APP_PREVIEWOPENED:
-            if (m_SeekPreview_IsActive()) m_SeekPreview_OnOpened();
+            if (m_SeekPreview_IsActive()) m_SeekPreview_OnOpened(wParam ? 1 : 0);
             return 1;
-        case WM_APP_PREVIEWIMAGE:
-            if (m_SeekPreview_IsActive()) m_SeekPreview_Draw();
+        case WM_APP_PREVIEWSHOWN:
+            if (m_SeekPreview_IsActive()) m_SeekPreview_OnShown();
             return 1;
         case WM_APP_MENUCOMMAND:
             m_OnMenuCommand(wParam, lParam);

@@ -10,6 +10,7 @@
 #include "app/MainWindow.h"
 #include "base/ErrorLog.h"
 #include "commands/SeekBarDrag.h"
+#include "commands/SeekBarHover.h"
 #include "commands/StreamSelect.h"
 #include "controls/MenuItem.h"
 #include "controls/MenuMessages.h"
@@ -78,6 +79,7 @@ int m_SeekBar_PressMark(const SSLIDERNOTIFY& n)
 // reports that position, and so does every step of a drag.
 void m_OnSeekBarNotice(const SSLIDERNOTIFY& n)
 {
+    if (m_SeekBarHover_OnNotice(n)) return;
     if (n.code == SPN_LDOWN) {
         if (g_AutoNextActive) m_AutoNext_Show(0, 0, 1);
         if (GetKeyState(VK_SHIFT) < 0) m_Pause();
@@ -200,6 +202,7 @@ void m_OnDropFiles(HDROP drop)
 void m_Commands_OnTimer(UINT id)
 {
     if (id == kTimerSeekFirst) m_ContinuousSeek_OnWaitTimer();
+    if (id == kTimerHoldDelay) m_SeekBarHover_OnTimer();
     if (id != kTimerHoldEnd) return;
     SSLIDERNOTIFY n = {};
     n.code = SPN_GRAB;

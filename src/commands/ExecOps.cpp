@@ -41,6 +41,7 @@
 #include "playback/ReopenFile.h"
 #include "playback/RepeatMode.h"
 #include "playback/Seek.h"
+#include "playback/SeekPreview.h"
 #include "playback/SkipPoints.h"
 #include "playback/TrackNavigation.h"
 #include "playback/VolumeControl.h"
@@ -172,7 +173,7 @@ SEXECOPS m_ExecOps_Real()
     o.AudioInputBalance_Set = m_AudioInputBalance_Set;
     o.Property_Command = m_Property_Command;
     o.Property_Step = m_Property_Step;
-    o.SeekBarPreview_Set = m_SeekBarPreview_Set;
+    o.SeekBarPreview_Set = m_SeekPreview_Toggle;
     o.Aspect_Apply = m_Aspect_Apply;
     o.Aspect_Reset = m_Aspect_Reset;
     o.VideoRange_Apply = m_VideoRange_Apply;

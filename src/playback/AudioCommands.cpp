@@ -19,8 +19,6 @@ void m_Property_Step(int functionId, const wchar_t* text)
     m_VideoProp_Function(functionId, text);
 }
 
-void m_SeekBarPreview_Set(int value) { m_TraceCall(L"m_SeekBarPreview_Set(%d)", value); }
-
 void m_Aspect_Apply(int x, int y) { m_AspectRatio_Set(x, y, 0, 1); }
 
 void m_Aspect_Reset() { m_AspectRatio_Reset(); }

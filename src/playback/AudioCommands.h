@@ -18,7 +18,6 @@ int m_AudioInputBalance_Get();
 void m_AudioInputBalance_Set(int value, int level, int showMessage, int updatePage);
 void m_Property_Command(const wchar_t* text, int holdKey, int functionId);
 void m_Property_Step(int functionId, const wchar_t* text);
-void m_SeekBarPreview_Set(int value);
 
 // The user aspect ratio: on, X:Y, and the index of the fixed ratio (1..3).
 struct SUSERASPECT {

@@ -22,6 +22,7 @@
 #include "playback/PlayPause.h"
 #include "playback/PlayState.h"
 #include "playback/PlaybackRate.h"
+#include "playback/SeekPreview.h"
 #include "playback/VideoProps.h"
 #include "playback/VideoWindow.h"
 #include "playlist/Playlist.h"
@@ -48,6 +49,7 @@ int m_CloseMedia(int redraw)
     if (g_MediaPath[0]) m_ClosePreviewOf(g_MediaPath);
     if (g_MediaKind == MEDIA_KIND_VIDEO) g_LastZoomPercent = m_GetZoomPercent();
     m_OSD_ClearBars();
+    m_SeekPreview_OnMediaClosed();
     if (g_PlayRangeOn) m_PlayRange_Command(3, 0);
     g_PlayRangeIndex = -1;
     if (redraw) m_OSD_Clear(0);

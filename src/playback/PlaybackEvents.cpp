@@ -142,9 +142,6 @@ void m_PlayRange_OnEnd(int forward)
     m_Pause();
     if (!forward) m_OSD_ShowText(L"PLAY```RANGE : END```POS", 0, -1, -1, -1, -1, -1);
 }
-int m_SeekPreview_IsActive() { return 0; }
-void m_SeekPreview_OnOpened() {}
-void m_SeekPreview_Draw() {}
 void m_SysVol_OnNotify(WPARAM code, LPARAM)
 {
     if (m_AudioDevice_OnNotice(code)) return;

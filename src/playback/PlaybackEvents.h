@@ -42,9 +42,6 @@ void m_OnPlayEnd(int noCountdown);
 void m_PlayRange_OnEnd(int forward);
 // Waits up to 3000 ms for the file-open thread and closes its handle.
 void m_OpenThread_Release();
-int m_SeekPreview_IsActive();
-void m_SeekPreview_OnOpened();
-void m_SeekPreview_Draw();
 // The system-audio object's notice (wParam, lParam).
 void m_SysVol_OnNotify(WPARAM code, LPARAM value);
 // A suspend: pause and keep the resume data.

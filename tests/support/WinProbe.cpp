@@ -55,6 +55,11 @@
 //                                         caption, prints its text and
 //                                         presses the button; exit code 1
 //                                         when none shows in time
+//   WinProbe owned <class>              prints "rect=l,t,r,b topmost=0|1
+//                                         layered=0|1 active=0|1" of each
+//                                         visible window owned by a window
+//                                         of the class (screen pixels);
+//                                         exit code 3 when there is none
 //   WinProbe rows <class> <list id>      prints each row of that list view (a
 //                                         descendant of a window of the class
 //                                         or of another top-level window of
@@ -244,6 +249,36 @@ int m_Gone(const wchar_t* className, DWORD timeoutMs)
         Sleep(20);
     }
     return 0;
+}
+
+struct SOwnedFind {
+    std::vector<HWND> owners;
+    int count;
+};
+
+BOOL CALLBACK m_PrintOwned(HWND hwnd, LPARAM lParam)
+{
+    SOwnedFind* find = reinterpret_cast<SOwnedFind*>(lParam);
+    HWND owner = GetWindow(hwnd, GW_OWNER);
+    bool ours = false;
+    for (HWND o : find->owners) ours = ours || o == owner;
+    if (!ours || !IsWindowVisible(hwnd)) return TRUE;
+    RECT rc;
+    GetWindowRect(hwnd, &rc);
+    const LONG_PTR ex = GetWindowLongPtrW(hwnd, GWL_EXSTYLE);
+    printf("rect=%ld,%ld,%ld,%ld topmost=%d layered=%d active=%d\n", rc.left, rc.top, rc.right,
+           rc.bottom, (ex & WS_EX_TOPMOST) ? 1 : 0, (ex & WS_EX_LAYERED) ? 1 : 0,
+           GetForegroundWindow() == hwnd ? 1 : 0);
+    ++find->count;
+    return TRUE;
+}
+
+int m_Owned(const wchar_t* className)
+{
+    SOwnedFind find{m_FindAll(className), 0};
+    if (find.owners.empty()) return 1;
+    EnumWindows(m_PrintOwned, reinterpret_cast<LPARAM>(&find));
+    return find.count ? 0 : 3;
 }
 
 struct SChildFind {
@@ -734,6 +769,7 @@ int wmain(int argc, wchar_t** argv)
     if (wcscmp(command, L"child") == 0 && argc > 3) return m_Child(className, _wtoi(argv[3]));
     if (wcscmp(command, L"enabled") == 0 && argc > 3) return m_Enabled(className, _wtoi(argv[3]));
     if (wcscmp(command, L"tip") == 0 && argc > 3) return m_Tip(className, _wtoi(argv[3]));
+    if (wcscmp(command, L"owned") == 0) return m_Owned(className);
     if (wcscmp(command, L"rows") == 0 && argc > 3) return m_Rows(className, _wtoi(argv[3]));
     if (wcscmp(command, L"menucmd") == 0 && argc > 3)
         return m_MenuCommand(className, (UINT)wcstoul(argv[3], nullptr, 10));
