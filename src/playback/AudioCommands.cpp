@@ -3,7 +3,6 @@
 #include "playback/AspectRatio.h"
 #include "playback/VideoPropStep.h"
 #include "playback/VolumeControl.h"
-#include "settings/CallTrace.h"
 #include "settings/Settings.h"
 #include "settings/SettingsMain.h"
 

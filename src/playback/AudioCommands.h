@@ -1,8 +1,7 @@
 // What the key bindings ask of sound, picture properties and the aspect
-// ratio: the volume step (which sets and saves the player volume), mute,
-// output mode and device, input balance, the property commands, the
-// display range and the user aspect ratio. Beyond the volume each only
-// traces its call ([Main] "Test") until its part is built.
+// ratio: the volume step, mute, input balance, the property commands, the
+// display range and the user aspect ratio, each handed on to its own
+// operation.
 #pragma once
 #include <windows.h>
 

@@ -142,10 +142,7 @@ void m_PlayRange_OnEnd(int forward)
     m_Pause();
     if (!forward) m_OSD_ShowText(L"PLAY```RANGE : END```POS", 0, -1, -1, -1, -1, -1);
 }
-void m_SysVol_OnNotify(WPARAM code, LPARAM)
-{
-    if (m_AudioDevice_OnNotice(code)) return;
-}
+void m_SysVol_OnNotify(WPARAM code, LPARAM) { (void)m_AudioDevice_OnNotice(code); }
 
 void m_Playback_OnTimer(UINT id)
 {
