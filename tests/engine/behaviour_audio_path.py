@@ -50,6 +50,28 @@ def write_wav(path, kind, channels, frames, extensible=False):
         f.write(b"RIFF" + struct.pack("<I", len(body)) + body)
 
 
+def register_renderer(on=True):
+    """Registers the test renderer as an output device of the test's Wine
+    prefix, or removes it; regsvr32's exit code."""
+    args = ["regsvr32", "/s"] + ([] if on else ["/u"]) + [winpath(RENDERER_DLL)]
+    return zvtest.wine(args, timeout=60).returncode
+
+
+def pcm_so_far(path):
+    """The whole 16-bit stereo frames of a WAV the renderer is still
+    writing (its sizes not yet filled in), as bytes."""
+    try:
+        with open(path, "rb") as f:
+            raw = f.read()
+    except OSError:
+        return b""
+    at = raw.find(b"data")
+    if at < 0:
+        return b""
+    data = raw[at + 8:]
+    return data[:len(data) // 4 * 4]
+
+
 def read_wav(path, kind):
     with open(path, "rb") as f:
         raw = f.read()
@@ -146,14 +168,14 @@ class AudioPath(unittest.TestCase):
     def setUpClass(cls):
         os.makedirs(zvtest.TMP, exist_ok=True)
         cls.dir = tempfile.mkdtemp(prefix="audio-path-", dir=zvtest.TMP)
-        result = zvtest.wine(["regsvr32", "/s", winpath(RENDERER_DLL)], timeout=60)
-        if result.returncode != 0:
-            raise RuntimeError("regsvr32 failed: %d" % result.returncode)
+        code = register_renderer()
+        if code != 0:
+            raise RuntimeError("regsvr32 failed: %d" % code)
 
     @classmethod
     def tearDownClass(cls):
         # The prefix is shared with the other tests: leave no device behind.
-        zvtest.wine(["regsvr32", "/u", "/s", winpath(RENDERER_DLL)], timeout=60)
+        register_renderer(False)
 
     def host(self, script, out_wav=None, timeout=60):
         env = dict(os.environ)

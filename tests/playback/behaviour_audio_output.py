@@ -19,10 +19,12 @@ from zvtest import BehaviourTest, probe, winpath
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "commands"))
 
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "engine"))
+
+import behaviour_audio_path as audio  # noqa: E402
 import key_support  # noqa: E402
 
-DEVICE = "Zentavio Test Renderer"
-RENDERER_DLL = os.path.join(zvtest.BIN, "TestAudioRenderer.dll")
+DEVICE = audio.DEVICE
 HOST = os.path.join(zvtest.BIN, "EngineHost.exe")
 NOTICE = "SystemAudioCtrlClass_Notify"
 DEVICE_EVENT = "2"
@@ -39,11 +41,6 @@ TRACE = re.compile(r"AUDIODEV : dev=\[(.*)\] vol=(\d+) mute=(\d+) \((\w+)\)")
 def shown(text):
     """The pattern of a status-bar text: its narrow blanks read as blanks."""
     return re.escape(text.replace("`", " "))
-
-
-def register(on=True):
-    args = ["regsvr32", "/s"] + ([] if on else ["/u"]) + [winpath(RENDERER_DLL)]
-    return zvtest.wine(args, timeout=60).returncode
 
 
 def stereo_pcm(swapped=False):
@@ -65,25 +62,11 @@ def write_wav(path, data):
         f.write(b"RIFF" + struct.pack("<I", len(body) + len(data)) + body + data)
 
 
-def read_wav_data(path):
-    """The whole 16-bit stereo frames of a WAV the renderer wrote so far."""
-    try:
-        with open(path, "rb") as f:
-            raw = f.read()
-    except OSError:
-        return b""
-    at = raw.find(b"data")
-    if at < 0:
-        return b""
-    data = raw[at + 8:]
-    return data[:len(data) // 4 * 4]
-
-
 class AudioDevices(key_support.KeyPlayer, BehaviourTest):
     def setUp(self):
         super().setUp()
-        self.assertEqual(register(), 0)
-        self.addCleanup(register, False)
+        self.assertEqual(audio.register_renderer(), 0)
+        self.addCleanup(audio.register_renderer, False)
 
     def clip(self):
         """An AVI whose stereo PCM is known here sample by sample."""
@@ -141,9 +124,9 @@ class AudioDevices(key_support.KeyPlayer, BehaviourTest):
         ps.wait_status(self, shown("AUDIO````OUT : REVERSE"))
         self.assertEqual(probe("copydata", "ZENTAVIO", "line", "zv.exe " + winpath(clip))[0], 0)
         ps.wait_status(self, r"PLAYING")
-        heard = zvtest.wait_for(lambda: len(read_wav_data(out_wav)) >= 4 * RATE, 15)
+        heard = zvtest.wait_for(lambda: len(audio.pcm_so_far(out_wav)) >= 4 * RATE, 15)
         self.assertTrue(heard, "the test renderer heard less than a second")
-        got = read_wav_data(out_wav)
+        got = audio.pcm_so_far(out_wav)
         want = stereo_pcm(swapped=True)[:len(got)]
         if got != want:
             differ = next(i // 4 for i in range(0, len(got), 4) if got[i:i + 4] != want[i:i + 4])
@@ -151,7 +134,7 @@ class AudioDevices(key_support.KeyPlayer, BehaviourTest):
 
         # The device goes: the default plays on at half the volume.
         after = len(self.traces())
-        self.assertEqual(register(False), 0)
+        self.assertEqual(audio.register_renderer(False), 0)
         self.notify()
         ps.wait_status(self, shown("DISCONNECTED````AUDIO````DEVICE"))
         lost = self.wait_trace("lost", after)
@@ -159,7 +142,7 @@ class AudioDevices(key_support.KeyPlayer, BehaviourTest):
 
         # It comes back: taken again with the volume it had.
         after = len(self.traces())
-        self.assertEqual(register(), 0)
+        self.assertEqual(audio.register_renderer(), 0)
         self.notify()
         ps.wait_status(self, shown("RECONNECTED````AUDIO````DEVICE"))
         back = self.wait_trace("back", after)
@@ -183,7 +166,7 @@ class AudioDevices(key_support.KeyPlayer, BehaviourTest):
         self.proc = self.box.start(winpath(ps.clip(20)))
         self.assertIsNotNone(self.box.wait_window(), "no main window")
         ps.wait_status(self, r"PLAYING")
-        self.assertEqual(register(False), 0)
+        self.assertEqual(audio.register_renderer(False), 0)
         self.notify()
         ps.wait_status(self, shown("DISCONNECTED````AUDIO````DEVICE"))
         lost = self.wait_trace("lost", 0)
@@ -191,7 +174,7 @@ class AudioDevices(key_support.KeyPlayer, BehaviourTest):
         # Back only after the five-second message is gone, longer than the
         # one second allowed: the wait ends and the default plays on.
         self.assertTrue(zvtest.wait_for(lambda: "DISCONNECTED" not in ps.status(self), 15))
-        self.assertEqual(register(), 0)
+        self.assertEqual(audio.register_renderer(), 0)
         after = len(self.traces())
         self.notify()
         self.wait_trace("expired", after)

@@ -147,10 +147,8 @@ class HeardProps(BehaviourTest):
 
     def setUp(self):
         super().setUp()
-        self.assertEqual(zvtest.wine(["regsvr32", "/s", winpath(audio.RENDERER_DLL)],
-                                     timeout=60).returncode, 0)
-        self.addCleanup(zvtest.wine, ["regsvr32", "/u", "/s", winpath(audio.RENDERER_DLL)],
-                        timeout=60)
+        self.assertEqual(audio.register_renderer(), 0)
+        self.addCleanup(audio.register_renderer, False)
 
     def test_boost_doubles_and_the_left_tone_fills_both_channels(self):
         source = os.path.join(self.box.dir, "two-tones.wav")
@@ -168,9 +166,8 @@ class HeardProps(BehaviourTest):
         proc = self.box.start(winpath(source))
         self.assertIsNotNone(self.box.wait_window())
         ps.wait_status(self, r"PLAYING")
-        if not zvtest.wait_for(lambda: os.path.exists(out), 5):
-            self.box.close(proc)
-            self.skipTest("the player does not bind its audio renderer by [Common] \"Audio\"")
+        self.assertTrue(zvtest.wait_for(lambda: os.path.exists(out), 5),
+                        "the player did not play through the device of [Common] \"Audio\"")
         zvtest.wait_for(lambda: not re.search(r"PLAYING", ps.status(self)), 10)
         self.box.close(proc)
         _, got = audio.read_wav(out, "s16")

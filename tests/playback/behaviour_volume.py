@@ -14,6 +14,9 @@ import struct
 import sys
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "commands"))
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "engine"))
+
+import behaviour_audio_path as audio  # noqa: E402
 
 import play_support as ps  # noqa: E402
 import screen  # noqa: E402
@@ -24,8 +27,7 @@ from zvtest import BehaviourTest, probe, winpath  # noqa: E402
 
 REF = os.path.join(os.path.dirname(os.path.abspath(__file__)), "ref")
 MUTE_BUTTON = 33069
-DEVICE = "Zentavio Test Renderer"
-RENDERER_DLL = os.path.join(zvtest.BIN, "TestAudioRenderer.dll")
+DEVICE = audio.DEVICE
 RATE = 22050
 FRAMES = RATE // 2
 
@@ -56,31 +58,21 @@ def stereo_tone(path):
 
 
 def stereo_frames(path):
-    """The (left, right) frames of a 16-bit stereo WAV's data chunk."""
-    with open(path, "rb") as f:
-        raw = f.read()
-    pos = 12
-    while pos + 8 <= len(raw):
-        cid, size = raw[pos:pos + 4], struct.unpack("<I", raw[pos + 4:pos + 8])[0]
-        if cid == b"data":
-            body = raw[pos + 8:]
-            count = len(body) // 4
-            return [struct.unpack_from("<hh", body, 4 * i) for i in range(count)]
-        pos += 8 + size + (size & 1)
-    return []
+    """The (left, right) frames the renderer wrote so far."""
+    return list(struct.iter_unpack("<hh", audio.pcm_so_far(path)))
 
 
 class Volume(KeyPlayer, BehaviourTest):
     @classmethod
     def setUpClass(cls):
-        result = zvtest.wine(["regsvr32", "/s", winpath(RENDERER_DLL)], timeout=60)
-        if result.returncode != 0:
-            raise RuntimeError("regsvr32 failed: %d" % result.returncode)
+        code = audio.register_renderer()
+        if code != 0:
+            raise RuntimeError("regsvr32 failed: %d" % code)
 
     @classmethod
     def tearDownClass(cls):
         # The prefix is shared with the other tests: leave no device behind.
-        zvtest.wine(["regsvr32", "/u", "/s", winpath(RENDERER_DLL)], timeout=60)
+        audio.register_renderer(False)
 
     def start(self, open_tone):
         """The player with the keys bound, SysVol on, the test renderer as
@@ -167,8 +159,7 @@ class Volume(KeyPlayer, BehaviourTest):
         self.press("b", r"AUDIO +INPUT +BALANCE : L +100 +%")
         probe("copydata", "ZENTAVIO", "line", "zv.exe " + winpath(self.tone))
         bound = self.wait_log(r"VOL : balance=.* device=\[(.*)\]").group(1)
-        if bound != DEVICE:
-            self.skipTest("the player does not bind the device of [Common] \"Audio\" yet")
+        self.assertEqual(bound, DEVICE)
         heard = zvtest.wait_for(
             lambda: os.path.exists(self.heard) and len(stereo_frames(self.heard)) >= FRAMES, 20)
         self.assertTrue(heard, "the renderer never received the whole tone")
