@@ -13,6 +13,8 @@
 #include "app/WindowSize.h"
 #include "commands/CommandHandlers.h"
 #include "filedata/ChapterTracking.h"
+#include "filedata/ResumeTrack.h"
+#include "playback/VideoProps.h"
 #include "playback/PlayPause.h"
 #include "playback/PlaybackEvents.h"
 #include "playback/Seek.h"
@@ -171,7 +173,7 @@ void m_OnTimer(UINT id)
             m_PowerSaving_EndTemp();
             break;
         case kTimerTrackResume:
-            m_Resume_WriteTrack();
+            if (g_TrackPropsDirty) m_Resume_WriteTrack();
             break;
         case kTimerSizeMessage:
             m_WindowSize_OnTimer();

@@ -121,6 +121,3 @@ void m_Chapter_OnClose()
     g_ChaptersFromInfo = 0;
     g_LastChapterJump = -1;
 }
-
-// No list file keeps track records yet.
-void m_Resume_WriteTrack() {}

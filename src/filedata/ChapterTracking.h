@@ -26,7 +26,4 @@ void m_Chapter_AfterSeek();
 // Closing the file clears the chapter globals.
 void m_Chapter_OnClose();
 
-// The playing track's own record in its list file.
-void m_Resume_WriteTrack();
-
 #include "filedata/ResumeStore.h"  // m_Resume_Save

@@ -8,6 +8,7 @@
 #include "filedata/ResumeValue.h"
 #include "playback/PlayState.h"
 #include "playback/RepeatMode.h"
+#include "playback/ResumeVideoState.h"
 #include "playback/VideoProps.h"
 #include "playlist/Playlist.h"
 #include "playlist/Shuffle.h"
@@ -107,45 +108,6 @@ void m_MakeCheckState(SRESUMEINFO* out)
     out->CheckOn = 1;
 }
 
-void m_TakeRatio(int on, int mode, int x, int y, UINT* outOn, int* outX, int* outY)
-{
-    if (!on) return;
-    *outOn = 1;
-    if (mode == 1 || mode == 2) {
-        *outX = mode == 1 ? 4 : 16;
-        *outY = mode == 1 ? 3 : 9;
-    } else {
-        *outX = mode == 3 ? x : 0;
-        *outY = mode == 3 ? y : 0;
-    }
-}
-
-void m_MakeSettings(SRESUMEINFO* out)
-{
-    const SVIDEOPROPSET& f = g_VideoPropFile;
-    if (f.ProcAmpOn) {
-        out->ProcAmpOn = 1;
-        out->ProcAmpKind = f.ProcAmpKind;
-        memcpy(out->ProcAmp, f.ProcAmp, sizeof(out->ProcAmp));
-    }
-    m_TakeRatio(f.AspectOn, f.AspectMode, f.AspectX, f.AspectY, &out->AspectOn, &out->AspectX,
-                &out->AspectY);
-    m_TakeRatio(f.CropOn, f.CropMode, f.CropX, f.CropY, &out->CropOn, &out->CropX, &out->CropY);
-    if (f.RangeMode > 0) {
-        out->RangeMode = f.RangeMode;
-        out->RangeValue = f.RangePercent;
-        memcpy(out->RangeRect, f.RangeRect, sizeof(out->RangeRect));
-    }
-    if (f.BoostOn) {
-        out->BoostOn = 1;
-        out->Boost = f.Boost;
-    }
-    if (f.BalanceOn) {
-        out->BalanceOn = 1;
-        out->Balance = f.Balance;
-    }
-}
-
 }  // namespace
 
 int m_Resume_MakeRecord(SRESUMEINFO* out, int renumber)
@@ -165,7 +127,7 @@ int m_Resume_MakeRecord(SRESUMEINFO* out, int renumber)
         out->PositionOn = 1;
     }
     m_MakeCheckState(out);
-    m_MakeSettings(out);
+    m_Resume_PutVideoState(out, &g_VideoPropFile);
     if (m_Resume_HasAny(out)) out->HasData = 1;
     return static_cast<int>(out->HasData);
 }

@@ -23,6 +23,7 @@
 #include "playback/PlayState.h"
 #include "playback/PlaybackRate.h"
 #include "playback/SeekPreview.h"
+#include "playback/VideoPropStep.h"
 #include "playback/VideoProps.h"
 #include "playback/VideoWindow.h"
 #include "playlist/Playlist.h"
@@ -65,6 +66,7 @@ int m_CloseMedia(int redraw)
     g_Duration100ns = 0;
     g_DurationSec = 0;
     g_KeepJumpList = 0;
+    m_TrackSettings_OnClose();
     m_VideoProp_Init(&g_VideoPropTrack, 0);
     g_TrackPropsInUse = 0;
     m_PlayPause_OnClosed();

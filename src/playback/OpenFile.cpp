@@ -26,6 +26,7 @@
 #include "playback/PlayState.h"
 #include "playback/PlaybackRate.h"
 #include "playback/ProcAmpRange.h"
+#include "playback/VideoPropStep.h"
 #include "playback/VideoPropApply.h"
 #include "playback/VideoWindow.h"
 #include "playlist/Playlist.h"
@@ -157,6 +158,7 @@ int OpenFile(const wchar_t* path)
     g_VideoRenderer->m_VR_SetFilterList(g_FilterList, g_FilterCount);
     const HRESULT hr = g_VideoRenderer->m_VR_Open(path, g_RendererKind, g_AudioDeviceName, flags);
     if (FAILED(hr)) return m_OpenFailed(hr, path);
+    m_TrackSettings_OnOpen();
 
     m_ShowVideoWindow();
     g_MediaOpen = 1;

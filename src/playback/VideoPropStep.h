@@ -26,9 +26,16 @@ void m_VideoProp_Function(int functionId, const wchar_t* text);
 // Function 128: "level,key,step".
 void m_VideoProp_Command(const wchar_t* text);
 
-// The playing entry takes the SNGL level (and is saved a little later).
-void m_TrackSettings_Store();
-// The SNGL level from the playing entry.
-void m_TrackSettings_Load();
+// The playing entry takes the SNGL level into its property set and record;
+// 1 when any group is present.
+int m_TrackSettings_Store();
+// An entry without settings of its own takes those of its Resume.dat
+// record into its record and the SNGL level; 1 when it took any.
+int m_TrackSettings_Load();
 // SNGL changed: written back to the entry and the list saved in 3 s.
 void m_TrackSettings_Changed();
+// At an open from a list that keeps per-entry levels: SNGL from the entry.
+void m_TrackSettings_OnOpen();
+// At a close: an entry left without settings loses its flag; a pending
+// write happens now.
+void m_TrackSettings_OnClose();

@@ -36,6 +36,7 @@ KEYS = {
     "i": "1,86,0;2,49",       # crop back to its default (none)
     "o": "1,80,2;XYZ;10,4F",  # the property command: contrast at FILE
     "p": "1,8D,0;2,50",       # the boost's default at FILE, not switching it on
+    "a": "1,80,3;BST;20,41",  # a boost step at the playing list entry's own level
 }
 PROCAMP = "1,N1a1a2q1a"  # kind 2, contrast one step past its default
 
@@ -122,6 +123,23 @@ class VideoProps(KeyPlayer, BehaviourTest):
         self.assertIn("1778:", fields, value)  # thousandths: the 1000 is left out
         # No renderer here offers ProcAmp: the stored defaults stay as written.
         self.assertEqual(read_ini(self.box.ini)[0]["Prop"]["PrcAmp"], PROCAMP)
+
+    def test_an_entry_level_is_written_to_its_list(self):
+        clip = open_support.clip(20, "props43.avi", size="320x240")
+        listed = os.path.join(self.box.dir, "entry.zvpl")
+        body = "\r\n".join(["[ZENTAVIO_PLAYLIST]", "FMT=100", "COUNT=1", "[TRACK_1]",
+                             "PATH=" + winpath(clip), ""])
+        with open(listed, "wb") as f:
+            f.write(b"\xff\xfe" + body.encode("utf-16-le"))
+        self.start(listed, {})
+        self.press("a", "AUDIO````BOOST````(SNGL) : +20`%")
+
+        # Written to the entry's own section a few seconds after the change.
+        def resume():
+            return read_ini(listed)[0].get("TRACK_1", {}).get("RESUME", "")
+        self.assertTrue(zvtest.wait_for(lambda: "120" in resume().split(","), 10), resume())
+        self.assertEqual(self.box.close(self.proc)[0], 0)
+        self.assertIn("120", resume().split(","))
 
     def test_a_group_switched_off_and_bad_prop_values(self):
         clip = open_support.clip(20, "props43.avi", size="320x240")

@@ -156,4 +156,20 @@ TEST_CASE("a resume record fills a property set group by group")
         CHECK((set.BoostOn == 0 && set.Boost == -1));
         CHECK((set.BalanceOn == 0 && set.Balance == -1));
     }
+    SUBCASE("a set written back reads the same, and absent groups are cleared")
+    {
+        SRESUMEINFO back;
+        m_Resume_ClearRecord(&back);
+        back.BoostOn = 1, back.Boost = 250;
+        set.BoostOn = 0;
+        m_Resume_PutVideoState(&back, &set);
+        CHECK((back.BoostOn == 0 && back.Boost == 100));
+        CHECK((back.AspectX == 16 && back.AspectY == 9));
+        CHECK((back.CropX == 235 && back.CropY == 100));
+        CHECK((back.RangeMode == 2 && back.RangeValue == 9000 && back.RangeRect[3] == 4));
+        SVIDEOPROPSET again = {};
+        m_Resume_GetVideoState(&again, &back);
+        CHECK(again.ProcAmp[3] == set.ProcAmp[3]);
+        CHECK((again.AspectMode == 2 && again.CropMode == 3 && again.Balance == 80));
+    }
 }
