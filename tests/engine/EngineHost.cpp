@@ -13,6 +13,7 @@
 //   format     nearend     waitframe MS
 //   wait frameshown|stopreached|graphbuilt|complete|chapter [MS]
 //   sleep MS   (pumps messages; posted messages print as "event ...")
+//   waitstate STATE [MS]   (pumps messages until the engine is in STATE)
 //   chapters  setchapters [MS ...]  chapterindex MS|-1  gochapter N
 //   streams   addsub PATH  selectstream I [APPLY [MODE]]
 //   barecycle PATH   the plainest program's open/run/seek/stop/close, to

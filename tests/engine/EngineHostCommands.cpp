@@ -325,6 +325,12 @@ int m_Host_RunCommand(const std::wstring& name, const Args& a)
         m_Wait(a);
     } else if (name == L"sleep") {
         m_Host_Pump(m_Num(a, 0));
+    } else if (name == L"waitstate") {
+        const double t0 = m_Host_Now();
+        const DWORD want = static_cast<DWORD>(m_Num(a, 0));
+        while (e->m_VR_GetState() != want && m_Host_Now() - t0 < m_Num(a, 1, 10000))
+            m_Host_Pump(5);
+        m_Host_Print(L"state %lu opened=%d", e->m_VR_GetState(), e->m_IsOpened());
     } else if (m_Host_RunChapterCommand(e, name, a)) {
     } else if (m_Host_PictureCommand(name, a)) {
     } else if (m_Host_SourceCommand(name, a)) {
