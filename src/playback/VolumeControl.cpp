@@ -26,6 +26,9 @@
 
 namespace {
 
+constexpr int kTraceLineCap = 160;
+constexpr int kTraceKinds = 12;
+
 constexpr int kVolumeFull = 10000;
 // The time display's switch that ends its text with the volume.
 constexpr int kTimeFlagVolume = 4;
@@ -122,12 +125,21 @@ void m_Volume_ReadTextFacts(SVOLUMETEXTFACTS* f)
 void m_Volume_Trace(const wchar_t* format, ...)
 {
     if (!g_Settings.Main_Test) return;
-    wchar_t line[160];
+    wchar_t line[kTraceLineCap];
     va_list args;
     va_start(args, format);
     // A cut line is still worth logging.
-    (void)StringCchVPrintfW(line, 160, format, args);
+    (void)StringCchVPrintfW(line, kTraceLineCap, format, args);
     va_end(args);
+    // Every open hands the same values on again: a line that says what the
+    // last one of its kind said would only push older lines out of the log.
+    static const wchar_t* s_Formats[kTraceKinds];
+    static wchar_t s_Lines[kTraceKinds][kTraceLineCap];
+    int slot = 0;
+    while (slot < kTraceKinds - 1 && s_Formats[slot] && s_Formats[slot] != format) ++slot;
+    if (s_Formats[slot] == format && wcscmp(s_Lines[slot], line) == 0) return;
+    s_Formats[slot] = format;
+    wcscpy_s(s_Lines[slot], line);
     m_AppendLogLine(line);
 }
 
