@@ -16,6 +16,7 @@
 #include "playback/PlayState.h"
 #include "playback/SeekPreviewMath.h"
 #include "playback/SeekPreviewState.h"
+#include "settings/CallTrace.h"
 #include "settings/Settings.h"
 
 SSEEKPREVIEW g_SeekPreview = {-1, 0, 0, 0, 0,   1,  0,      0,      {}, 0,
@@ -57,14 +58,10 @@ void m_RedrawAtPointer()
 
 void m_SeekPreview_Trace(const wchar_t* format, ...)
 {
-    if (!g_Settings.Main_Test || !format) return;
-    wchar_t line[160] = L"PREVIEW : ";
-    const size_t head = wcslen(line);
     va_list args;
     va_start(args, format);
-    (void)StringCchVPrintfW(line + head, 160 - head, format, args);
+    m_TraceLineV(L"PREVIEW : ", format, args);
     va_end(args);
-    m_AppendLogLine(line);
 }
 
 int m_SeekPreview_TipBits()
