@@ -111,6 +111,23 @@ def check_reference(test, shot, reference, most=0, fuzz="4%"):
     test.assertTrue(0 <= diff <= most, "%s differs from %s in %d pixels" % (shot, reference, diff))
 
 
+def wait_reference(test, take, reference, most=0, fuzz="4%", timeout=5.0):
+    """Like check_reference, for a part of the screen that may be caught
+    mid-repaint or mid-move under load: take() grabs afresh and returns the
+    shot's path; the first shot within most pixels passes, and the last one
+    is judged when the time is up."""
+    deadline = time.monotonic() + timeout
+    while True:
+        shot = take()
+        if os.environ.get("ZV_SAVE_REF") or time.monotonic() > deadline:
+            break
+        if os.path.exists(reference) and 0 <= differing_pixels(shot, reference, fuzz) <= most:
+            break
+        time.sleep(0.2)
+    check_reference(test, shot, reference, most, fuzz)
+    return shot
+
+
 def title_overlay(top, timeout=5.0):
     """The rectangle of the full-screen title overlay once it is fully shown
     at the top edge top, or None when it did not show in time."""
