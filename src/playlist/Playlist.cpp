@@ -79,9 +79,12 @@ HWND CPlaylist::m_CreateList()
     return list;
 }
 
-void CPlaylist::m_ShowWindow(int nCmdShow)
+int CPlaylist::m_ShowWnd(int, int nCmdShow)
 {
-    if (m_hWnd) ShowWindow(m_hWnd, nCmdShow);
+    if (!m_hWnd) return 0;
+    ShowWindow(m_hWnd, nCmdShow);
+    m_W.Visible = nCmdShow != 0;
+    return 1;
 }
 
 void CPlaylist::m_DestroyWindow()

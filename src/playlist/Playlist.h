@@ -4,12 +4,30 @@
 #include <windows.h>
 
 #include "playlist/PlaylistState.h"
+#include "playlist/PlaylistWindowState.h"
 #include "playlist/TrackInfo.h"
 
 constexpr int kPlaylistTrackCap = 1000;
 
-// Control id of the track list in the playlist window.
-constexpr int kPlaylistListId = 1401;
+// The playlist window: dialog resource and control ids.
+constexpr int kPlaylistDialogId = 107;
+constexpr int kPlaylistListId = 1401;  // tracks
+constexpr int kChapterListId = 1396;
+constexpr int kRangeListId = 1397;
+constexpr int kMarkerListId = 1399;
+constexpr int kPlaylistStatusId = 32874;
+constexpr int kPlaylistButtonFirstId = 33169;  // check boxes, open, save, sort, settings
+constexpr int kPlaylistButtonCount = 5;
+// Notices of the window to the main window.
+constexpr int kNoticePlaylistActivated = 101;
+constexpr int kNoticeOpenTrack = 2010;
+constexpr int kNoticeOpenChapter = 2011;
+constexpr int kNoticeOpenRange = 2012;
+constexpr int kNoticeOpenMarker = 2014;
+constexpr int kNoticeTabSelected = 2039;
+constexpr int kNoticePlaylistDpi = 2050;
+// Hover zones of the window.
+enum { PLHOVER_NONE = 0, PLHOVER_BUTTONS = 101, PLHOVER_SPLITTER, PLHOVER_TABSTRIP, PLHOVER_TAB0 };
 
 // Notice to the main window: the list changed (value 1 added or refreshed,
 // the duration scan is to start; 0 removed, reordered or cleared).
@@ -107,17 +125,74 @@ public:
     HWND m_GetWindow() const { return m_hWnd; }
     HWND m_GetTrackList() const { return m_hList; }
 
-    // Creates the window hidden at the window rectangle, laid out for the
-    // DPI percent; FALSE when it cannot be made (or already exists).
+    // ---- the window (PlaylistWindow*.cpp) ----
+    // Creates the modeless dialog hidden at the window rectangle, laid out
+    // for the DPI percent; FALSE when it cannot be made (or already exists).
     BOOL m_CreateWindow(const RECT* rc, int dpiPercent);
-    // ShowWindow with the command; 0 hides.
-    void m_ShowWindow(int nCmdShow);
+    HWND m_CreateWnd();
+    // ShowWindow with the command; 0 hides. 1, or 0 without the dialog.
+    int m_ShowWnd(int unused, int nCmdShow);
+    void m_ShowWindow(int nCmdShow) { m_ShowWnd(0, nCmdShow); }
     void m_DestroyWindow();
     // Widths of list columns 0 and 1; returns the list's client width, 0
     // without a list.
     int m_GetColumnWidths(int out[2]) const;
-    // The list's view ratio (the share the track list takes of the window).
+    // The split ratio stored as [Playlist] "Rat" / 1000: the fitted one with
+    // "Ajst", else the plain one.
     double m_GetViewRatio() const;
+    static INT_PTR CALLBACK m_DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+    void m_OnInitDialog(HWND dialog);
+    void m_EnableToolTips(int on);
+    void m_CreateToolTips();
+    void m_ShowTabs(int show, int relayout);
+    void m_SelectTab(int tab, int force);
+    // 1396, 1397, 1399, or 0 when the sub-list has no height.
+    int m_GetSubListId() const;
+    void m_FocusList(int unused);
+    HWND m_GetList(int id) const;
+    void m_OnDragScrollTimer(UINT_PTR id);
+
+    // ---- layout and DPI (PlaylistLayout*.cpp) ----
+    // Mode 0 takes the current split as the user's; 1 and 2 recompute it
+    // from the ratios; 3 adds the double-click collapse.
+    void m_LayoutLists(int mode);
+    // -1 takes the client size.
+    void m_MoveChildren(int width, int height);
+    void m_CalcPaneHeight();
+    void m_ApplyDpi(int percent, int force);
+    void m_SetDpi(int percent);
+    void m_OnDpiChanged(int dpi, const RECT* suggested);
+    void m_SetItemHeight(int showOsd);
+    void m_LoadButtonImages();
+    void m_ApplyColumnRatios();
+    // 1 when the widths changed.
+    int m_AutoColumnWidths();
+    void m_LayoutTabs(int redraw);
+    // u(n): n pixels at 100 % at the window's DPI, rounded.
+    int m_U(double pixels) const;
+
+    // ---- drawing (PlaylistDraw*.cpp) ----
+    // WM_DRAWITEM of the four lists; TRUE.
+    BOOL m_OnDrawItem(const DRAWITEMSTRUCT* item);
+    void m_DrawStatus();
+    void m_Redraw() { m_DrawStatus(); }
+    void m_InvalidateStatusFont(int redraw);
+    void m_SetStateColor(DWORD argb, int redraw);
+    void m_OnPaint();
+    void m_DrawTabs(HDC dc);
+    static LRESULT CALLBACK m_StatusSubclassProc(HWND hwnd, UINT msg, WPARAM wParam,
+                                                 LPARAM lParam);
+
+    // ---- sub-lists (PlaylistSubLists.cpp) ----
+    // -1 keeps the shown track or takes the playing one; -2 keeps it.
+    void m_SetCurrentTrack(int track);
+    void m_FillChapterList(int track, int relayout);
+    void m_FillRangeList(int track, int relayout);
+    void m_FillMarkerList(int track, int relayout);
+    void m_NotifySelection(int listId, int row);
+    void m_SelectPlayingRange();
+
+    SPLAYLISTWND m_W;  // the window's state
 
     // Model fields, read by playback, the files and the window.
     UINT m_Scale = 100;                      // DPI percentage of the window
