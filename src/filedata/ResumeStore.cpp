@@ -8,6 +8,8 @@
 #include "base/PathUtil.h"
 #include "filedata/DataFiles.h"
 #include "library/FolderSetting.h"
+#include "filedata/ResumeOpenFiles.h"
+#include "filedata/ResumeTrack.h"
 #include "filedata/ResumeTrim.h"
 #include "filedata/ResumeValue.h"
 #include "playback/PlayState.h"
@@ -51,34 +53,7 @@ void m_WriteKey(UINT64 key, const wchar_t* text)
         m_WriteLog(L"MAIN_%d : Error / WritePrivateProfileString(NULL) /%s", __LINE__, name);
 }
 
-// A changed record: the old key (0: none) deleted and the new text
-// appended, in one rewrite of the file where it can take it (each
-// profile-string write rewrites the whole store).
-void m_ReplaceKey(UINT64 oldKey, UINT64 key, const wchar_t* text)
-{
-    if (text[0]) {
-        wchar_t oldName[17], name[17];
-        m_KeyName(oldKey, oldName);
-        m_KeyName(key, name);
-        const wchar_t* removed[] = {oldName};
-        if (m_Resume_EditKeys(g_ResumeFilePath, kResumeSection, removed, oldKey ? 1 : 0, name,
-                              text) > 0)
-            return;
-    }
-    if (oldKey) m_WriteKey(oldKey, nullptr);
-    if (text[0]) m_WriteKey(key, text);
-}
-
 int m_IsListType(UINT type) { return type == LIST_ZVPL || type == LIST_FOLDERLIST; }
-
-// A single file's RESUME in its folder's list. A file the list does not
-// name yet gets its entry first: the list takes the folder's files once.
-void m_WriteFolderListTrack(const wchar_t* text)
-{
-    if (!g_FolderListHasFile && m_ListFile_SyncFolderListOf(g_ListPath) >= 0)
-        g_FolderListHasFile = 1;
-    m_ListFile_WriteTrackResume(g_ListPath, text);
-}
 
 // The file holding the list's own record: a folder's is its management list.
 const wchar_t* m_ListRecordFile()
@@ -92,7 +67,7 @@ void m_WriteListRecord(const SRESUMEINFO* record)
     wchar_t text[kResumeValueCap] = {};
     if (record->HasData) m_Resume_FormatValue(record, text);
     if (g_ListType == LIST_SINGLE)
-        m_WriteFolderListTrack(text);
+        m_Resume_WriteFolderListTrack(text);
     else
         m_ListFile_WriteListResume(m_ListRecordFile(), text[0] ? text : L"0");
 }
@@ -124,7 +99,7 @@ void m_SaveStoreRecord()
     if (m_Resume_Differs(&merged, &stored)) {
         wchar_t text[kResumeValueCap] = {};
         if (merged.HasData) m_Resume_FormatValue(&merged, text);
-        m_ReplaceKey(stored.HasData ? stored.Key : 0, merged.Key, text);
+        m_Resume_ReplaceKey(stored.HasData ? stored.Key : 0, merged.Key, text);
         g_ResumeCurrentSaved = merged;
     } else if (m_Resume_Differs(&stored, &g_ResumeCurrentSaved)) {
         g_ResumeCurrentSaved = stored;
@@ -133,6 +108,21 @@ void m_SaveStoreRecord()
 }
 
 }  // namespace
+
+void m_Resume_ReplaceKey(UINT64 oldKey, UINT64 key, const wchar_t* text)
+{
+    if (text[0]) {
+        wchar_t oldName[17], name[17];
+        m_KeyName(oldKey, oldName);
+        m_KeyName(key, name);
+        const wchar_t* removed[] = {oldName};
+        if (m_Resume_EditKeys(g_ResumeFilePath, kResumeSection, removed, oldKey ? 1 : 0, name,
+                              text) > 0)
+            return;
+    }
+    if (oldKey) m_WriteKey(oldKey, nullptr);
+    if (text[0]) m_WriteKey(key, text);
+}
 
 void m_GetResumeFilePath()
 {
@@ -233,9 +223,11 @@ void m_Resume_Save()
 {
     if (g_PlayState == 0 || g_JumpListStartMode) return;
     if (g_ListType != LIST_UNSAVED && !g_ListPath[0]) return;
-    // The open-files list keeps one record per entry; it comes with the
-    // list files.
-    if (g_OpenFilesMode) return;
+    // The open-files list keeps one record per entry, under the entry's key.
+    if (g_OpenFilesMode) {
+        m_Resume_SaveOpenFiles();
+        return;
+    }
     const int blocked = (g_ListType == LIST_M3U || g_ListType == LIST_ZVPL) && g_ListModified &&
                         !g_Settings.Common_AtSvPl;
     if (blocked) return;
@@ -254,7 +246,7 @@ void m_Resume_Restore()
     if (!m_Resume_Differs(&g_ResumeCurrent, &g_ResumeCurrentSaved)) return;
     wchar_t text[kResumeValueCap] = {};
     if (g_ResumeCurrent.HasData) m_Resume_FormatValue(&g_ResumeCurrent, text);
-    m_ReplaceKey(g_ResumeCurrent.Key, g_ResumeCurrent.Key, text);
+    m_Resume_ReplaceKey(g_ResumeCurrent.Key, g_ResumeCurrent.Key, text);
     g_ResumeCurrentSaved = g_ResumeCurrent;
 }
 
@@ -271,7 +263,7 @@ void m_Resume_Delete()
     }
     if (g_ResumeListSaved.HasData) {
         if (g_ListType == LIST_SINGLE && g_FolderListMg)
-            m_WriteFolderListTrack(nullptr);
+            m_Resume_WriteFolderListTrack(nullptr);
         else if (m_IsListType(g_ListType) && g_ListResumeOn)
             m_ListFile_WriteListResume(m_ListRecordFile(), L"0");
         m_Resume_ClearRecord(&g_ResumeListSaved);

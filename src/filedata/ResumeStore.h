@@ -59,5 +59,10 @@ void m_Resume_OnClose(int resumeMode);
 // Clears the six records and the open item's resume flags.
 void m_Resume_ClearOpenItem();
 
+// A changed Resume.dat record: the old key (0: none) deleted and the text
+// (empty: none) appended under the key, in one rewrite of the store where
+// it can take it; failures are logged.
+void m_Resume_ReplaceKey(UINT64 oldKey, UINT64 key, const wchar_t* text);
+
 // Trims Resume.dat to [Common] "MaxRsm", oldest records first.
 void m_Resume_CutDataSize();

@@ -2,8 +2,11 @@
 
 #include <strsafe.h>
 
+#include "base/ErrorLog.h"
+#include "filedata/ResumeStore.h"
 #include "filedata/ResumeValue.h"
 #include "playback/VideoProps.h"
+#include "playlist/ListFileKeys.h"
 #include "playlist/Playlist.h"
 #include "playlist/PlaylistFiles.h"
 #include "playlist/PlaylistState.h"
@@ -42,7 +45,18 @@ int m_Resume_WriteTrack()
     if (FAILED(StringCchPrintfW(section, 32, L"TRACK_%d", g_PlayingTrack + 1))) return 0;
     wchar_t text[kResumeValueCap];
     m_TrackText(*track, text);
-    if (text[0]) return WritePrivateProfileStringW(section, L"RESUME", text, file) ? 1 : 0;
-    WritePrivateProfileStringW(section, L"RESUME", nullptr, file);
+    const wchar_t* value = text[0] ? text : nullptr;
+    if (WritePrivateProfileStringW(section, L"RESUME", value, file)) return value ? 1 : 0;
+    // A read-only list: the entry keeps its record for the next try.
+    m_WriteLog(L"MAIN_%d : Error / WritePrivateProfileString() /%s /%s /%s", __LINE__, file,
+               section, value ? value : L"(null)");
+    g_TrackPropsDirty = 1;
     return 0;
+}
+
+void m_Resume_WriteFolderListTrack(const wchar_t* text)
+{
+    if (!g_FolderListHasFile && m_ListFile_SyncFolderListOf(g_ListPath) >= 0)
+        g_FolderListHasFile = 1;
+    m_ListFile_WriteTrackResume(g_ListPath, text);
 }

@@ -5,6 +5,7 @@
 #include <shlwapi.h>
 #include <string.h>
 
+#include "base/ErrorLog.h"
 #include "base/PathUtil.h"
 #include "filedata/ResumeValue.h"
 #include "playlist/ListText.h"
@@ -60,6 +61,16 @@ int m_FindEntry(const CListProfile& p, const wchar_t* listPath, const wchar_t* m
     return 0;
 }
 
+// One RESUME key (null deletes it); a refused write (a read-only list) is
+// logged and leaves the file as it was.
+int m_WriteKey(const wchar_t* section, const wchar_t* text, const wchar_t* list)
+{
+    if (WritePrivateProfileStringW(section, L"RESUME", text, list)) return 1;
+    m_WriteLog(L"MAIN_%d : Error / WritePrivateProfileString() /%s /%s /%s", __LINE__, list,
+               section, text ? text : L"(null)");
+    return 0;
+}
+
 bool m_FolderListOf(const wchar_t* mediaPath, wchar_t out[kPathCap])
 {
     wchar_t folder[kPathCap];
@@ -97,9 +108,7 @@ int m_ListFile_WriteTrackResume(const wchar_t* mediaPath, const wchar_t* text)
     if (!n) return 0;
     wchar_t section[32];
     wsprintfW(section, L"TRACK_%d", n);
-    return WritePrivateProfileStringW(section, L"RESUME", text && text[0] ? text : nullptr, list)
-               ? 1
-               : 0;
+    return m_WriteKey(section, text && text[0] ? text : nullptr, list);
 }
 
 int m_ListFile_SyncFolderListOf(const wchar_t* mediaPath)
@@ -120,7 +129,7 @@ int m_ListFile_WriteListResume(const wchar_t* listPath, const wchar_t* text)
 {
     wchar_t list[kPathCap];
     if (!m_ListFilePath(listPath, list) || !m_IsWritableList(list)) return 0;
-    return WritePrivateProfileStringW(kHeader, L"RESUME", text, list) ? 1 : 0;
+    return m_WriteKey(kHeader, text, list);
 }
 
 int m_ListFile_SaveList(const wchar_t* listPath)
