@@ -56,6 +56,8 @@ double m_Split_RatioFor(const SSPLITNEEDS& n, int S, double fitted)
 {
     int Ns;
     double ratio = fitted;
+    // Without a pane there is no split to learn from.
+    if (n.H <= 0) return m_Split_ClampRatio(ratio);
     if (m_Fits(n, fitted, &Ns)) {
         const int spare = n.H - n.Nt - Ns;
         if (spare != 0) ratio = (double)(S - Ns) / spare;

@@ -23,7 +23,7 @@ int m_Split_SubNeed(int rowHeight, int header, int pad, int tabStrip, int rows, 
 // The fitted ratio within 0..1; a value that is not a number becomes 0.
 double m_Split_ClampRatio(double ratio);
 // The fitted ratio the user's split S stands for; the ratio stays as it is
-// where its divisor is 0 (an exact fit).
+// where its divisor is 0 (an exact fit) and while H is not positive.
 double m_Split_RatioFor(const SSPLITNEEDS& n, int S, double fitted);
 // The split from the fitted ratio (modes 1..3), within 0..H. The ratio
 // becomes 0 where a hideable sub-list goes. Mode 3 collapses the sub-list

@@ -81,6 +81,10 @@ TEST_CASE("the fitted ratio of a split the user chose")
     // An exact fit leaves nothing to share: the ratio stays a number.
     const SSPLITNEEDS exact = {160, 100, 60, 23, 0};
     CHECK(m_Split_RatioFor(exact, 80, 0.42) == doctest::Approx(0.42));
+    // So does a pane squeezed to nothing.
+    const SSPLITNEEDS squeezed = {0, 100, 60, 23, 0}, negative = {-30, 100, 60, 23, 0};
+    CHECK(m_Split_RatioFor(squeezed, 0, 0.42) == doctest::Approx(0.42));
+    CHECK(m_Split_RatioFor(negative, 0, 0.42) == doctest::Approx(0.42));
     // A hideable sub-list at ratio 0 shares what the tracks leave.
     const SSPLITNEEDS hideable = {200, 150, 60, 23, 1};
     CHECK(m_Split_RatioFor(hideable, 25, 0.0) == doctest::Approx(0.5));
