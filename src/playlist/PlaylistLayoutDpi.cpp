@@ -33,66 +33,48 @@ double m_Fraction(LONG at, LONG lo, LONG hi)
     return hi > lo ? (double)(at - lo) / (hi - lo) : 0.5;
 }
 
-int m_OverlapX(const RECT& a, const RECT& b) { return a.left < b.right && b.left < a.right; }
-int m_OverlapY(const RECT& a, const RECT& b) { return a.top < b.bottom && b.top < a.bottom; }
-
-// The window rectangle and pointer after rescaling the client area from
-// one percent to another around the pointer's relative place. A pointer
-// away from the window (a change not brought by a drag) keeps the window's
-// centre and is not moved.
-void m_RescaleAround(const SPLAYLISTWND& w, int oldPct, int newPct, const RECT* suggested,
-                     RECT* window, POINT* pointer, int* movePointer)
+RECT m_MonitorAt(POINT pt)
 {
-    RECT now = {}, client = {}, oldM, newM;
-    GetWindowRect(w.Dialog, &now);
-    GetClientRect(w.Dialog, &client);
-    m_GetDpiFrameMargins(&oldM, oldPct);
-    m_GetDpiFrameMargins(&newM, newPct);
-    const int frameW =
-        (now.right - now.left) - client.right + (newM.left + newM.right) - (oldM.left + oldM.right);
-    const int frameH = (now.bottom - now.top) - client.bottom + (newM.top + newM.bottom) -
-                       (oldM.top + oldM.bottom);
-    const int cw = m_ScaleValue(client.right, newPct, oldPct, 0);
-    const int ch = m_ScaleValue(client.bottom, newPct, oldPct, 0);
-    const int ww = cw + frameW, wh = ch + frameH;
-
-    POINT pt = {};
-    GetCursorPos(&pt);
-    const int anchored = !IsRectEmpty(&w.PressWindow);
-    const POINT at = anchored ? w.PressCursor : pt;
-    const RECT& anchor = anchored ? w.PressWindow : now;
-    double fx = m_Fraction(at.x, anchor.left, anchor.right);
-    double fy = m_Fraction(at.y, anchor.top, anchor.bottom);
-    *movePointer = PtInRect(&now, pt);
-    if (!*movePointer) {
-        pt = m_RectCenter(&now);
-        fx = fy = 0.5;
-    }
-    int x = pt.x - m_RoundByMode(ww * fx, 0), y = pt.y - m_RoundByMode(wh * fy, 0);
-    // Wine hands a WM_DPICHANGED sent from another process an empty rectangle.
-    if (suggested && !IsRectEmpty(suggested)) {
-        POINT newCentre = m_RectCenter(suggested), oldCentre = m_RectCenter(&now);
-        MONITORINFO a = {}, b = {};
-        a.cbSize = b.cbSize = sizeof(MONITORINFO);
-        if (GetMonitorInfoW(MonitorFromPoint(newCentre, MONITOR_DEFAULTTONEAREST), &a) &&
-            GetMonitorInfoW(MonitorFromPoint(oldCentre, MONITOR_DEFAULTTONEAREST), &b)) {
-            if (!m_OverlapX(a.rcMonitor, b.rcMonitor)) {
-                x = newCentre.x - ww / 2;
-                pt.x = x + m_RoundByMode(ww * fx, 0);
-            }
-            if (!m_OverlapY(a.rcMonitor, b.rcMonitor)) {
-                y = newCentre.y - wh / 2;
-                pt.y = y + m_RoundByMode(wh * fy, 0);
-            }
-        }
-    }
-    SetRect(window, x, y, x + ww, y + wh);
-    *pointer = pt;
+    MONITORINFO info = {};
+    info.cbSize = sizeof(info);
+    if (!GetMonitorInfoW(MonitorFromPoint(pt, MONITOR_DEFAULTTONEAREST), &info)) return RECT{};
+    return info.rcMonitor;
 }
 
-// The frame at the new DPI is an estimate: where the platform's frame
-// differs (Wine keeps one frame at every DPI), the window is sized once more
-// so that the client area gets the scaled size.
+// The window rectangle and pointer after rescaling the client area from
+// one percent to another; 1 when the pointer is to follow.
+int m_RescaleAround(const SPLAYLISTWND& w, int oldPct, int newPct, const RECT* suggested,
+                    RECT* window, POINT* pointer)
+{
+    SPLAYLISTDPIMOVE in = {};
+    RECT client = {};
+    GetWindowRect(w.Dialog, &in.Now);
+    GetClientRect(w.Dialog, &client);
+    const RECT& now = in.Now;
+    // The frame as the platform has it now; m_CorrectClientSize mends the
+    // size where the frame changes with the DPI after the move.
+    in.Window.cx =
+        (now.right - now.left) - client.right + m_ScaleValue(client.right, newPct, oldPct, 0);
+    in.Window.cy =
+        (now.bottom - now.top) - client.bottom + m_ScaleValue(client.bottom, newPct, oldPct, 0);
+    GetCursorPos(&in.Pointer);
+    const int anchored = !IsRectEmpty(&w.PressWindow);
+    const POINT at = anchored ? w.PressCursor : in.Pointer;
+    const RECT& anchor = anchored ? w.PressWindow : now;
+    in.Fx = m_Fraction(at.x, anchor.left, anchor.right);
+    in.Fy = m_Fraction(at.y, anchor.top, anchor.bottom);
+    // Wine hands a WM_DPICHANGED sent from another process an empty rectangle.
+    if (suggested && !IsRectEmpty(suggested)) {
+        in.Suggested = *suggested;
+        in.MonitorNew = m_MonitorAt(m_RectCenter(suggested));
+        in.MonitorOld = m_MonitorAt(m_RectCenter(&now));
+    }
+    return m_Playlist_DpiMove(in, window, pointer);
+}
+
+// Where the frame changes with the DPI the window is sized once more, so
+// that the client area gets the scaled size (Wine keeps one frame at every
+// DPI, where this does nothing).
 void m_CorrectClientSize(HWND window, int clientW, int clientH)
 {
     RECT client, rc;
@@ -155,8 +137,7 @@ void CPlaylist::m_OnDpiChanged(int dpi, const RECT* suggested)
     m_SendNotice(kNoticePlaylistDpi, newPct);
     RECT rc;
     POINT pt;
-    int movePointer = 0;
-    m_RescaleAround(m_W, m_W.DpiPercent, newPct, suggested, &rc, &pt, &movePointer);
+    const int movePointer = m_RescaleAround(m_W, m_W.DpiPercent, newPct, suggested, &rc, &pt);
     RECT client = {};
     GetClientRect(m_W.Dialog, &client);
     const int clientW = m_ScaleValue(client.right, newPct, m_W.DpiPercent, 0);

@@ -174,3 +174,31 @@ int m_Playlist_ClampDpi(int percent)
     if (percent <= 0) return 100;
     return m_Clamp(percent, 50, 500);
 }
+
+int m_Playlist_DpiMove(const SPLAYLISTDPIMOVE& in, RECT* window, POINT* pointer)
+{
+    const int ww = in.Window.cx, wh = in.Window.cy;
+    POINT pt = in.Pointer;
+    double fx = in.Fx, fy = in.Fy;
+    const int follow = PtInRect(&in.Now, pt);
+    if (!follow) {
+        pt = m_RectCenter(&in.Now);
+        fx = fy = 0.5;
+    }
+    int x = pt.x - m_RoundByMode(ww * fx, 0), y = pt.y - m_RoundByMode(wh * fy, 0);
+    if (!IsRectEmpty(&in.Suggested)) {
+        const POINT centre = m_RectCenter(&in.Suggested);
+        const RECT &a = in.MonitorNew, &b = in.MonitorOld;
+        if (!(a.left < b.right && b.left < a.right)) {
+            x = centre.x - ww / 2;
+            pt.x = x + m_RoundByMode(ww * fx, 0);
+        }
+        if (!(a.top < b.bottom && b.top < a.bottom)) {
+            y = centre.y - wh / 2;
+            pt.y = y + m_RoundByMode(wh * fy, 0);
+        }
+    }
+    SetRect(window, x, y, x + ww, y + wh);
+    *pointer = pt;
+    return follow;
+}

@@ -3,6 +3,7 @@
 // widths, the row height and the DPI the window accepts. Pixel values are
 // at the window's DPI unless a name says otherwise.
 #pragma once
+#include <windows.h>
 
 // ---- the split ----
 
@@ -59,3 +60,21 @@ int m_Rows_Height(int dpiPercent, int itemPercent, int checkEdge);
 int m_Playlist_LoadingBars(int tracks, int scanned);
 // The window's DPI percent held within 50..500 (100 for nonsense).
 int m_Playlist_ClampDpi(int percent);
+
+// ---- a DPI change ----
+
+struct SPLAYLISTDPIMOVE {
+    SIZE Window;                  // the window's size at the new DPI
+    RECT Now;                     // the window before the change
+    POINT Pointer;                // the pointer now
+    double Fx, Fy;                // the pointer's place in the window when it was pressed
+    RECT Suggested;               // the system's rectangle, empty when not known
+    RECT MonitorNew, MonitorOld;  // under the centres of Suggested and Now
+};
+
+// The window's new rectangle keeps the pointer over the same relative
+// point; on an axis where the monitors do not overlap it is centred on the
+// suggested rectangle instead. A pointer away from the window (a change
+// not brought by a drag) keeps the window's centre. 1 when the pointer is
+// to be moved to *pointer.
+int m_Playlist_DpiMove(const SPLAYLISTDPIMOVE& in, RECT* window, POINT* pointer);

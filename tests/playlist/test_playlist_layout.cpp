@@ -191,3 +191,59 @@ TEST_CASE("loading bars and DPI stay in range")
     CHECK(m_Playlist_ClampDpi(30) == 50);
     CHECK(m_Playlist_ClampDpi(0) == 100);
 }
+
+TEST_CASE("a DPI change keeps the pointer's place, or centres across monitors")
+{
+    SPLAYLISTDPIMOVE in = {};
+    in.Window = SIZE{600, 450};
+    in.Now = RECT{100, 100, 500, 400};
+    in.Pointer = POINT{200, 250};
+    in.Fx = 0.25;
+    in.Fy = 0.5;
+    struct Case {
+        const char* what;
+        POINT pointer;
+        RECT monitorNew;
+        RECT window;
+        POINT after;
+        int follow;
+    };
+    const RECT same = {0, 0, 1920, 1080};
+    const Case cases[] = {
+        {"same monitor", {200, 250}, same, {50, 25, 650, 475}, {200, 250}, 1},
+        {"pointer away: the centre stays", {900, 900}, same, {0, 25, 600, 475}, {300, 250}, 0},
+        {"monitor to the right",
+         {200, 250},
+         {1920, 0, 3840, 1080},
+         {2000, 25, 2600, 475},
+         {2150, 250},
+         1},
+        {"monitor below", {200, 250}, {0, 1080, 1920, 2160}, {50, 100, 650, 550}, {200, 325}, 1},
+    };
+    for (const Case& c : cases) {
+        CAPTURE(c.what);
+        in.Pointer = c.pointer;
+        in.Suggested = RECT{2000, 100, 2600, 550};
+        if (c.monitorNew.top == 1080) in.Suggested = RECT{0, 100, 600, 550};
+        in.MonitorOld = same;
+        in.MonitorNew = c.monitorNew;
+        RECT window;
+        POINT after;
+        CHECK(m_Playlist_DpiMove(in, &window, &after) == c.follow);
+        CHECK(window.left == c.window.left);
+        CHECK(window.top == c.window.top);
+        CHECK(window.right == c.window.right);
+        CHECK(window.bottom == c.window.bottom);
+        CHECK(after.x == c.after.x);
+        CHECK(after.y == c.after.y);
+    }
+    // Without a suggested rectangle the monitors are not looked at.
+    in.Pointer = POINT{200, 250};
+    in.Suggested = RECT{};
+    in.MonitorNew = RECT{};
+    RECT window;
+    POINT after;
+    m_Playlist_DpiMove(in, &window, &after);
+    CHECK(window.left == 50);
+    CHECK(window.top == 25);
+}
