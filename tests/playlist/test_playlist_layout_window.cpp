@@ -315,15 +315,14 @@ TEST_CASE("a DPI change rescales the window and tells the main window")
     const POINT press = {rc.left + (rc.right - rc.left) / 4, rc.top + (rc.bottom - rc.top) / 2};
     w.PressWindow = rc;
     w.PressCursor = press;
-    if (SetCursorPos(press.x, press.y)) {
-        g_Playlist.m_OnDpiChanged(192, &empty);
-        GetWindowRect(f.host, &rc);
-        POINT pt;
-        GetCursorPos(&pt);
-        CHECK(f.Client().right == 600);
-        CHECK(abs(pt.x - (rc.left + (rc.right - rc.left) / 4)) <= 1);
-        CHECK(abs(pt.y - (rc.top + (rc.bottom - rc.top) / 2)) <= 1);
-    }
+    REQUIRE(SetCursorPos(press.x, press.y));
+    g_Playlist.m_OnDpiChanged(192, &empty);
+    GetWindowRect(f.host, &rc);
+    POINT pt;
+    GetCursorPos(&pt);
+    CHECK(f.Client().right == 600);
+    CHECK(abs(pt.x - (rc.left + (rc.right - rc.left) / 4)) <= 1);
+    CHECK(abs(pt.y - (rc.top + (rc.bottom - rc.top) / 2)) <= 1);
 
     // A DPI of 500 dpi is more than the window takes.
     g_Playlist.m_OnDpiChanged(500, nullptr);
