@@ -67,18 +67,22 @@ void m_PlaceStatus(CPlaylist& pl, const SPLAYLISTFRAME& f, int x, int width, int
     pl.m_DrawStatus();
 }
 
-// The rectangles for client size W x Hc and the split S.
+int m_Clamp(int v, int lo, int hi) { return v < lo ? lo : (v > hi ? hi : v); }
+
+// The rectangles for client size W x Hc and the split S, stacked top to
+// bottom. A split below the tab strip's height, or a window too low for
+// the frame, squeezes the lower ones to no height rather than past Y.
 void m_StoreRects(SPLAYLISTWND& w, const SPLAYLISTFRAME& f, int W, int Hc, int S)
 {
-    const int Y = Hc - f.BottomLine - f.ButtonH;
-    const int splitTop = m_Max(Y - S - f.Splitter, f.TopLine);
+    const int Y = m_Max(Hc - f.BottomLine - f.ButtonH, f.TopLine);
+    const int splitTop = m_Clamp(Y - S - f.Splitter, f.TopLine, Y);
+    const int splitBottom = m_Clamp(Y - S, splitTop, Y);
+    const int subTop = m_Clamp(Y - S + f.TabStrip, splitBottom, Y);
     SetRect(&w.TrackRect, 0, f.TopLine, W, splitTop);
-    SetRect(&w.Splitter, 0, splitTop, W, m_Max(Y - S, splitTop));
-    const int tabBottom = m_Max(w.Splitter.bottom, m_Max(Y - S + f.TabStrip, 0));
-    const int subTop = tabBottom < Y ? tabBottom : m_Max(Y, w.Splitter.bottom);
-    SetRect(&w.TabStrip, 0, w.Splitter.bottom, W, subTop);
-    SetRect(&w.SubRect, 0, subTop, W, m_Max(Y, subTop));
-    SetRect(&w.ButtonRow, 0, m_Max(Y, 0), W, Hc);
+    SetRect(&w.Splitter, 0, splitTop, W, splitBottom);
+    SetRect(&w.TabStrip, 0, splitBottom, W, subTop);
+    SetRect(&w.SubRect, 0, subTop, W, Y);
+    SetRect(&w.ButtonRow, 0, Y, W, m_Max(Hc, Y));
 }
 
 }  // namespace

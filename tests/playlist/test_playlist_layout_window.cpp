@@ -399,3 +399,40 @@ TEST_CASE("row height from ItemHt, never below the check image")
         CHECK(g_Playlist.m_RowHeight == w.RowHeight);
     }
 }
+
+TEST_CASE("tabs share a narrow strip; counts and slanted corners widen them")
+{
+    SHostFixture f;
+    SPLAYLISTWND& w = g_Playlist.m_W;
+    auto width = [&w](int i) { return w.Tabs[i].right - w.Tabs[i].left; };
+    f.SetClientSize(600, 400);
+    g_Playlist.m_MoveChildren(-1, -1);
+    const int wide = width(0);
+    CHECK(width(1) == wide);  // room for three of the widest
+    CHECK(width(2) == wide);
+
+    // A single chapter shows no count; a long count widens every tab.
+    w.TabCounts[0] = 1;
+    g_Playlist.m_LayoutTabs(0);
+    CHECK(width(0) == wide);
+    w.TabCounts[0] = -99999;
+    g_Playlist.m_LayoutTabs(0);
+    CHECK(width(0) > wide);
+    w.TabCounts[0] = 0;
+
+    // A narrow strip is shared to the pixel.
+    f.SetClientSize(190, 400);
+    g_Playlist.m_MoveChildren(-1, -1);
+    CHECK(w.Tabs[2].right == 190);
+    CHECK(width(0) < wide);
+
+    // Too narrow for the least widths: every tab keeps the least.
+    f.SetClientSize(60, 400);
+    g_Playlist.m_MoveChildren(-1, -1);
+    for (int i = 0; i < 3; ++i) CHECK(width(i) == U(120, 100) / 3);
+
+    f.SetClientSize(600, 400);
+    g_PlaylistView.nDiagTab = 1;
+    g_Playlist.m_MoveChildren(-1, -1);
+    CHECK(width(0) > wide);
+}
