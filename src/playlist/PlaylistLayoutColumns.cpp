@@ -1,0 +1,79 @@
+// Column widths of the four lists: from the stored shares of the track
+// list's width, or fitted to the widest time text.
+#include <commctrl.h>
+
+#include "app/ToolWindowPlacement.h"
+#include "playlist/Playlist.h"
+#include "playlist/PlaylistSplit.h"
+
+namespace {
+
+constexpr int kTimeTextCap = 64;
+
+// Name and time columns of tracks, chapters and ranges; the markers' one
+// column spans both. The lists' notices are ignored meanwhile.
+void m_SetWidths(CPlaylist& pl, int name, int time)
+{
+    const int handled = pl.m_W.NoticesHandled;
+    pl.m_W.NoticesHandled = 0;
+    for (int i = 0; i < 3; ++i) {
+        if (!pl.m_W.Lists[i]) continue;
+        SendMessageW(pl.m_W.Lists[i], LVM_SETCOLUMNWIDTH, 0, name);
+        SendMessageW(pl.m_W.Lists[i], LVM_SETCOLUMNWIDTH, 1, time);
+    }
+    if (pl.m_W.Lists[3]) SendMessageW(pl.m_W.Lists[3], LVM_SETCOLUMNWIDTH, 0, name + time);
+    pl.m_W.NoticesHandled = handled;
+}
+
+int m_WidestTime(HWND list)
+{
+    if (!list) return 0;
+    const int rows = (int)SendMessageW(list, LVM_GETITEMCOUNT, 0, 0);
+    int widest = 0;
+    for (int row = 0; row < rows; ++row) {
+        wchar_t text[kTimeTextCap] = {};
+        LVITEMW item = {};
+        item.iSubItem = 1;
+        item.pszText = text;
+        item.cchTextMax = kTimeTextCap;
+        SendMessageW(list, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item));
+        if (!text[0]) continue;
+        const int w =
+            (int)SendMessageW(list, LVM_GETSTRINGWIDTHW, 0, reinterpret_cast<LPARAM>(text));
+        if (w > widest) widest = w;
+    }
+    return widest;
+}
+
+}  // namespace
+
+void CPlaylist::m_ApplyColumnRatios()
+{
+    if (!m_W.Lists[0]) return;
+    int widths[2];
+    m_Columns_FromRatios(m_GetListWidth(m_W.Lists[0]), g_PlaylistView.dColumn, widths);
+    m_SetWidths(*this, widths[0], widths[1]);
+}
+
+int CPlaylist::m_AutoColumnWidths()
+{
+    if (!m_W.Ready) return 0;
+    int w = -1;
+    for (HWND list : m_W.Lists) {
+        if (!list) continue;
+        const int usable = m_GetListWidth(list);
+        if (w < 0 || usable < w) w = usable;
+    }
+    if (w < 0 || w == m_W.LastAutoWidth) return 0;
+    m_W.LastAutoWidth = w;
+    int widest = 0;
+    for (int i = 0; i < 3; ++i) {
+        const int listWidest = m_WidestTime(m_W.Lists[i]);
+        if (listWidest > widest) widest = listWidest;
+    }
+    const int time = m_Columns_TimeWidth(widest, m_W.DpiPercent);
+    m_SetWidths(*this, w > time ? w - time : 0, time);
+    if (m_W.Lists[3]) SendMessageW(m_W.Lists[3], LVM_SETCOLUMNWIDTH, 0, w);
+    if (g_PlaylistView.bOmit && m_ElideTrackNames()) m_RefreshTrackRows();
+    return 1;
+}
