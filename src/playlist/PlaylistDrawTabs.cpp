@@ -10,6 +10,7 @@
 #include "base/Color.h"
 #include "base/Geometry.h"
 #include "base/ImageFile.h"
+#include "base/TextFit.h"
 #include "playlist/Playlist.h"
 #include "playlist/PlaylistDrawMath.h"
 #include "resources/resource.h"
@@ -25,7 +26,6 @@ constexpr int kRoundedLook = 3;
 struct STabLook {
     ARGB Window;
     ARGB Strip;
-    ARGB TextInk;
     double Radius;  // 0: square corners
     int Diagonal;
     int Slant;  // d: a third of the strip height
@@ -78,13 +78,24 @@ void m_DrawFlares(CArgbImage* img, const RECT& r, const STabLook& look, double f
     img->m_FillCircle(look.Strip, 0, r.right + flare, r.bottom - flare, flare);
 }
 
+// Tab texts: translucent black on a light ground, translucent white on a
+// dark one.
+ARGB m_TextInk(ARGB ground)
+{
+    return std::max({m_Red(ground), m_Green(ground), m_Blue(ground)}) < 128 ? 0xA0FFFFFF
+                                                                            : 0xA0000000;
+}
+
+// Synthesised bold reaches past the measured extent by the overhang.
 int m_TextWidth(HDC dc, HFONT font, const wchar_t* text)
 {
     SIZE size = {0, 0};
+    TEXTMETRICW tm = {};
     HGDIOBJ old = SelectObject(dc, font);
     GetTextExtentPoint32W(dc, text, (int)wcslen(text), &size);
+    GetTextMetricsW(dc, &tm);
     SelectObject(dc, old);
-    return size.cx;
+    return size.cx + tm.tmOverhang;
 }
 
 int m_TextHeight(HDC dc, HFONT font)
@@ -121,8 +132,6 @@ void CPlaylist::m_DrawTabs(HDC dc)
     const COLORREF window = GetSysColor(COLOR_WINDOW);
     look.Window = m_ColorRefToArgb(window);
     look.Strip = m_ColorRefToArgb(m_W.SplitterColor);
-    const int bright = std::max({GetRValue(window), GetGValue(window), GetBValue(window)});
-    look.TextInk = bright < 128 ? 0xA0FFFFFF : 0xA0000000;
     const int rounded = g_Settings.Ctrl_Style[0] == kRoundedLook;
     look.Radius = rounded ? 3.5 * m_W.DpiPercent / 100.0 : 0.0;
     look.Diagonal = g_PlaylistView.nDiagTab != 0;
@@ -165,17 +174,24 @@ void CPlaylist::m_DrawTabs(HDC dc)
         }
         wchar_t count[16];
         m_FormatTabCount(i, m_W.TabCounts[i], count, 16);
-        const wchar_t* caption = m_W.TabCaptions[i];
+        wchar_t caption[kPlaylistTabCaptionCap];
+        wcsncpy(caption, m_W.TabCaptions[i], kPlaylistTabCaptionCap - 1);
+        caption[kPlaylistTabCaptionCap - 1] = L'\0';
         const int right = r.right - m_U(7) - (look.Diagonal ? (int)lround(0.75 * look.Slant) : 0);
         const STABTEXTS place = m_PlaylistDraw_PlaceTabTexts(
             x + m_U(4), right, m_TextWidth(img.m_hDC, font, caption),
             count[0] ? m_TextWidth(img.m_hDC, font, count) : 0, m_U(3), m_U(8));
         const int y = iconTop + (iconH - textH) / 2;
-        if (place.ShowCaption)
-            img.m_DrawTextEx(caption, font, look.TextInk, 1, place.Caption.left, y,
-                             place.Caption.right - place.Caption.left, 0, 0);
-        if (place.ShowCount)
-            img.m_DrawTextEx(count, font, look.TextInk, 1, place.Count.left, y, 0, 0, 0);
+        const ARGB ink = m_TextInk(shown ? look.Window : look.Strip);
+        if (place.ShowCaption) {
+            // A caption cut short ends in ".." rather than half a letter.
+            HGDIOBJ old = SelectObject(img.m_hDC, font);
+            m_FitTextToWidth(img.m_hDC, place.Caption.right - place.Caption.left, caption,
+                             kPlaylistTabCaptionCap, L"..");
+            SelectObject(img.m_hDC, old);
+            img.m_DrawTextEx(caption, font, ink, 1, place.Caption.left, y, 0, 0, 0);
+        }
+        if (place.ShowCount) img.m_DrawTextEx(count, font, ink, 1, place.Count.left, y, 0, 0, 0);
     }
 
     // Only the part above the sub-list's bottom shows.
