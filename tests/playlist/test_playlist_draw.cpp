@@ -5,6 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "../support/TempFolder.h"
+#include "filedata/FileInfo.h"
+#include "playlist/Playlist.h"
 #include "playlist/PlaylistDrawMath.h"
 #include "playlist/TrackInfo.h"
 
@@ -219,4 +222,64 @@ TEST_CASE("tab caption and count share the room after the icon")
             CHECK(p.Count.right == c.countRect.right);
         }
     }
+}
+
+namespace {
+
+// An information file as the player writes it: UTF-16 with its mark, times
+// as hh:mm:ss.fff.
+void m_WriteInfoFile(const std::wstring& path, int lengthMs, const std::vector<int>& chapterMs)
+{
+    auto t = [](int ms) {
+        wchar_t out[32];
+        swprintf(out, 32, L"%02d:%02d:%06.3f", ms / 3600000, ms / 60000 % 60, ms % 60000 / 1000.0);
+        return std::wstring(out);
+    };
+    std::wstring text =
+        L"\xFEFF[ZENTAVIO_FILEINFO]\r\nFMT=100\r\nLEN=" + t(lengthMs) + L"\r\n[CHAPTER]\r\n";
+    for (size_t i = 0; i < chapterMs.size(); ++i)
+        text += std::to_wstring(i + 1) + L"=" + t(chapterMs[i]) + L"\r\n";
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    REQUIRE(file != INVALID_HANDLE_VALUE);
+    DWORD written = 0;
+    WriteFile(file, text.data(), DWORD(text.size() * sizeof(wchar_t)), &written, nullptr);
+    CloseHandle(file);
+}
+
+}  // namespace
+
+TEST_CASE("check-mode total of a list whose chapters come from information files")
+{
+    CTempFolder folder;
+    REQUIRE_FALSE(folder.Path().empty());
+    // Track lengths and chapter starts in ms; the expected total is summed
+    // here from the chapter starts the check-state text leaves checked.
+    const int lengths[3] = {100000, 60000, 50000};
+    const std::vector<int> starts[3] = {{0, 30000, 70000}, {0, 10000}, {0, 20000}};
+    std::vector<STRACKINFO> tracks(3);
+    std::vector<std::vector<SCHAPTERITEM>> chapters(3);
+    SFILEINFO* info = new SFILEINFO;
+    for (int i = 0; i < 3; ++i) {
+        const std::wstring media = folder.Join(L"clip" + std::to_wstring(i) + L".mp4");
+        m_WriteInfoFile(media + L".zvinf", lengths[i], starts[i]);
+        REQUIRE(m_FileInfo_Read((media + L".zvinf").c_str(), info));
+        tracks[i] = STRACKINFO{};
+        tracks[i].Milliseconds = info->Length;
+        chapters[i].assign(info->Chapters, info->Chapters + info->ChapterCount);
+        tracks[i].Chapters = chapters[i].data();
+        tracks[i].ChapterCount = int(info->ChapterCount);
+    }
+    delete info;
+    REQUIRE(tracks[0].ChapterCount == 3);
+
+    // Track 2 unchecked ("2"); chapters 1 and 3 of track 1 unchecked ("5").
+    int mode = 0;
+    CPlaylist::m_ParseCheckString(L"2:5", tracks.data(), 3, &mode);
+    REQUIRE(mode == 1);
+    const INT64 expected = (starts[0][2] - starts[0][1]) + lengths[2];
+    const SPLAYLISTTOTAL total = m_PlaylistDraw_Total(tracks.data(), 3, mode);
+    CHECK(total.Milliseconds == expected);
+    CHECK(total.Counted == 2);
+    CHECK_FALSE(total.Unknown);
+    CHECK(m_Text(total, 3) == L"0:01:30`/`2");
 }
