@@ -80,11 +80,13 @@ struct SPLAYLISTWND {
     int LastAutoWidth = -1;  // usable width the columns were last fitted to
 
     int Tab = 0;  // 0 chapters, 1 ranges, 2 markers
-    wchar_t TabCaptions[kPlaylistTabCount][kPlaylistTabCaptionCap] = {
-        L"CHAPTER", L"RANGE", L"MARKER"};
+    wchar_t TabCaptions[kPlaylistTabCount][kPlaylistTabCaptionCap] = {L"CHAPTER", L"RANGE",
+                                                                      L"MARKER"};
     int TabCounts[kPlaylistTabCount] = {};  // negative shows "[n]", positive "(n)"
 
     COLORREF SplitterColor = 0;
+    COLORREF EdgeColor = 0;         // the main window's edge colour: the top edge line
+    int FrameStyle = 0;             // the main window's frame style 0..2: the size-grip corner
     COLORREF BackColor = 0xFFFFFF;  // the playlist background
     DWORD StateColor = 0xFF000000;
 

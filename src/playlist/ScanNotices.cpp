@@ -110,6 +110,7 @@ void m_Playlist_OnScanDone()
     g_ScanRunning = 0;
     m_Trace(L"SCAN : done count=%d", int(g_ScanCounter));
     if (g_Playlist.m_GetWindow()) InvalidateRect(g_Playlist.m_GetWindow(), nullptr, FALSE);
+    g_Playlist.m_Redraw();
     // A list opened while the stopped scan ended could not start its own.
     if (stopped && !g_ScanStarted) m_StartScanThread();
 }
@@ -118,6 +119,8 @@ void m_Playlist_OnScanItem(int entry)
 {
     m_Trace(L"SCAN : item %d", entry);
     m_TakeResults();
+    // The loading mark shrinks as the scan proceeds.
+    g_Playlist.m_Redraw();
 }
 
 void m_Playlist_OnScanProgress()

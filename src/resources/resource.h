@@ -23,3 +23,9 @@
 // The popup menus' icon strips (type "PNG"): marks and arrows, item icons.
 #define IDR_MENU_ICONS 169
 #define IDR_MENU_ITEM_ICONS 168
+
+// The playlist window's image strips (type "PNG"), drawn for 200 %: the
+// check boxes and row marks of its lists, and the icon strip whose cells
+// 6..8 are the sub-list tabs' icons.
+#define IDR_PLAYLIST_CHECKS 175
+#define IDR_PLAYLIST_ICONS 176
