@@ -9,6 +9,7 @@
 #include "app/MainTimers.h"
 #include "app/MainWindow.h"
 #include "base/ErrorLog.h"
+#include "commands/PlaylistNotices.h"
 #include "commands/SeekBarDrag.h"
 #include "commands/SeekBarHover.h"
 #include "commands/StreamSelect.h"
@@ -180,8 +181,9 @@ LRESULT m_OnMenuCommand(WPARAM code, LPARAM notify)
 LRESULT m_Menu_OnSubmenu(WPARAM, LPARAM) { return 0; }
 LRESULT m_Menu_GetTipText(WPARAM, LPARAM) { return 0; }
 // Until the other notices are built, the auto-next countdown's three.
-LRESULT m_OnNotifyMain(WPARAM code, LPARAM)
+LRESULT m_OnNotifyMain(WPARAM code, LPARAM value)
 {
+    if (m_OnPlaylistNotice(code, value)) return 0;
     if (code == NOTICE_AUTONEXT_NOW)
         m_AutoNext_Now();
     else if (code == NOTICE_AUTONEXT_CANCEL)

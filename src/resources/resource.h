@@ -23,3 +23,6 @@
 // The popup menus' icon strips (type "PNG"): marks and arrows, item icons.
 #define IDR_MENU_ICONS 169
 #define IDR_MENU_ITEM_ICONS 168
+
+// The playlist window: a modeless dialog of its own window class.
+#define IDD_PLAYLIST 107
