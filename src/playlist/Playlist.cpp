@@ -7,6 +7,7 @@
 #include "app/ToolWindowPlacement.h"
 #include "app/ToolWindows.h"
 #include "base/ErrorLog.h"
+#include "playlist/PlaylistWindowInput.h"
 
 CPlaylist g_Playlist;
 
@@ -69,6 +70,7 @@ BOOL CPlaylist::m_CreateWindow(const RECT* rc, int dpiPercent)
                  SWP_NOZORDER | SWP_NOACTIVATE);
     m_W.Ready = 1;
     m_ApplyDpi(dpiPercent, 1);
+    m_PlWnd_SetColumnsFromShares(*this);
     m_RebuildTrackList();
     m_SetPlayListTitle();
     return TRUE;

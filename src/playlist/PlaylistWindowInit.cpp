@@ -8,6 +8,7 @@
 #include "base/ErrorLog.h"
 #include "controls/ButtonPlus.h"
 #include "playlist/Playlist.h"
+#include "playlist/PlaylistWindowInput.h"
 #include "settings/Settings.h"
 
 namespace {
@@ -102,19 +103,15 @@ void m_InitListStyles(CPlaylist& p)
 
 void m_InitColumns(CPlaylist& p)
 {
-    RECT client = {};
-    if (p.m_GetTrackList()) GetClientRect(p.m_GetTrackList(), &client);
-    int name = (int)(client.right * g_PlaylistView.dColumn[0] / 100.0 + 0.5);
-    int time = (int)(client.right * g_PlaylistView.dColumn[1] / 100.0 + 0.5);
     for (int i = 0; i < 3; ++i) {
         HWND list = p.m_W.Lists[i];
         if (!list) continue;
-        m_AddColumn(list, 0, i == 0 ? L" TRACK" : L"", LVCFMT_LEFT, name);
-        m_AddColumn(list, 1, L"TIME ", LVCFMT_RIGHT, time);
+        m_AddColumn(list, 0, i == 0 ? L" TRACK" : L"", LVCFMT_LEFT, 0);
+        m_AddColumn(list, 1, L"TIME ", LVCFMT_RIGHT, 0);
     }
     HWND markers = p.m_W.Lists[3];
     if (!markers) return;
-    m_AddColumn(markers, 0, L"", LVCFMT_LEFT, name + time);
+    m_AddColumn(markers, 0, L"", LVCFMT_LEFT, 0);
     // Rows at least 16 pixels high, as the other lists' check images make them.
     HIMAGELIST tall = ImageList_Create(1, 16, ILC_COLOR32, 1, 0);
     if (tall) SendMessageW(markers, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(tall));
@@ -163,6 +160,7 @@ void CPlaylist::m_OnInitDialog(HWND dialog)
 
     m_InitListStyles(*this);
     m_InitColumns(*this);
+    m_PlWnd_SetColumnsFromShares(*this);
     InvalidateRect(dialog, nullptr, TRUE);
     UpdateWindow(dialog);
     m_W.FittedRatio = m_W.FittedCopy = m_W.PlainRatio = m_StoredRatio();
@@ -179,8 +177,23 @@ void CPlaylist::m_OnInitDialog(HWND dialog)
     m_ShowTabs(g_PlaylistView.nTab >= 0, 0);
     m_SelectTab(g_PlaylistView.nTab, 1);
     m_SetPlayListTitle();
-    m_ApplyColumnRatios();
+    m_PlWnd_SetColumnsFromShares(*this);
     m_W.NoticesHandled = 1;
+}
+
+// The stored shares ("Clm") of the track list's usable width; the marker
+// list's one column spans both.
+void m_PlWnd_SetColumnsFromShares(CPlaylist& p)
+{
+    const int width = p.m_GetListWidth(p.m_GetTrackList());
+    const int name = (int)(width * g_PlaylistView.dColumn[0] / 100.0 + 0.5);
+    const int time = (int)(width * g_PlaylistView.dColumn[1] / 100.0 + 0.5);
+    for (int i = 0; i < 3; ++i) {
+        if (!p.m_W.Lists[i]) continue;
+        SendMessageW(p.m_W.Lists[i], LVM_SETCOLUMNWIDTH, 0, name);
+        SendMessageW(p.m_W.Lists[i], LVM_SETCOLUMNWIDTH, 1, time);
+    }
+    if (p.m_W.Lists[3]) SendMessageW(p.m_W.Lists[3], LVM_SETCOLUMNWIDTH, 0, name + time);
 }
 
 void CPlaylist::m_EnableToolTips(int on)

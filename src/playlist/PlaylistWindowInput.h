@@ -27,5 +27,7 @@ int m_PlWnd_OnNotify(CPlaylist& p, NMHDR* header, LRESULT* result);
 // [Ctrl] "Btn" height at 100 %; a value without a height gives square
 // buttons.
 int m_PlWnd_ButtonHeight();
+// Column widths from [Playlist] "Clm" and the track list's usable width.
+void m_PlWnd_SetColumnsFromShares(CPlaylist& p);
 // Sends WM_APP_NOTIFYMAIN to the main window.
 void m_PlWnd_Notice(const CPlaylist& p, int code, LPARAM value);

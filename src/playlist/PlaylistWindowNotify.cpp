@@ -96,7 +96,8 @@ void m_EndTrackEdit(CPlaylist& p, HWND list, int row, const wchar_t* text)
     if (!track || !text) return;
     wchar_t fileName[MAX_PATH + 1];
     m_GetFileName(fileName, MAX_PATH + 1, track->Path, g_PlaylistView.bExtension);
-    if (track->Name[0] ? wcscmp(text, track->Name) == 0 : wcscmp(text, fileName) == 0) return;
+    if (track->Name[0] ? wcscmp(text, track->Name) == 0 : !text[0] || wcscmp(text, fileName) == 0)
+        return;
     lstrcpynW(track->Name, text, kTrackNameCap);
     const wchar_t* shown = track->Name[0] ? track->Name : fileName;
     wchar_t rowText[kTrackNameCap + MAX_PATH + 16];
@@ -128,12 +129,23 @@ void m_EndSubItemEdit(CPlaylist& p, HWND list, int listId, int row, const wchar_
     }
 }
 
+// Wine hands an emptied label over as a null text, as it does a cancel:
+// the edit control, alive until the notice returns, tells an emptied one
+// apart unless Escape ended the edit. Windows gives the empty text itself.
+const wchar_t* m_EditedText(HWND list, const wchar_t* given)
+{
+    if (given || GetKeyState(VK_ESCAPE) < 0) return given;
+    HWND edit = reinterpret_cast<HWND>(SendMessageW(list, LVM_GETEDITCONTROL, 0, 0));
+    return edit && GetWindowTextLengthW(edit) == 0 ? L"" : nullptr;
+}
+
 void m_OnEndLabelEdit(CPlaylist& p, HWND list, int listId, const LVITEMW& item)
 {
+    const wchar_t* text = m_EditedText(list, item.pszText);
     if (listId == kPlaylistListId)
-        m_EndTrackEdit(p, list, item.iItem, item.pszText);
+        m_EndTrackEdit(p, list, item.iItem, text);
     else
-        m_EndSubItemEdit(p, list, listId, item.iItem, item.pszText);
+        m_EndSubItemEdit(p, list, listId, item.iItem, text);
     SetWindowLongPtrW(list, GWL_STYLE, GetWindowLongPtrW(list, GWL_STYLE) & ~LVS_EDITLABELS);
 }
 

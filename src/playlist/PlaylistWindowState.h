@@ -80,8 +80,8 @@ struct SPLAYLISTWND {
     int LastAutoWidth = -1;  // usable width the columns were last fitted to
 
     int Tab = 0;  // 0 chapters, 1 ranges, 2 markers
-    wchar_t TabCaptions[kPlaylistTabCount][kPlaylistTabCaptionCap] = {
-        L"CHAPTER", L"RANGE", L"MARKER"};
+    wchar_t TabCaptions[kPlaylistTabCount][kPlaylistTabCaptionCap] = {L"CHAPTER", L"RANGE",
+                                                                      L"MARKER"};
     int TabCounts[kPlaylistTabCount] = {};  // negative shows "[n]", positive "(n)"
 
     COLORREF SplitterColor = 0;

@@ -79,7 +79,7 @@ def texts(list_id):
 
 
 def wait_texts(list_id, wanted, timeout=15.0):
-    return zvtest.wait_for(lambda: texts(list_id) == wanted or None, timeout) and wanted
+    return zvtest.wait_for(lambda: texts(list_id) == wanted or None, timeout) is True
 
 
 def u(px, percent):
