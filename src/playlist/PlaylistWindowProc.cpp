@@ -66,6 +66,7 @@ void m_OnCommand(CPlaylist& p, WPARAM wParam)
     // check boxes.
     if (id == kPlaylistButtonFirstId && code == BPN_CLICK) {
         p.m_SetCheckMode(!p.m_CheckMode);
+        p.m_FillChapterList(-1, 0);
         if (p.m_W.Buttons[0]) p.m_W.Buttons[0]->m_SetCheck(p.m_CheckMode, 1);
     }
 }
