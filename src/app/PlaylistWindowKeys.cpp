@@ -53,8 +53,10 @@ void m_FormatColumns(const SPLAYLISTVIEW* view, wchar_t (&out)[64])
     out[63] = 0;
 }
 
+}  // namespace
+
 // Place, column shares and ratio as the window shows them now.
-void m_TakeFromWindow(HWND window)
+void m_TakePlayListWnd(HWND window)
 {
     m_Placement_FromWindow(window, &g_PlaylistView.Pos);
     int widths[2] = {0, 0};
@@ -64,6 +66,8 @@ void m_TakeFromWindow(HWND window)
     }
     g_PlaylistView.nRatio = (int)lround(g_Playlist.m_GetViewRatio() * 1000.0);
 }
+
+namespace {
 
 void m_SaveColumns(int force)
 {
@@ -104,7 +108,7 @@ void m_SavePlayListWnd(int force, int positionOnly)
 {
     HWND window = g_Playlist.m_GetWindow();
     if (window)
-        m_TakeFromWindow(window);
+        m_TakePlayListWnd(window);
     else if (!force)
         return;
     g_PlaylistView.nChapter = g_PlaylistChap;

@@ -66,6 +66,9 @@ void m_ReadPlayListWnd();
 // force; only "Pos" with positionOnly), taking the window's place and view
 // first when it exists. Without the window and force nothing is written.
 void m_SavePlayListWnd(int force, int positionOnly);
+// Takes the playlist window's place, column shares and ratio into the keys
+// without writing them.
+void m_TakePlayListWnd(HWND window);
 // Reads [Favo] "Pos" into the favorites placement and its copy.
 void m_ReadFavoWndPos();
 // Writes [Favo] "Pos" when forced or changed.

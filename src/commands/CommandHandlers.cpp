@@ -10,6 +10,7 @@
 #include "app/MainWindow.h"
 #include "base/ErrorLog.h"
 #include "commands/ListResumeNotices.h"
+#include "commands/PlaylistNotices.h"
 #include "commands/SeekBarDrag.h"
 #include "commands/SeekBarHover.h"
 #include "commands/StreamSelect.h"
@@ -184,6 +185,7 @@ LRESULT m_Menu_GetTipText(WPARAM, LPARAM) { return 0; }
 LRESULT m_OnNotifyMain(WPARAM code, LPARAM value)
 {
     if (m_ListResume_OnNotice(code, value)) return 0;
+    if (m_OnPlaylistNotice(code, value)) return 0;
     if (code == NOTICE_AUTONEXT_NOW)
         m_AutoNext_Now();
     else if (code == NOTICE_AUTONEXT_CANCEL)

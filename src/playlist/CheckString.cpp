@@ -54,8 +54,7 @@ void m_ApplyGroup(const wchar_t* group, int length, int g, STRACKINFO* tracks, i
     }
     int hexLength = 0;
     while (hexLength < length && group[hexLength] != L'.') ++hexLength;
-    if (hexLength < length)
-        *repeat = m_ReadRepeat(group + hexLength + 1, length - hexLength - 1);
+    if (hexLength < length) *repeat = m_ReadRepeat(group + hexLength + 1, length - hexLength - 1);
     const int t = g - 1;
     if (t >= count) return;
     m_SetFlags(group, hexLength, tracks[t].ChapterUnchecked, kFileInfoItemCap);

@@ -85,7 +85,7 @@ bool CListTextOut::m_WriteTo(const wchar_t* path) const
         CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
     const BYTE bom[2] = {0xFF, 0xFE};
-    bool ok = m_WriteAll(file, bom, 2) &&
-              m_WriteAll(file, m_Buffer, (DWORD)(m_Length * sizeof(wchar_t)));
+    bool ok =
+        m_WriteAll(file, bom, 2) && m_WriteAll(file, m_Buffer, (DWORD)(m_Length * sizeof(wchar_t)));
     return CloseHandle(file) && ok;
 }

@@ -13,9 +13,12 @@ int m_IsBlank(wchar_t c) { return c == L' ' || c == L'\t' || c == 0x3000; }
 wchar_t m_Closer(wchar_t c)
 {
     switch (c) {
-        case L'[': return L']';
-        case L'(': return L')';
-        case 0x300C: return 0x300D;  // 「」
+        case L'[':
+            return L']';
+        case L'(':
+            return L')';
+        case 0x300C:
+            return 0x300D;  // 「」
     }
     return 0;
 }
@@ -24,7 +27,8 @@ int m_StartsPiece(const wchar_t* name, int i)
 {
     const wchar_t c = name[i];
     if (c == L'[' || c == L'(' || c == 0x300C || c == L'.') return 1;
-    if ((c == L'#' || c == 0xFF03 || c == 0x7B2C) && name[i + 1] && IsCharAlphaNumericW(name[i + 1]))
+    if ((c == L'#' || c == 0xFF03 || c == 0x7B2C) && name[i + 1] &&
+        IsCharAlphaNumericW(name[i + 1]))
         return 1;
     return 0;
 }
@@ -203,7 +207,8 @@ int m_ElideNames(const SELIDEREQUEST& request, wchar_t (*out)[kTrackElidedCap])
     for (; tailCommon < s.m; ++tailCommon) {
         const int i0 = s_Pieces[0].count - 1 - tailCommon;
         int k = 1;
-        while (k < request.count && m_PieceEquals(s, k, s_Pieces[k].count - 1 - tailCommon, i0)) ++k;
+        while (k < request.count && m_PieceEquals(s, k, s_Pieces[k].count - 1 - tailCommon, i0))
+            ++k;
         if (k < request.count) break;
     }
     UINT listPos[kTrackElidedCap] = {};

@@ -41,9 +41,11 @@ int CPlaylist::m_ElideTrackNames()
     int available = (int)SendMessageW(m_hList, LVM_GETCOLUMNWIDTH, 0, 0) - margin;
     HDC dc = GetDC(m_hList);
     if (!dc) return 0;
-    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(m_hList, WM_GETFONT, 0, 0)));
-    SELIDEREQUEST request = {s_NameList, m_Count, listName, available < 0 ? 0 : available,
-                             g_PlaylistView.bNumber, m_TextWidth, dc};
+    HGDIOBJ old =
+        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(m_hList, WM_GETFONT, 0, 0)));
+    SELIDEREQUEST request = {
+        s_NameList,  m_Count, listName, available < 0 ? 0 : available, g_PlaylistView.bNumber,
+        m_TextWidth, dc};
     const int elided = m_ElideNames(request, s_Elided);
     SelectObject(dc, old);
     ReleaseDC(m_hList, dc);

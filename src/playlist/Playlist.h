@@ -151,6 +151,14 @@ public:
     void m_FocusList(int unused);
     HWND m_GetList(int id) const;
     void m_OnDragScrollTimer(UINT_PTR id);
+    // The drawing objects the window owns (status image and font, tab icons,
+    // fonts, the check images).
+    void m_MakeWindowResources();
+    void m_FreeWindowResources();
+    // Drops the dragged tracks at a point of the track list.
+    void m_EndTrackDrag(POINT listPoint);
+    // Forgets the window's handles once the dialog is gone.
+    void m_ClearWindow();
 
     // ---- layout and DPI (PlaylistLayout*.cpp) ----
     // Mode 0 takes the current split as the user's; 1 and 2 recompute it
@@ -180,8 +188,7 @@ public:
     void m_SetStateColor(DWORD argb, int redraw);
     void m_OnPaint();
     void m_DrawTabs(HDC dc);
-    static LRESULT CALLBACK m_StatusSubclassProc(HWND hwnd, UINT msg, WPARAM wParam,
-                                                 LPARAM lParam);
+    static LRESULT CALLBACK m_StatusSubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 
     // ---- sub-lists (PlaylistSubLists.cpp) ----
     // -1 keeps the shown track or takes the playing one; -2 keeps it.
@@ -191,6 +198,13 @@ public:
     void m_FillMarkerList(int track, int relayout);
     void m_NotifySelection(int listId, int row);
     void m_SelectPlayingRange();
+    // The first column's header of the three sub-lists.
+    void m_SetSubListHeaders();
+    // Sets the playing image on one row and the idle one on the others;
+    // 1 when any image changed.
+    int m_MarkSubListRow(HWND list, int playing, int playingImage, int idleImage);
+    // The sub-lists take the playing track when none is shown.
+    void m_FollowPlayingTrack(int playing);
 
     SPLAYLISTWND m_W;  // the window's state
 
@@ -225,6 +239,7 @@ private:
     int m_AddFolderEntries(const wchar_t* folder, const wchar_t* pattern, int oldCount,
                            int skipExisting);
     void m_WriteRow(int row);
+    int m_TrackRowImage(int row) const;
     int m_FindSelected(int* selected) const;
 
     void m_StopDragScroll();

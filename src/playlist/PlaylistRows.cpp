@@ -9,8 +9,14 @@
 #include "app/ToolWindowPlacement.h"
 #include "base/ListViewUtil.h"
 #include "base/PathUtil.h"
+#include "filedata/ChapterTracking.h"
+#include "playback/PlayState.h"
+#include "playlist/PlaylistState.h"
 
 namespace {
+
+constexpr int kImagePlaying = 4;
+constexpr int kImageWaiting = 5;
 
 // The shown name: the elided one with "Omt", else the display name, else
 // the file name by "Ext".
@@ -47,36 +53,60 @@ void CPlaylist::m_FormatRowTime(INT64 milliseconds, wchar_t* out, int size)
     if (milliseconds <= 0 || size < 2) return;
     const INT64 seconds = (milliseconds + 500) / 1000;
     if (seconds >= 3600)
-        _snwprintf(out, size - 1, L"%d:%02d:%02d ", (int)(seconds / 3600),
-                   (int)(seconds / 60 % 60), (int)(seconds % 60));
+        _snwprintf(out, size - 1, L"%d:%02d:%02d ", (int)(seconds / 3600), (int)(seconds / 60 % 60),
+                   (int)(seconds % 60));
     else
         _snwprintf(out, size - 1, L"%d:%02d ", (int)(seconds / 60), (int)(seconds % 60));
     out[size - 1] = 0;
 }
 
+// Insert or update one track row: text, image and item data, then the
+// time; an update sets only what differs and repaints a changed row.
 void CPlaylist::m_WriteRow(int row)
 {
     if (!m_hList || row < 0 || row >= m_Count) return;
     wchar_t text[kNameCap + 16];
     m_RowText(m_Tracks[row], row, text, kNameCap + 16);
-    LVITEMW item = {};
-    item.mask = LVIF_TEXT | LVIF_PARAM;
-    item.iItem = row;
-    item.pszText = text;
-    item.lParam = reinterpret_cast<LPARAM>(&m_Tracks[row]);
-    SendMessageW(m_hList, LVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&item));
-    wchar_t time[32];
+    const int image = m_TrackRowImage(row);
+    const LPARAM data = reinterpret_cast<LPARAM>(&m_Tracks[row]);
+    wchar_t oldText[kNameCap + 16] = L"";
+    LVITEMW old = {};
+    old.mask = LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM;
+    old.iItem = row;
+    old.pszText = oldText;
+    old.cchTextMax = kNameCap + 16;
+    const bool known = SendMessageW(m_hList, LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&old));
+    bool changed = false;
+    if (!known || wcscmp(oldText, text) != 0 || old.iImage != image || old.lParam != data) {
+        LVITEMW item = {};
+        item.mask = LVIF_TEXT | LVIF_PARAM | LVIF_IMAGE;
+        item.iItem = row;
+        item.pszText = text;
+        item.iImage = image;
+        item.lParam = data;
+        SendMessageW(m_hList, LVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&item));
+        changed = true;
+    }
+    wchar_t time[32], oldTime[32] = L"";
     m_FormatRowTime(m_Tracks[row].Milliseconds, time, 32);
-    m_SetText(m_hList, row, 1, time);
+    old.iSubItem = 1;
+    old.pszText = oldTime;
+    old.cchTextMax = 32;
+    SendMessageW(m_hList, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&old));
+    if (wcscmp(oldTime, time) != 0) {
+        m_SetText(m_hList, row, 1, time);
+        changed = true;
+    }
     if (m_CheckMode) {
         const UINT noticesOn = m_NoticesOn;
         m_NoticesOn = 0;
-        item.mask = LVIF_STATE;
+        LVITEMW item = {};
         item.stateMask = LVIS_STATEIMAGEMASK;
         item.state = INDEXTOSTATEIMAGEMASK(m_Tracks[row].Unchecked ? 1 : 2);
         SendMessageW(m_hList, LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&item));
         m_NoticesOn = noticesOn;
     }
+    if (changed) SendMessageW(m_hList, LVM_REDRAWITEMS, row, row);
     RECT rc = {LVIR_BOUNDS, 0, 0, 0};
     if (m_RowHeight == 0 &&
         SendMessageW(m_hList, LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&rc))) {
@@ -85,9 +115,18 @@ void CPlaylist::m_WriteRow(int row)
     }
 }
 
+// 4 on the playing row once playback started, 5 before; -1 elsewhere.
+int CPlaylist::m_TrackRowImage(int row) const
+{
+    if (row != g_PlayingTrack || !g_MediaOpen) return -1;
+    return g_PlayStarted ? kImagePlaying : kImageWaiting;
+}
+
 void CPlaylist::m_RebuildTrackList()
 {
     if (!m_hList) return;
+    const UINT noticesOn = m_NoticesOn;
+    m_NoticesOn = 0;
     m_FreezeRedraw(m_hList, true);
     SendMessageW(m_hList, LVM_DELETEALLITEMS, 0, 0);
     SendMessageW(m_hList, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_CHECKBOXES,
@@ -101,6 +140,9 @@ void CPlaylist::m_RebuildTrackList()
         m_WriteRow(i);
     }
     m_FreezeRedraw(m_hList, false);
+    m_NoticesOn = noticesOn;
+    m_SetCurrentTrack(-1);
+    m_SetPlayListTitle();
 }
 
 void CPlaylist::m_RefreshPlayList()
@@ -144,11 +186,60 @@ void CPlaylist::m_SelectTrackRow(int row, int scrollMode)
         m_ListView_EnsureVisibleMargin(m_hList, row);
 }
 
-// The playing row's own look grows with the row drawing; until then
-// marking it only repaints the list.
+// The playing row's image; out of the active window the playing row is
+// also the selected one and is brought into view.
 void CPlaylist::m_SelectPlayingItem(int redraw, int playingOnly, int chapter)
 {
-    (void)playingOnly;
-    (void)chapter;
-    if (m_hList && redraw) InvalidateRect(m_hList, nullptr, TRUE);
+    if (!m_hList) return;
+    int playingImage = kImagePlaying;
+    if (!playingOnly && g_MediaOpen && g_PlayState == 4) playingImage = kImageWaiting;
+    const int playing = g_PlayingTrack < m_Count ? g_PlayingTrack : -1;
+    int changed = 0;
+    for (int row = 0; row < m_Count; ++row) {
+        const int image = row == playing ? playingImage : -1;
+        LVITEMW item = {};
+        item.mask = LVIF_IMAGE;
+        item.iItem = row;
+        if (SendMessageW(m_hList, LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item)) &&
+            item.iImage == image)
+            continue;
+        item.iImage = image;
+        SendMessageW(m_hList, LVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&item));
+        if (redraw) SendMessageW(m_hList, LVM_REDRAWITEMS, row, row);
+        changed = 1;
+    }
+    if (m_hWnd && GetActiveWindow() != m_hWnd && playing >= 0) {
+        m_ListView_SelectOnly(m_hList, playing, false);
+        const int page = (int)SendMessageW(m_hList, LVM_GETCOUNTPERPAGE, 0, 0);
+        if (changed && m_Count > page && g_PlayStarted) {
+            const int from = playing - page / 5 < 0 ? 0 : playing - page / 5;
+            const int to = playing + page / 5 >= m_Count ? m_Count - 1 : playing + page / 5;
+            SendMessageW(m_hList, LVM_ENSUREVISIBLE, from, FALSE);
+            SendMessageW(m_hList, LVM_ENSUREVISIBLE, to, FALSE);
+        }
+    }
+    HWND chapters = m_W.Lists[1];
+    if (!chapters) return;
+    m_FollowPlayingTrack(playing);
+    if (chapter == -1) chapter = g_CurrentChapter;
+    if (m_ShownTrack != playing) chapter = -1;
+    if (m_MarkSubListRow(chapters, chapter, playingImage, -1) && redraw)
+        InvalidateRect(chapters, nullptr, FALSE);
+}
+
+// With no track shown the playing one is; the shown playing track's lists
+// are refilled when its chapters arrived with the open.
+void CPlaylist::m_FollowPlayingTrack(int playing)
+{
+    if (playing < 0) return;
+    if (m_ShownTrack < 0) {
+        m_SetCurrentTrack(playing);
+        return;
+    }
+    const STRACKINFO& t = m_Tracks[playing];
+    const int rows = (int)SendMessageW(m_W.Lists[1], LVM_GETITEMCOUNT, 0, 0);
+    const int chapters = t.Scanned && t.Chapters ? t.ChapterCount : 0;
+    if (m_ShownTrack == playing &&
+        rows != (chapters < kFileInfoItemCap ? chapters : kFileInfoItemCap))
+        m_SetCurrentTrack(-2);
 }

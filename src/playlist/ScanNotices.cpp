@@ -70,7 +70,7 @@ void m_WriteTrack(STRACKINFO* track, SSCANRESULT* result)
 int m_TakeResults()
 {
     const int ready = m_Scan_ResultsReady();
-    int applied = 0;
+    int applied = 0, shownApplied = 0;
     for (; s_ResultsTaken < ready; ++s_ResultsTaken) {
         SSCANRESULT* result = m_Scan_Result(s_ResultsTaken);
         if (!result) break;
@@ -79,9 +79,12 @@ int m_TakeResults()
                                              m_Scan_Generation());
         if (index < 0) continue;
         ++applied;
+        if (index == g_Playlist.m_ShownTrack) shownApplied = 1;
         m_Trace(L"SCAN : track %d ms=%d", index, int(ms));
     }
     if (applied) g_Playlist.m_RefreshTrackRows();
+    // The sub-lists show the shown track's new chapters, ranges and markers.
+    if (shownApplied) g_Playlist.m_SetCurrentTrack(-2);
     return applied;
 }
 

@@ -64,9 +64,11 @@ int m_ReadInfo(const wchar_t* path, SSCANRESULT* result, SFILEINFO* info)
                              nullptr))
         return 0;
     if (!m_FileInfo_Read(infoPath, info)) return 0;
-    const UINT chapters = info->ChapterCount < kFileInfoItemCap ? info->ChapterCount : kFileInfoItemCap;
+    const UINT chapters =
+        info->ChapterCount < kFileInfoItemCap ? info->ChapterCount : kFileInfoItemCap;
     const UINT ranges = info->RangeCount < kFileInfoItemCap ? info->RangeCount : kFileInfoItemCap;
-    const UINT markers = info->MarkerCount < kFileInfoItemCap ? info->MarkerCount : kFileInfoItemCap;
+    const UINT markers =
+        info->MarkerCount < kFileInfoItemCap ? info->MarkerCount : kFileInfoItemCap;
     result->ChaptersFromInfo = chapters > 0;
     result->ChapterCount = int(chapters);
     result->Chapters = m_CopyItems(info->Chapters, chapters);
@@ -106,12 +108,18 @@ int m_RunPasses(int passes)
     int stopped = 0;
     for (int pass = 0; pass < passes && !stopped; ++pass) {
         for (int i = 0; i < s_Job.Count && !stopped; ++i) {
-            if (g_ScanStop) { stopped = 1; break; }
+            if (g_ScanStop) {
+                stopped = 1;
+                break;
+            }
             if (s_Job.Done[i] || s_Job.Known[i] == 1) continue;
             if (pass == 0 && s_Job.Known[i] == 2) continue;
             if (m_PathExistsKind(s_Job.Paths[i]) != 1) continue;
             Sleep(kItemWaitMs);
-            if (g_ScanStop) { stopped = 1; break; }
+            if (g_ScanStop) {
+                stopped = 1;
+                break;
+            }
             s_Job.Done[i] = 1;
             const LONG slot = s_ResultsReady;
             m_ScanOne(i, &s_Results[slot], info);
@@ -178,9 +186,8 @@ void m_StartScanThread()
     InterlockedExchange(&s_ResultsReady, 0);
     InterlockedIncrement(&s_Generation);
     m_TakeJob();
-    HANDLE thread = reinterpret_cast<HANDLE>(
-        _beginthreadex(nullptr, 0, m_ScanThreadProc, reinterpret_cast<void*>(1), CREATE_SUSPENDED,
-                       nullptr));
+    HANDLE thread = reinterpret_cast<HANDLE>(_beginthreadex(
+        nullptr, 0, m_ScanThreadProc, reinterpret_cast<void*>(1), CREATE_SUSPENDED, nullptr));
     if (!thread) {
         m_WriteLog(L"MAIN_%d : Error / _beginthreadex() = 0x%08X", __LINE__,
                    HRESULT_FROM_WIN32(GetLastError()));

@@ -8,9 +8,9 @@
 
 // Handle of the running scan thread, null when none runs.
 extern HANDLE g_ScanThread;
-extern volatile UINT g_ScanStop;   // stop request, polled by the thread
-extern UINT g_ScanStarted;         // a scan ran for the open item
-extern UINT g_ScanRunning;         // from the start until the done notice
+extern volatile UINT g_ScanStop;     // stop request, polled by the thread
+extern UINT g_ScanStarted;           // a scan ran for the open item
+extern UINT g_ScanRunning;           // from the start until the done notice
 extern volatile LONG g_ScanCounter;  // tracks scanned, those known at the start included
 
 // One track's result, filled by the thread and handed to the UI thread.

@@ -29,3 +29,5 @@
 // 6..8 are the sub-list tabs' icons.
 #define IDR_PLAYLIST_CHECKS 175
 #define IDR_PLAYLIST_ICONS 176
+// The playlist window: a modeless dialog of its own window class.
+#define IDD_PLAYLIST 107

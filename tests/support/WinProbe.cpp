@@ -2,7 +2,8 @@
 // player to look at its windows from outside, as another process would.
 //
 //   WinProbe wait <class> <timeout ms>   waits for a top-level window of the
-//                                         class; prints its facts
+//                                         class; prints its facts (owner is
+//                                         the owner's class, or 0)
 //   WinProbe count <class>               prints how many such windows exist
 //   WinProbe close <class>               posts WM_CLOSE to each of them
 //   WinProbe copydata <class> <kind> [text]
@@ -60,6 +61,18 @@
 //                                         visible window owned by a window
 //                                         of the class (screen pixels);
 //                                         exit code 3 when there is none
+//   WinProbe itemrect <class> <list id> <row>
+//                                         prints "bounds=l,t,r,b" and
+//                                         "icon=l,t,r,b" of the row in
+//                                         screen pixels
+//   WinProbe sendchild <class> <child id> <message> <wParam> <lParam>
+//                                         sends the message to that
+//                                         descendant of the first visible
+//                                         one (0: to that window) and prints
+//                                         the result
+//   WinProbe editlabel <class> <list id> <row>
+//                                         turns on label editing of that list
+//                                         and starts editing the row
 //   WinProbe rows <class> <list id>      prints each row of that list view (a
 //                                         descendant of a window of the class
 //                                         or of another top-level window of
@@ -120,13 +133,17 @@ void m_PrintWindow(HWND hwnd)
     RECT rc, client;
     GetWindowRect(hwnd, &rc);
     GetClientRect(hwnd, &client);
+    HWND owner = GetWindow(hwnd, GW_OWNER);
+    wchar_t ownerClass[64] = L"0";
+    if (owner) GetClassNameW(owner, ownerClass, 64);
     wchar_t line[900];
     _snwprintf(line, 899,
                L"hwnd=%p visible=%d rect=%ld,%ld,%ld,%ld client=%ld,%ld style=%08lX exstyle=%08lX "
-               L"title=%s",
+               L"owner=%s ownervisible=%d title=%s",
                (void*)hwnd, IsWindowVisible(hwnd) ? 1 : 0, rc.left, rc.top, rc.right, rc.bottom,
                client.right, client.bottom, (unsigned long)GetWindowLongW(hwnd, GWL_STYLE),
-               (unsigned long)GetWindowLongW(hwnd, GWL_EXSTYLE), title);
+               (unsigned long)GetWindowLongW(hwnd, GWL_EXSTYLE), ownerClass,
+               owner && IsWindowVisible(owner) ? 1 : 0, title);
     line[899] = 0;
     m_PrintUtf8(line);
 }
@@ -701,6 +718,69 @@ int m_Rows(const wchar_t* className, int id)
     return rc;
 }
 
+// A row's bounds and icon rectangles in screen coordinates, asked in the
+// player's process.
+int m_ItemRect(const wchar_t* className, int id, int row)
+{
+    HWND list = m_FindInProcess(className, id);
+    if (!list) return m_FindAll(className).empty() ? 1 : 3;
+    DWORD pid = 0;
+    GetWindowThreadProcessId(list, &pid);
+    HANDLE process =
+        OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE | PROCESS_VM_READ, FALSE, pid);
+    if (!process) return 4;
+    auto* remote = static_cast<RECT*>(
+        VirtualAllocEx(process, nullptr, sizeof(RECT), MEM_COMMIT, PAGE_READWRITE));
+    int rc = remote ? 0 : 4;
+    const int codes[2] = {LVIR_BOUNDS, LVIR_ICON};
+    for (int i = 0; remote && i < 2; ++i) {
+        RECT local = {codes[i], 0, 0, 0};
+        SIZE_T done = 0;
+        DWORD_PTR result = 0;
+        if (!WriteProcessMemory(process, remote, &local, sizeof(local), &done) ||
+            !SendMessageTimeoutW(list, LVM_GETITEMRECT, row, reinterpret_cast<LPARAM>(remote),
+                                 SMTO_ABORTIFHUNG, 5000, &result) ||
+            !result || !ReadProcessMemory(process, remote, &local, sizeof(local), &done)) {
+            rc = 4;
+            break;
+        }
+        MapWindowPoints(list, nullptr, reinterpret_cast<POINT*>(&local), 2);
+        printf("%s=%ld,%ld,%ld,%ld\n", i ? "icon" : "bounds", local.left, local.top, local.right,
+               local.bottom);
+    }
+    if (remote) VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    CloseHandle(process);
+    return rc;
+}
+
+// Sends a message without pointers to the first visible window of the
+// class (child id 0) or to its descendant; prints the result.
+int m_SendChild(const wchar_t* className, int id, wchar_t** args)
+{
+    HWND top = nullptr;
+    HWND target = id ? m_FindDescendant(className, id, &top) : m_FirstVisible(className);
+    if (!target) return id && top ? 3 : 1;
+    DWORD_PTR result = 0;
+    if (!SendMessageTimeoutW(target, m_MessageOf(args[0]), (WPARAM)wcstoull(args[1], nullptr, 0),
+                             (LPARAM)wcstoll(args[2], nullptr, 0), SMTO_ABORTIFHUNG, 5000, &result))
+        return 4;
+    printf("%lld\n", (long long)(LONG_PTR)result);
+    return 0;
+}
+
+// Starts editing a row's label as the list's own rename key does: the
+// editing style first, then LVM_EDITLABELW.
+int m_EditLabel(const wchar_t* className, int id, int row)
+{
+    HWND list = m_FindInProcess(className, id);
+    if (!list) return m_FindAll(className).empty() ? 1 : 3;
+    SetWindowLongPtrW(list, GWL_STYLE, GetWindowLongPtrW(list, GWL_STYLE) | LVS_EDITLABELS);
+    DWORD_PTR edit = 0;
+    SendMessageTimeoutW(list, LVM_EDITLABELW, row, 0, SMTO_ABORTIFHUNG, 5000, &edit);
+    printf("%d\n", edit ? 1 : 0);
+    return edit ? 0 : 5;
+}
+
 int m_ProcStat(const wchar_t* className)
 {
     DWORD pid = m_ProcessOf(className);
@@ -774,6 +854,12 @@ int wmain(int argc, wchar_t** argv)
     if (wcscmp(command, L"menucmd") == 0 && argc > 3)
         return m_MenuCommand(className, (UINT)wcstoul(argv[3], nullptr, 10));
     if (wcscmp(command, L"procstat") == 0) return m_ProcStat(className);
+    if (wcscmp(command, L"itemrect") == 0 && argc > 4)
+        return m_ItemRect(className, _wtoi(argv[3]), _wtoi(argv[4]));
+    if (wcscmp(command, L"sendchild") == 0 && argc > 6)
+        return m_SendChild(className, _wtoi(argv[3]), argv + 4);
+    if (wcscmp(command, L"editlabel") == 0 && argc > 4)
+        return m_EditLabel(className, _wtoi(argv[3]), _wtoi(argv[4]));
     if (wcscmp(command, L"dpi") == 0 && argc > 3)
         return m_DpiChanged(className, (UINT)wcstoul(argv[3], nullptr, 10));
     if (wcscmp(command, L"answer") == 0 && argc > 4)
