@@ -13,9 +13,11 @@ import time
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(HERE, "..", "playback"))
 sys.path.insert(0, os.path.join(HERE, "..", "commands"))
+sys.path.insert(0, os.path.join(HERE, "..", "playlist"))
 
 import open_support  # noqa: E402
 import play_support as ps  # noqa: E402
+from behaviour_folder_list import write_list  # noqa: E402
 from behaviour_resume import key_of, read_store  # noqa: E402
 from key_support import KeyPlayer, key  # noqa: E402
 import zvtest  # noqa: E402
@@ -25,16 +27,6 @@ NOTICE_TRACK_PROPS_CHANGED = 9017
 NOTICE_TRACK_PROPS_SWITCHED = 9018
 # Function 141 (the audio boost) stepped by 50 at the entry's own level, on "a".
 BIND = {"Count": "1", "0": "1,8D,50;3,41"}
-
-
-def write_list(path, header, tracks):
-    """A list file as the player writes it: UTF-16LE with its BOM."""
-    lines = ["[ZENTAVIO_PLAYLIST]"] + ["%s=%s" % kv for kv in header.items()]
-    for n, keys in enumerate(tracks, 1):
-        lines.append("[TRACK_%d]" % n)
-        lines.extend("%s=%s" % kv for kv in keys.items())
-    with open(path, "wb") as f:
-        f.write(b"\xff\xfe" + ("\r\n".join(lines) + "\r\n").encode("utf-16-le"))
 
 
 def post_notice(code, value):

@@ -14,6 +14,7 @@ sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."
 import open_support as osup  # noqa: E402
 import play_support as ps  # noqa: E402
 import zvtest  # noqa: E402
+from behaviour_folder_list import write_list  # noqa: E402
 from zvtest import BehaviourTest, probe, winpath  # noqa: E402
 
 PLAYLIST = "ZENTAVIO_PLAYLIST"
@@ -85,6 +86,22 @@ def wait_texts(list_id, wanted, timeout=15.0):
 def u(px, percent):
     """px at 100 % scaled to the percent, rounded to nearest."""
     return int(px * percent / 100.0 + 0.5)
+
+
+def make_list(where, seconds):
+    """a.avi with three chapters and two markers in its information file,
+    b.avi and c.avi without, in a .zvpl list; each clip lasts seconds."""
+    folder = os.path.join(where, "media")
+    os.makedirs(folder)
+    for name in ("a", "b", "c"):
+        shutil.copy(ps.clip(seconds), os.path.join(folder, name + ".avi"))
+    third = seconds * 1000 // 3
+    ps.write_zvinf(os.path.join(folder, "a.avi"), [0, third, 2 * third],
+                   [third // 2, third * 3 // 2], seconds * 1000)
+    path = os.path.join(folder, "list.zvpl")
+    write_list(path, {"FMT": "100", "COUNT": "3"},
+               [{"PATH": ".\\%s.avi" % name} for name in "abc"])
+    return path
 
 
 class PlaylistWindow(BehaviourTest):
@@ -218,22 +235,6 @@ class PlaylistWindow(BehaviourTest):
         self.assertTrue(shown)
         self.assertEqual((child(CHAPTERS)[0], child(RANGES)[0]), (0, 0))
 
-    def make_list(self):
-        """a.avi with three chapters and two markers in its information
-        file, b.avi and c.avi without, in a .zvpl list."""
-        folder = os.path.join(self.box.dir, "media")
-        os.makedirs(folder)
-        for name in ("a", "b", "c"):
-            shutil.copy(ps.clip(6), os.path.join(folder, name + ".avi"))
-        ps.write_zvinf(os.path.join(folder, "a.avi"), [0, 2000, 4000], [1000, 3000], 6000)
-        lines = ["[ZENTAVIO_PLAYLIST]", "FMT=100", "COUNT=3"]
-        for i, name in enumerate("abc"):
-            lines += ["[TRACK_%d]" % (i + 1), "PATH=.\\%s.avi" % name]
-        path = os.path.join(folder, "list.zvpl")
-        with open(path, "wb") as f:
-            f.write(b"\xff\xfe" + "\r\n".join(lines + [""]).encode("utf-16-le"))
-        return path
-
     def edit_label(self, row, keys):
         self.assertEqual(probe("editlabel", PLAYLIST, str(TRACKS), str(row))[0], 0)
         time.sleep(0.3)
@@ -241,7 +242,7 @@ class PlaylistWindow(BehaviourTest):
         xdotool("key", "Return")
 
     def test_rows_open_check_rename_and_sub_lists(self):
-        proc = self.start(winpath(self.make_list()), playlist={"Chap": "2"})
+        proc = self.start(winpath(make_list(self.box.dir, 6)), playlist={"Chap": "2"})
         self.assertEqual(ps.wait_trace(self, self.box, "play")["track"], 0)
         self.assertTrue(wait_texts(TRACKS, ["1, a.avi", "2, b.avi", "3, c.avi"]),
                         texts(TRACKS))

@@ -3,7 +3,6 @@ mark, the chapter list under the tab strip, the buttons and the total time
 in the status area, against a reference image."""
 
 import os
-import shutil
 import sys
 
 HERE = os.path.dirname(os.path.abspath(__file__))
@@ -12,32 +11,18 @@ sys.path.insert(0, os.path.join(HERE, "..", "playback"))
 import play_support as ps  # noqa: E402
 import screen  # noqa: E402
 import zvtest  # noqa: E402
-from behaviour_playlist_window import PLAYLIST, TRACKS, client_origin, wait_texts, window  # noqa: E402
+from behaviour_playlist_window import (PLAYLIST, TRACKS, client_origin, make_list,  # noqa: E402
+                                      wait_texts, window)
 from zvtest import BehaviourTest, winpath  # noqa: E402
 
 REF = os.path.join(HERE, "ref", "window_rows_total.png")
 
 
 class PlaylistWindowLook(BehaviourTest):
-    def make_list(self):
-        """Three 30-second clips, the first with three chapters, in a .zvpl."""
-        folder = os.path.join(self.box.dir, "media")
-        os.makedirs(folder)
-        for name in ("a", "b", "c"):
-            shutil.copy(ps.clip(30), os.path.join(folder, name + ".avi"))
-        ps.write_zvinf(os.path.join(folder, "a.avi"), [0, 10000, 20000], [5000], 30000)
-        lines = ["[ZENTAVIO_PLAYLIST]", "FMT=100", "COUNT=3"]
-        for i, name in enumerate("abc"):
-            lines += ["[TRACK_%d]" % (i + 1), "PATH=.\\%s.avi" % name]
-        path = os.path.join(folder, "list.zvpl")
-        with open(path, "wb") as f:
-            f.write(b"\xff\xfe" + "\r\n".join(lines + [""]).encode("utf-16-le"))
-        return path
-
     def test_rows_chapters_and_total_as_drawn(self):
         keys = {"Atc": "0", "Pos": "200,120,300,360,100", "Stt": "1", "Chap": "2"}
         ps.settings(self.box, extra={"Main": {"List": "3"}, "Playlist": keys})
-        proc = self.box.start(winpath(self.make_list()))
+        proc = self.box.start(winpath(make_list(self.box.dir, 30)))
         self.assertIsNotNone(self.box.wait_window(PLAYLIST), "no playlist window")
         self.assertTrue(wait_texts(TRACKS, ["1, a.avi", "2, b.avi", "3, c.avi"]))
         times = lambda: [r["texts"][1] for r in zvtest.list_rows(PLAYLIST, TRACKS) or []]  # noqa: E731
