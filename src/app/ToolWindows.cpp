@@ -128,7 +128,7 @@ BOOL m_CreatePlaylistWindow()
         if (m_GetMonitorRect(&area, &centre, 0)) m_ClampRectToArea(&visible, &area);
         m_MoveVisible(window, visible);
     }
-    g_Playlist.m_RefreshPlayList();
+    // The window filled its rows when it was made; showing it refreshes them.
     return TRUE;
 }
 

@@ -239,6 +239,8 @@ private:
     int m_AddFolderEntries(const wchar_t* folder, const wchar_t* pattern, int oldCount,
                            int skipExisting);
     void m_WriteRow(int row);
+    void m_InsertRow(int row);
+    void m_MeasureRows();
     int m_TrackRowImage(int row) const;
     int m_FindSelected(int* selected) const;
 

@@ -60,6 +60,41 @@ void CPlaylist::m_FormatRowTime(INT64 milliseconds, wchar_t* out, int size)
     out[size - 1] = 0;
 }
 
+// A new row: text, image and item data in one insert, then the time and
+// the check state; nothing to compare and, frozen, nothing to repaint.
+void CPlaylist::m_InsertRow(int row)
+{
+    wchar_t text[kNameCap + 16];
+    m_RowText(m_Tracks[row], row, text, kNameCap + 16);
+    LVITEMW item = {};
+    item.mask = LVIF_TEXT | LVIF_PARAM | LVIF_IMAGE;
+    item.iItem = row;
+    item.pszText = text;
+    item.iImage = m_TrackRowImage(row);
+    item.lParam = reinterpret_cast<LPARAM>(&m_Tracks[row]);
+    if (SendMessageW(m_hList, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)) != row) return;
+    wchar_t time[32];
+    m_FormatRowTime(m_Tracks[row].Milliseconds, time, 32);
+    if (time[0]) m_SetText(m_hList, row, 1, time);
+    if (m_CheckMode) {
+        item.stateMask = LVIS_STATEIMAGEMASK;
+        item.state = INDEXTOSTATEIMAGEMASK(m_Tracks[row].Unchecked ? 1 : 2);
+        SendMessageW(m_hList, LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&item));
+    }
+    m_MeasureRows();
+}
+
+// The first row set in a run measures row 0's top and height.
+void CPlaylist::m_MeasureRows()
+{
+    RECT rc = {LVIR_BOUNDS, 0, 0, 0};
+    if (m_RowHeight == 0 &&
+        SendMessageW(m_hList, LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&rc))) {
+        m_RowTop = rc.top;
+        m_RowHeight = rc.bottom - rc.top;
+    }
+}
+
 // Insert or update one track row: text, image and item data, then the
 // time; an update sets only what differs and repaints a changed row.
 void CPlaylist::m_WriteRow(int row)
@@ -107,12 +142,7 @@ void CPlaylist::m_WriteRow(int row)
         m_NoticesOn = noticesOn;
     }
     if (changed) SendMessageW(m_hList, LVM_REDRAWITEMS, row, row);
-    RECT rc = {LVIR_BOUNDS, 0, 0, 0};
-    if (m_RowHeight == 0 &&
-        SendMessageW(m_hList, LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&rc))) {
-        m_RowTop = rc.top;
-        m_RowHeight = rc.bottom - rc.top;
-    }
+    m_MeasureRows();
 }
 
 // 4 on the playing row once playback started, 5 before; -1 elsewhere.
@@ -131,14 +161,7 @@ void CPlaylist::m_RebuildTrackList()
     SendMessageW(m_hList, LVM_DELETEALLITEMS, 0, 0);
     SendMessageW(m_hList, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_CHECKBOXES,
                  m_CheckMode ? LVS_EX_CHECKBOXES : 0);
-    for (int i = 0; i < m_Count; ++i) {
-        LVITEMW item = {};
-        item.mask = LVIF_TEXT;
-        item.iItem = i;
-        item.pszText = const_cast<wchar_t*>(L"");
-        SendMessageW(m_hList, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
-        m_WriteRow(i);
-    }
+    for (int i = 0; i < m_Count; ++i) m_InsertRow(i);
     m_FreezeRedraw(m_hList, false);
     m_NoticesOn = noticesOn;
     m_SetCurrentTrack(-1);
