@@ -692,15 +692,23 @@ int m_PrintRow(HANDLE process, SRemoteRow* remote, HWND list, int row, int colum
     return 1;
 }
 
+// The list view of that id in a window of the class, and its process
+// opened for reading and writing memory; 0, or the exit code to give.
+int m_OpenListProcess(const wchar_t* className, int id, HWND* list, HANDLE* process)
+{
+    *list = m_FindInProcess(className, id);
+    if (!*list) return m_FindAll(className).empty() ? 1 : 3;
+    DWORD pid = 0;
+    GetWindowThreadProcessId(*list, &pid);
+    *process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE | PROCESS_VM_READ, FALSE, pid);
+    return *process ? 0 : 4;
+}
+
 int m_Rows(const wchar_t* className, int id)
 {
-    HWND list = m_FindInProcess(className, id);
-    if (!list) return m_FindAll(className).empty() ? 1 : 3;
-    DWORD pid = 0;
-    GetWindowThreadProcessId(list, &pid);
-    HANDLE process =
-        OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE | PROCESS_VM_READ, FALSE, pid);
-    if (!process) return 4;
+    HWND list = nullptr;
+    HANDLE process = nullptr;
+    if (int rc = m_OpenListProcess(className, id, &list, &process)) return rc;
     auto* remote = static_cast<SRemoteRow*>(
         VirtualAllocEx(process, nullptr, sizeof(SRemoteRow), MEM_COMMIT, PAGE_READWRITE));
     int rc = remote ? 0 : 4;
@@ -722,13 +730,9 @@ int m_Rows(const wchar_t* className, int id)
 // player's process.
 int m_ItemRect(const wchar_t* className, int id, int row)
 {
-    HWND list = m_FindInProcess(className, id);
-    if (!list) return m_FindAll(className).empty() ? 1 : 3;
-    DWORD pid = 0;
-    GetWindowThreadProcessId(list, &pid);
-    HANDLE process =
-        OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE | PROCESS_VM_READ, FALSE, pid);
-    if (!process) return 4;
+    HWND list = nullptr;
+    HANDLE process = nullptr;
+    if (int rc = m_OpenListProcess(className, id, &list, &process)) return rc;
     auto* remote = static_cast<RECT*>(
         VirtualAllocEx(process, nullptr, sizeof(RECT), MEM_COMMIT, PAGE_READWRITE));
     int rc = remote ? 0 : 4;
