@@ -10,24 +10,14 @@ Needs Debian's python3 with python3-pil; the build does not run it: the PNGs
 it makes are kept in the repository. Run it again only to change them.
 """
 
-import os
-
-from PIL import Image, ImageDraw
-
-OUT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "src", "resources")
-CELL = 32
-SS = 8  # supersampling
-INK = (0, 0, 0, 255)
+# Cells, supersampling and the strip writer are the menu icons' own.
+from make_menu_icons import INK, blank, px, strip
 BOX = (96, 96, 96, 255)
 BOX_FACE = (255, 255, 255, 255)
 CHECK = (24, 112, 208, 255)
 PLAY = (32, 150, 64, 255)
 PAUSE = (200, 130, 20, 255)
 RANGE = (128, 128, 128, 255)
-
-
-def px(v):
-    return v * SS
 
 
 def poly(d, pts, colour):
@@ -76,10 +66,6 @@ def paused(d):
     rect(d, 18, 8, 23, 24, PAUSE, 1)
 
 
-def blank(d):
-    pass
-
-
 def chapters(d):
     # A film strip cut into parts.
     for y in (6, 14, 22):
@@ -104,16 +90,6 @@ def markers(d):
 CHECK_CELLS = [checked, box, range_mark(PLAY, True), range_mark(RANGE, False), playing, paused]
 TAB_ICON_FIRST = 6
 ICON_CELLS = [blank] * TAB_ICON_FIRST + [chapters, ranges, markers]
-
-
-def strip(cells, name):
-    img = Image.new("RGBA", (CELL * len(cells) * SS, CELL * SS), (0, 0, 0, 0))
-    for i, draw in enumerate(cells):
-        cell = Image.new("RGBA", (CELL * SS, CELL * SS), (0, 0, 0, 0))
-        draw(ImageDraw.Draw(cell))
-        img.paste(cell, (i * CELL * SS, 0))
-    img = img.resize((CELL * len(cells), CELL), Image.LANCZOS)
-    img.save(os.path.join(OUT, name), optimize=True)
 
 
 def main():
