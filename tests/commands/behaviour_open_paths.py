@@ -30,7 +30,11 @@ class OpenPaths(BehaviourTest):
 
     def open(self, path, wait_title=None):
         proc = self.box.start(path)
-        self.assertIsNotNone(self.box.wait_window(), "no main window")
+        # A loaded machine can take a while to start a second player in a row.
+        if self.box.wait_window(timeout_ms=30000) is None:
+            state = proc.poll()
+            self.fail("no main window (exit %r): %s" % (state, self.box.output(proc)[-3000:]
+                                                        if state is not None else ""))
         if wait_title:
             title = zvtest.wait_for(lambda: wait_title in osup.title() and osup.title())
             self.assertTrue(title, "title never named %r: %r" % (wait_title, osup.title()))
