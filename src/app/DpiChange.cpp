@@ -183,6 +183,8 @@ void m_DpiChange_Remember(POINT pointer, const RECT* window)
     s_LastWindow = *window;
 }
 
+int m_DpiChange_IsMoving() { return s_DpiMove; }
+
 void m_OnMainWindowMoved()
 {
     RECT rc;

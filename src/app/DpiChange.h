@@ -36,3 +36,6 @@ void m_ApplyDpi(int percent);
 void m_DpiChange_Remember(POINT pointer, const RECT* window);
 // WM_MOVE of the main window.
 void m_OnMainWindowMoved();
+// Whether a DPI change of the main window still waits for the move that
+// follows the pointer (the playlist window does not rescale meanwhile).
+int m_DpiChange_IsMoving();

@@ -9,6 +9,7 @@
 #include "base/UiLook.h"
 #include "controls/SliderPlus.h"
 #include "controls/Statusbar.h"
+#include "playlist/Playlist.h"
 #include "settings/MainWindowStyle.h"
 #include "settings/Settings.h"
 
@@ -157,6 +158,7 @@ void m_SetButtonsTheme(int style, int redraw)
     g_VolumeSlider.m_SetDrawStyle(s);
     g_PanelLook.bFlatButtons = b >= 11;
     m_OnActivateColors(0, 1);
+    if (g_Playlist.m_GetWindow()) g_Playlist.m_SetButtonLook(-1);
     if (redraw) m_RepaintControlPanel();
 }
 

@@ -36,6 +36,24 @@ void m_OpenTrack(int index)
     m_OpenPlayListFile(index, 0, 1, m_CtrlOrShift() ? 2 : 1, 0);
 }
 
+// A chapter of the playing track is a jump; one of another track opens that
+// track at the chapter's start, stopped with Ctrl or Shift as a row does.
+void m_OpenChapter(int shown, int chapter)
+{
+    const int held = m_CtrlOrShift() ? 1 : 0;
+    if (shown >= 0 && shown == g_PlayingTrack && g_MediaOpen) {
+        m_Chapter_Jump(chapter, held);
+        return;
+    }
+    const STRACKINFO* t = g_Playlist.m_GetTrack(shown);
+    if (!t || !t->Chapters || chapter < 0 || chapter >= t->ChapterCount) return;
+    if (m_JumpList_IsBatchRunning()) return;
+    const int startMs = (int)(t->Chapters[chapter].Start * 1000.0 + 0.5);
+    m_SavePlayPosition(0);
+    if (m_JumpList_IsShown()) m_ShowJumpList(0);
+    m_OpenPlayListFile(shown, startMs > 0 ? startMs : 0, 1, held ? 2 : 1, 0);
+}
+
 }  // namespace
 
 int m_OnPlaylistNotice(WPARAM code, LPARAM value)
@@ -47,8 +65,7 @@ int m_OnPlaylistNotice(WPARAM code, LPARAM value)
             m_OpenTrack(index);
             return 1;
         case kNoticeOpenChapter:
-            if (shown >= 0 && shown == g_PlayingTrack)
-                m_Chapter_Jump(index, m_CtrlOrShift() ? 1 : 0);
+            m_OpenChapter(shown, index);
             return 1;
         case kNoticeOpenRange:
             m_PlayRange_Select(shown, index, 2, 1);

@@ -53,6 +53,8 @@ public:
     int m_GetFrame() const { return m_CurrentFrame; }
     int m_GetFrameCount() const { return m_FrameCount; }
     int m_GetCheck() const { return m_Checked; }
+    int m_GetDrawStyle() const { return m_DrawStyle; }
+    UINT m_GetVariantBits() const { return m_VariantBits; }
     int m_GetFrameFadeAlpha() const { return m_FrameFadeAlpha; }
     int m_GetHoverAlpha() const { return m_HoverAlpha; }
     UINT m_GetId() const { return m_Id; }

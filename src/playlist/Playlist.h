@@ -144,6 +144,9 @@ public:
     void m_OnInitDialog(HWND dialog);
     void m_EnableToolTips(int on);
     void m_CreateToolTips();
+    // The buttons' look for a [Ctrl] "Style" value (-1: the stored one);
+    // lays the window out again.
+    void m_SetButtonLook(int style);
     void m_ShowTabs(int show, int relayout);
     void m_SelectTab(int tab, int force);
     // 1396, 1397, 1399, or 0 when the sub-list has no height.
@@ -170,6 +173,8 @@ public:
     void m_ApplyDpi(int percent, int force);
     void m_SetDpi(int percent);
     void m_OnDpiChanged(int dpi, const RECT* suggested);
+    // Resizes the window by the DPI ratio around the pointer.
+    void m_RescaleWindow(int newPct, const RECT* suggested);
     void m_SetItemHeight(int showOsd);
     void m_LoadButtonImages();
     void m_ApplyColumnRatios();

@@ -4,6 +4,7 @@
 #include <commctrl.h>
 
 #include "app/MainWindow.h"
+#include "app/PlaylistDock.h"
 #include "app/ToolWindowPlacement.h"
 #include "base/ArgbImage.h"
 #include "base/Dpi.h"
@@ -186,4 +187,5 @@ void CPlaylist::m_MoveChildren(int width, int height)
     InvalidateRect(m_W.Dialog, &m_W.ButtonRow, FALSE);
     InvalidateRect(m_W.Dialog, &m_W.Splitter, FALSE);
     InvalidateRect(m_W.Dialog, &m_W.TabStrip, FALSE);
+    if (GetActiveWindow() == m_W.Dialog) g_DockingMove = 0;
 }

@@ -3,6 +3,7 @@
 // point of the window when the DPI changes.
 #include <commctrl.h>
 
+#include "app/DpiChange.h"
 #include "app/ToolWindowPlacement.h"
 #include "base/Dpi.h"
 #include "base/Geometry.h"
@@ -135,6 +136,13 @@ void CPlaylist::m_OnDpiChanged(int dpi, const RECT* suggested)
     if (!m_W.Ready || !m_W.Dialog || dpi <= 0) return;
     const int newPct = m_Playlist_ClampDpi(m_RoundByMode(dpi * 100.0 / 96.0, 0));
     m_SendNotice(kNoticePlaylistDpi, newPct);
+    // The main window moving across monitors places this one itself.
+    if (!m_DpiChange_IsMoving()) m_RescaleWindow(newPct, suggested);
+    m_ApplyDpi(newPct, 0);
+}
+
+void CPlaylist::m_RescaleWindow(int newPct, const RECT* suggested)
+{
     RECT rc;
     POINT pt;
     const int movePointer = m_RescaleAround(m_W, m_W.DpiPercent, newPct, suggested, &rc, &pt);
@@ -155,6 +163,4 @@ void CPlaylist::m_OnDpiChanged(int dpi, const RECT* suggested)
     GetClientRect(m_W.Dialog, &m_W.PressClient);
     m_ClientToScreenRect(m_W.Dialog, &m_W.PressClient);
     if (!g_Settings.Common_Snap[0]) m_W.DpiMoved = 1;
-
-    m_ApplyDpi(newPct, 0);
 }

@@ -4,11 +4,13 @@
 
 #include "app/AppMessages.h"
 #include "app/MainWindow.h"
+#include "app/MainWindowLook.h"
 #include "app/ToolWindowPlacement.h"
 #include "base/ErrorLog.h"
 #include "controls/ButtonPlus.h"
 #include "playlist/Playlist.h"
 #include "playlist/PlaylistWindowInput.h"
+#include "settings/MainWindowStyle.h"
 #include "settings/Settings.h"
 
 namespace {
@@ -66,20 +68,6 @@ void m_AddColumn(HWND list, int index, const wchar_t* caption, int format, int w
     column.pszText = const_cast<wchar_t*>(caption);
     column.iSubItem = index;
     SendMessageW(list, LVM_INSERTCOLUMNW, index, reinterpret_cast<LPARAM>(&column));
-}
-
-// The buttons' drawing style from [Ctrl] "Style".
-int m_ButtonStyle()
-{
-    switch (g_Settings.Ctrl_Style[0]) {
-        case 0:
-            return 0;
-        case 1:
-            return 3;
-        case 3:
-            return 13;
-    }
-    return 11;
 }
 
 // Rows are painted by the window itself: a list without the owner-drawn
@@ -140,9 +128,9 @@ void CPlaylist::m_OnInitDialog(HWND dialog)
         HWND hwnd = button->m_Create(dialog, kPlaylistButtonFirstId + i);
         if (!hwnd) continue;
         button->m_SetRightClickMenuMode();
-        button->m_SetDrawStyle(m_ButtonStyle(), 0, 0);
         ShowWindow(hwnd, SW_SHOW);
     }
+    m_SetButtonLook(-1);
 
     m_W.Status =
         CreateWindowExW(0, L"Static", L"", kStatusStyle, 0, 64, 160, 16, dialog,
@@ -190,6 +178,20 @@ void m_PlWnd_SetColumnsFromShares(CPlaylist& p)
         SendMessageW(p.m_W.Lists[i], LVM_SETCOLUMNWIDTH, 1, time);
     }
     if (p.m_W.Lists[3]) SendMessageW(p.m_W.Lists[3], LVM_SETCOLUMNWIDTH, 0, name + time);
+}
+
+void CPlaylist::m_SetButtonLook(int style)
+{
+    // The same looks as the control bar's buttons.
+    int look = 0, sliderLook = 0;
+    m_LooksForStyle(style == -1 ? g_Settings.Ctrl_Style[0] : style, g_Settings.Ctrl_Style[1],
+                    g_GuiKind, &look, &sliderLook);
+    const UINT variant = g_WindowCornerFlag == 1   ? BUTTON_VARIANT_ROUND6
+                         : g_WindowCornerFlag == 2 ? BUTTON_VARIANT_ROUND25
+                                                   : 0;
+    for (int i = 0; i < kPlaylistButtonCount; ++i)
+        if (m_W.Buttons[i]) m_W.Buttons[i]->m_SetDrawStyle(look, 1, i == 0 ? variant : 0);
+    if (m_W.Ready) m_MoveChildren(-1, -1);
 }
 
 void CPlaylist::m_EnableToolTips(int on)

@@ -22,6 +22,7 @@ int m_PlWnd_OnNcLButtonDblClk(CPlaylist& p, WPARAM hit, LPARAM screen);
 int m_PlWnd_OnSetCursor(CPlaylist& p);
 void m_PlWnd_OnSizing(CPlaylist& p, WPARAM edge, RECT* rc);
 void m_PlWnd_OnExitSizeMove(CPlaylist& p);
+void m_PlWnd_OnMove(CPlaylist& p);
 // The list notifications; 1 with *result set when handled.
 int m_PlWnd_OnNotify(CPlaylist& p, NMHDR* header, LRESULT* result);
 // [Ctrl] "Btn" height at 100 %; a value without a height gives square

@@ -4,6 +4,7 @@
 #include <windowsx.h>
 
 #include "app/LayoutSnap.h"
+#include "app/PlaylistDock.h"
 #include "app/ToolWindowPlacement.h"
 #include "app/ToolWindows.h"
 #include "base/Dpi.h"
@@ -277,6 +278,28 @@ void m_PlWnd_OnExitSizeMove(CPlaylist& p)
 {
     m_TakePlayListWnd(p.m_GetWindow());
     if (g_Settings.Common_Wall) m_KeepWindowOnMonitor(p.m_GetWindow());
+}
+
+void m_PlWnd_OnMove(CPlaylist& p)
+{
+    HWND hwnd = p.m_W.Dialog;
+    RECT rc;
+    if (!hwnd || !GetWindowRect(hwnd, &rc)) return;
+    const SIZE size = {rc.right - rc.left, rc.bottom - rc.top};
+    const int sizeKept = size.cx == p.m_W.LastMoveSize.cx && size.cy == p.m_W.LastMoveSize.cy;
+    p.m_W.LastMoveSize = size;
+    // This window moving is not the main window dragging it along.
+    if (sizeKept || GetActiveWindow() == hwnd) g_DockingMove = 0;
+    if (!sizeKept || !p.m_W.DpiMoved) return;
+    // After a DPI rescale the window keeps to the pointer's travel since.
+    p.m_W.DpiMoved = 0;
+    POINT now;
+    if (!GetCursorPos(&now)) return;
+    RECT to = p.m_W.PressWindow;
+    OffsetRect(&to, now.x - p.m_W.PressCursor.x, now.y - p.m_W.PressCursor.y);
+    if (to.left != rc.left || to.top != rc.top)
+        SetWindowPos(hwnd, nullptr, to.left, to.top, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void CPlaylist::m_EndTrackDrag(POINT listPoint)

@@ -128,6 +128,9 @@ INT_PTR m_OnMouse(CPlaylist& p, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
         case WM_EXITSIZEMOVE:
             m_PlWnd_OnExitSizeMove(p);
             return TRUE;
+        case WM_MOVE:
+            m_PlWnd_OnMove(p);
+            return FALSE;
     }
     return FALSE;
 }

@@ -106,7 +106,8 @@ struct SPLAYLISTWND {
     int MovingWindow = 0;
     int LastDragY = 0;
     int TrackingLeave = 0;
-    int DpiMoved = 0;  // a DPI rescale moved the window (snapping off)
+    int DpiMoved = 0;        // a DPI rescale moved the window (snapping off)
+    SIZE LastMoveSize = {};  // the window's size at the last WM_MOVE
     int Visible = 0;
     int Active = 0;
 };

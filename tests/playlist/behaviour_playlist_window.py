@@ -270,6 +270,14 @@ class PlaylistWindow(BehaviourTest):
         self.assertTrue(wait_texts(CHAPTERS, chapters), texts(CHAPTERS))
         self.assertEqual([r["image"] for r in zvtest.list_rows(PLAYLIST, CHAPTERS)], [-1] * 3)
 
+        # A double-click on its third chapter opens that track at the
+        # chapter's start (0:04).
+        after = len(ps.traces(self.box))
+        _, centre = row_centre(CHAPTERS, 2)
+        xdotool("mousemove", *centre, "click", "--repeat", 2, "--delay", 80, 1)
+        self.assertEqual(ps.wait_trace(self, self.box, "play", after)["track"], 0)
+        self.assertIn(ps.elapsed(self), (4, 5, 6))
+
         # Check boxes: the first button shows them; a click on the third
         # row's box clears its track's flag, which the rows show again
         # after the boxes were hidden and shown.

@@ -10,10 +10,14 @@
 #include <vector>
 
 #include "app/AppMessages.h"
+#include "app/MainWindow.h"
+#include "app/PlaylistDock.h"
 #include "app/ToolWindowPlacement.h"
 #include "controls/ButtonPlus.h"
 #include "playlist/Playlist.h"
 #include "playlist/PlaylistSplit.h"
+#include "playlist/PlaylistWindowInput.h"
+#include "settings/MainWindowStyle.h"
 #include "settings/Settings.h"
 
 namespace {
@@ -328,6 +332,63 @@ TEST_CASE("a DPI change rescales the window and tells the main window")
     g_Playlist.m_OnDpiChanged(500, nullptr);
     CHECK(w.DpiPercent == 500);
     CHECK(w.RowHeight >= w.CheckImageEdge);
+}
+
+TEST_CASE("after a DPI rescale the next move keeps the window under the pointer")
+{
+    SHostFixture f;
+    SPLAYLISTWND& w = g_Playlist.m_W;
+    g_Playlist.m_OnDpiChanged(144, nullptr);
+    REQUIRE(w.DpiMoved == 1);
+    RECT rescaled;
+    GetWindowRect(f.host, &rescaled);
+    m_PlWnd_OnMove(g_Playlist);  // the rescale's own move, of a new size
+    // The system's move of the same size comes 30, 20 pixels after the
+    // pointer moved 7, 5: the window follows the pointer instead.
+    REQUIRE(SetCursorPos(w.PressCursor.x + 7, w.PressCursor.y + 5));
+    SetWindowPos(f.host, nullptr, rescaled.left + 30, rescaled.top + 20, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    g_DockingMove = 1;
+    m_PlWnd_OnMove(g_Playlist);
+    RECT rc;
+    GetWindowRect(f.host, &rc);
+    CHECK(rc.left == w.PressWindow.left + 7);
+    CHECK(rc.top == w.PressWindow.top + 5);
+    CHECK(w.DpiMoved == 0);
+    CHECK(g_DockingMove == 0);
+}
+
+TEST_CASE("the buttons take the control bar's look for [Ctrl] Style")
+{
+    SHostFixture f;
+    const int savedKind = g_GuiKind, savedCorner = g_WindowCornerFlag;
+    struct {
+        int style, second, kind, corner, look;
+        UINT firstVariant;
+    } cases[] = {
+        {0, 0, 6, 0, 0, 0},
+        {1, 0, 5, 0, 1, 0},
+        {1, 0, 7, 1, 2, BUTTON_VARIANT_ROUND6},
+        {1, 0, 2, 2, 3, BUTTON_VARIANT_ROUND25},
+        {3, 0, 6, 0, 13, 0},
+        {2, 1, 6, 0, 11, 0},
+        {2, 0, 6, 0, 12, 0},
+    };
+    for (const auto& c : cases) {
+        CAPTURE(c.style);
+        CAPTURE(c.kind);
+        g_Settings.Ctrl_Style[0] = c.style;
+        g_Settings.Ctrl_Style[1] = c.second;
+        g_GuiKind = c.kind;
+        g_WindowCornerFlag = c.corner;
+        g_Playlist.m_SetButtonLook(-1);
+        CHECK(f.buttons[0]->m_GetDrawStyle() == c.look);
+        CHECK(f.buttons[0]->m_GetVariantBits() == c.firstVariant);
+        CHECK(f.buttons[4]->m_GetDrawStyle() == c.look);
+        CHECK(f.buttons[4]->m_GetVariantBits() == 0u);
+    }
+    g_GuiKind = savedKind;
+    g_WindowCornerFlag = savedCorner;
 }
 
 TEST_CASE("a window at its least height keeps sane rectangles and ratios")
