@@ -213,9 +213,11 @@ int m_CopyCachedPng(CArgbImage* img, WORD id)
     return ok;
 }
 
-// Keeps a copy of a decoded image; a full cache keeps nothing more.
+// Keeps a copy of a decoded image; a full cache keeps nothing more, and an
+// image with a user comment is not kept (copies carry none).
 void m_KeepPng(const CArgbImage* img, WORD id)
 {
+    if (img->m_Data) return;
     AcquireSRWLockExclusive(&g_PngCacheLock);
     int known = 0;
     for (int i = 0; i < g_PngCacheCount; ++i) known |= g_PngCache[i].Id == id;
@@ -234,7 +236,10 @@ void m_KeepPng(const CArgbImage* img, WORD id)
 int m_LoadPngResource(CArgbImage* img, WORD id, int)
 {
     if (!img) return 0;
-    if (m_CopyCachedPng(img, id)) return 1;
+    if (m_CopyCachedPng(img, id)) {
+        img->m_FreeData();  // as a decode without a comment leaves it
+        return 1;
+    }
     if (!m_DecodePngResource(img, id)) return 0;
     m_KeepPng(img, id);
     return 1;

@@ -89,7 +89,8 @@ void CPlaylist::m_LoadButtonImages()
     const int source = m_LoadSkinSource(&strip, g_Settings.Ctrl_CtmIco, g_ExeFolder);
     if (source < 0 || strip.m_Height <= 0) return;
     int cells = strip.m_Width / strip.m_Height;
-    if (cells > kButtonCellsKept &&
+    // Only a strip of whole cells is cut: the scale of the rest stays the same.
+    if (cells > kButtonCellsKept && strip.m_Width == cells * strip.m_Height &&
         strip.m_Crop(0, 0, strip.m_Width - kButtonCellsKept * strip.m_Height, 0))
         cells = kButtonCellsKept;
     if (source == 0) m_AdaptSkinToFace(&strip, m_W.BackColor);
