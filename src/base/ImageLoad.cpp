@@ -162,9 +162,24 @@ int m_LoadImageFromMemory(CArgbImage* img, HGLOBAL memory)
     return ok;
 }
 
-int m_LoadPngResource(CArgbImage* img, WORD id, int)
+namespace {
+
+// Decoding a resource costs GDI+ a stream and a bitmap each time, and a
+// window made again decodes the same strips again: each decoded resource
+// is kept for the process (the resources never change) and copied out.
+constexpr int kPngCacheCap = 24;
+
+struct SPngCacheEntry {
+    WORD Id;
+    CArgbImage* Image;
+};
+
+SRWLOCK g_PngCacheLock = SRWLOCK_INIT;
+SPngCacheEntry g_PngCache[kPngCacheCap];
+int g_PngCacheCount = 0;
+
+int m_DecodePngResource(CArgbImage* img, WORD id)
 {
-    if (!img) return 0;
     HMODULE module = GetModuleHandleW(nullptr);
     HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(id), L"PNG");
     const DWORD size = found ? SizeofResource(module, found) : 0;
@@ -182,4 +197,50 @@ int m_LoadPngResource(CArgbImage* img, WORD id, int)
     const int ok = m_LoadImageFromMemory(img, memory);
     GlobalFree(memory);
     return ok;
+}
+
+// The kept image of the id copied into img; 0 when none is kept.
+int m_CopyCachedPng(CArgbImage* img, WORD id)
+{
+    int ok = 0;
+    AcquireSRWLockShared(&g_PngCacheLock);
+    for (int i = 0; i < g_PngCacheCount; ++i) {
+        if (g_PngCache[i].Id != id) continue;
+        ok = img->m_CopyFrom(g_PngCache[i].Image);
+        break;
+    }
+    ReleaseSRWLockShared(&g_PngCacheLock);
+    return ok;
+}
+
+// Keeps a copy of a decoded image; a full cache keeps nothing more, and an
+// image with a user comment is not kept (copies carry none).
+void m_KeepPng(const CArgbImage* img, WORD id)
+{
+    if (img->m_Data) return;
+    AcquireSRWLockExclusive(&g_PngCacheLock);
+    int known = 0;
+    for (int i = 0; i < g_PngCacheCount; ++i) known |= g_PngCache[i].Id == id;
+    if (!known && g_PngCacheCount < kPngCacheCap) {
+        CArgbImage* kept = new CArgbImage();
+        if (kept->m_CopyFrom(img))
+            g_PngCache[g_PngCacheCount++] = SPngCacheEntry{id, kept};
+        else
+            delete kept;
+    }
+    ReleaseSRWLockExclusive(&g_PngCacheLock);
+}
+
+}  // namespace
+
+int m_LoadPngResource(CArgbImage* img, WORD id, int)
+{
+    if (!img) return 0;
+    if (m_CopyCachedPng(img, id)) {
+        img->m_FreeData();  // as a decode without a comment leaves it
+        return 1;
+    }
+    if (!m_DecodePngResource(img, id)) return 0;
+    m_KeepPng(img, id);
+    return 1;
 }

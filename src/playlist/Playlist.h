@@ -246,6 +246,8 @@ private:
     void m_WriteRow(int row);
     void m_InsertRow(int row);
     void m_MeasureRows();
+    bool m_RowAsInserted(int row) const;
+    bool m_RowsAsBuilt() const;
     int m_TrackRowImage(int row) const;
     int m_FindSelected(int* selected) const;
 

@@ -62,10 +62,6 @@ void CPlaylist::m_DrawStatus()
     CArgbImage* img = m_W.StatusImage;
     if (!m_W.Ready || !m_W.Dialog || !img || !img->m_IsValid()) return;
     CBmpFont* font = m_W.StatusFont;
-    if (font && m_W.StatusFontPending) {
-        m_W.StatusFontPending = 0;
-        m_RebuildStatusFont(font, m_W.DpiPercent);
-    }
     const COLORREF back = m_W.BackColor;
     const ARGB ink = m_PlaylistDraw_StatusText(back), dim = m_PlaylistDraw_StatusDimText(back);
     img->m_FillColorRef(back);
@@ -86,6 +82,11 @@ void CPlaylist::m_DrawStatus()
         m_DrawSizeGrip(img, *this, ink, m_W.FrameStyle);
     }
 
+    // The font is rebuilt when a text is first drawn, not for the size grip.
+    if (font && line1[0] && m_W.StatusFontPending) {
+        m_W.StatusFontPending = 0;
+        m_RebuildStatusFont(font, m_W.DpiPercent);
+    }
     if (font && font->m_Loaded && line1[0]) {
         RECT area = {m_U(1), m_U(4), img->m_Width - m_U(4), img->m_Height - m_U(4)};
         const int lift = font->m_GetHeight() + (int)lround(0.25 * font->m_GetHeight());

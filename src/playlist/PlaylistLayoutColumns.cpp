@@ -25,10 +25,18 @@ void m_SetWidths(CPlaylist& pl, int name, int time)
     pl.m_W.NoticesHandled = handled;
 }
 
+// The widest time text as the list measures a string (its font, the
+// text's extent), in one device context for all rows: a width query per
+// row costs the list a DC of its own each time.
 int m_WidestTime(HWND list)
 {
     if (!list) return 0;
     const int rows = (int)SendMessageW(list, LVM_GETITEMCOUNT, 0, 0);
+    if (rows <= 0) return 0;
+    HDC dc = GetDC(list);
+    if (!dc) return 0;
+    HFONT font = (HFONT)SendMessageW(list, WM_GETFONT, 0, 0);
+    HGDIOBJ old = SelectObject(dc, font ? (HGDIOBJ)font : GetStockObject(DEFAULT_GUI_FONT));
     int widest = 0;
     for (int row = 0; row < rows; ++row) {
         wchar_t text[kTimeTextCap] = {};
@@ -36,12 +44,14 @@ int m_WidestTime(HWND list)
         item.iSubItem = 1;
         item.pszText = text;
         item.cchTextMax = kTimeTextCap;
-        SendMessageW(list, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item));
-        if (!text[0]) continue;
-        const int w =
-            (int)SendMessageW(list, LVM_GETSTRINGWIDTHW, 0, reinterpret_cast<LPARAM>(text));
-        if (w > widest) widest = w;
+        const int length =
+            (int)SendMessageW(list, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item));
+        SIZE size = {};
+        if (length > 0 && GetTextExtentPoint32W(dc, text, length, &size) && size.cx > widest)
+            widest = size.cx;
     }
+    SelectObject(dc, old);
+    ReleaseDC(list, dc);
     return widest;
 }
 

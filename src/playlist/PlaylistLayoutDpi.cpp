@@ -126,8 +126,11 @@ void CPlaylist::m_ApplyDpi(int percent, int force)
     m_SetItemHeight(0);
     m_ApplyColumnRatios();
     m_LoadButtonImages();
-    if (g_PlaylistView.bAdjust) m_LayoutLists(1);
-    m_MoveChildren(-1, -1);
+    // The split lays the children out itself.
+    if (g_PlaylistView.bAdjust)
+        m_LayoutLists(1);
+    else
+        m_MoveChildren(-1, -1);
     m_PlaylistReadRowMetrics(*this, m_W.RowHeight);
 }
 

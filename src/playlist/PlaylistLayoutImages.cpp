@@ -26,13 +26,22 @@ constexpr int kCheckEdge200 = 32;
 // Cell of the control-bar strip for each button, in button order: check
 // boxes, open, save, sort, settings.
 constexpr int kButtonCells[kPlaylistButtonCount] = {5, 0, 1, 6, 4};
+// The strip is cut after the last cell used and one more, so that area
+// averaging at that cell's right edge reads what it reads in the whole strip.
+constexpr int kButtonCellsKept = 8;
+
+// The image at w x h; one already that size is kept as it is.
+int m_ResizeTo(CArgbImage* image, int w, int h)
+{
+    return (image->m_Width == w && image->m_Height == h) || image->m_Resize(w, h, 1);
+}
 
 // The strip's cells side by side, each c wide, centred in rows of height h.
 HIMAGELIST m_BuildImageList(CArgbImage* strip, int c, int h)
 {
     const int cells = strip->m_IsValid() ? strip->m_Width / strip->m_Height : 0;
     HIMAGELIST list = ImageList_Create(c, h, ILC_COLOR32, cells > 0 ? cells : 1, 0);
-    if (!list || cells <= 0 || !strip->m_Resize(cells * c, c, 1)) return list;
+    if (!list || cells <= 0 || !m_ResizeTo(strip, cells * c, c)) return list;
     CArgbImage frame;
     if (!frame.m_Create(nullptr, cells * c, h)) return list;
     const int y = h > c ? (h - c) / 2 : 0;
@@ -79,10 +88,14 @@ void CPlaylist::m_LoadButtonImages()
     CArgbImage strip;
     const int source = m_LoadSkinSource(&strip, g_Settings.Ctrl_CtmIco, g_ExeFolder);
     if (source < 0 || strip.m_Height <= 0) return;
+    int cells = strip.m_Width / strip.m_Height;
+    // Only a strip of whole cells is cut: the scale of the rest stays the same.
+    if (cells > kButtonCellsKept && strip.m_Width == cells * strip.m_Height &&
+        strip.m_Crop(0, 0, strip.m_Width - kButtonCellsKept * strip.m_Height, 0))
+        cells = kButtonCellsKept;
     if (source == 0) m_AdaptSkinToFace(&strip, m_W.BackColor);
-    const int cells = strip.m_Width / strip.m_Height;
     const int cell = m_SkinCellSize(strip.m_Height, m_W.DpiPercent, g_Settings.Ctrl_Ico);
-    if (!strip.m_Resize(cells * cell, cell, 1)) return;
+    if (!m_ResizeTo(&strip, cells * cell, cell)) return;
     m_W.ButtonImageEdge = cell;
     for (int i = 0; i < kPlaylistButtonCount; ++i) {
         if (!m_W.Buttons[i] || kButtonCells[i] >= cells) continue;

@@ -84,6 +84,54 @@ void CPlaylist::m_InsertRow(int row)
     m_MeasureRows();
 }
 
+// Whether the row holds what inserting it now would give it: text, image,
+// item data, time, and no state but its check box.
+bool CPlaylist::m_RowAsInserted(int row) const
+{
+    wchar_t text[kNameCap + 16], had[kNameCap + 16] = L"";
+    m_RowText(m_Tracks[row], row, text, kNameCap + 16);
+    LVITEMW item = {};
+    item.mask = LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM | LVIF_STATE | LVIF_INDENT;
+    item.iItem = row;
+    item.stateMask = ~0u;
+    item.pszText = had;
+    item.cchTextMax = kNameCap + 16;
+    if (!SendMessageW(m_hList, LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item))) return false;
+    const UINT state = m_CheckMode ? INDEXTOSTATEIMAGEMASK(m_Tracks[row].Unchecked ? 1 : 2) : 0;
+    if (wcscmp(had, text) != 0 || item.iImage != m_TrackRowImage(row) ||
+        item.lParam != reinterpret_cast<LPARAM>(&m_Tracks[row]) || item.state != state ||
+        item.iIndent != 0)
+        return false;
+    wchar_t time[32], hadTime[32] = L"";
+    m_FormatRowTime(m_Tracks[row].Milliseconds, time, 32);
+    item.iSubItem = 1;
+    item.pszText = hadTime;
+    item.cchTextMax = 32;
+    SendMessageW(m_hList, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item));
+    return wcscmp(hadTime, time) == 0;
+}
+
+// Whether deleting and inserting every row would leave the list as it is:
+// each row as inserted, the check boxes by the mode, and nothing selected,
+// focused, marked, edited or scrolled. Showing the window refreshes a list
+// it has just filled; reading the rows back costs a fraction of a refill.
+bool CPlaylist::m_RowsAsBuilt() const
+{
+    HWND list = m_hList;
+    if (m_Count <= 0 || (int)SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) != m_Count) return false;
+    const DWORD style = (DWORD)SendMessageW(list, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0);
+    if (((style & LVS_EX_CHECKBOXES) != 0) != (m_CheckMode != 0)) return false;
+    if (SendMessageW(list, LVM_GETSELECTEDCOUNT, 0, 0) != 0 ||
+        SendMessageW(list, LVM_GETSELECTIONMARK, 0, 0) != -1 ||
+        SendMessageW(list, LVM_GETNEXTITEM, (WPARAM)-1, LVNI_FOCUSED) != -1 ||
+        SendMessageW(list, LVM_GETTOPINDEX, 0, 0) != 0 ||
+        SendMessageW(list, LVM_GETEDITCONTROL, 0, 0) != 0 || GetScrollPos(list, SB_HORZ) != 0)
+        return false;
+    for (int row = 0; row < m_Count; ++row)
+        if (!m_RowAsInserted(row)) return false;
+    return true;
+}
+
 // The first row set in a run measures row 0's top and height.
 void CPlaylist::m_MeasureRows()
 {
@@ -158,10 +206,14 @@ void CPlaylist::m_RebuildTrackList()
     const UINT noticesOn = m_NoticesOn;
     m_NoticesOn = 0;
     m_FreezeRedraw(m_hList, true);
-    SendMessageW(m_hList, LVM_DELETEALLITEMS, 0, 0);
-    SendMessageW(m_hList, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_CHECKBOXES,
-                 m_CheckMode ? LVS_EX_CHECKBOXES : 0);
-    for (int i = 0; i < m_Count; ++i) m_InsertRow(i);
+    if (m_RowsAsBuilt()) {
+        m_MeasureRows();
+    } else {
+        SendMessageW(m_hList, LVM_DELETEALLITEMS, 0, 0);
+        SendMessageW(m_hList, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_CHECKBOXES,
+                     m_CheckMode ? LVS_EX_CHECKBOXES : 0);
+        for (int i = 0; i < m_Count; ++i) m_InsertRow(i);
+    }
     m_FreezeRedraw(m_hList, false);
     m_NoticesOn = noticesOn;
     m_SetCurrentTrack(-1);

@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <vector>
 
 namespace gp = Gdiplus::DllExports;
 
@@ -298,4 +299,22 @@ TEST_CASE("PNG resources of the program load with their size; a missing one give
     CArgbImage none;
     CHECK(m_LoadPngResource(&none, 999) == 0);
     CHECK(!none.m_IsValid());
+}
+
+TEST_CASE("a PNG resource loaded again has the same pixels, whatever was done to an earlier copy")
+{
+    CGdiplusScope gdiplus;
+    CArgbImage first, second;
+    REQUIRE(m_LoadPngResource(&first, IDR_BMPFONT_1X) == 1);
+    const std::vector<uint32_t> pixels(first.m_Bits, first.m_Bits + first.m_Count);
+    first.m_Clear(false);
+    first.m_Resize(7, 3, 1);
+    // Into an image of another size and into one of the same size.
+    REQUIRE(m_LoadPngResource(&second, IDR_BMPFONT_1X) == 1);
+    CHECK(std::vector<uint32_t>(second.m_Bits, second.m_Bits + second.m_Count) == pixels);
+    second.m_Clear(false);
+    REQUIRE(m_LoadPngResource(&second, IDR_BMPFONT_1X) == 1);
+    CHECK(std::vector<uint32_t>(second.m_Bits, second.m_Bits + second.m_Count) == pixels);
+    CHECK(m_LoadPngResource(&second, IDR_BMPFONT_2X) == 1);
+    CHECK(second.m_Height == 25);
 }

@@ -222,6 +222,12 @@ TEST_CASE("children at 100, 150 and 200 percent")
         CHECK(w.CheckImageEdge == U(16, dpi));
         CHECK(w.RowHeight >= w.CheckImageEdge);
         CHECK(w.MinTrack.y > bw);
+
+        // Button pictures and check images at every scale, 200 % (the
+        // strips' own size) included.
+        CHECK(w.ButtonImageEdge == U(24, dpi));
+        for (int i = 0; i < kPlaylistButtonCount; ++i) CHECK(w.Buttons[i]->m_GetFrameCount() == 1);
+        CHECK(ImageList_GetImageCount(w.CheckImages) >= 2);
     }
 }
 

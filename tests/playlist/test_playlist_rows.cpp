@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -141,6 +142,75 @@ TEST_CASE("check boxes follow the mode and the check-state text")
     CHECK(g_Playlist.m_CheckedTracks == 3);
     CHECK(g_Playlist.m_CountCheckedChapters(0) == 4);
     CHECK(g_Playlist.m_GetTrack(0)->Unchecked == 1);
+}
+
+TEST_CASE("a refreshed list holds the rows a rebuild makes, whatever happened to them")
+{
+    SRowsFixture f;
+    HWND list = g_Playlist.m_GetTrackList();
+    auto setState = [list](int row, UINT state, UINT mask) {
+        LVITEMW item = {};
+        item.state = state;
+        item.stateMask = mask;
+        SendMessageW(list, LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&item));
+    };
+    struct {
+        const char* what;
+        std::function<void()> change;
+        std::vector<std::wstring> names, times;
+        std::vector<int> checks;
+    } cases[] = {
+        {"nothing",
+         [] {},
+         {L"1, Bee", L"2, a.wav", L"3, c.mp3"},
+         {L"1:00:00 ", L"", L"1:02 "},
+         {0, 0, 0}},
+        {"a row selected and focused",
+         [&] { setState(1, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED); },
+         {L"1, Bee", L"2, a.wav", L"3, c.mp3"},
+         {L"1:00:00 ", L"", L"1:02 "},
+         {0, 0, 0}},
+        {"a row marked cut",
+         [&] { setState(2, LVIS_CUT, LVIS_CUT); },
+         {L"1, Bee", L"2, a.wav", L"3, c.mp3"},
+         {L"1:00:00 ", L"", L"1:02 "},
+         {0, 0, 0}},
+        {"a name and a time changed in the tracks only",
+         [] {
+             lstrcpyW(g_Playlist.m_GetTrack(2)->Name, L"Sea");
+             g_Playlist.m_GetTrack(1)->Milliseconds = 125000;
+         },
+         {L"1, Bee", L"2, a.wav", L"3, Sea"},
+         {L"1:00:00 ", L"2:05 ", L"1:02 "},
+         {0, 0, 0}},
+        {"a row deleted from the list",
+         [list] { SendMessageW(list, LVM_DELETEITEM, 0, 0); },
+         {L"1, Bee", L"2, a.wav", L"3, Sea"},
+         {L"1:00:00 ", L"2:05 ", L"1:02 "},
+         {0, 0, 0}},
+        {"check boxes on and a track unchecked behind the list",
+         [] {
+             g_Playlist.m_SetCheckMode(1);
+             g_Playlist.m_GetTrack(1)->Unchecked = 1;
+         },
+         {L"1, Bee", L"2, a.wav", L"3, Sea"},
+         {L"1:00:00 ", L"2:05 ", L"1:02 "},
+         {2, 1, 2}},
+    };
+    for (const auto& c : cases) {
+        CAPTURE(c.what);
+        c.change();
+        g_Playlist.m_RefreshPlayList();
+        REQUIRE(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) == 3);
+        for (int row = 0; row < 3; ++row) {
+            CAPTURE(row);
+            CHECK(f.Text(row, 0) == c.names[row]);
+            CHECK(f.Text(row, 1) == c.times[row]);
+            CHECK(f.Check(row) == c.checks[row]);
+            CHECK(SendMessageW(list, LVM_GETITEMSTATE, row, ~(UINT)LVIS_STATEIMAGEMASK) == 0);
+        }
+        CHECK(SendMessageW(list, LVM_GETSELECTIONMARK, 0, 0) == -1);
+    }
 }
 
 TEST_CASE("list titles by the kind of the open item")
