@@ -54,7 +54,7 @@ void m_LoadExtraButton(int cell, COLORREF face)
     CArgbImage extra;
     if (!m_LoadPngResource(&extra, IDR_BUTTON_EXTRA)) return;
     m_AdaptSkinToFace(&extra, face);
-    if (!extra.m_Resize(2 * cell, cell, 1)) return;
+    if (!extra.m_ResizeTo(2 * cell, cell, 1)) return;
     g_ExtraButton.m_SetImage(&extra, 2, 0, 0, 2 * cell, cell);
 }
 
@@ -101,7 +101,7 @@ void m_LoadButtonSkin()
     if (source == 0) m_AdaptSkinToFace(&strip, face);
     const int cells = strip.m_Width / strip.m_Height;
     const int cell = m_SkinCellSize(strip.m_Height, g_DpiPercent, g_Settings.Ctrl_Ico);
-    if (!strip.m_Resize(cells * cell, cell, 1)) return;
+    if (!strip.m_ResizeTo(cells * cell, cell, 1)) return;
     m_HandOut(strip, cell, !g_Settings.Ctrl_CtmIco);
     m_LoadExtraButton(cell, face);
 }

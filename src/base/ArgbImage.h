@@ -72,6 +72,8 @@ public:
 
     // Resizing in place.
     int m_Resize(int w, int h, int alphaWeighted);
+    // 1 when the image is w x h afterwards: one already that size is kept.
+    int m_ResizeTo(int w, int h, int alphaWeighted);
     int m_Scale(double fx, double fy = 0.0);
     int m_ShrinkToFit(int maxW, int maxH);
     int m_StretchTo(int w, int h);

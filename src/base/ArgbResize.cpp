@@ -43,6 +43,11 @@ int CArgbImage::m_Resize(int w, int h, int alphaWeighted)
     return 1;
 }
 
+int CArgbImage::m_ResizeTo(int w, int h, int alphaWeighted)
+{
+    return (m_IsValid() && w == m_Width && h == m_Height) || m_Resize(w, h, alphaWeighted);
+}
+
 int CArgbImage::m_Scale(double fx, double fy)
 {
     if (!m_IsValid()) return 0;

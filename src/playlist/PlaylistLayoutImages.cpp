@@ -30,18 +30,12 @@ constexpr int kButtonCells[kPlaylistButtonCount] = {5, 0, 1, 6, 4};
 // averaging at that cell's right edge reads what it reads in the whole strip.
 constexpr int kButtonCellsKept = 8;
 
-// The image at w x h; one already that size is kept as it is.
-int m_ResizeTo(CArgbImage* image, int w, int h)
-{
-    return (image->m_Width == w && image->m_Height == h) || image->m_Resize(w, h, 1);
-}
-
 // The strip's cells side by side, each c wide, centred in rows of height h.
 HIMAGELIST m_BuildImageList(CArgbImage* strip, int c, int h)
 {
     const int cells = strip->m_IsValid() ? strip->m_Width / strip->m_Height : 0;
     HIMAGELIST list = ImageList_Create(c, h, ILC_COLOR32, cells > 0 ? cells : 1, 0);
-    if (!list || cells <= 0 || !m_ResizeTo(strip, cells * c, c)) return list;
+    if (!list || cells <= 0 || !strip->m_ResizeTo(cells * c, c, 1)) return list;
     CArgbImage frame;
     if (!frame.m_Create(nullptr, cells * c, h)) return list;
     const int y = h > c ? (h - c) / 2 : 0;
@@ -95,7 +89,7 @@ void CPlaylist::m_LoadButtonImages()
         cells = kButtonCellsKept;
     if (source == 0) m_AdaptSkinToFace(&strip, m_W.BackColor);
     const int cell = m_SkinCellSize(strip.m_Height, m_W.DpiPercent, g_Settings.Ctrl_Ico);
-    if (!m_ResizeTo(&strip, cells * cell, cell)) return;
+    if (!strip.m_ResizeTo(cells * cell, cell, 1)) return;
     m_W.ButtonImageEdge = cell;
     for (int i = 0; i < kPlaylistButtonCount; ++i) {
         if (!m_W.Buttons[i] || kButtonCells[i] >= cells) continue;

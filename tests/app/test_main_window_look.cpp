@@ -118,6 +118,26 @@ TEST_CASE("skin cell size: drawn for 200 %, times the icon percentage")
     CHECK(m_SkinCellSize(1, 100, 10) == 1);
 }
 
+TEST_CASE("the control bar's buttons get their pictures at every DPI, also at the strip's own size")
+{
+    CGdiplusScope gdiplus;
+    REQUIRE(gdiplus.m_Ok);
+    const int savedDpi = g_DpiPercent;
+    const int savedFile = g_Settings.Ctrl_CtmIco, savedIco = g_Settings.Ctrl_Ico;
+    g_Settings.Ctrl_CtmIco = 0;
+    g_Settings.Ctrl_Ico = 100;
+    for (int percent : {100, 150, 200}) {
+        CAPTURE(percent);
+        for (CButtonPlus& b : g_ControlButtons) b.m_SetImage(nullptr, 0, 0, 0, 0, 0);
+        g_DpiPercent = percent;
+        m_LoadButtonSkin();
+        CHECK(g_ControlButtons[CB_PLAY].m_GetFrameCount() > 0);
+    }
+    g_DpiPercent = savedDpi;
+    g_Settings.Ctrl_CtmIco = savedFile;
+    g_Settings.Ctrl_Ico = savedIco;
+}
+
 TEST_CASE("skin source: Button.png beside the program only when asked and readable")
 {
     CGdiplusScope gdiplus;
