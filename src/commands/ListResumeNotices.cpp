@@ -36,9 +36,7 @@ int m_ListResume_OnNotice(WPARAM code, LPARAM value)
 {
     switch (code) {
         case kNoticePlaylistChanged:
-            // The open-files list waits: with it on, a list of files from
-            // the command line loses its end-of-file steps.
-            (void)m_OnPlaylistChanged;
+            m_OnPlaylistChanged(value);
             return 0;
         case kNoticeTrackPropsChanged:
             m_TrackSettings_Changed();

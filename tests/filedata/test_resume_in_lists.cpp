@@ -136,11 +136,8 @@ TEST_CASE("an open-files entry's record: its chapter check states and its own se
     CHECK(EntryText(track, 1) == L",,,,,,,150");
 }
 
-// The open-files list is not switched on yet (the playlist-changed notice
-// leaves it off).
 TEST_CASE_FIXTURE(SListFixture,
-                  "the open-files list takes its entries' records and saves them back" *
-                      doctest::skip())
+                  "the open-files list takes its entries' records and saves them back")
 {
     Store(a, L"12,,:5,3");
     Store(b, L"7,,,1,,,,150");
