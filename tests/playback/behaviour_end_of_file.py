@@ -285,7 +285,9 @@ class BrokenFile(BehaviourTest):
         ps.settings(self.box, repeat=0, keep_awake=0, countdown=0,
                     extra={"Main": {"ErrLog": "1"}})
         began = time.monotonic()
-        proc = self.box.start(winpath(cut), winpath(clip("avi")))
+        # The next entry outlasts the message: a list ending at its end
+        # would clear the message before the screen is read.
+        proc = self.box.start(winpath(cut), winpath(ps.container_clip("avi", 6, MEDIA)))
         self.assertIsNotNone(self.box.wait_window(), "no main window")
         seen = ps.open_support.watch_status_closely(self, "PLAY    ERROR  :  01", 15000)
         self.assertLess(time.monotonic() - began, 12, "the break was not noticed before 6 s")
