@@ -305,8 +305,8 @@ class BrokenFile(BehaviourTest):
             time.sleep(0.1)
         self.assertIn(1, plays_after(self.box, 0))
         time.sleep(max(0.0, shown + 2.0 - time.monotonic()))
-        self.assert_message_on_screen(bar)
         self.assertIn("PLAY    ERROR", ps.status(self), "seen before: %r" % seen[-3:])
+        self.assert_message_on_screen(bar)
         self.box.close(proc)
 
     def status_bar(self, win):
