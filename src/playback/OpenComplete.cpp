@@ -7,6 +7,7 @@
 #include "base/ErrorLog.h"
 #include "base/UiLook.h"
 #include "engine/VideoRenderer.h"
+#include "filedata/ChapterTracking.h"
 #include "filedata/PlayRangeState.h"
 #include "filedata/PlayRanges.h"
 #include "playback/EndOfStream.h"
@@ -63,6 +64,8 @@ void m_ApplyStartState(int state, int p)
         g_PlayStarted = 1;
         g_PlayState = 5;
     }
+    // Started past the first chapter: the chapter there is the current one.
+    if (p > 0) m_Chapter_AfterSeek();
     m_UpdateTimeDisplay(1);
 }
 
