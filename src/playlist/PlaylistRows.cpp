@@ -45,6 +45,20 @@ void m_SetText(HWND list, int row, int column, wchar_t* text)
     SendMessageW(list, LVM_SETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item));
 }
 
+// The row's time text for the milliseconds into time (32 characters);
+// whether the list already shows it.
+bool m_TimeShown(HWND list, int row, INT64 milliseconds, wchar_t* time)
+{
+    wchar_t had[32] = L"";
+    CPlaylist::m_FormatRowTime(milliseconds, time, 32);
+    LVITEMW item = {};
+    item.iSubItem = 1;
+    item.pszText = had;
+    item.cchTextMax = 32;
+    SendMessageW(list, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item));
+    return wcscmp(had, time) == 0;
+}
+
 }  // namespace
 
 void CPlaylist::m_FormatRowTime(INT64 milliseconds, wchar_t* out, int size)
@@ -102,13 +116,8 @@ bool CPlaylist::m_RowAsInserted(int row) const
         item.lParam != reinterpret_cast<LPARAM>(&m_Tracks[row]) || item.state != state ||
         item.iIndent != 0)
         return false;
-    wchar_t time[32], hadTime[32] = L"";
-    m_FormatRowTime(m_Tracks[row].Milliseconds, time, 32);
-    item.iSubItem = 1;
-    item.pszText = hadTime;
-    item.cchTextMax = 32;
-    SendMessageW(m_hList, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item));
-    return wcscmp(hadTime, time) == 0;
+    wchar_t time[32];
+    return m_TimeShown(m_hList, row, m_Tracks[row].Milliseconds, time);
 }
 
 // Whether deleting and inserting every row would leave the list as it is:
@@ -170,13 +179,8 @@ void CPlaylist::m_WriteRow(int row)
         SendMessageW(m_hList, LVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&item));
         changed = true;
     }
-    wchar_t time[32], oldTime[32] = L"";
-    m_FormatRowTime(m_Tracks[row].Milliseconds, time, 32);
-    old.iSubItem = 1;
-    old.pszText = oldTime;
-    old.cchTextMax = 32;
-    SendMessageW(m_hList, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&old));
-    if (wcscmp(oldTime, time) != 0) {
+    wchar_t time[32];
+    if (!m_TimeShown(m_hList, row, m_Tracks[row].Milliseconds, time)) {
         m_SetText(m_hList, row, 1, time);
         changed = true;
     }
