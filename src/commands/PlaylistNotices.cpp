@@ -19,16 +19,22 @@ namespace {
 
 bool m_CtrlOrShift() { return GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_SHIFT) < 0; }
 
+// Before another open from the list: the position saved and the jump-list
+// view closed.
+void m_LeaveForOpen()
+{
+    m_SavePlayPosition(0);
+    if (m_JumpList_IsShown()) m_ShowJumpList(0);
+}
+
 void m_OpenTrack(int index)
 {
     if (m_JumpList_IsBatchRunning()) return;
-    const int viewShown = m_JumpList_IsShown();
-    if (viewShown && index == g_PlayingTrack) {
+    if (m_JumpList_IsShown() && index == g_PlayingTrack) {
         m_ShowJumpList(0);
         return;
     }
-    m_SavePlayPosition(0);
-    if (viewShown) m_ShowJumpList(0);
+    m_LeaveForOpen();
     if (g_PlayRangeOn) {
         m_PlayRange_Select(index, 0, 1, 0);
         return;
@@ -49,8 +55,7 @@ void m_OpenChapter(int shown, int chapter)
     if (!t || !t->Chapters || chapter < 0 || chapter >= t->ChapterCount) return;
     if (m_JumpList_IsBatchRunning()) return;
     const int startMs = (int)(t->Chapters[chapter].Start * 1000.0 + 0.5);
-    m_SavePlayPosition(0);
-    if (m_JumpList_IsShown()) m_ShowJumpList(0);
+    m_LeaveForOpen();
     m_OpenPlayListFile(shown, startMs > 0 ? startMs : 0, 1, held ? 2 : 1, 0);
 }
 
