@@ -110,6 +110,7 @@ void m_NoteTrackDuration()
     track->Scanned = 1;
     track->Seconds = static_cast<UINT>(g_DurationSec);
     track->Milliseconds = g_DurationMs;
+    g_Playlist.m_RefreshTrackRow(g_PlayingTrack);
 }
 
 // With [Main] "Test" and a [Filter] list: the chapter count and the names

@@ -84,6 +84,8 @@ public:
     void m_SortPlayList(int key, int ascending, int refresh);
     void m_RefreshPlayList();
     void m_RefreshTrackRows();
+    // One track row again, after its track learned something.
+    void m_RefreshTrackRow(int row) { m_WriteRow(row); }
     void m_RebuildTrackList();
     void m_SelectPlayingItem(int redraw, int playingOnly, int chapter);
     void m_SelectTrackRow(int row, int scrollMode);

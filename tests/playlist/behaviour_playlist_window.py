@@ -241,6 +241,14 @@ class PlaylistWindow(BehaviourTest):
         xdotool(*keys)
         xdotool("key", "Return")
 
+    def test_a_single_file_shows_its_time_once_opened(self):
+        # The window is up before the file opens; no duration scan runs for
+        # one file, so the open itself brings the time to the row.
+        proc = self.start(winpath(ps.clip(6)))
+        time_of = lambda: [r["texts"][1].strip() for r in zvtest.list_rows(PLAYLIST, TRACKS) or []]  # noqa: E731
+        self.assertTrue(zvtest.wait_for(lambda: time_of() == ["0:06"] or None), time_of())
+        self.assertEqual(self.box.close(proc)[0], 0)
+
     def test_rows_open_check_rename_and_sub_lists(self):
         # Clips long enough that none ends while a loaded machine walks the steps.
         proc = self.start(winpath(make_list(self.box.dir, 12)), playlist={"Chap": "2"})
