@@ -26,6 +26,12 @@ SMENUPRESETLIST s_Saved[kMenuPresetKinds] = {{-1, {}}, {-1, {}}, {-1, {}}};
 
 bool IsKind(int kind) { return kind >= 0 && kind < kMenuPresetKinds; }
 
+// The entries held, also for a count set past the capacity.
+int HeldCount(const SMENUPRESETLIST& list)
+{
+    return list.Count < kMenuPresetCap ? list.Count : kMenuPresetCap;
+}
+
 bool IsNumberKind(UINT function)
 {
     return m_Function_GetParamKind(nullptr, (int)function) == FUNC_PARAM_NUMBER;
@@ -153,8 +159,9 @@ int m_MenuPresets_Write(int kind)
     if (!IsKind(kind) || g_MenuPresets[kind].Count < 0) return 0;
     const SMENUPRESETLIST& list = g_MenuPresets[kind];
     wchar_t value[kMenuPresetValueCap] = {};
+    const int count = HeldCount(list);
     int length = 0, written = 0;
-    for (; written < list.Count; ++written) {
+    for (; written < count; ++written) {
         wchar_t entry[kMenuPresetEntryTextCap];
         const int entryLength = FormatEntry(list.Items[written], entry, kMenuPresetEntryTextCap);
         const int needed = entryLength + (written > 0 ? 1 : 0);
@@ -164,7 +171,7 @@ int m_MenuPresets_Write(int kind)
         wmemcpy(value + length, entry, entryLength + 1);
         length += entryLength;
     }
-    if (written < list.Count) LogDropped(kind, list.Count - written, L"value full");
+    if (written < count) LogDropped(kind, count - written, L"value full");
     if (m_WriteSettingText(kSection, kKeys[kind], value)) return 1;
     m_WriteLog(L"MENU_%d : Error / WritePrivateProfileString() = %lu / [Menu] %s", __LINE__,
                GetLastError(), kKeys[kind]);
@@ -177,7 +184,7 @@ int m_MenuPresets_Compare(int kind)
     const SMENUPRESETLIST& working = g_MenuPresets[kind];
     const SMENUPRESETLIST& saved = s_Saved[kind];
     if (working.Count != saved.Count) return 1;
-    return memcmp(working.Items, saved.Items, sizeof(SMENUPRESET) * working.Count) != 0;
+    return memcmp(working.Items, saved.Items, sizeof(SMENUPRESET) * HeldCount(working)) != 0;
 }
 
 void m_MenuPresets_Copy(int kind)
