@@ -2,6 +2,7 @@
 
 #include "app/ControlTooltips.h"
 #include "app/WindowHelpers.h"
+#include "commands/MenuPresets.h"
 #include "engine/RendererKind.h"
 #include "filedata/DataFiles.h"
 #include "playback/AudioDeviceName.h"
@@ -76,6 +77,7 @@ void m_Options_Revert()
     m_RevertVideoProps();
     m_RevertLists();
     m_CustomButton_UpdateTooltips();
+    m_MenuPresets_Revert();
     m_HideUnlistedButtons(1);
     if (reopen && g_PlayState != 0) m_ReopenMediaFile(1);
 }
