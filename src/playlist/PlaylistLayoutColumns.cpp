@@ -5,6 +5,7 @@
 #include <wchar.h>
 
 #include "app/ToolWindowPlacement.h"
+#include "base/ListViewUtil.h"
 #include "playlist/Playlist.h"
 #include "playlist/PlaylistSplit.h"
 
@@ -20,12 +21,25 @@ void m_SetWidths(CPlaylist& pl, int name, int time)
 {
     const int handled = pl.m_W.NoticesHandled;
     pl.m_W.NoticesHandled = 0;
+    // Shown lists are frozen meanwhile: a list lays out its scroll bars
+    // again for each width it is given, the track list over all its rows.
+    // A hidden one is left alone, as thawing would show it; a sub-list
+    // being filled may be thawed here already, as its filling is done.
+    HWND frozen[4] = {};
+    for (int i = 0; i < 4; ++i) {
+        HWND list = pl.m_W.Lists[i];
+        if (!list || !(GetWindowLongW(list, GWL_STYLE) & WS_VISIBLE)) continue;
+        m_FreezeRedraw(list, true);
+        frozen[i] = list;
+    }
     for (int i = 0; i < 3; ++i) {
         if (!pl.m_W.Lists[i]) continue;
         SendMessageW(pl.m_W.Lists[i], LVM_SETCOLUMNWIDTH, 0, name);
         SendMessageW(pl.m_W.Lists[i], LVM_SETCOLUMNWIDTH, 1, time);
     }
     if (pl.m_W.Lists[3]) SendMessageW(pl.m_W.Lists[3], LVM_SETCOLUMNWIDTH, 0, name + time);
+    for (HWND list : frozen)
+        if (list) m_FreezeRedraw(list, false);
     pl.m_W.NoticesHandled = handled;
 }
 
