@@ -209,16 +209,19 @@ void CPlaylist::m_RebuildTrackList()
     if (!m_hList) return;
     const UINT noticesOn = m_NoticesOn;
     m_NoticesOn = 0;
-    m_FreezeRedraw(m_hList, true);
     if (m_RowsAsBuilt()) {
+        // Nothing changes: a repaint without thawing the list, whose thaw
+        // lays out its scroll bars for every row once more.
         m_MeasureRows();
+        InvalidateRect(m_hList, nullptr, FALSE);
     } else {
+        m_FreezeRedraw(m_hList, true);
         SendMessageW(m_hList, LVM_DELETEALLITEMS, 0, 0);
         SendMessageW(m_hList, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_CHECKBOXES,
                      m_CheckMode ? LVS_EX_CHECKBOXES : 0);
         for (int i = 0; i < m_Count; ++i) m_InsertRow(i);
+        m_FreezeRedraw(m_hList, false);
     }
-    m_FreezeRedraw(m_hList, false);
     m_NoticesOn = noticesOn;
     m_SetCurrentTrack(-1);
     m_SetPlayListTitle();

@@ -172,7 +172,8 @@ TEST_CASE("children at 100, 150 and 200 percent")
 {
     SHostFixture f;
     SPLAYLISTWND& w = g_Playlist.m_W;
-    for (int dpi : {100, 150, 200}) {
+    // Back at 100 % last: pictures kept from an earlier scale are not reused.
+    for (int dpi : {100, 150, 200, 100}) {
         CAPTURE(dpi);
         f.SetClientSize(U(300, dpi), U(400, dpi));
         g_Playlist.m_ApplyDpi(dpi, 0);
