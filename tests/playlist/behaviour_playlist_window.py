@@ -286,7 +286,10 @@ class PlaylistWindow(BehaviourTest):
         _, centre = row_centre(CHAPTERS, 2)
         xdotool("mousemove", *centre, "click", "--repeat", 2, "--delay", 80, 1)
         self.assertEqual(ps.wait_trace(self, self.box, "play", after)["track"], 0)
-        self.assertIn(ps.elapsed(self), (8, 9, 10))
+        # Held there, so a loaded machine still finds the chapter current
+        # when it reads the rows.
+        ps.press_and_trace(self, self.box, ps.PLAY_BUTTON, "pause")
+        self.assertIn(ps.elapsed(self), (8, 9, 10, 11))
         marks = lambda: [r["image"] for r in zvtest.list_rows(PLAYLIST, CHAPTERS)]  # noqa: E731
         self.assertTrue(zvtest.wait_for(lambda: marks()[2] in (4, 5) or None), marks())
 
