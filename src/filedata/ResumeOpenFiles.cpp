@@ -6,6 +6,7 @@
 #include "filedata/ResumeStore.h"
 #include "filedata/ResumeValue.h"
 #include "library/FolderSetting.h"
+#include "playback/PlayState.h"
 #include "playback/ResumeVideoState.h"
 #include "playback/VideoProps.h"
 #include "playlist/Playlist.h"
@@ -87,9 +88,13 @@ void m_Resume_MakeEntryRecord(const STRACKINFO* track, int checkBoxes, SRESUMEIN
 
 int m_UpdateOpenFilesResume()
 {
+    // The track level belongs to the entry that is open; the last stored
+    // entry's settings only stand in it until the next entry opens.
+    const SVIDEOPROPSET playing = g_VideoPropTrack;
     int checks = 0;
     for (int i = 0; i < g_Playlist.m_GetCount(); ++i)
         if (m_TakeStored(i)) checks = 1;
+    if (g_MediaOpen) g_VideoPropTrack = playing;
     g_Playlist.m_SetCheckMode(checks);
     return checks;
 }
