@@ -64,6 +64,7 @@ struct SListFixture {
         g_ListType = LIST_NONE;
         g_PlayState = 0;
         g_MediaOpen = 0;
+        g_OpenThread = nullptr;
         g_ListModified = 0;
         g_TrackPropsInUse = g_TrackPropsDirty = 0;
         g_Settings.Main_ErrLog = 0;
@@ -221,6 +222,30 @@ TEST_CASE_FIXTURE(SListFixture,
     CHECK(g_Playlist.m_CheckMode == 1);
     // b's stored boost does not reach the level of the playing entry.
     CHECK(g_VideoPropTrack.Boost == 90);
+}
+
+TEST_CASE_FIXTURE(SListFixture,
+                  "files added while the file-open thread opens one: its level is left to it")
+{
+    Store(a, L"12,,,,,,,90");
+    Store(b, L"7,,,,,,,150");
+    Add({&a, &b});
+    m_ListResume_OnNotice(kNoticePlaylistChanged, 1);
+
+    // The thread has filled the level from a's record; the file is not
+    // open yet.
+    g_PlayState = 2;
+    g_PlayingTrack = 0;
+    g_OpenThread = GetCurrentThread();
+    m_VideoProp_Init(&g_VideoPropTrack, 0);
+    g_VideoPropTrack.BoostOn = 1;
+    g_VideoPropTrack.Boost = 90;
+    Add({&c});
+    m_ListResume_OnNotice(kNoticePlaylistChanged, 1);
+
+    CHECK(g_VideoPropTrack.Boost == 90);
+    CHECK(g_Playlist.m_GetTrack(1)->SettingsPresent == 1);
+    CHECK(Stored(a) == L"12,,,,,,,90");
 }
 
 TEST_CASE_FIXTURE(SListFixture, "the playing entry's RESUME in its .zvpl, and the two notices")
