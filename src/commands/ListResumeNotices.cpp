@@ -14,9 +14,14 @@ namespace {
 // than 0 says tracks came in.
 void m_OnPlaylistChanged(LPARAM value)
 {
+    const UINT wasInUse = g_OpenFilesMode;
     g_OpenFilesMode =
         g_ListType == LIST_UNSAVED && !g_ListPath[0] && g_Playlist.m_GetCount() > 0 ? 1 : 0;
-    if (g_OpenFilesMode && value) m_UpdateOpenFilesResume();
+    if (!g_OpenFilesMode || !value) return;
+    // Entries already listed may hold check states and settings the store
+    // has not seen yet: written first, reading the store back keeps them.
+    if (wasInUse) m_Resume_Save();
+    m_UpdateOpenFilesResume();
 }
 
 // The value is the state of the switch the sender has just set: the
@@ -36,9 +41,7 @@ int m_ListResume_OnNotice(WPARAM code, LPARAM value)
 {
     switch (code) {
         case kNoticePlaylistChanged:
-            // The open-files list waits: with it on, a list of files from
-            // the command line loses its end-of-file steps.
-            (void)m_OnPlaylistChanged;
+            m_OnPlaylistChanged(value);
             return 0;
         case kNoticeTrackPropsChanged:
             m_TrackSettings_Changed();

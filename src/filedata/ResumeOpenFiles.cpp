@@ -6,6 +6,7 @@
 #include "filedata/ResumeStore.h"
 #include "filedata/ResumeValue.h"
 #include "library/FolderSetting.h"
+#include "playback/PlayState.h"
 #include "playback/ResumeVideoState.h"
 #include "playback/VideoProps.h"
 #include "playlist/Playlist.h"
@@ -31,9 +32,15 @@ int m_TakeChapterChecks(STRACKINFO* track, const wchar_t* text)
     return mode;
 }
 
-// The entry's stored record. 1 when it asks for the check boxes.
-int m_TakeStored(int index)
+// An entry the file-open thread is opening: that thread reads its record
+// and fills the track level from it, so neither is written under it.
+int m_IsOpeningOnThread(int index) { return g_OpenThread && index == g_PlayingTrack; }
+
+// The entry's stored record into the entry, its settings into *level. 1
+// when it asks for the check boxes.
+int m_TakeStored(int index, SVIDEOPROPSET* level)
 {
+    if (m_IsOpeningOnThread(index)) return 0;
     STRACKINFO* track = g_Playlist.m_GetTrack(index);
     SRESUMEINFO stored;
     if (!m_Resume_Lookup(track->Path, &stored, 1, 1)) return 0;
@@ -45,7 +52,7 @@ int m_TakeStored(int index)
     if (m_Resume_HasSettings(&stored)) {
         track->HasResume = track->SettingsPresent = 1;
         track->Resume = stored;
-        m_Resume_GetVideoState(&g_VideoPropTrack, &track->Resume);
+        m_Resume_GetVideoState(level, &track->Resume);
     }
     return checks;
 }
@@ -87,9 +94,13 @@ void m_Resume_MakeEntryRecord(const STRACKINFO* track, int checkBoxes, SRESUMEIN
 
 int m_UpdateOpenFilesResume()
 {
+    // The track level belongs to the entry that is open or opening; the last
+    // stored entry's settings stand in it only while none is.
+    SVIDEOPROPSET level = g_VideoPropTrack;
     int checks = 0;
     for (int i = 0; i < g_Playlist.m_GetCount(); ++i)
-        if (m_TakeStored(i)) checks = 1;
+        if (m_TakeStored(i, &level)) checks = 1;
+    if (!g_MediaOpen && !g_OpenThread) g_VideoPropTrack = level;
     g_Playlist.m_SetCheckMode(checks);
     return checks;
 }

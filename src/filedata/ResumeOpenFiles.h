@@ -8,8 +8,10 @@
 #include "playlist/TrackInfo.h"
 
 // Takes each entry's stored chapter check states and settings into the
-// entry (the last entry with settings fills the track level) and shows the
-// check boxes when a stored text asks for them. Returns the check mode set.
+// entry (while no file is open or opening the last entry with settings
+// fills the track level; the entry the file-open thread is opening is left
+// to that thread) and shows the check boxes when a stored text asks for
+// them. Returns the check mode set.
 int m_UpdateOpenFilesResume();
 // Saves every entry's check states and settings to its own Resume.dat
 // record; stored positions stay, stored stream selections go.

@@ -9,7 +9,6 @@ import os
 import shutil
 import sys
 import time
-import unittest
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(HERE, "..", "playback"))
@@ -104,7 +103,6 @@ class ListResume(KeyPlayer, BehaviourTest):
         self.assertEqual(entry["PATH"], ".\\SONG.WAV")
         self.assertGreaterEqual(float(entry["RESUME"].split(",")[0]), 10, entry)
 
-    @unittest.skip("the open-files list is not switched on yet")
     def test_opened_files_keep_positions_and_lose_stream_selections(self):
         paths = self.media("x.wav", "y.wav", "z.wav")
         # Only chapters the file has count: x has four.

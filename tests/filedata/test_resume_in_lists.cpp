@@ -63,6 +63,8 @@ struct SListFixture {
         g_ListPath[0] = 0;
         g_ListType = LIST_NONE;
         g_PlayState = 0;
+        g_MediaOpen = 0;
+        g_OpenThread = nullptr;
         g_ListModified = 0;
         g_TrackPropsInUse = g_TrackPropsDirty = 0;
         g_Settings.Main_ErrLog = 0;
@@ -136,11 +138,8 @@ TEST_CASE("an open-files entry's record: its chapter check states and its own se
     CHECK(EntryText(track, 1) == L",,,,,,,150");
 }
 
-// The open-files list is not switched on yet (the playlist-changed notice
-// leaves it off).
 TEST_CASE_FIXTURE(SListFixture,
-                  "the open-files list takes its entries' records and saves them back" *
-                      doctest::skip())
+                  "the open-files list takes its entries' records and saves them back")
 {
     Store(a, L"12,,:5,3");
     Store(b, L"7,,,1,,,,150");
@@ -196,6 +195,57 @@ TEST_CASE_FIXTURE(SListFixture,
     // Deleting at close removes every entry's key.
     m_Resume_OnClose(-1);
     CHECK((Stored(a) == L"<none>" && Stored(b) == L"<none>" && Stored(c) == L"<none>"));
+}
+
+TEST_CASE_FIXTURE(SListFixture,
+                  "files added while one plays: the listed entries keep what they hold now")
+{
+    Store(a, L"12,,:5,3");
+    Store(b, L"7,,,1,,,,150");
+    Add({&a, &b});
+    m_ListResume_OnNotice(kNoticePlaylistChanged, 1);
+    REQUIRE(g_Playlist.m_GetTrack(0)->ChapterUnchecked[0] == 1);
+
+    // a plays with its own boost; its chapter 1 is checked again.
+    g_PlayState = 5;
+    g_MediaOpen = 1;
+    g_PlayingTrack = 0;
+    g_VideoPropTrack.BoostOn = 1;
+    g_VideoPropTrack.Boost = 90;
+    g_Playlist.m_GetTrack(0)->ChapterUnchecked[0] = 0;
+    Add({&c});
+    m_ListResume_OnNotice(kNoticePlaylistChanged, 1);
+
+    const STRACKINFO* ta = g_Playlist.m_GetTrack(0);
+    CHECK((ta->ChapterUnchecked[0] == 0 && ta->ChapterUnchecked[2] == 1));
+    CHECK(Stored(a) == L"12,,:4");
+    CHECK(g_Playlist.m_CheckMode == 1);
+    // b's stored boost does not reach the level of the playing entry.
+    CHECK(g_VideoPropTrack.Boost == 90);
+}
+
+TEST_CASE_FIXTURE(SListFixture,
+                  "files added while the file-open thread opens one: its level is left to it")
+{
+    Store(a, L"12,,,,,,,90");
+    Store(b, L"7,,,,,,,150");
+    Add({&a, &b});
+    m_ListResume_OnNotice(kNoticePlaylistChanged, 1);
+
+    // The thread has filled the level from a's record; the file is not
+    // open yet.
+    g_PlayState = 2;
+    g_PlayingTrack = 0;
+    g_OpenThread = GetCurrentThread();
+    m_VideoProp_Init(&g_VideoPropTrack, 0);
+    g_VideoPropTrack.BoostOn = 1;
+    g_VideoPropTrack.Boost = 90;
+    Add({&c});
+    m_ListResume_OnNotice(kNoticePlaylistChanged, 1);
+
+    CHECK(g_VideoPropTrack.Boost == 90);
+    CHECK(g_Playlist.m_GetTrack(1)->SettingsPresent == 1);
+    CHECK(Stored(a) == L"12,,,,,,,90");
 }
 
 TEST_CASE_FIXTURE(SListFixture, "the playing entry's RESUME in its .zvpl, and the two notices")
