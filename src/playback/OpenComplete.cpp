@@ -26,6 +26,36 @@ namespace {
 
 constexpr DWORD kAutoStopWindowMs = 2000;
 constexpr DWORD kThreadWaitMs = 3000;
+// A close or another open waits for the open still running on the thread:
+// it fills the one engine, and a process that ends under a graph build ends
+// with a crash in Wine's media back end. Only a build that never returns is
+// given up.
+constexpr DWORD kThreadJoinMs = 30000;
+
+// Waits for the thread while answering what it sends to this thread's
+// windows (the title and the status bar it updates): a plain wait would hold
+// it in its send until the wait gave up. Posted messages stay queued.
+DWORD m_WaitAnsweringSends(HANDLE thread, DWORD limitMs)
+{
+    const ULONGLONG start = GetTickCount64();
+    for (;;) {
+        const ULONGLONG spent = GetTickCount64() - start;
+        const DWORD left = spent >= limitMs ? 0 : static_cast<DWORD>(limitMs - spent);
+        const DWORD result = MsgWaitForMultipleObjectsEx(1, &thread, left, QS_SENDMESSAGE, 0);
+        if (result != WAIT_OBJECT_0 + 1) return result;
+        MSG msg;
+        PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+    }
+}
+
+void m_WaitForOpenThread(DWORD limitMs)
+{
+    if (!g_OpenThread) return;
+    if (m_WaitAnsweringSends(g_OpenThread, limitMs) != WAIT_OBJECT_0)
+        m_WriteLog(L"OPEN_%d : Error / the file-open thread runs after %u ms", __LINE__, limitMs);
+    CloseHandle(g_OpenThread);
+    g_OpenThread = nullptr;
+}
 
 void m_ShowLoadTime()
 {
@@ -157,15 +187,9 @@ void m_Playback_SetAutoStop(DWORD tick)
     g_AutoStopTick = tick;
 }
 
-void m_OpenThread_Release()
-{
-    if (!g_OpenThread) return;
-    if (WaitForSingleObject(g_OpenThread, kThreadWaitMs) != WAIT_OBJECT_0)
-        m_WriteLog(L"OPEN_%d : Error / the file-open thread runs after %u ms", __LINE__,
-                   kThreadWaitMs);
-    CloseHandle(g_OpenThread);
-    g_OpenThread = nullptr;
-}
+void m_OpenThread_Release() { m_WaitForOpenThread(kThreadWaitMs); }
+
+void m_OpenThread_Join() { m_WaitForOpenThread(kThreadJoinMs); }
 
 void m_PlayRange_SetPending(int pending, int single, int from, int to)
 {

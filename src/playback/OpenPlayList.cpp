@@ -137,7 +137,7 @@ void m_OpenWalk_Cancel()
 void m_OpenThread_Abandon()
 {
     if (!g_OpenThread) return;
-    m_OpenThread_Release();
+    m_OpenThread_Join();
     InterlockedIncrement(&s_OpenSerial);
 }
 

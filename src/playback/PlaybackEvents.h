@@ -42,6 +42,9 @@ void m_OnPlayEnd(int noCountdown);
 void m_PlayRange_OnEnd(int forward);
 // Waits up to 3000 ms for the file-open thread and closes its handle.
 void m_OpenThread_Release();
+// Waits for the file-open thread to end (a build that never returns is given
+// up after 30 s) and closes its handle.
+void m_OpenThread_Join();
 // The system-audio object's notice (wParam, lParam).
 void m_SysVol_OnNotify(WPARAM code, LPARAM value);
 // A suspend: pause and keep the resume data.

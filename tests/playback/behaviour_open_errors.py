@@ -99,6 +99,23 @@ class BrokenFiles(BehaviourTest):
         self.assertRegex(s.status(self), r"(NO|READY)    FILE")
         self.assertEqual(self.box.close(proc)[0], 0)
 
+    def test_close_during_threaded_open_waits_for_it_and_ends_cleanly(self):
+        # Closed as soon as the window shows: the open still runs on its
+        # thread and updates the title and the status bar while the close
+        # waits for it.
+        s.settings(self.box, thread=1)
+        path = broken(self.box.dir, "slow.avi", "random")
+        proc = self.box.start(winpath(path))
+        self.assertIsNotNone(self.box.wait_window())
+        began = time.monotonic()
+        code, _ = self.box.close(proc)
+        self.assertEqual(code, 0)
+        self.assertLess(time.monotonic() - began, 10.0)
+        log = s.log_text(self.box)
+        self.assertNotIn("the file-open thread runs after", log)
+        # The open that was running finished before the player ended.
+        self.assertRegex(log, E1001)
+
 
 class FailureShown(BehaviourTest):
     """A failed open leaves its message on screen long enough to read, for
