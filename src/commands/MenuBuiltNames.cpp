@@ -232,8 +232,10 @@ const wchar_t* m_StateName(UINT id)
         case 4163:
             return g_ListType ? m_PathCaption(g_ListPath) : L"-";
         case 4164:
+            // The name keeps its extension.
             if (!g_MediaOpen || !g_MediaFileName[0]) return L"-";
-            return m_Format(s_Name, ARRAYSIZE(s_Name), L"%s%s", g_MediaFileName, g_MediaExt);
+            lstrcpynW(s_Name, g_MediaFileName, ARRAYSIZE(s_Name));
+            return s_Name;
         case 4224:
             return m_Format(s_Name, ARRAYSIZE(s_Name), L"VOL / %d%%", m_VolumePercent());
         case 4225:
