@@ -18,6 +18,7 @@
 #include "filedata/ChapterTracking.h"
 #include "filedata/FileInfo.h"
 #include "filedata/PlayRangeState.h"
+#include "playback/MediaPath.h"
 #include "playback/PlayState.h"
 #include "playback/RepeatMode.h"
 #include "playback/Seek.h"
@@ -200,6 +201,21 @@ TEST_CASE_FIXTURE(CModelFixture, "range add shows the marked range, markers thei
     g_FileInfo.RangeCount = 2;
     CHECK(Name(4407) == L"マーカー(3) + 追加");
     CHECK(Name(4398) == L"再生範囲(2) + 追加");
+}
+
+TEST_CASE_FIXTURE(CModelFixture, "captions of the open item's path and the media file's name")
+{
+    g_ListType = 2;
+    lstrcpynW(g_ListPath, L"C:\\Videos\\Show\\", MAX_PATH + 1);
+    CHECK(Name(4163) == L"C:\\Videos\\Show");
+    g_ListType = 0;
+    CHECK(Name(4163) == L"-");
+    lstrcpynW(g_MediaFileName, L"clip.mp4", ARRAYSIZE(g_MediaFileName));
+    CHECK(Name(4164) == L"-");
+    g_MediaOpen = 1;
+    CHECK(Name(4164) == L"clip.mp4");
+    g_ListPath[0] = 0;
+    g_MediaFileName[0] = 0;
 }
 
 TEST_CASE_FIXTURE(CModelFixture, "return names the stored position and its track")
