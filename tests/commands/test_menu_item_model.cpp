@@ -240,22 +240,22 @@ TEST_CASE_FIXTURE(CModelFixture, "the shortcut column is the first effective key
 {
     SUBCASE("a key taken by an earlier binding is passed over for the next one")
     {
-        std::vector<SFUNCTIONBIND> t = {Bind(1, 154, -1, 'A'), Bind(1, 89, 0, 'A'),
-                                        Bind(1, 89, 0, 'B')};
+        std::vector<SFUNCTIONBIND> t = {Bind(1, 154, -1, 'A'), Bind(1, 89, -1, 'A'),
+                                        Bind(1, 89, -1, 'B')};
         Use(t);
         CHECK(Name(250) == L"バージョン情報 ...\tA");
         CHECK(Name(4097) == L"常に手前に表示\tB");
     }
     SUBCASE("a disabled binding is never shown and never shadows")
     {
-        std::vector<SFUNCTIONBIND> t = {Bind(0, 89, 0, 'C'), Bind(1, 154, -1, 'C')};
+        std::vector<SFUNCTIONBIND> t = {Bind(0, 89, -1, 'C'), Bind(1, 154, -1, 'C')};
         Use(t);
         CHECK(Name(4097) == L"常に手前に表示");
         CHECK(Name(250) == L"バージョン情報 ...\tC");
     }
     SUBCASE("a number function needs the row's parameter; mouse codes never show")
     {
-        std::vector<SFUNCTIONBIND> t = {Bind(1, 154, 0, 'D'), Bind(1, 89, 0, 0, L"", 3)};
+        std::vector<SFUNCTIONBIND> t = {Bind(1, 154, 0, 'D'), Bind(1, 89, -1, 0, L"", 3)};
         Use(t);
         CHECK(Name(250) == L"バージョン情報 ...");
         CHECK(Name(4097) == L"常に手前に表示");
