@@ -9,6 +9,7 @@
 #include "filedata/ChapterTracking.h"
 #include "filedata/FileInfo.h"
 #include "filedata/PlayRangeState.h"
+#include "jumplist/JumpListState.h"
 #include "playback/AudioCommands.h"
 #include "playback/AudioDeviceName.h"
 #include "playback/MediaPath.h"
@@ -155,7 +156,12 @@ const wchar_t* m_JumpListName(UINT id)
         m_Format(s_Name, ARRAYSIZE(s_Name), L"すべてのファイルのジャンプリストを作成 (%s)", layout);
         return m_MenuTextWithKey(s_Name, 67, -1, L"-1");
     }
-    m_Format(s_Name, ARRAYSIZE(s_Name), L"%s (%s)", L"ジャンプリストを作成", layout);
+    if (g_JumpListViewState.BatchRunning)
+        return m_MenuTextWithKey(L"ジャンプリストの作成を中止", 67, 1, L"1");
+    m_Format(
+        s_Name, ARRAYSIZE(s_Name), L"%s (%s)",
+        g_JumpListShown && !g_JumpListEmpty ? L"ジャンプリストを再作成" : L"ジャンプリストを作成",
+        layout);
     return m_MenuTextWithKey(s_Name, 67, 1, L"1");
 }
 

@@ -36,8 +36,9 @@ int m_NoFile() { return !g_MediaOpen; }
 int m_IsVideo() { return g_MediaOpen && g_MediaKind == MEDIA_KIND_VIDEO; }
 int m_Shown(HWND wnd) { return wnd && IsWindowVisible(wnd); }
 int m_JumpListEmptyView() { return g_JumpListShown && g_JumpListEmpty; }
-// No jump-list build runs in this player yet.
-int m_JumpListBuilding() { return 0; }
+int m_JumpListBuilding() { return g_JumpListViewState.BatchRunning; }
+// Whether a jump list exists is known only while the view holds one.
+int m_JumpListHeld() { return g_JumpListShown && !g_JumpListEmpty; }
 int m_VolumePercent() { return (g_MainWindowState.nVolume + 50) / 100; }
 
 void m_Set(SMENUITEM* item, int checked) { item->Checked = checked ? 1 : 0; }
@@ -310,6 +311,18 @@ int m_PictureState(SMENUITEM* item, UINT id)
             return 1;
         case 4702:
         case 4703:
+            m_Disable(item, !g_JumpListShown || m_JumpListBuilding());
+            return 1;
+        case 4700:
+            m_Set(item, g_JumpListViewState.EditMode);
+            m_Disable(item, !m_JumpListHeld() || m_JumpListBuilding());
+            return 1;
+        case 4712:
+            m_Disable(item, !m_JumpListHeld() || m_JumpListBuilding());
+            return 1;
+        case 4717:
+        case 4718:
+        case 4719:
             m_Disable(item, !g_JumpListShown || m_JumpListBuilding());
             return 1;
         case 4746:

@@ -18,6 +18,7 @@
 #include "filedata/ChapterTracking.h"
 #include "filedata/FileInfo.h"
 #include "filedata/PlayRangeState.h"
+#include "jumplist/JumpListState.h"
 #include "playback/MediaPath.h"
 #include "playback/PlayState.h"
 #include "playback/RepeatMode.h"
@@ -396,6 +397,15 @@ TEST_CASE_FIXTURE(CModelFixture, "dynamic states follow the player")
     CHECK(Item(4426).Disabled == 1);
     g_SavedPlayMs = 1000;
     CHECK(Item(4426).Disabled == 0);
+    // A jump-list build running stops the items that would start another.
+    g_JumpListShown = 1;
+    CHECK(Item(4702).Disabled == 0);
+    g_JumpListViewState.BatchRunning = 1;
+    CHECK(Item(4702).Disabled == 1);
+    CHECK(Item(4748).Disabled == 1);
+    CHECK(Name(4746) == L"ジャンプリストの作成を中止");
+    g_JumpListViewState.BatchRunning = 0;
+    g_JumpListShown = 0;
 }
 
 TEST_CASE_FIXTURE(CModelFixture, "volume item 50 is checked from 49.5 % to below 50.5 %")
