@@ -277,7 +277,7 @@ int m_PlaceState(SMENUITEM* item, UINT id)
     return 0;
 }
 
-// Capture, jump lists and the launcher.
+// Capture and the launcher.
 int m_PictureState(SMENUITEM* item, UINT id)
 {
     const int launcher = m_Launcher_IsShown();
@@ -302,6 +302,17 @@ int m_PictureState(SMENUITEM* item, UINT id)
         case 4293:
             m_Disable(item, m_CaptureItemsDisabled());
             return 1;
+        case 9486:
+            m_Disable(item, 1);
+            return 1;
+    }
+    return 0;
+}
+
+// The jump-list view, its builds and its edit.
+int m_JumpListState(SMENUITEM* item, UINT id)
+{
+    switch (id) {
         case 4698:
             m_Set(item, g_JumpListShown);
             m_Disable(item, g_Playlist.m_GetCount() == 0);
@@ -330,9 +341,6 @@ int m_PictureState(SMENUITEM* item, UINT id)
             return 1;
         case 4748:
             m_Disable(item, g_Playlist.m_GetCount() == 0 || m_JumpListBuilding());
-            return 1;
-        case 9486:
-            m_Disable(item, 1);
             return 1;
     }
     return 0;
@@ -389,7 +397,8 @@ void m_Menu_SetItemState(SMENUITEM* item, UINT commandId)
     if (!item) return;
     if (m_WindowState(item, commandId) || m_FileState(item, commandId) ||
         m_SoundState(item, commandId) || m_PlaceState(item, commandId) ||
-        m_PictureState(item, commandId) || m_SelectionState(item, commandId))
+        m_PictureState(item, commandId) || m_JumpListState(item, commandId) ||
+        m_SelectionState(item, commandId))
         return;
     m_CaptionState(item, commandId);
 }
