@@ -19,6 +19,7 @@
 #include "commands/CommandHandlers.h"
 #include "commands/ContinuousSeek.h"
 #include "commands/FileTool.h"
+#include "commands/MenuItemModel.h"
 #include "commands/OpenCommands.h"
 #include "commands/OpenPlayingFile.h"
 #include "commands/StreamSelect.h"
@@ -92,7 +93,6 @@ void m_ShowMainWindowState(int command)
 }
 
 // Dialogs and tools of parts not built yet.
-void m_Bind_ShowTable() { m_TraceCall(L"m_Bind_ShowTable()"); }
 void m_Settings_Rewrite() { m_TraceCall(L"m_Settings_Rewrite()"); }
 void m_ChooseColour() { m_TraceCall(L"m_ChooseColour()"); }
 void m_OpenDialog(int folder) { m_TraceCall(L"m_OpenDialog(%d)", folder); }
