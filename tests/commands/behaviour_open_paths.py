@@ -7,6 +7,7 @@ import re
 import shutil
 import subprocess
 import sys
+import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "playback"))
@@ -55,12 +56,20 @@ class OpenPaths(BehaviourTest):
             self.assertEqual(self.box.close(proc)[0], 0)
 
     def test_bookmark_and_pictures(self):
+        # A long clip and a place far into it: the place the bookmark opens
+        # at stands apart from any time a loaded machine takes to read it.
+        clip = shutil.copy(osup.clip(60), os.path.join(self.media, "long.avi"))
         mark = os.path.join(self.box.dir, "mark.zvbm")
         make_jpeg(self, mark + ".jpg", "[ZENTAVIO_IMGDATA]\nFMT=100\n[BOOKMARK]\nFILE=%s\n"
-                  "POS=5000\n" % winpath(self.clip))
+                  "POS=30000\n" % winpath(clip))
         os.rename(mark + ".jpg", mark)
-        proc = self.open(winpath(mark), "clip.avi")
-        osup.watch_status(self, r"0:0[45]")
+        began = time.monotonic()
+        proc = self.open(winpath(mark), "long.avi")
+        text = osup.watch_status(self, r"\n\d+:\d\d\s+\(")[-1]
+        m = re.search(r"\n(\d+):(\d\d)\s+\(", text)
+        at = int(m.group(1)) * 60 + int(m.group(2))
+        self.assertGreaterEqual(at, 29, text)
+        self.assertLessEqual(at, 31 + time.monotonic() - began, text)
         self.box.close(proc)
 
         for name, comment in (("plain.jpg", None), ("junk.jpg", "x" * 16000)):
