@@ -3,6 +3,7 @@
 #include "app/OsdBars.h"
 #include "app/StatusText.h"
 #include "app/TimeDisplay.h"
+#include "app/ToolWindowPlacement.h"
 #include "app/WindowHelpers.h"
 #include "base/ErrorLog.h"
 #include "base/UiLook.h"
@@ -17,6 +18,7 @@
 #include "playback/PlaybackEvents.h"
 #include "playback/PlayState.h"
 #include "playback/VolumeControl.h"
+#include "playlist/Playlist.h"
 #include "playlist/ScanThread.h"
 #include "settings/InstanceNotice.h"
 #include "settings/Settings.h"
@@ -99,6 +101,17 @@ void m_ApplyStartState(int state, int p)
     m_UpdateTimeDisplay(1);
 }
 
+// The opened entry becomes the playlist window's shown track: its row is
+// selected and its chapters, ranges and markers show.
+void m_ShowPlayingEntry()
+{
+    if (!g_Playlist.m_GetWindow() || g_PlayingTrack < 0) return;
+    g_Playlist.m_SetCurrentTrack(g_PlayingTrack);
+    if (g_PlaylistView.bAdjust) g_Playlist.m_LayoutLists(1);
+    g_Playlist.m_SelectTrackRow(g_PlayingTrack, -1);
+    g_Playlist.m_RefreshTrackRows();
+}
+
 // The controller bars show the new title for ten times [Osc] "TmOpen"; the
 // bottom bar hides only in mode 2. Shown here, on the UI thread (the
 // file-open thread owns no window) and after the start's own play, which
@@ -152,6 +165,7 @@ void m_OpenFile_Complete(int opened)
         // The sound starts at the stored level, not at the file's own.
         m_Volume_ApplyOnOpen();
         m_ApplyStartState(state, p);
+        m_ShowPlayingEntry();
         m_ShowBarsOnOpen();
         if (g_OpenRequest.bOsdAfterOpen && g_OpenRequest.bShowLoadTime &&
             g_OpenRequest.dwLoadTick && g_MediaKind != MEDIA_KIND_VIDEO)

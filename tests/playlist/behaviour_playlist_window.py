@@ -20,6 +20,7 @@ from zvtest import BehaviourTest, probe, winpath  # noqa: E402
 PLAYLIST = "ZENTAVIO_PLAYLIST"
 TRACKS, CHAPTERS, RANGES, MARKERS = 1401, 1396, 1397, 1399
 FIRST_BUTTON = 33169
+NEXT_BUTTON = 32974
 STATUS = 32874
 WM_COMMAND = 0x111
 WM_NCHITTEST = 0x84
@@ -270,6 +271,7 @@ class PlaylistWindow(BehaviourTest):
         _, centre = row_centre(TRACKS, 1)
         xdotool("mousemove", *centre, "click", "--repeat", 2, "--delay", 80, 1)
         self.assertEqual(ps.wait_trace(self, self.box, "play", after)["track"], 1)
+        ps.press_and_trace(self, self.box, ps.PLAY_BUTTON, "pause")
         self.assertTrue(wait_texts(CHAPTERS, ["1, CHAPTER 1 (0:12)"]), texts(CHAPTERS))
         self.assertTrue(wait_texts(MARKERS, []), texts(MARKERS))
 
@@ -292,6 +294,16 @@ class PlaylistWindow(BehaviourTest):
         self.assertIn(ps.elapsed(self), (8, 9, 10, 11))
         marks = lambda: [r["image"] for r in zvtest.list_rows(PLAYLIST, CHAPTERS)]  # noqa: E731
         self.assertTrue(zvtest.wait_for(lambda: marks()[2] in (4, 5) or None), marks())
+
+        # The next entry, opened by the bar's next button, becomes the shown
+        # track: its row selected, its one chapter listed and marked.
+        after = len(ps.traces(self.box))
+        ps.button(NEXT_BUTTON)
+        self.assertEqual(ps.wait_trace(self, self.box, "play", after)["track"], 1)
+        self.assertTrue(wait_texts(CHAPTERS, ["1, CHAPTER 1 (0:12)"]), texts(CHAPTERS))
+        selected = lambda: [r["selected"] for r in zvtest.list_rows(PLAYLIST, TRACKS)]  # noqa: E731
+        self.assertTrue(zvtest.wait_for(lambda: selected() == [0, 1, 0]), selected())
+        self.assertTrue(zvtest.wait_for(lambda: marks() in ([4], [5]) or None), marks())
 
         # Check boxes: the first button shows them; a click on the third
         # row's box clears its track's flag, which the rows show again
