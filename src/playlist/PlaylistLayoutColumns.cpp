@@ -29,7 +29,6 @@ void m_SetWidths(CPlaylist& pl, int name, int time)
     for (int i = 0; i < 4; ++i) {
         HWND list = pl.m_W.Lists[i];
         if (!list || !(GetWindowLongW(list, GWL_STYLE) & WS_VISIBLE)) continue;
-        if (i == 0 && pl.m_W.TrackListFrozen) continue;
         m_FreezeRedraw(list, true);
         frozen[i] = list;
     }

@@ -209,28 +209,21 @@ void CPlaylist::m_RebuildTrackList()
     if (!m_hList) return;
     const UINT noticesOn = m_NoticesOn;
     m_NoticesOn = 0;
-    const bool rebuild = !m_RowsAsBuilt();
-    if (!rebuild) {
+    if (m_RowsAsBuilt()) {
         // Nothing changes: a repaint without thawing the list, whose thaw
         // lays out its scroll bars for every row once more.
         m_MeasureRows();
         InvalidateRect(m_hList, nullptr, FALSE);
     } else {
         m_FreezeRedraw(m_hList, true);
-        m_W.TrackListFrozen = 1;
         SendMessageW(m_hList, LVM_DELETEALLITEMS, 0, 0);
         SendMessageW(m_hList, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_CHECKBOXES,
                      m_CheckMode ? LVS_EX_CHECKBOXES : 0);
         for (int i = 0; i < m_Count; ++i) m_InsertRow(i);
-    }
-    m_NoticesOn = noticesOn;
-    // The sub-lists and the layout follow while the rows are still frozen:
-    // resizing a shown list of many rows lays out its scroll bars again.
-    m_SetCurrentTrack(-1);
-    if (rebuild) {
-        m_W.TrackListFrozen = 0;
         m_FreezeRedraw(m_hList, false);
     }
+    m_NoticesOn = noticesOn;
+    m_SetCurrentTrack(-1);
     m_SetPlayListTitle();
 }
 

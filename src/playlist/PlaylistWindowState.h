@@ -58,8 +58,7 @@ struct SPLAYLISTWND {
     HIMAGELIST CheckImages = nullptr;
     int HeaderHeight = 0;  // top of the first row
     int RowHeight = 0;
-    int NoticesHandled = 0;   // WM_NOTIFY from the lists is ignored while 0
-    int TrackListFrozen = 0;  // the track list's redraw is off while its rows are rebuilt
+    int NoticesHandled = 0;  // WM_NOTIFY from the lists is ignored while 0
 
     // Geometry in client coordinates.
     RECT TrackRect = {};
