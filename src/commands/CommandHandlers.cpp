@@ -36,11 +36,6 @@
 #include "settings/SettingsMain.h"
 
 namespace {
-constexpr UINT kMenuPlayPause = 4186;
-constexpr UINT kMenuStop = 4187;
-// "デフォルトに設定" of the stream submenu, under both of its ids.
-constexpr UINT kMenuStreamDefault = 4353;
-constexpr UINT kMenuStreamDefaultItem = 4354;
 // The control-bar buttons' second gesture.
 constexpr int kButtonGesture = 107;
 constexpr int kButtonRightClick = 104;
@@ -164,23 +159,6 @@ int m_OnCtrlCommand(int id, int notification, LPARAM data)
     return 0;
 }
 
-// Until the menu commands are built, play/pause, stop and the streams'
-// default.
-LRESULT m_OnMenuCommand(WPARAM code, LPARAM notify)
-{
-    const SMENUNOTIFY* block = reinterpret_cast<const SMENUNOTIFY*>(notify);
-    if (!block || !block->Popup) return 0;
-    if (code != MENUCODE_CHOSEN) return 1;
-    if (block->ItemId == kMenuPlayPause)
-        m_PlayPause(-1);
-    else if (block->ItemId == kMenuStop)
-        m_Stop();
-    else if (block->ItemId == kMenuStreamDefault || block->ItemId == kMenuStreamDefaultItem)
-        m_Stream_StoreDefault();
-    return 1;
-}
-LRESULT m_Menu_OnSubmenu(WPARAM, LPARAM) { return 0; }
-LRESULT m_Menu_GetTipText(WPARAM, LPARAM) { return 0; }
 // Until the other notices are built, the auto-next countdown's three.
 LRESULT m_OnNotifyMain(WPARAM code, LPARAM value)
 {
@@ -216,23 +194,3 @@ void m_Commands_OnTimer(UINT id)
 
 int m_SeekBar_DragPending() { return g_SeekBarDrag.pending >= 0; }
 
-namespace {
-UINT g_LastMenuId;
-int g_MenuCount;
-}  // namespace
-
-void m_ShowMainContextMenu(POINT screen) { m_ShowPopupMenuById(240, screen); }
-
-UINT m_LastPopupMenuId(int* count)
-{
-    if (count) *count = g_MenuCount;
-    return g_LastMenuId;
-}
-
-void m_ShowPopupMenuById(UINT menuId, POINT screen)
-{
-    g_LastMenuId = menuId;
-    ++g_MenuCount;
-    m_WriteLog(L"MENU : Id=%u X=%d Y=%d", menuId, static_cast<int>(screen.x),
-               static_cast<int>(screen.y));
-}
