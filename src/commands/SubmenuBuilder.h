@@ -3,8 +3,9 @@
 // history, filters, devices, presets, layouts), submenus built when the
 // selection reaches them, and the updates that renew an open popup.
 //
-// Files: SubmenuBuilder.cpp (creation, static lists, the dispatcher, the
-// submenu notice), SubmenuFileLists.cpp (streams, chapters, ranges,
+// Files: SubmenuCore.cpp (creation, items by id, anchors, remembered
+// popups), SubmenuBuilder.cpp (static lists, the dispatcher, the submenu
+// notice), SubmenuFileLists.cpp (streams, chapters, ranges,
 // markers, seek bar, playlist, all files, volume), SubmenuUpdates.cpp (the
 // updates of open popups), SubmenuOtherLists.cpp (history, filters, audio
 // devices, capture, layouts, assign chapter, options pages), MenuTrace.cpp
@@ -54,9 +55,11 @@ constexpr int kMenuMaxHistory = 100;
 constexpr int kMenuMaxAllFiles = 300;
 constexpr int kMenuStaticMax = 29;
 
-// ---- creation and the dispatcher (SubmenuBuilder.cpp)
+// ---- the dispatcher (SubmenuBuilder.cpp)
 // The new popup of the menu id, or null for ids without a menu.
 CMenuPlus* m_Menu_BuildPopup(UINT menuId);
+
+// ---- creation (SubmenuCore.cpp)
 // A popup of the manager (null: the main window's, parented to the current
 // frame window; the whole monitor may be used in full screen).
 CMenuPlus* m_Menu_CreatePopup(UINT menuId, CMenuManager* manager);
