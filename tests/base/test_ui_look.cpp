@@ -4,12 +4,16 @@
 #include <wctype.h>
 
 #include <algorithm>
+#include <cmath>
+#include <cstdlib>
 #include <string>
 
 #include "../support/GdiplusScope.h"
 
 #include "app/MainWindow.h"
 #include "app/Startup.h"
+#include "base/ArgbImage.h"
+#include "base/ImageFile.h"
 #include "base/NumberList.h"
 #include "base/UiLook.h"
 #include "settings/Settings.h"
@@ -323,6 +327,10 @@ TEST_CASE("the program's mark: cell 45 of the item-icon strip, a dimmed 32 px ic
 {
     CGdiplusScope gdiplus;
     REQUIRE(gdiplus.m_Ok);
+    CArgbImage strip;
+    REQUIRE(m_LoadPngResource(&strip, 168));
+    REQUIRE(strip.m_Height == 32);
+    REQUIRE(strip.m_Width >= 46 * 32);
     HICON icon = m_CreateAppIcon();
     REQUIRE(icon);
     ICONINFO info = {};
@@ -331,7 +339,6 @@ TEST_CASE("the program's mark: cell 45 of the item-icon strip, a dimmed 32 px ic
     GetObjectW(info.hbmColor, sizeof(bm), &bm);
     CHECK(bm.bmWidth == 32);
     CHECK(bm.bmHeight == 32);
-    // Its ink is the mark's: opaque strokes come out at 160 of 255.
     BITMAPINFO bi = {};
     bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
     bi.bmiHeader.biWidth = 32;
@@ -342,13 +349,19 @@ TEST_CASE("the program's mark: cell 45 of the item-icon strip, a dimmed 32 px ic
     HDC dc = GetDC(nullptr);
     GetDIBits(dc, info.hbmColor, 0, 32, pixels, &bi, DIB_RGB_COLORS);
     ReleaseDC(nullptr, dc);
-    int maxAlpha = 0, inked = 0;
-    for (DWORD p : pixels) {
-        maxAlpha = std::max(maxAlpha, int(p >> 24));
-        inked += (p >> 24) > 0;
+    // Every pixel is the cell's, its alpha scaled by 160/255; the cell is
+    // the mark, not an empty or neighbouring one.
+    int wrong = 0, inked = 0;
+    for (int y = 0; y < 32; ++y) {
+        for (int x = 0; x < 32; ++x) {
+            const int cell = int(strip.m_Row(y)[45 * 32 + x] >> 24);
+            const int want = int(std::floor(cell * 160.0 / 255.0 + 0.5));
+            const int got = int(pixels[y * 32 + x] >> 24);
+            wrong += std::abs(got - want) > 0;
+            inked += got > 0;
+        }
     }
-    CHECK(maxAlpha >= 158);
-    CHECK(maxAlpha <= 161);
+    CHECK(wrong == 0);
     CHECK(inked > 100);
     DeleteObject(info.hbmColor);
     DeleteObject(info.hbmMask);

@@ -6,13 +6,17 @@
 
 #include <windows.h>
 
+#include <set>
 #include <string>
 #include <vector>
 
 #include "../settings/SettingsFixture.h"
+#include "../support/GdiplusScope.h"
 #include "MenuNameRows.h"
 #include "app/Layout.h"
 #include "app/MainWindow.h"
+#include "base/ArgbImage.h"
+#include "base/ImageFile.h"
 #include "commands/MenuItemModel.h"
 #include "controls/MenuPlus.h"
 #include "filedata/ChapterTracking.h"
@@ -21,6 +25,7 @@
 #include "jumplist/JumpListState.h"
 #include "playback/MediaPath.h"
 #include "playback/PlayState.h"
+#include "playback/PowerSaving.h"
 #include "playback/RepeatMode.h"
 #include "playback/Seek.h"
 #include "playback/VolumeControl.h"
@@ -540,4 +545,74 @@ TEST_CASE_FIXTURE(CModelFixture, "an open popup's items are refreshed in place")
     m_Menu_DisableItem(&popup, 12345);
     m_Menu_ResetItemAt(&popup, 12345, 4187);
     CHECK(popup.m_GetItemCount() == 5);
+}
+
+// Image numbers that items get outside the fixed looks: the dynamic lists
+// (tracks and chapters 1, 2; history 12..16, 30, 31; streams 20..23; capture
+// presets 47; filters 59), the size and timer presets (70..77, 93..97), the
+// favorites menus (10..16, 32, 45, 46, 4, 6) and the playlist window's menus
+// (1, 4, 6, 42, 45, 49, 60, 61, 83).
+const int kListImages[] = {1,  2,  4,  6,  10, 11, 12, 13, 14, 15, 16, 20, 21, 22, 23,
+                           30, 31, 32, 33, 42, 45, 46, 47, 49, 59, 60, 61, 70, 71, 72,
+                           73, 74, 75, 76, 77, 83, 93, 94, 95, 96, 97};
+
+// The image numbers the model gives fixed ids, with the monitor item's pairs
+// and every options page.
+std::set<int> ModelImages()
+{
+    std::set<int> images;
+    auto collect = [&](UINT id) {
+        const SMENUITEM it = Item(id);
+        if (!it.HasIcon) return;
+        images.insert(int(it.IconIndex));
+        if (it.IconColor >= 0) images.insert(it.IconColor);
+    };
+    for (int page = 0; page < kMenuOptionPageItems; ++page) g_OptionMenuPages[page] = page;
+    for (UINT id = 1; id < 10000; ++id) collect(id);
+    for (UINT id = kMenuVolumeFirstId; id <= kMenuOptionPageLastId; ++id) collect(id);
+    for (int inverted : {0, 1}) {
+        m_PowerSaving_SetTemp(inverted, 0, 0);
+        for (int keptOn : {0, 1}) {
+            g_MainWindowState.nPowerSaving = keptOn;
+            collect(4256);
+        }
+    }
+    m_PowerSaving_SetTemp(0, 0, 0);
+    g_MainWindowState.nPowerSaving = 0;
+    for (int& page : g_OptionMenuPages) page = -1;
+    return images;
+}
+
+bool CellInked(const CArgbImage& strip, int n)
+{
+    for (int y = 0; y < 32; ++y)
+        for (int x = n * 32; x < n * 32 + 32; ++x)
+            if (strip.m_Row(y)[x] >> 24) return true;
+    return false;
+}
+
+TEST_CASE_FIXTURE(CModelFixture, "the item-icon strip has a picture for every image number used")
+{
+    CGdiplusScope gdiplus;
+    REQUIRE(gdiplus.m_Ok);
+    CArgbImage strip;
+    REQUIRE(m_LoadPngResource(&strip, 168));
+    REQUIRE(strip.m_Height == 32);
+    const int cells = strip.m_Width / 32;
+
+    std::set<int> used = ModelImages();
+    CHECK(used.count(53) == 1);  // always on top, and its second image
+    CHECK(used.count(54) == 1);
+    for (int n : {55, 56, 65, 66, 80, 91}) CHECK(used.count(n) == 1);
+    used.insert(std::begin(kListImages), std::end(kListImages));
+    for (int n : used) {
+        CAPTURE(n);
+        REQUIRE(n < cells);
+        CHECK(CellInked(strip, n));
+    }
+    // Cells no item asks for stay empty, so a picture cannot sit one off.
+    for (int n = 0; n < cells; ++n) {
+        CAPTURE(n);
+        if (!used.count(n)) CHECK_FALSE(CellInked(strip, n));
+    }
 }

@@ -134,12 +134,12 @@ void FillShot(CMenuPlus* p)
 {
     SMENUITEM it = Item(1, L"再生\tSpace");
     it.HasIcon = 1;
-    it.IconIndex = 0;
+    it.IconIndex = 1;
     it.IconColumn = 1;
     Add(p, it);
     it = Item(2, L"一時停止");
     it.HasIcon = 1;
-    it.IconIndex = 1;
+    it.IconIndex = 2;
     it.IconColumn = 1;
     Add(p, it);
     it = Item(3, L"常に手前に表示");
