@@ -22,6 +22,7 @@
 #include "base/NumberList.h"
 #include "base/MediaTypes.h"
 #include "base/PathUtil.h"
+#include "commands/MenuStyleApply.h"
 #include "commands/OpenCommands.h"
 #include "controls/SliderPlus.h"
 #include "controls/Statusbar.h"
@@ -234,7 +235,8 @@ int m_InitInstance(int showCommand)
     // [Mon] goes into the same save as an upgrade or a first file.
     m_Monitor_StartUp();
     if (rewriting) m_SettingsFile_EndWrite();
-    m_Menu_ApplyStyle();
+    // Nothing of the menus is built yet: the first popup builds from this.
+    m_Menu_ApplyStyle(nullptr, 0, nullptr);
     m_UpdateToolbar();
     m_CustomButton_UpdateTooltips();
     m_FullScreen_StartUp();

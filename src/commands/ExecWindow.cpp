@@ -18,6 +18,8 @@
 #include "settings/Settings.h"
 #include "settings/SettingsMain.h"
 
+wchar_t g_FullScreenArg[kFullScreenArgCap];
+
 namespace {
 
 constexpr int kIntMax = 0x7FFFFFFF;
@@ -81,6 +83,7 @@ void m_FullScreenCase(const wchar_t* text)
         if (value >= 0 && value <= 2) crop = static_cast<int>(value);
     }
     g_Settings.Fullscr_Clip2 = crop;
+    lstrcpynW(g_FullScreenArg, text[0] ? text : L"-1", kFullScreenArgCap);
     g_ExecOps.FullScreen_Set(1, monitor, second, 1, 1, 2);
 }
 

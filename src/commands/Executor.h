@@ -8,6 +8,11 @@
 
 struct SMENUPRESET;
 
+// The argument text of the full-screen function that last asked for full
+// screen ("-1" for an empty one); the size menu checks its item by it.
+constexpr int kFullScreenArgCap = 32;
+extern wchar_t g_FullScreenArg[kFullScreenArgCap];
+
 enum {
     FUNC_PLAYPAUSE = 1,
     FUNC_TRACK = 3,

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "commands/MenuItemModel.h"
+#include "commands/MenuTooltips.h"
 #include "playback/PlaybackEvents.h"
 #include "settings/Settings.h"
 #include "settings/SettingsMain.h"
@@ -287,6 +288,6 @@ void m_Menu_SetItemStyle(SMENUITEM* item, UINT commandId)
     if (commandId >= kMenuVolumeFirstId && commandId <= kMenuVolumeLastId)
         item->CheckKind = MENUCHECK_RADIO;
     // Value 2 of [Common] "Tip" switches the menus' tooltips.
-    if (!(g_Settings.Common_Tip & 2)) flags.TooltipWanted = 0;
+    if (!m_Menu_TipGroupOn(kTipGroupCommands)) flags.TooltipWanted = 0;
     m_Menu_SetItemFlags(item, flags);
 }

@@ -53,3 +53,24 @@ void m_MenuPresets_Revert();
 // The label made from the entry's action (its own label is not looked at);
 // the characters written.
 int m_MenuPresets_Label(wchar_t* out, int size, const SMENUPRESET* entry);
+
+// ---- the preset menus (MenuPresetMenus.cpp)
+class CMenuPlus;
+class CMenuManager;
+
+constexpr UINT kMenuSizePresetsId = 2310;
+constexpr UINT kMenuTimerPresetsId = 2311;
+constexpr UINT kMenuRatePresetsId = 2330;
+
+// The popup of a kind (size, timer, rate) from its working list, read
+// first when never read. A null popup is created with the kind's menu id
+// through the manager (null: the main window's); an existing one is emptied
+// and refilled. The popup, or null for a kind of 3 and above.
+CMenuPlus* m_MenuPresets_BuildMenu(int kind, CMenuPlus* popup, CMenuManager* manager);
+// Renew the checks (and the timer items' disabled states) of an open
+// popup and redraw it; a null popup does nothing.
+void m_Menu_UpdateSizeChecks(CMenuPlus* popup);
+void m_Menu_UpdateTimerChecks(CMenuPlus* popup);
+// The rate popup last built; m_Menu_UpdateRateChecksOf works on any.
+void m_Menu_UpdateRateChecks();
+void m_Menu_UpdateRateChecksOf(CMenuPlus* popup);

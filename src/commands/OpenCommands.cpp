@@ -295,5 +295,3 @@ void m_OpenFile_SetJumpListBlocks(const int blocks[3])
 {
     for (int i = 0; i < 3; ++i) s_JumpListBlocks[i] = blocks ? blocks[i] : 0;
 }
-
-void m_Menu_ApplyStyle() {}

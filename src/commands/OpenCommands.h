@@ -1,4 +1,4 @@
-// Opening paths of every kind, and the menu style.
+// Opening paths of every kind.
 #pragma once
 #include <windows.h>
 
@@ -7,4 +7,3 @@
 BOOL m_OpenFile(LPCWSTR path, int start, int reportMissing, int flag1, int flag2, int kind);
 // Block values that the next jump-list open applies.
 void m_OpenFile_SetJumpListBlocks(const int blocks[3]);
-void m_Menu_ApplyStyle();

@@ -16,6 +16,9 @@ int m_Recent_GetRecordCount();
 const wchar_t* m_Recent_GetRecordPath(int index);
 int m_Recent_GetRecordState(int index);
 void m_Recent_SetRecordState(int index, int state);
+// Minutes the entry was played; 0 outside the table.
+int m_Recent_GetRecordMinutes(int index);
+void m_Recent_SetRecordMinutes(int index, int minutes);
 
 // Adds a record as the newest (until the history store is built, the only
 // way records arrive); 0 when the table is full.

@@ -6,6 +6,7 @@
 #include "app/MainWindowLookFonts.h"
 #include "app/WindowHelpers.h"
 #include "commands/MenuPresets.h"
+#include "commands/MenuStyleApply.h"
 #include "engine/RendererKind.h"
 #include "filedata/DataFiles.h"
 #include "library/Favorites.h"
@@ -72,6 +73,12 @@ void m_ApplyVideoProps()
     if (bits) m_VideoProp_Apply(bits, 0);
 }
 
+bool m_MenuStyleChanged(const SSETTINGS& now, const SSETTINGS& before)
+{
+    return m_Differs(now.Menu_Styl, before.Menu_Styl) || m_Differs(now.Menu_Wt, before.Menu_Wt) ||
+           m_Differs(now.Menu_Clr, before.Menu_Clr) || now.Menu_ClrSep != before.Menu_ClrSep;
+}
+
 }  // namespace
 
 void m_ApplyChangedSettings()
@@ -89,6 +96,7 @@ void m_ApplyChangedSettings()
         m_ApplyWindowStyle(1);
     m_ApplyVideoProps();
     if (now.Ctrl_Font != before.Ctrl_Font) m_ApplyOsdFont(0);
+    if (m_MenuStyleChanged(now, before)) m_Menu_ApplyStyle(nullptr, 1, nullptr);
 }
 
 void m_ApplyRendererKind()

@@ -50,6 +50,19 @@ void m_ParseOptionalColours(const wchar_t* text, int* out, int count)
     }
 }
 
+// [Menu] "Clr": the text and background colours after the mode; a colour
+// that is absent or not hexadecimal keeps its light-on-dark default.
+void m_ParseMenuColours(const wchar_t* text, int* out)
+{
+    static const DWORD kDefaults[2] = {0xFFD2D2D2u, 0xFF383838u};
+    const wchar_t* p = text;
+    for (int i = 0; i < 2; ++i) {
+        out[i] = static_cast<int>(kDefaults[i]);
+        if (p) p = wcschr(p, L',');
+        if (p && iswxdigit(*++p)) out[i] = m_HexValue(p);
+    }
+}
+
 void m_ParsePair(const wchar_t* text, int* f)
 {
     f[0] = m_LeadingInt(text);
@@ -152,9 +165,12 @@ void m_ParseKey(const SSETTINGKEY& k, BYTE* base, const wchar_t* text, bool isVa
             m_ParseOptionalColours(text, f + 2, 2);
             break;
         case SF_KCLR:
-        case SF_MENUCLR:
             f[0] = m_LeadingInt(text);
             m_ParseColours(text, f + 1, n - 1);
+            break;
+        case SF_MENUCLR:
+            f[0] = m_LeadingInt(text);
+            m_ParseMenuColours(text, f + 1);
             break;
         case SF_SPF:
             m_ParseSpf(text, f, m_Text(base, k.Offset2), k.Size2 / 2);

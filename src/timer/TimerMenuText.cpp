@@ -2,6 +2,7 @@
 
 #include <strsafe.h>
 
+#include "controls/MenuItem.h"
 #include "settings/FunctionCatalog.h"
 
 int m_Timer_FormatMenuText(const void*, wchar_t* out, int size, int function, int value)
@@ -14,4 +15,11 @@ int m_Timer_FormatMenuText(const void*, wchar_t* out, int size, int function, in
     // A cut text is still shown; any other failure leaves it empty.
     if (FAILED(hr) && hr != STRSAFE_E_INSUFFICIENT_BUFFER) out[0] = 0;
     return (int)wcslen(out);
+}
+
+void m_Timer_UpdateMenuItem(const void*, SMENUITEM* item, int, int)
+{
+    if (!item) return;
+    item->Checked = 0;
+    item->Disabled = 0;
 }

@@ -46,10 +46,17 @@ SFUNCTIONBIND Bind(int enabled, int function, int param, WORD key, const wchar_t
     return b;
 }
 
+// [Common] "Tip" as the loader keeps it: a switch and its bits.
+void SetTip(int value)
+{
+    g_Settings.Common_Tip = value != 0;
+    for (int bit = 0; bit < 4; ++bit) g_Settings.Common_TipBits[bit] = (value >> bit) & 1;
+}
+
 struct CModelFixture : CSettingsFixture {
     CModelFixture()
     {
-        g_Settings.Common_Tip = 15;
+        SetTip(15);
         Reset();
     }
     ~CModelFixture()
@@ -358,9 +365,9 @@ TEST_CASE_FIXTURE(CModelFixture, "caption colours only with ClrSep; tooltips onl
     CHECK(Item(4406).AccentColor == 0xdc647850);
     for (UINT id : {4139u, 4256u, 4442u, 4605u, 9495u}) {
         CAPTURE(id);
-        g_Settings.Common_Tip = 15;
+        SetTip(15);
         CHECK(Flags(id).TooltipWanted == 1);
-        g_Settings.Common_Tip = 13;
+        SetTip(13);
         CHECK(Flags(id).TooltipWanted == 0);
     }
 }
