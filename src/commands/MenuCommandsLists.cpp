@@ -74,8 +74,10 @@ void m_ChapterItem(const SMENUCHOICE& c, int index)
         m_Chapter_Delete(g_PlayingTrack, index, 1, 1);
         m_Menu_UpdateChapters(c.Popup, 0, 1);
     } else {
+        // The alternative start lands paused at the chapter.
         const int other = m_IsKeyDown(VK_CONTROL) || m_Shift() || (c.Mode == 1 && !m_IsPlaying());
-        m_Chapter_Jump(index, other ? 1 : 0);
+        m_Chapter_Jump(index, 1);
+        if (other && m_IsPlaying()) m_Pause();
     }
 }
 
