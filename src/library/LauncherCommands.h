@@ -5,3 +5,6 @@
 void m_Launcher_Toggle();
 // The launcher is shown in its mode that holds playback.
 int m_Launcher_HoldsPlayback();
+// An item of the launcher's item menu (9474..9496) on the tile under the
+// menu; mode 1 the plain form.
+void m_Launcher_ItemCommand(int id, int mode);

@@ -8,6 +8,8 @@ constexpr int kRecordCap = 400;
 struct SRecord {
     int State;
     int Minutes;
+    int DeleteMark;
+    int Pin;
     wchar_t Path[MAX_PATH + 1];
 };
 
@@ -47,9 +49,37 @@ int m_Recent_AddRecord(const wchar_t* path)
     if (s_Count >= kRecordCap || !path) return 0;
     s_Records[s_Count].State = RECENT_UNTESTED;
     s_Records[s_Count].Minutes = 0;
+    s_Records[s_Count].DeleteMark = 0;
+    s_Records[s_Count].Pin = 0;
     lstrcpynW(s_Records[s_Count].Path, path, MAX_PATH + 1);
     ++s_Count;
     return 1;
 }
 
 void m_Recent_ClearRecords() { s_Count = 0; }
+
+int m_Recent_GetDeleteMark(int index) { return m_InTable(index) ? s_Records[index].DeleteMark : 0; }
+
+void m_Recent_SetDeleteMark(int index, int on)
+{
+    if (m_InTable(index)) s_Records[index].DeleteMark = on ? 1 : 0;
+}
+
+int m_Recent_TogglePin(int index)
+{
+    if (!m_InTable(index)) return 0;
+    s_Records[index].Pin = !s_Records[index].Pin;
+    return 1;
+}
+
+int m_Recent_GetPin(int index) { return m_InTable(index) ? s_Records[index].Pin : 0; }
+
+int m_Recent_RemoveMarked()
+{
+    int kept = 0;
+    for (int i = 0; i < s_Count; ++i)
+        if (!s_Records[i].DeleteMark) s_Records[kept++] = s_Records[i];
+    const int removed = s_Count - kept;
+    s_Count = kept;
+    return removed;
+}

@@ -24,3 +24,12 @@ void m_Recent_SetRecordMinutes(int index, int minutes);
 // way records arrive); 0 when the table is full.
 int m_Recent_AddRecord(const wchar_t* path);
 void m_Recent_ClearRecords();
+
+// Marks of the history menus: an entry marked for deletion goes when the
+// menu closes; the pin keeps it at the top of the most-played list.
+int m_Recent_GetDeleteMark(int index);
+void m_Recent_SetDeleteMark(int index, int on);
+int m_Recent_TogglePin(int index);
+int m_Recent_GetPin(int index);
+// Removes the entries marked for deletion; how many went.
+int m_Recent_RemoveMarked();

@@ -28,10 +28,14 @@
 //   WinProbe post <class> <message> <wParam> [lParam]
 //                                         posts the message (a number, or a
 //                                         name to register) to each of them
-//   WinProbe menucmd <class> <item id>   sends the first one a chosen menu
+//   WinProbe menucmd <class> <item id> [menu id [state [mode [from to]]]]
+//                                         sends the first one a chosen menu
 //                                         item (WM_APP_MENUCOMMAND with a
 //                                         notice block written into its
-//                                         process)
+//                                         process), from that menu with that
+//                                         selection state and mode; with
+//                                         from and to, the item dragged
+//                                         between those indexes (code 201)
 //   WinProbe saver [0|1]                 sets the screen-saver switch when
 //                                         given; prints it
 //   WinProbe hold                        stays until killed, holding the
@@ -408,10 +412,38 @@ DWORD m_ProcessOf(const wchar_t* className)
     return pid;
 }
 
-// The notice block of a chosen item, as the menus hand it over: item id at
-// byte 24, closes flag at 44, popup pointer at 64 (any non-null value; the
-// play commands do not read it), 80 bytes in all.
-int m_MenuCommand(const wchar_t* className, UINT itemId)
+// What a menu notice carries: the code, the menu and item ids, the
+// selection state, the mode and, for a drag, the two indexes.
+struct SPROBEMENU {
+    UINT Code;
+    UINT ItemId;
+    UINT MenuId;
+    UINT SelState;
+    UINT Mode;
+    int From;
+    int To;
+};
+
+SPROBEMENU m_ParseMenuArgs(int argc, wchar_t** argv)
+{
+    SPROBEMENU m = {100, 0, 0, 0, 0, 0, 0};
+    m.ItemId = (UINT)wcstoul(argv[3], nullptr, 10);
+    if (argc > 4) m.MenuId = (UINT)wcstoul(argv[4], nullptr, 10);
+    if (argc > 5) m.SelState = (UINT)wcstoul(argv[5], nullptr, 10);
+    if (argc > 6) m.Mode = (UINT)wcstoul(argv[6], nullptr, 10);
+    if (argc > 8) {
+        m.Code = 201;
+        m.From = _wtoi(argv[7]);
+        m.To = _wtoi(argv[8]);
+    }
+    return m;
+}
+
+// The notice block as the menus hand it over: menu id at byte 4, the drag's
+// indexes at 8 and 12, item id at 24, selection state at 28, mode at 36,
+// closes flag at 44, popup pointer at 64 (any non-null value; the popup
+// window stays null, so nothing is refreshed in place), 80 bytes in all.
+int m_MenuCommand(const wchar_t* className, const SPROBEMENU& m)
 {
     std::vector<HWND> found = m_FindAll(className);
     if (found.empty()) return 1;
@@ -424,12 +456,17 @@ int m_MenuCommand(const wchar_t* className, UINT itemId)
     int rc = 4;
     if (remote) {
         UINT closes = 1;
-        memcpy(block + 24, &itemId, sizeof(itemId));
+        memcpy(block + 4, &m.MenuId, sizeof(m.MenuId));
+        memcpy(block + 8, &m.From, sizeof(m.From));
+        memcpy(block + 12, &m.To, sizeof(m.To));
+        memcpy(block + 24, &m.ItemId, sizeof(m.ItemId));
+        memcpy(block + 28, &m.SelState, sizeof(m.SelState));
+        memcpy(block + 36, &m.Mode, sizeof(m.Mode));
         memcpy(block + 44, &closes, sizeof(closes));
         memcpy(block + 64, &remote, sizeof(remote));
         SIZE_T written = 0;
         if (WriteProcessMemory(process, remote, block, sizeof(block), &written)) {
-            SendMessageW(found[0], WM_APP + 3000, 100, (LPARAM)remote);
+            SendMessageW(found[0], WM_APP + 3000, m.Code, (LPARAM)remote);
             rc = 0;
         }
         VirtualFreeEx(process, remote, 0, MEM_RELEASE);
@@ -856,7 +893,7 @@ int wmain(int argc, wchar_t** argv)
     if (wcscmp(command, L"owned") == 0) return m_Owned(className);
     if (wcscmp(command, L"rows") == 0 && argc > 3) return m_Rows(className, _wtoi(argv[3]));
     if (wcscmp(command, L"menucmd") == 0 && argc > 3)
-        return m_MenuCommand(className, (UINT)wcstoul(argv[3], nullptr, 10));
+        return m_MenuCommand(className, m_ParseMenuArgs(argc, argv));
     if (wcscmp(command, L"procstat") == 0) return m_ProcStat(className);
     if (wcscmp(command, L"itemrect") == 0 && argc > 4)
         return m_ItemRect(className, _wtoi(argv[3]), _wtoi(argv[4]));
