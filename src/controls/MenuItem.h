@@ -10,8 +10,9 @@
 
 class CMenuPlus;
 
-// Capacity of one popup.
-constexpr int kMenuMaxItems = 1000;
+// Capacity of one popup: a full playlist (1000 tracks) with the caption,
+// anchor and closing items around it.
+constexpr int kMenuMaxItems = 1024;
 
 // Item kinds; only commands can be selected by the keyboard.
 enum {

@@ -115,6 +115,9 @@ public:
     // The track row's time text: "h:mm:ss " or "m:ss ", empty for 0 or a
     // negative duration.
     static void m_FormatRowTime(INT64 milliseconds, wchar_t* out, int size);
+    // The track row's text (number and shown name) as the list shows it;
+    // empty outside the list.
+    void m_GetRowText(int row, wchar_t* out, int size) const;
     // The window title for the open item; at most 99 characters.
     static constexpr int kTitleCap = 100;
     static void m_MakeTitle(UINT listType, int count, const wchar_t* listPath, int modified,

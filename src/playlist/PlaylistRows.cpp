@@ -74,6 +74,14 @@ void CPlaylist::m_FormatRowTime(INT64 milliseconds, wchar_t* out, int size)
     out[size - 1] = 0;
 }
 
+void CPlaylist::m_GetRowText(int row, wchar_t* out, int size) const
+{
+    if (!out || size < 1) return;
+    out[0] = 0;
+    if (row < 0 || row >= m_Count) return;
+    m_RowText(m_Tracks[row], row, out, size);
+}
+
 // A new row: text, image and item data in one insert, then the time and
 // the check state; nothing to compare and, frozen, nothing to repaint.
 void CPlaylist::m_InsertRow(int row)
