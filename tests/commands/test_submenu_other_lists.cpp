@@ -28,8 +28,16 @@ namespace {
 // The main window the popups are made for.
 HWND MainStandIn()
 {
-    static HWND s_Main = CreateWindowExW(0, L"Static", L"", WS_POPUP, 0, 0, 10, 10, nullptr,
-                                         nullptr, GetModuleHandleW(nullptr), nullptr);
+    static HWND s_Main = nullptr;
+    if (s_Main) return s_Main;
+    WNDCLASSEXW wc = {};
+    wc.cbSize = sizeof(wc);
+    wc.lpfnWndProc = DefWindowProcW;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"ZvListsTestMain";
+    RegisterClassExW(&wc);
+    s_Main = CreateWindowExW(0, wc.lpszClassName, L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                             wc.hInstance, nullptr);
     return s_Main;
 }
 
