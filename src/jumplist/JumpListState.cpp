@@ -3,7 +3,7 @@
 int g_JumpListEmpty;
 int g_JumpListEntry = -1;
 int g_JumpListShown;
-SJUMPLISTVIEWSTATE g_JumpListViewState = {0, 0, 0, -1, -1};
+SJUMPLISTVIEWSTATE g_JumpListViewState = {0, 0, 0, -1, -1, -1};
 SIMGDATA g_ImgData;
 
 int m_JumpList_LoadFile(void*, const wchar_t* path)

@@ -15,6 +15,7 @@ struct SJUMPLISTVIEWSTATE {
     int PageAnimation;
     int BatchRunning;              // the forced aspect and crop leave the window size alone
     int RangeStartMs, RangeEndMs;  // play-range bounds remembered for the file, -1 none
+    int BlockChapter;              // chapter assigned to the selected block, -1 none
 };
 extern SJUMPLISTVIEWSTATE g_JumpListViewState;
 

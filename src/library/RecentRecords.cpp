@@ -1,19 +1,11 @@
 // Until the history store is built, its records are paths in a table here.
 #include "library/RecentRecords.h"
 
+#include <cstring>
+
 namespace {
 
-constexpr int kRecordCap = 400;
-
-struct SRecord {
-    int State;
-    int Minutes;
-    int DeleteMark;
-    int Pin;
-    wchar_t Path[MAX_PATH + 1];
-};
-
-SRecord s_Records[kRecordCap];
+SRECENTITEM s_Records[kRecentRecordCap];
 int s_Count;
 
 bool m_InTable(int index) { return index >= 0 && index < s_Count; }
@@ -21,6 +13,8 @@ bool m_InTable(int index) { return index >= 0 && index < s_Count; }
 }  // namespace
 
 int m_Recent_GetRecordCount() { return s_Count; }
+
+SRECENTITEM* m_Recent_GetRecord(int index) { return m_InTable(index) ? &s_Records[index] : nullptr; }
 
 const wchar_t* m_Recent_GetRecordPath(int index)
 {
@@ -46,12 +40,11 @@ void m_Recent_SetRecordMinutes(int index, int minutes)
 
 int m_Recent_AddRecord(const wchar_t* path)
 {
-    if (s_Count >= kRecordCap || !path) return 0;
-    s_Records[s_Count].State = RECENT_UNTESTED;
-    s_Records[s_Count].Minutes = 0;
-    s_Records[s_Count].DeleteMark = 0;
-    s_Records[s_Count].Pin = 0;
-    lstrcpynW(s_Records[s_Count].Path, path, MAX_PATH + 1);
+    if (s_Count >= kRecentRecordCap || !path) return 0;
+    SRECENTITEM& record = s_Records[s_Count];
+    memset(&record, 0, sizeof(record));
+    record.State = RECENT_UNTESTED;
+    lstrcpynW(record.Path, path, MAX_PATH + 1);
     ++s_Count;
     return 1;
 }

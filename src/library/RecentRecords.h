@@ -1,5 +1,5 @@
 // The history's records (oldest first), as the file-move history looks
-// through them for files that moved.
+// through them for files that moved and the history menus list them.
 #pragma once
 #include <windows.h>
 
@@ -11,7 +11,21 @@ enum {
     RECENT_FOUND_MOVED = 2,
 };
 
+constexpr int kRecentRecordCap = 400;
+
+struct SRECENTITEM {
+    int State;       // RECENT_*
+    int Minutes;     // play time
+    int Pin;         // pinned: listed apart in the most-played menu
+    int DeleteMark;  // to be removed; no menu lists it
+    int Shown;       // listed in the recent menu
+    int MenuPos;     // its place there, from 1
+    wchar_t Path[MAX_PATH + 1];
+};
+
 int m_Recent_GetRecordCount();
+// The record, null outside the table.
+SRECENTITEM* m_Recent_GetRecord(int index);
 // The record's path; an empty text outside the table.
 const wchar_t* m_Recent_GetRecordPath(int index);
 int m_Recent_GetRecordState(int index);

@@ -8,6 +8,7 @@
 #include "app/WindowHelpers.h"
 #include "commands/CommandHandlers.h"
 #include "commands/OpenPicture.h"
+#include "commands/SubmenuFilters.h"
 #include "controls/SliderPlus.h"
 #include "engine/PreviewPlayer.h"
 #include "engine/VideoRenderer.h"
@@ -54,6 +55,8 @@ int m_CloseMedia(int redraw)
     if (g_PlayRangeOn) m_PlayRange_Command(3, 0);
     g_PlayRangeIndex = -1;
     if (redraw) m_OSD_Clear(0);
+    // The filter menu's references go first, so that closing frees the filters.
+    m_Menu_ReleaseFilters();
     if (g_VideoRenderer) g_VideoRenderer->m_VR_Close();
     m_FileData_OnClose();
     g_MediaOpen = 0;

@@ -144,6 +144,7 @@ int OpenFile(const wchar_t* path)
     m_CreateVideoWindow();
     if (!g_VideoRenderer) return m_OpenFailed(E_OUTOFMEMORY, path);
     if (g_MediaOpen) m_CloseMedia(0);
+    InterlockedIncrement(&g_MediaOpenNumber);
     g_PlayState = 2;
     m_UpdateTimeDisplay(1);
     m_SetMediaPath(path);

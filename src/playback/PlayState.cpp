@@ -3,6 +3,7 @@
 
 int g_PlayState;
 int g_MediaOpen;
+volatile LONG g_MediaOpenNumber;
 int g_PlayStarted;
 int g_PlayHeld;
 int g_MediaKind;

@@ -10,6 +10,9 @@
 extern int g_PlayState;
 // 1 while a media file is open in the engine.
 extern int g_MediaOpen;
+// Counts the opens of media files, so that what is kept for one opened file
+// (the filter menu's list) tells that another came.
+extern volatile LONG g_MediaOpenNumber;
 // 1 while playback is started (running or held).
 extern int g_PlayStarted;
 // 1 while the program holds playback: engine paused, g_PlayState stays 5.
