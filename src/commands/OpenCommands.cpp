@@ -14,6 +14,7 @@
 #include "base/SoundCue.h"
 #include "commands/OpenPathKinds.h"
 #include "commands/OpenPicture.h"
+#include "controls/MenuManager.h"
 #include "filedata/ResumeOpen.h"
 #include "filedata/ResumeStore.h"
 #include "jumplist/JumpListState.h"
@@ -296,4 +297,12 @@ void m_OpenFile_SetJumpListBlocks(const int blocks[3])
     for (int i = 0; i < 3; ++i) s_JumpListBlocks[i] = blocks ? blocks[i] : 0;
 }
 
-void m_Menu_ApplyStyle() {}
+// The main window's menus take the size preset of [Menu] "Styl"; without
+// one their rows would have no height.
+void m_Menu_ApplyStyle()
+{
+    SMENUSTYLE style;
+    g_MenuManager.m_GetStyle(&style);
+    CMenuManager::m_GetSizePreset(&style, g_Settings.Menu_Styl[0]);
+    g_MenuManager.m_SetStyle(&style, 1, nullptr);
+}
