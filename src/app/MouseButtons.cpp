@@ -162,9 +162,9 @@ void m_Mouse_OnRightUp(HWND hwnd, POINT screen)
     if (m_IsVideo(area))
         m_ShowMainContextMenu(screen);
     else if (area == POINTERAREA_STATUS && g_FullScreen)
-        m_ShowPopupMenuById(2374, screen);
+        m_ShowPopupMenuById(2374, m_MenuPointAtCursor(screen));
     else if (area == POINTERAREA_STATUS_RIGHT)
-        m_ShowPopupMenuById(2342, screen);
+        m_ShowPopupMenuById(2342, m_MenuPointAtCursor(screen));
 }
 
 void m_Mouse_OnButtonDown(HWND hwnd, UINT msg, WPARAM wParam, POINT screen)

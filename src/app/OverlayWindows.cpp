@@ -165,7 +165,7 @@ int m_OnTitleBarMouse(HWND hwnd, UINT msg, LPARAM lParam)
         case WM_RBUTTONUP: {
             POINT screen = pt;
             ClientToScreen(hwnd, &screen);
-            m_ShowPopupMenuById(2374, screen);
+            m_ShowPopupMenuById(2374, m_MenuPointAtCursor(screen));
             return 1;
         }
         case WM_CAPTURECHANGED:

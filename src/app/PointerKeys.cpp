@@ -48,10 +48,6 @@ LRESULT m_OnKeyMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     const int held = m_ContinuousSeek_HoldKey();
     if (held && GetAsyncKeyState(held) >= 0) m_StopContinuousSeek(0);
     const int menuKey = vk == VK_APPS || (vk == VK_F10 && GetKeyState(VK_SHIFT) < 0);
-    if (!ran && !repeat && menuKey) {
-        POINT pt;
-        GetCursorPos(&pt);
-        m_ShowMainContextMenu(pt);
-    }
+    if (!ran && !repeat && menuKey) m_OpenMainMenu();
     return 0;
 }

@@ -23,9 +23,15 @@ void m_Commands_OnTimer(UINT id);
 // A seek-bar position waits for the engine.
 int m_SeekBar_DragPending();
 
-// The main context menu (menu 240) and the other popup menus by id, at a
-// screen point; the stand-in logs the request.
+// The main context menu (menu 240) at the pointer's screen point.
 void m_ShowMainContextMenu(POINT screen);
-void m_ShowPopupMenuById(UINT menuId, POINT screen);
-// The menu the stand-in was asked for last and how many it was asked for.
+// Builds the menu of the id and tracks it at the screen point (its bottom
+// left corner there); 0 when the id has no menu.
+int m_ShowPopupMenuById(UINT menuId, POINT screen);
+// Where a menu opened at the pointer is tracked: the popup offset applied.
+POINT m_MenuPointAtCursor(POINT screen);
+// The main menu's key (Apps, Shift+F10 when unbound): the menu function
+// with "MAIN"; always 1.
+int m_OpenMainMenu();
+// The menu shown last by id and how many were shown.
 UINT m_LastPopupMenuId(int* count);

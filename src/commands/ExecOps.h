@@ -61,7 +61,7 @@ struct SEXECOPS {
     void (*ExitApplication)();
     void (*ApplyDpi)(int percent);
     void (*RelayoutClientArea)();
-    void (*ShowPopupMenu)(UINT menuId, POINT screen);
+    int (*ShowPopupMenu)(UINT menuId, POINT screen);  // 0: the id has no menu
     int (*Menu_ActiveId)();
     void (*Menu_CloseActive)();
     void (*SetHoverTimer)(int start, int mask);

@@ -125,7 +125,11 @@ void m_MenuCase(const wchar_t* name)
     }
     m_MenuText(L"MENU : %s", name);
     g_ExecOps.ResetCursorHide(1);
-    g_ExecOps.ShowPopupMenu(id, m_MenuPoint());
+    if (!g_ExecOps.ShowPopupMenu(id, m_MenuPoint())) {
+        m_MenuText(L"ERR / MENU : %s", name);
+        m_Exec_Refuse();
+        return;
+    }
     g_ExecOps.SetHoverTimer(1, 1);
 }
 

@@ -14,6 +14,7 @@
 #include "base/SoundCue.h"
 #include "commands/OpenPathKinds.h"
 #include "commands/OpenPicture.h"
+#include "controls/MenuManager.h"
 #include "filedata/ResumeOpen.h"
 #include "filedata/ResumeStore.h"
 #include "jumplist/JumpListState.h"

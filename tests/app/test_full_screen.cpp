@@ -9,6 +9,7 @@
 #include "app/Overlay.h"
 #include "commands/CommandHandlers.h"
 #include "controls/LayeredWnd.h"
+#include "controls/MenuManager.h"
 #include "controls/Statusbar.h"
 #include "playback/PlaybackControl.h"
 
@@ -328,7 +329,12 @@ TEST_CASE_FIXTURE(CFullScreenFixture,
     REQUIRE(title);
     int before = 0, after = 0;
     m_LastPopupMenuId(&before);
+    // The menu runs its own loop: closed as soon as it is open.
+    const UINT_PTR closer = SetTimer(nullptr, 0, 30, [](HWND, UINT, UINT_PTR, DWORD) {
+        if (g_MenuManager.m_IsMenuActive()) g_MenuManager.m_CloseMenus();
+    });
     SendMessageW(title, WM_RBUTTONUP, 0, MAKELPARAM(10, 5));
+    KillTimer(nullptr, closer);
     CHECK(m_LastPopupMenuId(&after) == 2374u);
     CHECK(after == before + 1);
     CHECK(g_FullScreen == 1);

@@ -17,6 +17,7 @@
 #include "app/WindowHelpers.h"
 #include "app/WindowSize.h"
 #include "commands/CommandHandlers.h"
+#include "controls/MenuManager.h"
 #include "controls/Statusbar.h"
 #include "playback/PlaybackControl.h"
 #include "playback/PlayState.h"
@@ -24,9 +25,17 @@
 
 namespace {
 
+// A menu the pointer opens runs its own loop until it closes: the tests
+// close it as soon as it is open.
+void CALLBACK CloseOpenMenu(HWND, UINT, UINT_PTR, DWORD)
+{
+    if (g_MenuManager.m_IsMenuActive()) g_MenuManager.m_CloseMenus();
+}
+
 struct CPointerFixture : CMainWindowFixture {
     CPointerFixture()
     {
+        menuCloser = SetTimer(nullptr, 0, 30, CloseOpenMenu);
         g_Settings.Common_DlyClkTm = 1000;
         g_Settings.Common_MouSens = 10;
         g_Settings.Common_Drag = 1;
@@ -43,6 +52,7 @@ struct CPointerFixture : CMainWindowFixture {
     }
     ~CPointerFixture()
     {
+        KillTimer(nullptr, menuCloser);
         g_PlayState = 0;
         if (GetCapture()) ReleaseCapture();
         g_Mouse = SMOUSESTATE{};
@@ -86,6 +96,7 @@ struct CPointerFixture : CMainWindowFixture {
     int VideoTop() const { return video.top + 10; }
     RECT video;
     POINT centre;
+    UINT_PTR menuCloser;
 };
 
 POINT Offset(POINT p, int dx, int dy) { return POINT{p.x + dx, p.y + dy}; }

@@ -336,8 +336,18 @@ TEST_CASE_FIXTURE(CExecFixture,
     RunTable(cases, static_cast<int>(sizeof(cases) / sizeof(cases[0])));
 }
 
+namespace {
+// The popup of every menu id is built and shown.
+int ShowPopupBuilt(UINT id, POINT at)
+{
+    exec_test::Record("ShowPopupMenu", id, at);
+    return 1;
+}
+}  // namespace
+
 TEST_CASE_FIXTURE(CExecFixture, "the menu case finds its menu whatever the case and refuses others")
 {
+    g_ExecOps.ShowPopupMenu = ShowPopupBuilt;
     CHECK(Run({80, 0, L"repeat", 0, L""}).find(L"ShowPopupMenu(2312,") != std::wstring::npos);
     const std::wstring main = Run({80, 0, L"Main", 0, L""});
     CHECK(main.find(L"ShowText(MENU : MAIN,1,") == 0);
@@ -358,6 +368,7 @@ int s_OpenMenu = -1;
 TEST_CASE_FIXTURE(CExecFixture, "the menu case closes an open popup; the same menu only closes")
 {
     g_ExecOps.Menu_ActiveId = [] { return s_OpenMenu; };
+    g_ExecOps.ShowPopupMenu = ShowPopupBuilt;
     s_OpenMenu = -1;
     const std::wstring opened = Run({80, 0, L"size", 0, L""});
     CHECK(opened.find(L"ShowPopupMenu(2310,") != std::wstring::npos);
@@ -372,6 +383,17 @@ TEST_CASE_FIXTURE(CExecFixture, "the menu case closes an open popup; the same me
     s_OpenMenu = 2310;
     CHECK(Run({80, 0, L"Size", 0, L""}) == L"Menu_CloseActive() ClearText(0)");
     s_OpenMenu = -1;
+}
+
+TEST_CASE_FIXTURE(CExecFixture, "a menu name whose popup cannot be built is refused")
+{
+    // The recorder's ShowPopupMenu builds nothing.
+    const std::wstring failed = Run({80, 0, L"rate", 0, L""});
+    CHECK(failed.find(L"ShowPopupMenu(2330,") != std::wstring::npos);
+    CHECK(failed.substr(failed.find(L"ShowPopupMenu")).find(
+              L"ShowText(ERR / MENU : RATE,1,-1,-1,-1,-1,-1) PlaySoundCue(8)") !=
+          std::wstring::npos);
+    CHECK(failed.find(L"SetHoverTimer") == std::wstring::npos);
 }
 
 TEST_CASE_FIXTURE(CExecFixture, "a preset entry runs its id, number and text as an action")

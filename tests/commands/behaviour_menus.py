@@ -1,0 +1,231 @@
+"""The main window's popup menus under real input: a right click on the
+video opens the main menu at the pointer, the Apps key and Shift+F10
+open it when
+unbound, keys walk into submenus built when reached, and the menu function
+opens a menu by name at the video's lower left corner and closes it again.
+With [Main] "Test" on every built popup is logged whole; the menus are
+compared from those lines."""
+
+import os
+import re
+import shutil
+import sys
+import time
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "playback"))
+
+import play_support as ps  # noqa: E402
+import screen  # noqa: E402
+import zvtest  # noqa: E402
+from key_support import VIDEO_WINDOW, key  # noqa: E402
+from screen import PARKED, xdotool  # noqa: E402
+from zvtest import BehaviourTest, parse_window, probe, winpath  # noqa: E402
+
+POPUP_CLASS = "ZvControl"
+# Space plays and pauses; F5 opens the repeat menu by name, F6 a name that
+# is no menu.
+BINDINGS = ["1,1,-1,20", "1,50,REPEAT,74", "1,50,xyz,75"]
+
+MAIN_MENU = [2306, 2307, 255, 2340, 2326, 2330, 255, 2318, 2335, 2336, 2338, 255, 2314, 2317,
+             255, 2312, 2310, 2311, 255, 2305, 4097, 4256, 255, 4106, 4107, 4108, 4105, 255, 250,
+             255, 2403]
+REPEAT_MENU = [4236, 4237, 4238, 4239, 4240, 4241, 4246, 4247, 4248, 4249, 4250]
+
+
+def split_items(body):
+    """The items of a trace line's body: (id, disabled, checked, text)."""
+    items, field, i = [], "", 0
+    while i < len(body):
+        c = body[i]
+        if c == "\\" and i + 1 < len(body):
+            field += {"t": "\t", "n": "\n"}.get(body[i + 1], body[i + 1])
+            i += 2
+            continue
+        if body.startswith(" | ", i):
+            items.append(field)
+            field = ""
+            i += 3
+            continue
+        field += c
+        i += 1
+    if field:
+        items.append(field)
+    out = []
+    for item in items:
+        ident, disabled, checked, text = item.split(",", 3)
+        out.append((int(ident), int(disabled), int(checked), text))
+    return out
+
+
+def built_menus(log):
+    """Every popup the log shows built, in order: (menu id, items)."""
+    menus = []
+    for line in log.splitlines():
+        first = re.search(r"MENU : Id=(\d+) N=(\d+) : (.*)$", line)
+        more = re.search(r"MENU \+ Id=(\d+) : (.*)$", line)
+        if first:
+            menus.append((int(first.group(1)), int(first.group(2)), split_items(first.group(3))))
+        elif more and menus and menus[-1][0] == int(more.group(1)):
+            menus[-1][2].extend(split_items(more.group(2)))
+    for menu_id, count, items in menus:
+        assert len(items) == count, "menu %d: %d items of %d" % (menu_id, len(items), count)
+    return [(menu_id, items) for menu_id, _, items in menus]
+
+
+class Menus(BehaviourTest):
+    def start(self, target):
+        if not shutil.which("xdotool"):
+            self.skipTest("no xdotool")
+        binds = {"Count": str(len(BINDINGS))}
+        binds.update({str(i): entry for i, entry in enumerate(BINDINGS)})
+        ps.settings(self.box, repeat=0, keep_awake=0,
+                    # No on-screen texts over the video behind the menus.
+                    extra={"Main": {"Pos": "100,380,855,555", "ErrLog": "1"}, "Bind": binds,
+                           "Osc": {"Mode": "0"}})
+        xdotool("mousemove", *PARKED)
+        self.proc = self.box.start(winpath(target))
+        self.win = self.box.wait_window()
+        self.assertIsNotNone(self.win, "no main window")
+        ps.wait_status(self, r"PLAYING")
+        self.focus()
+
+    def focus(self):
+        code, out = probe("wait", "ZENTAVIO", "2000")
+        self.assertEqual(code, 0)
+        self.win = parse_window(out)
+        left, top = (int(v) for v in self.win["rect"].split(",")[:2])
+        xdotool("mousemove", left + 300, top + 12, "click", 1)
+        xdotool("mousemove", *PARKED)
+        time.sleep(0.3)
+
+    def video(self):
+        rect = screen.child_rect(self.win, VIDEO_WINDOW)
+        self.assertIsNotNone(rect, "no video window")
+        return rect
+
+    def menus(self):
+        return built_menus(ps.open_support.log_text(self.box))
+
+    def wait_menu(self, menu_id, after):
+        """The items of the first popup of menu_id built after the first
+        `after` popups."""
+        found = []
+
+        def built():
+            found[:] = [m for m in self.menus()[after:] if m[0] == menu_id]
+            return found
+
+        self.assertTrue(zvtest.wait_for(built, 8), "menu %d not built: %r"
+                        % (menu_id, [m[0] for m in self.menus()]))
+        return found[0][1]
+
+    def popup(self):
+        """The shown popup's screen rectangle (left, top, right, bottom)."""
+        rects = []
+
+        def settled():
+            code, out = probe("wait", POPUP_CLASS, "5000")
+            if code != 0:
+                return False
+            rects.append(tuple(int(v) for v in parse_window(out)["rect"].split(",")))
+            return len(rects) > 1 and rects[-1] == rects[-2] and rects[-1][2] - rects[-1][0] > 40
+        self.assertTrue(zvtest.wait_for(settled, 8), "no popup shown: %r" % rects[-3:])
+        return rects[-1]
+
+    def closed(self):
+        def none_shown():
+            code, out = probe("visible", POPUP_CLASS)
+            return code == 0 and out.strip() == "0"
+        return zvtest.wait_for(none_shown, 5)
+
+    def test_main_menu_by_pointer_and_keys_and_by_name(self):
+        self.start(ps.open_support.clip(30))
+        # A still picture behind the menu's shadow.
+        key("space")
+        ps.wait_status(self, r"PAUSED")
+        left, top, width, height = self.video()
+
+        # A right click: the main menu, its bottom left just right of and
+        # above the pointer.
+        count = len(self.menus())
+        at = (left + width // 3, top + height - 20)
+        xdotool("mousemove", *at, "click", 3)
+        items = self.wait_menu(240, count)
+        self.assertEqual([i[0] for i in items], MAIN_MENU)
+        names = {i[0]: i[3] for i in items}
+        self.assertEqual(names[2306], "ファイル")
+        self.assertEqual(names[250].split("\t")[0], "バージョン情報 ...")
+        rect = self.popup()
+        self.assertEqual((rect[0], rect[3]), (at[0] + 2, at[1] - 2))
+        xdotool("mousemove", *PARKED)
+
+        # Keys: the first item's submenu is built when the selection opens it.
+        count = len(self.menus())
+        key("Down", "Right")
+        file_menu = [i[0] for i in self.wait_menu(2306, count)]
+        self.assertEqual(file_menu[:3], [4138, 255, 4128])
+        self.assertEqual(file_menu[-1], 4127)
+        key("Escape", "Escape")
+        self.assertTrue(self.closed(), "the menu stayed")
+
+        # The Apps key and Shift+F10, unbound: the main menu by name, at the
+        # video's lower left corner.
+        corner = (left + 4, top + height - 4)
+        for menu_key in ("Menu", "shift+F10"):
+            count = len(self.menus())
+            key(menu_key)
+            self.assertEqual([i[0] for i in self.wait_menu(240, count)], MAIN_MENU)
+            ps.wait_status(self, r"MENU : MAIN")
+            rect = self.popup()
+            self.assertEqual((rect[0], rect[3]), corner)
+            key("Escape")
+            self.assertTrue(self.closed(), "the menu stayed after " + menu_key)
+
+        # The menu function by name: opened at the corner, closed by a
+        # second call; an unknown name is refused.
+        count = len(self.menus())
+        key("F5")
+        self.assertEqual([i[0] for i in self.wait_menu(2312, count)], REPEAT_MENU)
+        ps.wait_status(self, r"MENU : REPEAT")
+        rect = self.popup()
+        self.assertEqual((rect[0], rect[3]), corner)
+        key("F5")
+        self.assertTrue(self.closed(), "a second call left the menu open")
+        key("F6")
+        ps.wait_status(self, r"ERR NAME / MENU : XYZ")
+        self.assertTrue(self.closed())
+
+    def test_file_menus_of_a_single_file(self):
+        clip = shutil.copy(ps.open_support.clip(30), os.path.join(self.box.dir, "single.avi"))
+        self.start(clip)
+        left, top, width, height = self.video()
+        count = len(self.menus())
+        xdotool("mousemove", left + width // 3, top + height - 20, "click", 3)
+        xdotool("mousemove", *PARKED)
+        self.wait_menu(240, count)
+
+        # A single file: its own resume switch (never chosen here), none of
+        # the list's.
+        count = len(self.menus())
+        key("Down", "Right")
+        file_menu = self.wait_menu(2306, count)
+        ids = [i[0] for i in file_menu]
+        for resume in (4139, 4140, 4141, 4143):
+            self.assertNotIn(resume, ids)
+        self.assertIn(4145, ids)
+        self.assertEqual(ids[ids.index(4145) + 1:ids.index(4145) + 3], [255, 4132])
+        self.assertEqual({i[0]: i[1] for i in file_menu}[4145], 1)
+
+        # Its file tools name the file as the open item; the media file's
+        # own items would repeat it.
+        count = len(self.menus())
+        key("Escape", "Down", "Right")
+        tools = self.wait_menu(2307, count)
+        self.assertEqual([i[0] for i in tools], [4156, 4165, 4163, 4157, 4158, 4159])
+        self.assertEqual({i[0]: i[3] for i in tools}[4163].lower(), winpath(clip).lower())
+        key("Escape", "Escape")
+        self.assertTrue(self.closed())
+
+
+if __name__ == "__main__":
+    zvtest.main()
