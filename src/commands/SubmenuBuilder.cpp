@@ -3,11 +3,11 @@
 // and the submenu an item asks for when the selection reaches it.
 #include "commands/SubmenuBuilder.h"
 
-#include "commands/MenuPresets.h"
 
 #include <initializer_list>
 
 #include "commands/CommandHandlers.h"
+#include "commands/MenuPresets.h"
 #include "controls/MenuPlus.h"
 #include "filedata/DataFiles.h"
 #include "playback/AudioDeviceList.h"
