@@ -33,6 +33,34 @@ bool IsFontInstalled(const wchar_t* face)
     return found != 0;
 }
 
+int CALLBACK OnJapaneseFamily(const LOGFONTW* lf, const TEXTMETRICW*, DWORD, LPARAM out)
+{
+    // Vertical-writing faces ("@...") would lay the labels on their side.
+    if (lf->lfFaceName[0] == L'@') return 1;
+    wcsncpy(reinterpret_cast<wchar_t*>(out), lf->lfFaceName, 31);
+    return 0;
+}
+
+// The menus' face: the Japanese UI face of the system. A system without
+// either (a Wine prefix holds no Windows fonts, and Wine then draws the
+// labels in a Latin face as boxes) takes the first face it lists for the
+// Japanese character set.
+void PickDefaultFace(wchar_t* face)
+{
+    if (IsFontInstalled(L"Yu Gothic UI")) {
+        wcsncpy(face, L"Yu Gothic UI", 31);
+        return;
+    }
+    wcsncpy(face, L"Meiryo UI", 31);
+    if (IsFontInstalled(face)) return;
+    LOGFONTW lf = {};
+    lf.lfCharSet = SHIFTJIS_CHARSET;
+    HDC dc = GetDC(nullptr);
+    if (!dc) return;
+    EnumFontFamiliesExW(dc, &lf, OnJapaneseFamily, reinterpret_cast<LPARAM>(face), 0);
+    ReleaseDC(nullptr, dc);
+}
+
 int Round(double v) { return static_cast<int>(std::lround(v)); }
 
 // Height of the ink of "0" in the font.
@@ -72,7 +100,7 @@ void CMenuManager::m_BuildFonts()
     if (m_Style.FaceName[0])
         wcsncpy(m_FaceName, m_Style.FaceName, 31);
     else
-        wcsncpy(m_FaceName, IsFontInstalled(L"Yu Gothic UI") ? L"Yu Gothic UI" : L"Meiryo UI", 31);
+        PickDefaultFace(m_FaceName);
     m_FaceName[31] = 0;
     const int size = m_Style.FontSize ? m_Style.FontSize : 16;
     const int weight = m_Style.FontWeight ? m_Style.FontWeight : 400;
