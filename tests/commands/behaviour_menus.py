@@ -29,6 +29,10 @@ BINDINGS = ["1,1,-1,20", "1,50,REPEAT,74", "1,50,xyz,75"]
 MAIN_MENU = [2306, 2307, 255, 2340, 2326, 2330, 255, 2318, 2335, 2336, 2338, 255, 2314, 2317,
              255, 2312, 2310, 2311, 255, 2305, 4097, 4256, 255, 4106, 4107, 4108, 4105, 255, 250,
              255, 2403]
+REF = os.path.join(os.path.dirname(os.path.abspath(__file__)), "ref")
+# The popup's frame and shadow lie outside this inset; what is inside is
+# the menu's own drawing, whatever frame of the video is behind.
+INSET = 9
 REPEAT_MENU = [4236, 4237, 4238, 4239, 4240, 4241, 4246, 4247, 4248, 4249, 4250]
 
 
@@ -132,6 +136,13 @@ class Menus(BehaviourTest):
         self.assertTrue(zvtest.wait_for(settled, 8), "no popup shown: %r" % rects[-3:])
         return rects[-1]
 
+    def assert_corner(self, rect, point):
+        """The popup's bottom-left corner lies at the point; its window
+        reaches past the corner by the shadow's width, alike on both axes."""
+        shadow = point[0] - rect[0]
+        self.assertTrue(0 <= shadow <= 8 and rect[3] - point[1] == shadow,
+                        "popup %r, corner %r" % (rect, point))
+
     def closed(self):
         def none_shown():
             code, out = probe("visible", POPUP_CLASS)
@@ -156,7 +167,14 @@ class Menus(BehaviourTest):
         self.assertEqual(names[2306], "ファイル")
         self.assertEqual(names[250].split("\t")[0], "バージョン情報 ...")
         rect = self.popup()
-        self.assertEqual((rect[0], rect[3]), (at[0] + 2, at[1] - 2))
+        self.assert_corner(rect, (at[0] + 2, at[1] - 2))
+        # Seen on the screen: the labels legible, icons, key texts and the
+        # submenu arrows where they belong.
+        shot = os.path.join(self.box.dir, "main_menu.png")
+        inner = (rect[0] + INSET, rect[1] + INSET, rect[2] - rect[0] - 2 * INSET,
+                 rect[3] - rect[1] - 2 * INSET)
+        screen.wait_reference(self, lambda: screen.grab_settled(shot, inner),
+                              os.path.join(REF, "main_menu.png"), most=40)
         xdotool("mousemove", *PARKED)
 
         # Keys: the first item's submenu is built when the selection opens it.
@@ -177,7 +195,7 @@ class Menus(BehaviourTest):
             self.assertEqual([i[0] for i in self.wait_menu(240, count)], MAIN_MENU)
             ps.wait_status(self, r"MENU : MAIN")
             rect = self.popup()
-            self.assertEqual((rect[0], rect[3]), corner)
+            self.assert_corner(rect, corner)
             key("Escape")
             self.assertTrue(self.closed(), "the menu stayed after " + menu_key)
 
@@ -188,7 +206,7 @@ class Menus(BehaviourTest):
         self.assertEqual([i[0] for i in self.wait_menu(2312, count)], REPEAT_MENU)
         ps.wait_status(self, r"MENU : REPEAT")
         rect = self.popup()
-        self.assertEqual((rect[0], rect[3]), corner)
+        self.assert_corner(rect, corner)
         key("F5")
         self.assertTrue(self.closed(), "a second call left the menu open")
         key("F6")
