@@ -22,9 +22,9 @@ from screen import PARKED, xdotool  # noqa: E402
 from zvtest import BehaviourTest, parse_window, probe, winpath  # noqa: E402
 
 POPUP_CLASS = "ZvControl"
-# Space plays and pauses; F5 opens the repeat menu by name, F6 a name that
+# Space plays and pauses; F5 opens the playlist menu by name, F6 a name that
 # is no menu.
-BINDINGS = ["1,1,-1,20", "1,50,REPEAT,74", "1,50,xyz,75"]
+BINDINGS = ["1,1,-1,20", "1,50,PLAYLIST,74", "1,50,xyz,75"]
 
 MAIN_MENU = [2306, 2307, 255, 2340, 2326, 2330, 255, 2318, 2335, 2336, 2338, 255, 2314, 2317,
              255, 2312, 2310, 2311, 255, 2305, 4097, 4256, 255, 4106, 4107, 4108, 4105, 255, 250,
@@ -33,7 +33,10 @@ REF = os.path.join(os.path.dirname(os.path.abspath(__file__)), "ref")
 # The popup's frame and shadow lie outside this inset; what is inside is
 # the menu's own drawing, whatever frame of the video is behind.
 INSET = 9
-REPEAT_MENU = [4236, 4237, 4238, 4239, 4240, 4241, 4246, 4247, 4248, 4249, 4250]
+# A single file: no caption; the anchor, its one track, then the check-box
+# switch.
+PLAYLIST_MENU = [(2052, ""), (35769, "1, open30.avi\t0:30"), (255, ""),
+                 (4346, "チェックボックス表示 (選択再生)")]
 
 
 def split_items(body):
@@ -203,8 +206,8 @@ class Menus(BehaviourTest):
         # second call; an unknown name is refused.
         count = len(self.menus())
         key("F5")
-        self.assertEqual([i[0] for i in self.wait_menu(2312, count)], REPEAT_MENU)
-        ps.wait_status(self, r"MENU : REPEAT")
+        self.assertEqual([(i[0], i[3]) for i in self.wait_menu(2318, count)], PLAYLIST_MENU)
+        ps.wait_status(self, r"MENU : PLAYLIST")
         rect = self.popup()
         self.assert_corner(rect, corner)
         key("F5")
