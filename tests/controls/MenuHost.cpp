@@ -156,16 +156,16 @@ void FillShot(CMenuPlus* p)
     Add(p, Item(7, L"Exit\tAlt+F4"));
 }
 
-// 1001 insertions: the last is refused.
+// One insertion past the capacity: the last is refused.
 void FillMany(CMenuPlus* p)
 {
     int last = 0;
-    for (int i = 0; i < 1001; ++i) {
+    for (int i = 0; i <= kMenuMaxItems; ++i) {
         wchar_t text[32];
         swprintf(text, 32, L"Many %d", i);
         SMENUITEM it = Item(5000 + i, text);
         last = p->m_InsertItem(&it, -1, 0);
-        if (i >= 999) Say("INSERT %d -> %d", i, last);
+        if (i >= kMenuMaxItems - 1) Say("INSERT %d -> %d", i, last);
     }
     Say("COUNT %d", p->m_GetItemCount());
 }

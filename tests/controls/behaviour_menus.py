@@ -1,7 +1,7 @@
 """Popup menus under Wine, driven by real key and mouse input through
 xdotool: placement on the monitor, submenus that flip to the left, clicks
-outside (left, right, middle), the 1001st item, the order of the notices the
-owner receives, a quit message during the modal loop and a second menu
+outside (left, right, middle), the item past the capacity, the order of the
+notices the owner receives, a quit message during the modal loop and a second menu
 replacing the first. MenuHost prints every notice it receives as a line."""
 
 import os
@@ -196,15 +196,17 @@ class Outside(MenuTest):
 
 
 class Capacity(MenuTest):
-    def test_the_1001st_item_is_refused(self):
+    def test_the_item_past_the_capacity_is_refused(self):
+        # 1024: a full playlist of 1000 tracks with its caption, anchor,
+        # separator and check-box switch.
         h = Host("many", 300, 100)
         self.addCleanup(h.kill)
-        h.wait(r"^INSERT 999 -> 999$")
-        h.wait(r"^INSERT 1000 -> -1$")
-        h.wait(r"^COUNT 1000$")
+        h.wait(r"^INSERT 1023 -> 1023$")
+        h.wait(r"^INSERT 1024 -> -1$")
+        h.wait(r"^COUNT 1024$")
         h.wait(r"^RECTS")
         h.keys("End", "Return")
-        h.wait(r"^CMD code=100 menu=9 index=999 .*id=5999 ")
+        h.wait(r"^CMD code=100 menu=9 index=1023 .*id=6023 ")
         self.assertEqual(h.finish(), 0)
 
 
