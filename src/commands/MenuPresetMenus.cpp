@@ -61,6 +61,15 @@ void AddCommand(CMenuPlus* popup, UINT id)
     popup->m_InsertItem(&item, -1, 0);
 }
 
+// An entry left out, or a separator (added here): no item of its own.
+bool m_NoItemOfItsOwn(CMenuPlus* popup, const SMENUPRESET& e)
+{
+    if (!Shown(e)) return true;
+    if (e.Function != kMenuPresetSeparator) return false;
+    AddCommand(popup, kMenuSeparatorId);
+    return true;
+}
+
 // The entry's own label, else the one made from its action, with the key
 // text of the action after a TAB.
 SMENUITEM EntryItem(const SMENUPRESET& e, UINT id, const wchar_t* keyArg)
@@ -215,11 +224,7 @@ void FillSize(CMenuPlus* popup, const SMENUPRESETLIST& list)
     const SSIZENOW now = SizeNow();
     for (int i = 0; i < HeldCount(list); ++i) {
         const SMENUPRESET& e = list.Items[i];
-        if (!Shown(e)) continue;
-        if (e.Function == kMenuPresetSeparator) {
-            AddCommand(popup, kMenuSeparatorId);
-            continue;
-        }
+        if (m_NoItemOfItsOwn(popup, e)) continue;
         wchar_t arg[kMenuPresetTextCap];
         ArgText(e, arg);
         // The full-screen key is bound with "-1" for the default monitors.
@@ -279,11 +284,7 @@ void FillTimer(CMenuPlus* popup, const SMENUPRESETLIST& list)
     }
     for (int i = 0; i < HeldCount(list); ++i) {
         const SMENUPRESET& e = list.Items[i];
-        if (!Shown(e)) continue;
-        if (e.Function == kMenuPresetSeparator) {
-            AddCommand(popup, kMenuSeparatorId);
-            continue;
-        }
+        if (m_NoItemOfItsOwn(popup, e)) continue;
         bool timerState, toggle;
         const int image = TimerLook(e, &timerState, &toggle);
         SMENUITEM item = EntryItem(e, kMenuTimerPresetFirstId + i, image ? L"" : nullptr);
@@ -304,11 +305,7 @@ void FillRate(CMenuPlus* popup, const SMENUPRESETLIST& list)
     const int rate = m_Rate_Current();
     for (int i = 0; i < HeldCount(list); ++i) {
         const SMENUPRESET& e = list.Items[i];
-        if (!Shown(e)) continue;
-        if (e.Function == kMenuPresetSeparator) {
-            AddCommand(popup, kMenuSeparatorId);
-            continue;
-        }
+        if (m_NoItemOfItsOwn(popup, e)) continue;
         const bool keyed = e.Function >= 13 && e.Function <= 15;
         SMENUITEM item = EntryItem(e, kMenuRatePresetFirstId + i, keyed ? L"" : nullptr);
         if (e.Function == 13) {

@@ -10,14 +10,13 @@ import os
 import re
 import shutil
 import sys
-import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "playback"))
 
 import play_support as ps  # noqa: E402
 import screen  # noqa: E402
 import zvtest  # noqa: E402
-from key_support import VIDEO_WINDOW, key  # noqa: E402
+from key_support import VIDEO_WINDOW, KeyPlayer, key  # noqa: E402
 from screen import PARKED, xdotool  # noqa: E402
 from zvtest import BehaviourTest, parse_window, probe, winpath  # noqa: E402
 
@@ -79,7 +78,7 @@ def built_menus(log):
     return [(menu_id, items) for menu_id, _, items in menus]
 
 
-class Menus(BehaviourTest):
+class Menus(KeyPlayer, BehaviourTest):
     def start(self, target):
         if not shutil.which("xdotool"):
             self.skipTest("no xdotool")
@@ -89,21 +88,7 @@ class Menus(BehaviourTest):
                     # No on-screen texts over the video behind the menus.
                     extra={"Main": {"Pos": "100,380,855,555", "ErrLog": "1"}, "Bind": binds,
                            "Osc": {"Mode": "0"}})
-        xdotool("mousemove", *PARKED)
-        self.proc = self.box.start(winpath(target))
-        self.win = self.box.wait_window()
-        self.assertIsNotNone(self.win, "no main window")
-        ps.wait_status(self, r"PLAYING")
-        self.focus()
-
-    def focus(self):
-        code, out = probe("wait", "ZENTAVIO", "2000")
-        self.assertEqual(code, 0)
-        self.win = parse_window(out)
-        left, top = (int(v) for v in self.win["rect"].split(",")[:2])
-        xdotool("mousemove", left + 300, top + 12, "click", 1)
-        xdotool("mousemove", *PARKED)
-        time.sleep(0.3)
+        self.open_playing(target)
 
     def video(self):
         rect = screen.child_rect(self.win, VIDEO_WINDOW)
