@@ -14,7 +14,9 @@ MEDIA = os.path.join(zvtest.TMP, "engine-media")
 
 
 def _ffmpeg(out, *args):
-    tmp = out + ".part" + os.path.splitext(out)[1]
+    # Tests running side by side may make the same file: each writes its own
+    # part and the last rename wins with a whole file.
+    tmp = "%s.part%d%s" % (out, os.getpid(), os.path.splitext(out)[1])
     subprocess.run(["ffmpeg", "-loglevel", "error", "-y"] + list(args) + [tmp], check=True)
     os.replace(tmp, out)
 
