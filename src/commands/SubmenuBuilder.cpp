@@ -10,6 +10,7 @@
 #include "commands/MenuPresets.h"
 #include "controls/MenuPlus.h"
 #include "filedata/DataFiles.h"
+#include "jumplist/JumpListLayouts.h"
 #include "playback/AudioDeviceList.h"
 #include "playback/MediaPath.h"
 #include "playlist/PlaylistState.h"
@@ -174,6 +175,11 @@ CMenuPlus* m_BuildById(UINT menuId)
         case 2329:
             // The device list may have changed since the last menu.
             m_AudDev_Enumerate();
+            break;
+        case 2314:
+        case 2344:
+            // Their layout submenus list the presets as the view has them now.
+            m_JumpList_BuildLayoutPresets(nullptr);
             break;
     }
     if (m_IsIn(kFileListMenus, menuId)) return m_Menu_BuildFileList(menuId);
