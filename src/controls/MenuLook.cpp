@@ -9,29 +9,11 @@
 #include "base/Color.h"
 #include "base/ImageFile.h"
 #include "base/TextImage.h"
+#include "base/UiLook.h"
 #include "base/WindowMisc.h"
 #include "controls/MenuManager.h"
 
 namespace {
-
-int CALLBACK OnFamily(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found)
-{
-    *reinterpret_cast<int*>(found) = 1;
-    return 0;
-}
-
-bool IsFontInstalled(const wchar_t* face)
-{
-    LOGFONTW lf = {};
-    lf.lfCharSet = DEFAULT_CHARSET;
-    wcsncpy(lf.lfFaceName, face, LF_FACESIZE - 1);
-    int found = 0;
-    HDC dc = GetDC(nullptr);
-    if (!dc) return false;
-    EnumFontFamiliesExW(dc, &lf, OnFamily, reinterpret_cast<LPARAM>(&found), 0);
-    ReleaseDC(nullptr, dc);
-    return found != 0;
-}
 
 int CALLBACK OnJapaneseFamily(const LOGFONTW* lf, const TEXTMETRICW*, DWORD, LPARAM out)
 {
@@ -47,12 +29,12 @@ int CALLBACK OnJapaneseFamily(const LOGFONTW* lf, const TEXTMETRICW*, DWORD, LPA
 // Japanese character set.
 void PickDefaultFace(wchar_t* face)
 {
-    if (IsFontInstalled(L"Yu Gothic UI")) {
+    if (m_IsFontInstalled(L"Yu Gothic UI")) {
         wcsncpy(face, L"Yu Gothic UI", 31);
         return;
     }
     wcsncpy(face, L"Meiryo UI", 31);
-    if (IsFontInstalled(face)) return;
+    if (m_IsFontInstalled(face)) return;
     LOGFONTW lf = {};
     lf.lfCharSet = SHIFTJIS_CHARSET;
     HDC dc = GetDC(nullptr);
