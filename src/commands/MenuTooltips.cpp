@@ -14,7 +14,6 @@ namespace {
 // After the history: favorites 39768.., their list and folder entries
 // 40768..42767.
 constexpr UINT kMenuFileIdsEnd = 42768;
-constexpr UINT kMenuRecentEndId = 39268;
 constexpr UINT kMenuMostPlayedEndId = 39668;
 constexpr int kMenuPresetItems = 100;
 // The capture preset the folder items act on.
@@ -115,7 +114,7 @@ const wchar_t* CaptureTip(UINT id)
 // Recent and most-played items both name their history entry by index.
 const wchar_t* HistoryTip(UINT id)
 {
-    const bool recent = id < kMenuRecentEndId;
+    const bool recent = id < kMenuMostPlayedFirstId;
     if (!recent && id >= kMenuMostPlayedEndId) return nullptr;
     const int index = (int)(id - (recent ? kMenuRecentFirstId : kMenuMostPlayedFirstId));
     if (index >= m_Recent_GetRecordCount()) return nullptr;
