@@ -159,21 +159,6 @@ int m_OnCtrlCommand(int id, int notification, LPARAM data)
     return 0;
 }
 
-// Until the other notices are built, the auto-next countdown's three.
-LRESULT m_OnNotifyMain(WPARAM code, LPARAM value)
-{
-    if (m_ListResume_OnNotice(code, value)) return 0;
-    if (m_OnPlaylistNotice(code, value)) return 0;
-    if (code == NOTICE_AUTONEXT_NOW)
-        m_AutoNext_Now();
-    else if (code == NOTICE_AUTONEXT_CANCEL)
-        m_AutoNext_Show(0, 0, 2);
-    else if (code == NOTICE_AUTONEXT_PAUSE)
-        m_Pause();
-    else if (code == kNoticePlaylistChanged && g_ShuffleSize && g_ListType != LIST_NONE)
-        m_Shuffle_Build(0);
-    return 0;
-}
 // The handle is the system's until released.
 void m_OnDropFiles(HDROP drop)
 {

@@ -264,7 +264,8 @@ void CSliderPlus::m_SetSubPos(int pos, int repaint)
 
 void CSliderPlus::m_SetLevelMark(int value)
 {
-    m_LevelMark = std::clamp(value, m_Min, m_Max);
+    // A negative value takes the mark away.
+    m_LevelMark = value < 0 ? -1 : std::clamp(value, m_Min, m_Max);
     m_Dirty = 1;
     m_Repaint();
 }

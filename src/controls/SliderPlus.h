@@ -74,7 +74,7 @@ public:
     void m_SetPos(int pos);
     void m_HidePosition();
     void m_SetSubPos(int pos, int repaint);
-    void m_SetLevelMark(int value);
+    void m_SetLevelMark(int value);  // negative: no mark
     void m_SetSelection(int start, int end);
     void m_SetEnable(int enabled);
     void m_SetAutoHide(int on, int repaint);
