@@ -34,7 +34,7 @@ constexpr int kNoticePathCap = MAX_PATH + 2;
 // durations (1); the open's result.
 int m_OpenNoticePath(const wchar_t* path, int how)
 {
-    HCURSOR old = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+    SetCursor(LoadCursorW(nullptr, IDC_WAIT));
     int result = 0;
     if (how == 0) {
         result = m_OpenFile(path, 1, 1, 0, 1, -1) ? 1 : 0;
@@ -45,7 +45,7 @@ int m_OpenNoticePath(const wchar_t* path, int how)
             m_StartScanThread();
         }
     }
-    SetCursor(old ? old : LoadCursorW(nullptr, IDC_ARROW));
+    SetCursor(LoadCursorW(nullptr, IDC_ARROW));
     return result;
 }
 

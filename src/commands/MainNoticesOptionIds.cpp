@@ -281,12 +281,8 @@ void m_ApplyProgressColour()
     m_UpdateTimeDisplay(1);
 }
 
-void m_ApplyButtonTheme()
-{
-    m_SetButtonsTheme(-1, 1);
-    HWND playlist = g_Playlist.m_GetWindow();
-    if (playlist) g_Playlist.m_SetButtonLook(-1);
-}
+// The playlist window's buttons follow the theme with the main window's.
+void m_ApplyButtonTheme() { m_SetButtonsTheme(-1, 1); }
 
 void m_RunLookAction(int action)
 {
@@ -295,6 +291,7 @@ void m_RunLookAction(int action)
             m_ApplyButtonTheme();
             m_LayoutClientArea(-1, -1);
             m_InvalidateVideoWnd(g_FullScreen ? 1 : 0, 0);
+            if (g_Playlist.m_GetWindow()) g_Playlist.m_MoveChildren(-1, -1);
             break;
         case OPT_WINDOW_STYLE:
             m_ApplyWindowStyle(1);
