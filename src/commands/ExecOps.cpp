@@ -152,7 +152,8 @@ SEXECOPS m_ExecOps_Real()
     o.ExitApplication = m_ExitApplication;
     o.ApplyDpi = m_ApplyDpi;
     o.RelayoutClientArea = m_RelayoutClientArea;
-    o.ShowPopupMenu = m_ShowPopupMenuById;
+    o.ResizeVideoArea = m_ResizeVideoArea;
+    o.ShowPopupMenu = m_ShowPopupMenuIn;
     o.Menu_ActiveId = m_ActiveMenuId;
     o.Menu_CloseActive = m_CloseActiveMenu;
     o.SetHoverTimer = m_SetHoverTimer;

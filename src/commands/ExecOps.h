@@ -61,7 +61,12 @@ struct SEXECOPS {
     void (*ExitApplication)();
     void (*ApplyDpi)(int percent);
     void (*RelayoutClientArea)();
-    int (*ShowPopupMenu)(UINT menuId, POINT screen);  // 0: the id has no menu
+    // Relays out after a bar changed, resizing the window so that the video
+    // area keeps its size.
+    void (*ResizeVideoArea)();
+    // Opens the menu upwards from the point, kept inside limit when one is
+    // given; 0: the id has no menu.
+    int (*ShowPopupMenu)(UINT menuId, POINT screen, const RECT* limit);
     int (*Menu_ActiveId)();
     void (*Menu_CloseActive)();
     void (*SetHoverTimer)(int start, int mask);

@@ -26,6 +26,10 @@ inline void Put(std::wstring& s, POINT p)
 }
 inline void Put(std::wstring& s, const RECT* r)
 {
+    if (!r) {
+        s += L"-";
+        return;
+    }
     s += std::to_wstring(r->left) + L":" + std::to_wstring(r->top) + L":" +
          std::to_wstring(r->right) + L":" + std::to_wstring(r->bottom);
 }
@@ -122,6 +126,7 @@ struct CExecRecorder {
         ZV_REC(ExitApplication);
         ZV_REC(ApplyDpi);
         ZV_REC(RelayoutClientArea);
+        ZV_REC(ResizeVideoArea);
         ZV_REC(ShowPopupMenu);
         ZV_REC(Menu_CloseActive);
         ZV_REC(SetHoverTimer);
