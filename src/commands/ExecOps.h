@@ -61,9 +61,9 @@ struct SEXECOPS {
     void (*ExitApplication)();
     void (*ApplyDpi)(int percent);
     void (*RelayoutClientArea)();
-    // Relays out after a bar changed, resizing the window so that the video
+    // Sets a bar's visibility flag, resizing the window so that the video
     // area keeps its size.
-    void (*ResizeVideoArea)();
+    void (*SetBarKeepingVideo)(int* flag, int value);
     // Opens the menu upwards from the point, kept inside limit when one is
     // given; 0: the id has no menu.
     int (*ShowPopupMenu)(UINT menuId, POINT screen, const RECT* limit);

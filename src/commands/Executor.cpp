@@ -41,11 +41,13 @@ int m_Exec_ShowBar(int functionId, int value, int keepVideoSize)
     if (functionId < FUNC_SHOW_MENUBAR || functionId > FUNC_SHOW_STATUSBAR) return 0;
     int* flags[4] = {&g_ShowMenuBar, &g_ShowSeekBar, &g_ShowButtonRow, &g_ShowStatusBar};
     int& flag = *flags[functionId - FUNC_SHOW_MENUBAR];
-    flag = value == 1 ? 1 : (value == 0 ? 0 : !flag);
-    if (keepVideoSize)
-        g_ExecOps.ResizeVideoArea();
-    else
-        g_ExecOps.RelayoutClientArea();
+    const int on = value == 1 ? 1 : (value == 0 ? 0 : !flag);
+    if (keepVideoSize) {
+        g_ExecOps.SetBarKeepingVideo(&flag, on);
+        return 1;
+    }
+    flag = on;
+    g_ExecOps.RelayoutClientArea();
     return 1;
 }
 

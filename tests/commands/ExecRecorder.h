@@ -19,6 +19,8 @@ inline std::vector<std::wstring>& Calls()
 inline void Put(std::wstring& s, int v) { s += std::to_wstring(v); }
 inline void Put(std::wstring& s, UINT v) { s += std::to_wstring(v); }
 inline void Put(std::wstring& s, LONGLONG v) { s += std::to_wstring(v); }
+// A flag handed over to be set: named, not read.
+inline void Put(std::wstring& s, int*) { s += L"flag"; }
 inline void Put(std::wstring& s, const wchar_t* v) { s += v ? v : L"(null)"; }
 inline void Put(std::wstring& s, POINT p)
 {
@@ -126,7 +128,7 @@ struct CExecRecorder {
         ZV_REC(ExitApplication);
         ZV_REC(ApplyDpi);
         ZV_REC(RelayoutClientArea);
-        ZV_REC(ResizeVideoArea);
+        ZV_REC(SetBarKeepingVideo);
         ZV_REC(ShowPopupMenu);
         ZV_REC(Menu_CloseActive);
         ZV_REC(SetHoverTimer);

@@ -11,6 +11,7 @@
 
 #include "../settings/SettingsFixture.h"
 #include "ExecRecorder.h"
+#include "app/Layout.h"
 #include "commands/CommandHandlers.h"
 #include "commands/MenuCommands.h"
 #include "commands/SubmenuBuilder.h"
@@ -147,6 +148,7 @@ TEST_CASE_FIXTURE(CPlaylistFixture, "fixed items hand their values to the operat
 {
     g_MainWindowState.nTopMost = 0;
     g_RepeatMode = 2;
+    g_ShowStatusBar = g_ShowSeekBar = 1;
     struct SROW {
         UINT id;
         UINT state;
@@ -173,8 +175,8 @@ TEST_CASE_FIXTURE(CPlaylistFixture, "fixed items hand their values to the operat
         {4165, 0, 0, L"FileTool(7)"},
         // The bars take their room from the window; the menu bar's from the
         // video.
-        {4103, 0, 0, L"ResizeVideoArea()"},
-        {4103, 0, 0, L"ResizeVideoArea()"},
+        {4103, 0, 0, L"SetBarKeepingVideo(flag,0)"},
+        {4100, 0, 0, L"SetBarKeepingVideo(flag,0)"},
         {4099, 0, 0, L"RelayoutClientArea()"},
         {4099, 0, 0, L"RelayoutClientArea()"},
         {4186, 0, 0, L"PlayPause(-1)"},
