@@ -171,6 +171,9 @@ int m_VideoWindow_SetHost(HWND host, int show);
 void m_HideFollowersWhileMinimised(int minimised);
 // After a panel change: the window resized so the video area keeps its size.
 void m_ResizeVideoArea();
+// The same, for a panel change already made: before is the video place area
+// (m_GetVideoPlaceArea) taken before it.
+void m_ResizeVideoAreaFrom(const RECT& before);
 int m_GetZoomPercent();
 int m_GetFrameExtraWidth();
 int m_GetFrameExtraHeight();

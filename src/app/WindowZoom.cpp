@@ -136,6 +136,12 @@ void m_ResizeVideoArea()
     if (!g_hWndMain) return;
     RECT before;
     m_GetVideoPlaceArea(0, &before);
+    m_ResizeVideoAreaFrom(before);
+}
+
+void m_ResizeVideoAreaFrom(const RECT& before)
+{
+    if (!g_hWndMain) return;
     m_RelayoutPanels();
     m_LayoutClientArea(-1, -1);
     if (!IsZoomed(g_hWndMain) && !IsIconic(g_hWndMain)) {

@@ -28,6 +28,8 @@ void m_ShowMainContextMenu(POINT screen);
 // Builds the menu of the id and tracks it at the screen point (its bottom
 // left corner there); 0 when the id has no menu.
 int m_ShowPopupMenuById(UINT menuId, POINT screen);
+// The same, kept inside the limit rectangle when one is given.
+int m_ShowPopupMenuIn(UINT menuId, POINT screen, const RECT* limit);
 // Where a menu opened at the pointer is tracked: the popup offset applied.
 POINT m_MenuPointAtCursor(POINT screen);
 // The main menu's key (Apps, Shift+F10 when unbound): the menu function

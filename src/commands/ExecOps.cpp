@@ -73,6 +73,16 @@ void m_TakeVideoAspect()
 int m_ActiveMenuId() { return g_MenuManager.m_GetActiveMenuId(); }
 void m_CloseActiveMenu() { g_MenuManager.m_CloseActive(); }
 
+// The video area is measured with the flag as it was: the area follows the
+// flags, not the windows.
+void m_SetBarKeepingVideo(int* flag, int value)
+{
+    RECT before;
+    m_GetVideoPlaceArea(0, &before);
+    *flag = value;
+    m_ResizeVideoAreaFrom(before);
+}
+
 void m_RelayoutClientArea()
 {
     RECT rc;
@@ -152,7 +162,8 @@ SEXECOPS m_ExecOps_Real()
     o.ExitApplication = m_ExitApplication;
     o.ApplyDpi = m_ApplyDpi;
     o.RelayoutClientArea = m_RelayoutClientArea;
-    o.ShowPopupMenu = m_ShowPopupMenuById;
+    o.SetBarKeepingVideo = m_SetBarKeepingVideo;
+    o.ShowPopupMenu = m_ShowPopupMenuIn;
     o.Menu_ActiveId = m_ActiveMenuId;
     o.Menu_CloseActive = m_CloseActiveMenu;
     o.SetHoverTimer = m_SetHoverTimer;

@@ -61,7 +61,12 @@ struct SEXECOPS {
     void (*ExitApplication)();
     void (*ApplyDpi)(int percent);
     void (*RelayoutClientArea)();
-    int (*ShowPopupMenu)(UINT menuId, POINT screen);  // 0: the id has no menu
+    // Sets a bar's visibility flag, resizing the window so that the video
+    // area keeps its size.
+    void (*SetBarKeepingVideo)(int* flag, int value);
+    // Opens the menu upwards from the point, kept inside limit when one is
+    // given; 0: the id has no menu.
+    int (*ShowPopupMenu)(UINT menuId, POINT screen, const RECT* limit);
     int (*Menu_ActiveId)();
     void (*Menu_CloseActive)();
     void (*SetHoverTimer)(int start, int mask);

@@ -90,16 +90,29 @@ void m_MenuText(const wchar_t* format, const wchar_t* name)
     g_ExecOps.ShowText(text, 1, -1, -1, -1, -1, -1);
 }
 
-// Just inside the full-screen area's lower left, else the video area's.
+constexpr int kMenuInset = 4;
+
+// In full screen the menu stays inside the full-screen area above its
+// control strip, kMenuInset within; 0 outside full screen.
+int m_MenuLimit(RECT* out)
+{
+    if (!g_FullScreen) return 0;
+    RECT rc = m_FullScreen_GetRect();
+    if (IsRectEmpty(&rc)) return 0;
+    const RECT control = m_FullScreen_GetStrip(FS_STRIP_CONTROL);
+    if (!IsRectEmpty(&control) && control.top > rc.top && control.top < rc.bottom)
+        rc.bottom = control.top;
+    InflateRect(&rc, -kMenuInset, -kMenuInset);
+    *out = rc;
+    return 1;
+}
+
+// Just inside the video area's lower left.
 POINT m_MenuPoint()
 {
-    if (g_FullScreen) {
-        const RECT rc = m_FullScreen_GetRect();
-        return POINT{rc.left + 4, rc.bottom - 4};
-    }
     RECT video;
     m_GetVideoArea(&video);
-    POINT pt = {video.left + 4, video.bottom - 4};
+    POINT pt = {video.left + kMenuInset, video.bottom - kMenuInset};
     if (g_hWndMain) ClientToScreen(g_hWndMain, &pt);
     return pt;
 }
@@ -125,7 +138,10 @@ void m_MenuCase(const wchar_t* name)
     }
     m_MenuText(L"MENU : %s", name);
     g_ExecOps.ResetCursorHide(1);
-    if (!g_ExecOps.ShowPopupMenu(id, m_MenuPoint())) {
+    RECT limit;
+    const int limited = m_MenuLimit(&limit);
+    const POINT at = limited ? POINT{limit.left, limit.bottom} : m_MenuPoint();
+    if (!g_ExecOps.ShowPopupMenu(id, at, limited ? &limit : nullptr)) {
         m_MenuText(L"ERR / MENU : %s", name);
         m_Exec_Refuse();
         return;

@@ -34,16 +34,22 @@ int m_MayRepeat(int id)
     return id >= 128 && id <= 135;
 }
 
-int m_ShowBar(int id, int value)
+}  // namespace
+
+int m_Exec_ShowBar(int functionId, int value, int keepVideoSize)
 {
+    if (functionId < FUNC_SHOW_MENUBAR || functionId > FUNC_SHOW_STATUSBAR) return 0;
     int* flags[4] = {&g_ShowMenuBar, &g_ShowSeekBar, &g_ShowButtonRow, &g_ShowStatusBar};
-    int& flag = *flags[id - FUNC_SHOW_MENUBAR];
-    flag = value == 1 ? 1 : (value == 0 ? 0 : !flag);
+    int& flag = *flags[functionId - FUNC_SHOW_MENUBAR];
+    const int on = value == 1 ? 1 : (value == 0 ? 0 : !flag);
+    if (keepVideoSize) {
+        g_ExecOps.SetBarKeepingVideo(&flag, on);
+        return 1;
+    }
+    flag = on;
     g_ExecOps.RelayoutClientArea();
     return 1;
 }
-
-}  // namespace
 
 int m_ExecFunction(const SFUNCTIONBIND* action, int holdKey, int autoRepeat)
 {
@@ -57,7 +63,8 @@ int m_ExecFunction(const SFUNCTIONBIND* action, int holdKey, int autoRepeat)
     } else if (!m_MayRepeat(id)) {
         return 0;
     }
-    if (id >= FUNC_SHOW_MENUBAR && id <= FUNC_SHOW_STATUSBAR) return m_ShowBar(id, action->Param);
+    if (id >= FUNC_SHOW_MENUBAR && id <= FUNC_SHOW_STATUSBAR)
+        return m_Exec_ShowBar(id, action->Param, 0);
     if (id < 1 || id > 159) return 0;
     // The argument text of a table entry is always terminated.
     SFUNCTIONBIND a = *action;

@@ -111,5 +111,9 @@ int m_ExecFunction(const SFUNCTIONBIND* action, int holdKey, int autoRepeat);
 // A zeroed action with the text cut to 31 characters; hold key 0, no
 // auto-repeat.
 int m_ExecFunctionById(int functionId, int parameter, const wchar_t* text);
+// Shows (1), hides (0) or toggles (other values) a bar of the main window;
+// then relays out the client area, or with keepVideoSize resizes the window
+// so that the video area keeps its size. 0 for an id that is no bar.
+int m_Exec_ShowBar(int functionId, int value, int keepVideoSize);
 // A preset menu entry's action, as by m_ExecFunctionById; 0 for none.
 int m_ExecBinding(const SMENUPRESET* preset);

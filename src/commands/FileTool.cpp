@@ -6,6 +6,7 @@
 #include "base/SoundCue.h"
 #include "base/WindowMisc.h"
 #include "playback/MediaPath.h"
+#include "playback/PlayPause.h"
 #include "playback/PlayState.h"
 #include "playlist/PlaylistState.h"
 #include "settings/CallTrace.h"
@@ -30,6 +31,9 @@ void m_CopyCase(int value, int nameOnly)
 
 }  // namespace
 
+// The chapter export dialog comes with its own part.
+void m_ShowChapExpDlg() { m_TraceCall(L"m_ShowChapExpDlg()"); }
+
 void m_FileTool(int value)
 {
     switch (value) {
@@ -48,8 +52,13 @@ void m_FileTool(int value)
                 return;
             }
             break;
+        case 7:
+            // The export reads the position: playback holds while the
+            // dialog is up.
+            m_SetHold(1, 1);
+            m_ShowChapExpDlg();
+            return;
     }
-    // The rename dialog, Explorer and the chapter export come with their
-    // own parts.
+    // The rename dialog and Explorer come with their own parts.
     m_TraceCall(L"m_FileTool(%d)", value);
 }

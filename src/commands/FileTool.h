@@ -8,3 +8,5 @@
 // the clipboard refused); 0, 3, 6 and 7 are the rename dialog, Explorer and
 // the chapter export.
 void m_FileTool(int value);
+// Shows the chapter export dialog.
+void m_ShowChapExpDlg();

@@ -60,8 +60,14 @@ UINT m_LastPopupMenuId(int* count)
 
 int m_ShowPopupMenuById(UINT menuId, POINT screen)
 {
+    return m_ShowPopupMenuIn(menuId, screen, nullptr);
+}
+
+int m_ShowPopupMenuIn(UINT menuId, POINT screen, const RECT* limit)
+{
     CMenuPlus* popup = m_Menu_BuildPopup(menuId);
     if (!popup) return 0;
+    if (limit) popup->m_SetLimitRect(limit);
     m_Track(popup, menuId, screen);
     return 1;
 }

@@ -10,6 +10,8 @@
 #include "controls/MenuMessages.h"
 #include "controls/MenuPlus.h"
 #include "controls/SliderPlus.h"
+#include "library/LauncherCommands.h"
+#include "library/Library.h"
 #include "library/RecentRecords.h"
 #include "playback/PlayState.h"
 #include "playlist/Playlist.h"
@@ -89,6 +91,8 @@ void m_AfterCommand(const SMENUCHOICE& c)
     }
     if (g_MenuFavoritesChanged) {
         g_MenuFavoritesChanged = 0;
+        m_Menu_UpdateFavorites();
+        if (m_Launcher_IsShown()) m_Launcher_RefreshLists();
         m_PlaySoundCue(5);
     }
 }

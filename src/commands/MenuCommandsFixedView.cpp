@@ -68,7 +68,8 @@ void m_BarCommand(const SMENUCHOICE& c)
         m_TraceCall(L"m_ShowFifthBar(-1)");
         return;
     }
-    m_ExecFunctionById(function, -1, nullptr);
+    // The other bars take their room from the window, not from the video.
+    m_Exec_ShowBar(function, -1, c.Id != 4099);
     if (c.Id == 4100 || c.Id == 4102) {
         m_RefreshItem(c, c.Id);
         m_RefreshItem(c, 4101);

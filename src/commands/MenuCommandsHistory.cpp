@@ -9,8 +9,10 @@
 #include "base/SoundCue.h"
 #include "base/WindowMisc.h"
 #include "commands/OpenCommands.h"
+#include "library/Favorites.h"
 #include "library/LauncherCommands.h"
 #include "library/RecentRecords.h"
+#include "playback/MediaPath.h"
 #include "playback/PlayState.h"
 #include "playlist/Playlist.h"
 #include "playlist/ScanThread.h"
@@ -80,6 +82,23 @@ void m_MarkByCriterion(UINT id)
     if (id == 4611 || (id >= 4612 && id <= 4616)) m_TraceCall(L"m_Recent_MarkBy(%u)", id);
 }
 
+// A path joins the favorites as a media file; the favorites menus and the
+// launcher are renewed after the command.
+void m_AddFavorite(const wchar_t* path)
+{
+    if (g_Favorite.m_GetCount() >= kFavoriteCap) {
+        wchar_t text[64];
+        wsprintfW(text, L"ERROR : ADD````FAVO````ITEM (%d`/`%d)", g_Favorite.m_GetCount(),
+                  kFavoriteCap);
+        m_OSD_ShowText(text, -1, -1, -1, -1, -1, -1);
+        m_PlaySoundCue(1);
+        return;
+    }
+    if (!g_Favorite.m_Append(FAVO_MEDIAFILE, path)) return;
+    m_PlaySoundCue(3);
+    g_MenuFavoritesChanged = 1;
+}
+
 void m_DeleteAllAsked()
 {
     const int answer = MessageBoxW(g_hWndMain, L"全ての履歴を削除しますか？", L"ZENTAVIO",
@@ -105,7 +124,7 @@ int m_EntryCommand(const SMENUCHOICE& c, int entry)
             m_PlaySoundCue(5);
             return 1;
         case 4600:
-            m_TraceCall(L"m_Favorite_AppendPath()");
+            m_AddFavorite(path);
             return 1;
         case 4602:
             m_Recent_TogglePin(entry);
@@ -149,9 +168,8 @@ int m_MenuCmd_History(const SMENUCHOICE& c)
         return 1;
     }
     if (c.Id >= 4646 && c.Id <= 4660) {
-        // The favorites are empty until their store is built: no item menu
-        // has an item to act on.
-        if (c.Id == 4650) m_TraceCall(L"m_Favorite_AddCurrent()");
+        // The favorites item menu comes with the favorites window.
+        if (c.Id == 4650 && g_MediaOpen) m_AddFavorite(g_MediaPath);
         return 1;
     }
     if (!m_IsEntryItem(c.Id)) return 0;
@@ -184,12 +202,18 @@ int m_MenuCmd_HistoryEntry(const SMENUCHOICE& c, int entry)
     return 1;
 }
 
-// The favorites hold no records yet: no id names a chosen entry.
+// A favorites item opens its path when chosen; -1 for an id past the
+// records.
 int m_MenuCmd_FavoriteItem(const SMENUCHOICE& c, int index)
 {
-    (void)c;
-    (void)index;
-    return -1;
+    const SFAVORITEITEM* item = g_Favorite.m_GetItem(index);
+    if (!item) return -1;
+    if ((c.Closes || c.SelState == MENUSEL_TOGGLE) && item->Type != FAVO_SUBMENU) {
+        wchar_t path[MAX_PATH + 1];
+        lstrcpynW(path, item->Path, MAX_PATH + 1);
+        m_OpenPath(path, m_HowByKeys());
+    }
+    return 1;
 }
 
 int m_MenuCmd_Launcher(const SMENUCHOICE& c)

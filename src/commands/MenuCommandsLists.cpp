@@ -122,12 +122,13 @@ void m_AllFilesItem(int number, bool ranges)
         m_Marker_Jump(track, item, 1);
 }
 
+// The list's caption opens the list again, playing (Shift: stopped).
 void m_ListFileItem()
 {
     if (!g_ListPath[0]) return;
     wchar_t path[MAX_PATH + 1];
     lstrcpynW(path, g_ListPath, MAX_PATH + 1);
-    m_OpenFile(path, 1, 1, 0, 1, -1);
+    g_ExecOps.OpenFile(path, m_Shift() ? 2 : 1, 1, 0, 1, -1);
 }
 
 void m_VolumeItem(int percent)
@@ -188,8 +189,11 @@ int m_RunTarget(const SMENUCHOICE& c, const SMENUTARGET& t)
         case MENUTARGET_MOSTPLAYED:
             return m_MenuCmd_HistoryEntry(c, t.Index);
         case MENUTARGET_FAVORITE:
-        case MENUTARGET_FAVOSUB:
             return m_MenuCmd_FavoriteItem(c, t.Index);
+        case MENUTARGET_FAVOSUB:
+            // Their entries come with the favorites' playlist and folder
+            // submenus.
+            return -1;
     }
     return 1;
 }

@@ -273,6 +273,11 @@ int m_PlaceState(SMENUITEM* item, UINT id)
         case 4426:
             m_Disable(item, g_SavedPlayMs < 0);
             return 1;
+        case 4346:
+        case 4356:
+        case 4357:
+            m_Set(item, g_Playlist.m_CheckMode);
+            return 1;
     }
     return 0;
 }

@@ -100,6 +100,21 @@ const wchar_t* m_Menu_FormatFavoriteTip(wchar_t* out, int size, int type, const 
     return out;
 }
 
+const wchar_t* m_Menu_FormatFavoriteEntryTip(wchar_t* out, int size, int type, int containerType,
+                                             const wchar_t* path, int withContainer)
+{
+    wchar_t folder[kPathCap], file[kNameCap];
+    SplitPath(path, folder, file);
+    const wchar_t* typeName = ItemTypeName(type);
+    out[0] = 0;
+    m_AppendF(out, size, L"%s\r\nFolder：%s\r\nItemType：%s", file, folder,
+              typeName ? typeName : L"-");
+    // Only the three kinds that list entries name themselves.
+    if (withContainer && containerType >= 5 && containerType <= 7)
+        m_AppendF(out, size, L" / %s", ItemTypeName(containerType));
+    return out;
+}
+
 const wchar_t* m_Menu_FormatCaptureTip(wchar_t* out, int size, const SCAPTUREPRESET& preset,
                                        const wchar_t* mediaPath, SIZE videoSize)
 {

@@ -2,7 +2,10 @@
 
 #include "app/WindowSize.h"
 #include "commands/CommandHandlers.h"
+#include "commands/MenuItemData.h"
 #include "commands/SubmenuBuilder.h"
+#include "controls/MenuPlus.h"
+#include "library/Favorites.h"
 #include "library/RecentRecords.h"
 #include "playback/MediaPath.h"
 #include "playback/PlayState.h"
@@ -12,7 +15,9 @@
 namespace {
 
 // After the history: favorites 39768.., their list and folder entries
-// 40768..42767.
+// 40768..42767; entries below 41768 name the favorite that lists them.
+constexpr UINT kMenuFavoriteEntryFirstId = 40768;
+constexpr UINT kMenuFavoriteContainerEndId = 41768;
 constexpr UINT kMenuFileIdsEnd = 42768;
 constexpr UINT kMenuMostPlayedEndId = 39668;
 constexpr int kMenuPresetItems = 100;
@@ -122,6 +127,25 @@ const wchar_t* HistoryTip(UINT id)
                                    m_Recent_GetRecordMinutes(index));
 }
 
+const wchar_t* FavoriteTip(UINT id, const CMenuPlus* popup)
+{
+    if (id < kMenuFavoriteEntryFirstId) {
+        const SFAVORITEITEM* item =
+            g_Favorite.m_GetItem(static_cast<int>(id - kMenuFavoriteFirstId));
+        if (!item) return nullptr;
+        return m_Menu_FormatFavoriteTip(s_Tip, kMenuTipCap, item->Type, item->Name, item->Path);
+    }
+    // An entry's record is named by the item's data word.
+    SMENUITEM item;
+    if (!popup || !popup->m_GetItemById(&item, id)) return nullptr;
+    const UINT64 data = m_Menu_GetItemData(&item);
+    const SFAVORITEENTRY* entry =
+        data < kFavoriteEntryCap ? g_Favorite.m_GetEntry(static_cast<int>(data)) : nullptr;
+    if (!entry) return nullptr;
+    return m_Menu_FormatFavoriteEntryTip(s_Tip, kMenuTipCap, entry->Type, entry->ContainerType,
+                                         entry->Path, id < kMenuFavoriteContainerEndId);
+}
+
 }  // namespace
 
 int m_Menu_TipGroupOn(int group)
@@ -131,7 +155,7 @@ int m_Menu_TipGroupOn(int group)
     return 0;
 }
 
-const wchar_t* m_Menu_GetTooltip(UINT itemId, CMenuPlus*)
+const wchar_t* m_Menu_GetTooltip(UINT itemId, CMenuPlus* popup)
 {
     if (itemId < kMenuRecentFirstId) {
         if (!m_Menu_TipGroupOn(kTipGroupCommands)) return nullptr;
@@ -140,9 +164,8 @@ const wchar_t* m_Menu_GetTooltip(UINT itemId, CMenuPlus*)
     }
     if (itemId >= kMenuFileIdsEnd || !m_Menu_TipGroupOn(kTipGroupFiles)) return nullptr;
     if (itemId < kMenuMostPlayedEndId) return HistoryTip(itemId);
-    // The favorites keep no items yet, and their playlist and folder
-    // submenus no entry records: those items have no tooltip.
-    return nullptr;
+    if (itemId < kMenuFavoriteFirstId) return nullptr;
+    return FavoriteTip(itemId, popup);
 }
 
 LRESULT m_Menu_GetTipText(WPARAM itemId, LPARAM popup)

@@ -25,6 +25,11 @@ const wchar_t* m_Menu_FormatHistoryTip(wchar_t* out, int size, const wchar_t* pa
 // for the other types.
 const wchar_t* m_Menu_FormatFavoriteTip(wchar_t* out, int size, int type, const wchar_t* name,
                                         const wchar_t* path);
+// An entry of a favorites playlist or folder submenu: its file name, folder
+// and type ("-" when unknown); withContainer appends " / " and the type of
+// the favorite listing it when that is a playlist, play folder or folder link.
+const wchar_t* m_Menu_FormatFavoriteEntryTip(wchar_t* out, int size, int type, int containerType,
+                                             const wchar_t* path, int withContainer);
 // The summary of a capture preset. mediaPath: the open file (empty when
 // none), videoSize its picture size.
 const wchar_t* m_Menu_FormatCaptureTip(wchar_t* out, int size, const SCAPTUREPRESET& preset,

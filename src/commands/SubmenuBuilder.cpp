@@ -3,14 +3,15 @@
 // and the submenu an item asks for when the selection reaches it.
 #include "commands/SubmenuBuilder.h"
 
-
 #include <initializer_list>
 
 #include "commands/CommandHandlers.h"
 #include "commands/MenuPresets.h"
+#include "commands/SubmenuOtherParts.h"
 #include "controls/MenuPlus.h"
 #include "filedata/DataFiles.h"
 #include "jumplist/JumpListLayouts.h"
+#include "library/Favorites.h"
 #include "playback/AudioDeviceList.h"
 #include "playback/MediaPath.h"
 #include "playlist/PlaylistState.h"
@@ -23,7 +24,7 @@ constexpr UINT kMainMenuId = 240;
 constexpr UINT kEmphasisKind = 1;  // CMenuPlus::m_SetItemState: the emphasis word
 
 // Ids of the favorites items; their submenus are the favorites object's.
-constexpr UINT kFavoritesFirstId = 39768;
+constexpr UINT kFavoritesFirstId = kMenuFavoriteFirstId;
 constexpr UINT kFavoritesLastId = 42767;
 
 // A static menu: its ids in item order, 0 for the slots it leaves empty.
@@ -154,9 +155,12 @@ CMenuPlus* m_Menu_BuildPresetMenu(UINT menuId)
     return m_MenuPresets_BuildMenu(kind, nullptr, nullptr);
 }
 
-// The favorites menus: the favorites object has no menu of its own yet, so
-// the item opens an empty popup.
-CMenuPlus* m_Menu_BuildFavoritesMenu(UINT menuId) { return m_Menu_CreatePopup(menuId, nullptr); }
+CMenuPlus* m_Menu_BuildFavoritesMenu(UINT menuId)
+{
+    CMenuPlus* popup = m_Menu_CreatePopup(menuId, nullptr);
+    m_Menu_AddFavoriteItems(popup);
+    return popup;
+}
 
 CMenuPlus* m_BuildById(UINT menuId)
 {
@@ -197,6 +201,31 @@ CMenuPlus* m_Menu_BuildPopup(UINT menuId)
     m_Menu_Remember(menuId, popup);
     m_Menu_TraceBuilt(popup, menuId);
     return popup;
+}
+
+int m_Menu_AddFavoriteItems(CMenuPlus* popup)
+{
+    if (!popup) return 0;
+    int added = 0;
+    for (int i = 0; i < g_Favorite.m_GetCount(); ++i) {
+        const SFAVORITEITEM* record = g_Favorite.m_GetItem(i);
+        SMENUITEM item;
+        m_Menu_NewListItem(&item, kFavoritesFirstId + static_cast<UINT>(i), record->Name);
+        if (popup->m_InsertItem(&item, -1, 0) < 0) break;
+        ++added;
+    }
+    return added;
+}
+
+void m_Menu_UpdateFavorites()
+{
+    for (UINT menuId : {kMenuIdFileFavorites, kMenuIdFavorites}) {
+        CMenuPlus* popup = m_Menu_Remembered(menuId);
+        if (!popup) continue;
+        popup->m_DeleteAllItems();
+        m_Menu_AddFavoriteItems(popup);
+        popup->m_Refresh(1);
+    }
 }
 
 // wParam: the SMENUITEMENTRY of the item whose submenu is wanted. 1 when a

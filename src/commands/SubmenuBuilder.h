@@ -96,6 +96,15 @@ void m_Menu_UpdateMarkers(CMenuPlus* popup, int refresh);
 void m_Menu_UpdateSeekBarMenu();
 void m_Menu_UpdatePlaylist(CMenuPlus* popup, int renew, int refresh);
 
+// ---- favorites (SubmenuBuilder.cpp): the file menu's favorites submenu and
+// the favorites menu list one item per favorites record, 39768 + index.
+constexpr UINT kMenuIdFileFavorites = 2319;
+constexpr UINT kMenuIdFavorites = 2320;
+constexpr UINT kMenuFavoriteFirstId = 39768;
+int m_Menu_AddFavoriteItems(CMenuPlus* popup);
+// Lists the records again in the open favorites menus.
+void m_Menu_UpdateFavorites();
+
 // ---- other lists (SubmenuOtherLists.cpp)
 // Builders of 2315, 2316, 2317, 2322..2325, 2328, 2332, 2340, 4462, 4463;
 // null for another id.

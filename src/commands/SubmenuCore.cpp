@@ -10,8 +10,8 @@
 
 namespace {
 
-constexpr UINT kRememberedIds[] = {2309, 2312, 2318, 2322, 2324, 2326, 2327,
-                                   2329, 2330, 2333, 2335, 2336, 2338, 2345};
+constexpr UINT kRememberedIds[] = {2309, 2312, 2318, 2319, 2320, 2322, 2324, 2326,
+                                   2327, 2329, 2330, 2333, 2335, 2336, 2338, 2345};
 constexpr int kRememberedCount = sizeof(kRememberedIds) / sizeof(kRememberedIds[0]);
 
 // The popup and its window: a popup is deleted with its menu, and its window

@@ -182,6 +182,10 @@ CMenuPlus* m_BuildPlaylist()
         if (g_ListType != LIST_SINGLE) m_PlaylistCaption(popup);
         m_Menu_AddCommand(popup, kMenuAnchorTracks, -1);
         m_Menu_AddTrackItems(popup, -1);
+        // The menu opens on the playing track.
+        if (g_PlayingTrack >= 0 && g_PlayingTrack < kMenuMaxTracks)
+            popup->m_SetInitialSelection(
+                popup->m_FindItem(kMenuTrackFirstId + static_cast<UINT>(g_PlayingTrack)));
     } else {
         m_Menu_AddNote(popup, L"プレイリストにファイルが登録されていません");
     }

@@ -36,7 +36,6 @@ void CMenuPlus::m_OpenSubmenu(int index, int keepNoSelection)
     SMENUITEMENTRY* e = m_pItems[index];
     if (!e->Item.HasSubmenu) return;
     if (m_pOpenSub) m_CloseSubmenu();
-    const bool existed = e->Item.Submenu && e->Item.Submenu->m_GetHwnd();
     if (m_hWndNotify)
         SendMessageW(m_hWndNotify, WM_APP_MENUSUBMENU, reinterpret_cast<WPARAM>(e), 0);
     // The owner may have changed this popup's items while it filled the submenu.
@@ -52,7 +51,8 @@ void CMenuPlus::m_OpenSubmenu(int index, int keepNoSelection)
     const int x = m_WindowRect.right + m_Metrics.SubmenuGap;
     const int y = item.top - sub->m_Metrics.Padding - sub->m_Metrics.FrameInset;
     sub->m_TrackPopup(MENUPLACE_TOPLEFT, m_PackMenuPoint(x, y), 1);
-    if (!keepNoSelection && (!existed || sub->m_SelIndex < 0) && sub->m_FirstCommand >= 0)
+    // A selection kept from its build (or an earlier open) stays.
+    if (!keepNoSelection && sub->m_SelIndex < 0 && sub->m_FirstCommand >= 0)
         sub->m_Select(sub->m_FirstCommand, 0, 0);
 
     m_pOpenSub = sub;

@@ -81,7 +81,8 @@ void m_KeyRight(CMenuPlus& p)
     if (!sub || p.m_OpenSubIndex != p.m_SelIndex) return;
     p.m_Root()->m_hWndKeyTarget = sub->m_GetHwnd();
     if (!sub->m_Embedded && sub->m_GetHwnd()) SetCapture(sub->m_GetHwnd());
-    if (sub->m_FirstCommand >= 0) sub->m_Select(sub->m_FirstCommand, 0, 1);
+    // A selection the submenu was built with stays; else its first command.
+    if (sub->m_SelIndex < 0 && sub->m_FirstCommand >= 0) sub->m_Select(sub->m_FirstCommand, 0, 1);
 }
 
 // The first command item whose top is at or below content y, else the last.

@@ -153,6 +153,13 @@ public:
     int m_DeleteAllItems();
     int m_GetItemScreenRect(UINT id, RECT* out) const;
     bool m_IsValidIndex(int index) const { return index >= 0 && index < m_ItemCount; }
+    // Selects the item at index (-1: none) while the popup is being built,
+    // without notices; tracking keeps it and scrolls it into view.
+    void m_SetInitialSelection(int index)
+    {
+        m_SelIndex = m_IsValidIndex(index) ? index : -1;
+        m_SelState = 0;
+    }
 
     // ---- tracking (MenuTrack.cpp)
     int m_TrackPopup(UINT mode, LONG64 point, UINT asSubmenu);

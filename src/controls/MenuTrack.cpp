@@ -63,9 +63,15 @@ int CMenuPlus::m_TrackPopup(UINT mode, LONG64 point, UINT asSubmenu)
     m_EndPending = 0;
     m_ComputeArea();
     m_Layout(0, 1);
+    // A selection the owner made while building (the playing track of a
+    // list) survives the open, scrolled into view; otherwise none.
+    const int kept = m_IsValidIndex(m_SelIndex) ? m_SelIndex : -1;
     m_SelIndex = -1;
     m_SelState = 0;
-    m_SendSelChanged();
+    if (kept >= 0)
+        m_Select(kept, MENUSEL_BODY, 0);
+    else
+        m_SendSelChanged();
     m_PlaceWindow();
 
     m_SlideOffset = m_SlideIn ? MulDiv(m_IsSubmenu ? 12 : 16, static_cast<int>(m_Scale), 100) : 0;

@@ -8,5 +8,5 @@ void m_GetFavoriteFilePath();
 // Key handler of the rename dialog in the message loop.
 BOOL m_RenameDlg_PreTranslateKey(HWND window, UINT message, WPARAM wParam);
 
-// Path of the history playlist ("Default.zvpl"), empty until fixed.
+// Path of the history playlist ("Default.zvpl"), fixed by m_GetRecentFilePath.
 extern wchar_t g_DefaultPlaylistPath[MAX_PATH + 1];

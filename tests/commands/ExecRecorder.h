@@ -19,6 +19,8 @@ inline std::vector<std::wstring>& Calls()
 inline void Put(std::wstring& s, int v) { s += std::to_wstring(v); }
 inline void Put(std::wstring& s, UINT v) { s += std::to_wstring(v); }
 inline void Put(std::wstring& s, LONGLONG v) { s += std::to_wstring(v); }
+// A flag handed over to be set: named, not read.
+inline void Put(std::wstring& s, int*) { s += L"flag"; }
 inline void Put(std::wstring& s, const wchar_t* v) { s += v ? v : L"(null)"; }
 inline void Put(std::wstring& s, POINT p)
 {
@@ -26,6 +28,10 @@ inline void Put(std::wstring& s, POINT p)
 }
 inline void Put(std::wstring& s, const RECT* r)
 {
+    if (!r) {
+        s += L"-";
+        return;
+    }
     s += std::to_wstring(r->left) + L":" + std::to_wstring(r->top) + L":" +
          std::to_wstring(r->right) + L":" + std::to_wstring(r->bottom);
 }
@@ -122,6 +128,7 @@ struct CExecRecorder {
         ZV_REC(ExitApplication);
         ZV_REC(ApplyDpi);
         ZV_REC(RelayoutClientArea);
+        ZV_REC(SetBarKeepingVideo);
         ZV_REC(ShowPopupMenu);
         ZV_REC(Menu_CloseActive);
         ZV_REC(SetHoverTimer);

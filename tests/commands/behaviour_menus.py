@@ -22,8 +22,9 @@ from zvtest import BehaviourTest, parse_window, probe, winpath  # noqa: E402
 
 POPUP_CLASS = "ZvControl"
 # Space plays and pauses; F5 opens the playlist menu by name, F6 a name that
-# is no menu.
-BINDINGS = ["1,1,-1,20", "1,50,PLAYLIST,74", "1,50,xyz,75"]
+# is no menu, F7 the audio menu, F8 the file tools; F9 switches full screen.
+BINDINGS = ["1,1,-1,20", "1,50,PLAYLIST,74", "1,50,xyz,75", "1,50,AUDIO,76", "1,50,TOOL,77",
+            "1,28,-1,78"]
 
 MAIN_MENU = [2306, 2307, 255, 2340, 2326, 2330, 255, 2318, 2335, 2336, 2338, 255, 2314, 2317,
              255, 2312, 2310, 2311, 255, 2305, 4097, 4256, 255, 4106, 4107, 4108, 4105, 255, 250,
@@ -36,6 +37,25 @@ INSET = 9
 # switch.
 PLAYLIST_MENU = [(2052, ""), (35769, "1, open30.avi\t0:30"), (255, ""),
                  (4346, "チェックボックス表示 (選択再生)")]
+
+
+TIP_CLASS = "tooltips_class32"
+# The help text of the volume-per-device switch in the audio menu.
+TIP_ITEM = 4227
+TIP_TEXT = ("音声出力デバイスを切り替えた後の音量の調整量を記録して、\n"
+            "次から切り替え時に自動で音量を調整します。\n"
+            "手動で調整するにはデバイスのメニューアイテムの右クリックメニューの「音量調整」で出来ます。")
+MAIN_STATUS = "32873"
+FULL_SCREEN_CLASS = "ZENTAVIO_FULLSCREEN"
+
+
+def menu_tip():
+    """The popup's tooltip tool: (screen rect, text), or None."""
+    code, out = probe("menutip", POPUP_CLASS)
+    if code != 0 or not out.startswith("rect="):
+        return None
+    head, _, text = out.partition("\n")
+    return tuple(int(v) for v in head[5:].split(",")), text.replace("\r", "")
 
 
 def split_items(body):
@@ -79,15 +99,17 @@ def built_menus(log):
 
 
 class Menus(KeyPlayer, BehaviourTest):
-    def start(self, target):
+    def start(self, target, tip=None):
         if not shutil.which("xdotool"):
             self.skipTest("no xdotool")
         binds = {"Count": str(len(BINDINGS))}
         binds.update({str(i): entry for i, entry in enumerate(BINDINGS)})
-        ps.settings(self.box, repeat=0, keep_awake=0,
-                    # No on-screen texts over the video behind the menus.
-                    extra={"Main": {"Pos": "100,380,855,555", "ErrLog": "1"}, "Bind": binds,
-                           "Osc": {"Mode": "0"}})
+        extra = {"Main": {"Pos": "100,380,855,555", "ErrLog": "1"}, "Bind": binds,
+                 # No on-screen texts over the video behind the menus.
+                 "Osc": {"Mode": "0"}}
+        if tip is not None:
+            extra["Common"] = {"Tip": str(tip)}
+        ps.settings(self.box, repeat=0, keep_awake=0, extra=extra)
         self.open_playing(target)
 
     def video(self):
@@ -230,6 +252,146 @@ class Menus(KeyPlayer, BehaviourTest):
         self.assertEqual([i[0] for i in tools], [4156, 4165, 4163, 4157, 4158, 4159])
         self.assertEqual({i[0]: i[3] for i in tools}[4163].lower(), winpath(clip).lower())
         key("Escape", "Escape")
+        self.assertTrue(self.closed())
+
+    def title_has(self, text):
+        def has():
+            code, out = probe("wait", "ZENTAVIO", "2000")
+            return code == 0 and text in zvtest.parse_window(out)["title"]
+        return zvtest.wait_for(has, 10)
+
+    def window_rect(self, cls="ZENTAVIO"):
+        code, out = probe("wait", cls, "8000")
+        self.assertEqual(code, 0, "no %s window" % cls)
+        return tuple(int(v) for v in zvtest.parse_window(out)["rect"].split(","))
+
+    def select_tip_item(self):
+        """Opens the audio menu and walks down to the tooltip item; the
+        popup's and the item's rectangles."""
+        count = len(self.menus())
+        key("F7")
+        self.assertIn(TIP_ITEM, [i[0] for i in self.wait_menu(2329, count)])
+        popup = self.popup()
+        for _ in range(20):
+            key("Down")
+            tip = zvtest.wait_for(menu_tip, 1)
+            if tip and tip[1] == TIP_TEXT:
+                return popup, tip[0]
+        self.fail("the keys never reached item %d: %r" % (TIP_ITEM, menu_tip()))
+
+    def test_playlist_menu_tooltip_bars_and_full_screen(self):
+        folder = os.path.join(self.box.dir, "lists")
+        for n in (1, 2, 3):
+            ps.open_support.clip(30, "t%d.avi" % n, folder)
+        self.start(folder)
+
+        # The second track plays, in check mode with the first one left
+        # out; the menu opens on the playing track, drawn with check boxes.
+        probe("menucmd", "ZENTAVIO", "35770", "2318")
+        self.assertTrue(self.title_has("t2"), "the second track did not open")
+        ps.wait_status(self, r"PLAYING")
+        probe("menucmd", "ZENTAVIO", "4346")
+        probe("menucmd", "ZENTAVIO", "35769", "2318", "1")
+        key("space")
+        ps.wait_status(self, r"PAUSED")
+        count = len(self.menus())
+        key("F5")
+        items = self.wait_menu(2318, count)
+        tracks = [(i[0], i[2]) for i in items if 35769 <= i[0] < 35772]
+        self.assertEqual(tracks, [(35769, 0), (35770, 1), (35771, 1)])
+        rect = self.popup()
+        inner = (rect[0] + INSET, rect[1] + INSET, rect[2] - rect[0] - 2 * INSET,
+                 rect[3] - rect[1] - 2 * INSET)
+        shot = os.path.join(self.box.dir, "playlist_check_mode.png")
+        screen.wait_reference(self, lambda: screen.grab_settled(shot, inner),
+                              os.path.join(REF, "playlist_check_mode.png"), most=40)
+        # One step down from the playing track is the third one.
+        key("Down", "Return")
+        self.assertTrue(self.closed())
+        self.assertTrue(self.title_has("t3"), "Down from the playing track did not reach t3")
+
+        # A command item's help text shows when the pointer rests on it.
+        popup, item = self.select_tip_item()
+        self.tip_offset = (item[0] - popup[0], item[1] - popup[1], item[2] - popup[0],
+                           item[3] - popup[1])
+        mid = ((item[0] + item[2]) // 2, (item[1] + item[3]) // 2)
+        xdotool("mousemove", mid[0] - 3, mid[1], "mousemove", *mid)
+        code, out = probe("wait", TIP_CLASS, "8000")
+        self.assertEqual(code, 0, "the tooltip never showed")
+        code, text = probe("wintext", TIP_CLASS)
+        self.assertEqual((code, text.replace("\r", "")), (0, TIP_TEXT))
+        l, t, r, b = (int(v) for v in zvtest.parse_window(out)["rect"].split(","))
+        shot = screen.grab_settled(os.path.join(self.box.dir, "tip_volume_record.png"),
+                                   (l, t, r - l, b - t))
+        screen.check_reference(self, shot, os.path.join(REF, "tip_volume_record.png"), most=40,
+                               fuzz="8%")
+        xdotool("mousemove", *PARKED)
+        key("Escape")
+        self.assertTrue(self.closed())
+
+        # The status bar goes and the window shrinks by its height; the
+        # video keeps its size.
+        bar = screen.child_rect(self.win, MAIN_STATUS)
+        self.assertIsNotNone(bar, "no status bar")
+        video, window = self.video(), self.window_rect()
+        probe("menucmd", "ZENTAVIO", "4103")
+        self.assertTrue(zvtest.wait_for(lambda: self.window_rect()[3] - self.window_rect()[1]
+                                        == window[3] - window[1] - bar[3], 8),
+                        "window %r, before %r, bar %r" % (self.window_rect(), window, bar))
+        self.win = self.box.wait_window()
+        self.assertEqual(self.video()[2:], video[2:])
+
+        # Full screen: the menu by name stays inside the full-screen area
+        # above the control strip, 4 px in, opening at its lower left.
+        key("F9")
+        full = self.window_rect(FULL_SCREEN_CLASS)
+        strips = []
+        for line in zvtest.run_to_file(os.path.join(zvtest.BIN, "ScreenProbe.exe"),
+                                       "overlays")[1].splitlines():
+            r = tuple(int(v) for v in line.split("rect=")[1].split(","))
+            if r[0] == full[0] and r[2] == full[2] and r[3] == full[3]:
+                strips.append(r)
+        self.assertTrue(strips, "no strip at the bottom of the full screen")
+        limit = (full[0] + 4, full[1] + 4, full[2] - 4, min(s[1] for s in strips) - 4)
+        count = len(self.menus())
+        key("F5")
+        self.wait_menu(2318, count)
+        rect = self.popup()
+        self.assert_corner(rect, (limit[0], limit[3]))
+        shadow = limit[0] - rect[0]
+        self.assertTrue(rect[1] + shadow >= limit[1] and rect[2] - shadow <= limit[2],
+                        "popup %r outside %r" % (rect, limit))
+        key("F5")
+        self.assertTrue(self.closed())
+        key("F9")
+        self.box.close(self.proc)
+
+        # The history playlist open: its file tools leave the list's own
+        # items out. With the command bit of "Tip" off the help text stays
+        # away.
+        lines = ["[ZENTAVIO_PLAYLIST]", "FMT=100", "COUNT=2"]
+        for n in (1, 2):
+            lines += ["[TRACK_%d]" % n, "PATH=" + winpath(os.path.join(folder, "t%d.avi" % n))]
+        with open(os.path.join(self.box.dir, "Default.zvpl"), "wb") as f:
+            f.write(b"\xff\xfe" + ("\r\n".join(lines) + "\r\n").encode("utf-16-le"))
+        self.start(os.path.join(self.box.dir, "Default.zvpl"), tip=13)
+        count = len(self.menus())
+        key("F8")
+        self.assertEqual([i[0] for i in self.wait_menu(2307, count)],
+                         [4156, 4165, 4164, 4160, 4161, 4162])
+        key("Escape")
+        self.assertTrue(self.closed())
+        count = len(self.menus())
+        key("F7")
+        self.wait_menu(2329, count)
+        popup = self.popup()
+        o = self.tip_offset
+        mid = (popup[0] + (o[0] + o[2]) // 2, popup[1] + (o[1] + o[3]) // 2)
+        xdotool("mousemove", mid[0] - 3, mid[1], "mousemove", *mid)
+        self.assertEqual(probe("wait", TIP_CLASS, "2000")[0], 1, "a tooltip showed")
+        self.assertIsNone(menu_tip())
+        xdotool("mousemove", *PARKED)
+        key("Escape")
         self.assertTrue(self.closed())
 
 

@@ -338,7 +338,7 @@ TEST_CASE_FIXTURE(CExecFixture,
 
 namespace {
 // The popup of every menu id is built and shown.
-int ShowPopupBuilt(UINT id, POINT at)
+int ShowPopupBuilt(UINT id, POINT at, const RECT*)
 {
     exec_test::Record("ShowPopupMenu", id, at);
     return 1;

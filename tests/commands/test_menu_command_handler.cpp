@@ -11,6 +11,7 @@
 
 #include "../settings/SettingsFixture.h"
 #include "ExecRecorder.h"
+#include "app/Layout.h"
 #include "commands/CommandHandlers.h"
 #include "commands/MenuCommands.h"
 #include "commands/SubmenuBuilder.h"
@@ -18,7 +19,10 @@
 #include "controls/MenuMessages.h"
 #include "playback/AudioDeviceList.h"
 #include "playback/RepeatMode.h"
+#include "commands/FileTool.h"
+#include "playback/PlayState.h"
 #include "playlist/Playlist.h"
+#include "playlist/PlaylistState.h"
 #include "settings/SettingsMain.h"
 
 namespace {
@@ -144,6 +148,7 @@ TEST_CASE_FIXTURE(CPlaylistFixture, "fixed items hand their values to the operat
 {
     g_MainWindowState.nTopMost = 0;
     g_RepeatMode = 2;
+    g_ShowStatusBar = g_ShowSeekBar = 1;
     struct SROW {
         UINT id;
         UINT state;
@@ -167,6 +172,13 @@ TEST_CASE_FIXTURE(CPlaylistFixture, "fixed items hand their values to the operat
         {4160, 0, 0, L"FileTool(4)"},
         {4161, 0, 0, L"FileTool(5)"},
         {4162, 0, 0, L"FileTool(6)"},
+        {4165, 0, 0, L"FileTool(7)"},
+        // The bars take their room from the window; the menu bar's from the
+        // video.
+        {4103, 0, 0, L"SetBarKeepingVideo(flag,0)"},
+        {4100, 0, 0, L"SetBarKeepingVideo(flag,0)"},
+        {4099, 0, 0, L"RelayoutClientArea()"},
+        {4099, 0, 0, L"RelayoutClientArea()"},
         {4186, 0, 0, L"PlayPause(-1)"},
         {4193, 0, 0, L"NextTrack()"},
         {4217, 0, 0, L"Mute_Toggle()"},
@@ -197,6 +209,38 @@ TEST_CASE_FIXTURE(CPlaylistFixture, "fixed items hand their values to the operat
         CHECK(Send(r.id, 0, r.state, r.mode) == 1);
         CHECK(exec_test::Take() == std::wstring(r.calls));
     }
+}
+
+TEST_CASE_FIXTURE(CPlaylistFixture, "the list caption opens the list again, stopped with Shift")
+{
+    BYTE saved[256];
+    GetKeyboardState(saved);
+    lstrcpynW(g_ListPath, L"C:\\lists\\a.zvpl", MAX_PATH + 1);
+    Send(35768, kMenuIdPlaylist);
+    CHECK(exec_test::Take() == L"OpenFile(C:\\lists\\a.zvpl,1,1,0,1,-1)");
+    BYTE shift[256] = {};
+    shift[VK_SHIFT] = 0x80;
+    SetKeyboardState(shift);
+    Send(35768, kMenuIdPlaylist);
+    CHECK(exec_test::Take() == L"OpenFile(C:\\lists\\a.zvpl,2,1,0,1,-1)");
+    SetKeyboardState(saved);
+    g_ListPath[0] = 0;
+    Send(35768, kMenuIdPlaylist);
+    CHECK(exec_test::Take().empty());
+}
+
+TEST_CASE("the chapter export holds started playback before its dialog")
+{
+    const int started = g_PlayStarted, held = g_PlayHeld;
+    for (int playing : {1, 0}) {
+        CAPTURE(playing);
+        g_PlayStarted = playing;
+        g_PlayHeld = 0;
+        m_FileTool(7);
+        CHECK(g_PlayHeld == playing);
+    }
+    g_PlayStarted = started;
+    g_PlayHeld = held;
 }
 
 TEST_CASE_FIXTURE(CPlaylistFixture, "an empty notice is not handled; a highlight or drag is")

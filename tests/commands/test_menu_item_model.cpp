@@ -29,6 +29,7 @@
 #include "playback/RepeatMode.h"
 #include "playback/Seek.h"
 #include "playback/VolumeControl.h"
+#include "playlist/Playlist.h"
 #include "playlist/PlaylistState.h"
 
 namespace {
@@ -418,6 +419,11 @@ TEST_CASE_FIXTURE(CModelFixture, "dynamic states follow the player")
     CHECK(Name(4746) == L"ジャンプリストの作成を中止");
     g_JumpListViewState.BatchRunning = 0;
     g_JumpListShown = 0;
+    // The check-box switches of the playlist and chapter menus.
+    for (int mode : {1, 0}) {
+        g_Playlist.m_SetCheckMode(mode);
+        for (UINT id : {4346u, 4356u, 4357u}) CHECK(Item(id).Checked == static_cast<UINT>(mode));
+    }
 }
 
 TEST_CASE_FIXTURE(CModelFixture, "volume item 50 is checked from 49.5 % to below 50.5 %")

@@ -7,7 +7,10 @@
 #include "../settings/SettingsFixture.h"
 #include "app/WindowSize.h"
 #include "commands/CommandHandlers.h"
+#include "commands/MenuItemData.h"
 #include "commands/MenuTooltips.h"
+#include "controls/MenuPlus.h"
+#include "library/Favorites.h"
 #include "library/RecentRecords.h"
 #include "playback/MediaPath.h"
 #include "playback/PlayState.h"
@@ -143,6 +146,47 @@ TEST_CASE("favorites items are told by their type")
         CAPTURE(type);
         CHECK(m_Menu_FormatFavoriteTip(out, kMenuTipCap, type, L"Name", L"D:\\x") == nullptr);
     }
+}
+
+TEST_CASE_FIXTURE(CTipFixture, "favorites items and their list entries answer from their records")
+{
+    g_Favorite.m_Clear();
+    g_Favorite.m_Append(FAVO_MEDIAFILE, L"D:\\v\\one.mp4");
+    g_Favorite.m_Append(FAVO_SUBMENU, L"Anime");
+    const int inList = g_Favorite.m_AddEntry(FAVO_MEDIAFILE, FAVO_PLAYLIST, L"E:\\a\\ep1.mkv");
+    const int unknown = g_Favorite.m_AddEntry(3, FAVO_BOOKMARK, L"E:\\b\\x.dat");
+    // An entry item names its record by its data word; one names none.
+    CMenuPlus popup;
+    const struct {
+        UINT id;
+        UINT64 data;
+    } items[] = {
+        {40768, (UINT64)inList}, {41768, (UINT64)inList}, {40769, (UINT64)unknown}, {40770, 999}};
+    for (const auto& i : items) {
+        SMENUITEM item = {};
+        item.Id = i.id;
+        m_Menu_SetItemData(&item, i.data);
+        REQUIRE(popup.m_InsertItem(&item, -1, 0) >= 0);
+    }
+    auto tip = [&](UINT id) {
+        const wchar_t* text = m_Menu_GetTooltip(id, &popup);
+        return std::wstring(text ? text : L"<none>");
+    };
+    CHECK(tip(39768) == L"one.mp4\r\nFolder：D:\\v\r\nItemType：MediaFile");
+    CHECK(tip(39769) == L"Anime\r\nItemType：SubMenu");
+    CHECK(tip(39770) == L"<none>");  // past the records
+    // Below 41768 the entry also names the kind of favorite listing it.
+    CHECK(tip(40768) == L"ep1.mkv\r\nFolder：E:\\a\r\nItemType：MediaFile / Playlist");
+    CHECK(tip(41768) == L"ep1.mkv\r\nFolder：E:\\a\r\nItemType：MediaFile");
+    CHECK(tip(40769) == L"x.dat\r\nFolder：E:\\b\r\nItemType：-");
+    CHECK(tip(40770) == L"<none>");
+    CHECK(tip(40771) == L"<none>");  // no such item
+    CHECK(m_Menu_GetTooltip(40768, nullptr) == nullptr);
+    // The file-item bit switches them all off.
+    SetTip(2);
+    CHECK(tip(39768) == L"<none>");
+    CHECK(tip(40768) == L"<none>");
+    g_Favorite.m_Clear();
 }
 
 TEST_CASE_FIXTURE(CTipFixture, "capture presets are summed up in the file's terms")

@@ -11,13 +11,17 @@
 #include "../settings/SettingsFixture.h"
 #include "../support/GdiplusScope.h"
 #include "commands/MenuItemData.h"
+#include "commands/CommandHandlers.h"
+#include "commands/MenuCommands.h"
 #include "commands/MenuItemModel.h"
 #include "commands/SubmenuBuilder.h"
 #include "commands/SubmenuFilters.h"
+#include "controls/MenuMessages.h"
 #include "controls/MenuPlus.h"
 #include "filedata/ChapterTracking.h"
 #include "jumplist/JumpListLayouts.h"
 #include "jumplist/JumpListState.h"
+#include "library/Favorites.h"
 #include "library/RecentRecords.h"
 #include "playback/AudioDeviceList.h"
 #include "playback/AudioDeviceWait.h"
@@ -692,4 +696,39 @@ TEST_CASE_FIXTURE(CFilterFixture, "the file closes while a filter's pages are op
     CHECK(g_FilterAliveInPages == 1);
     CHECK(g_Fakes[2].m_Gone == 1);
     CHECK(g_PagesCalls == 1);
+}
+
+TEST_CASE_FIXTURE(CListsFixture, "a favorites command renews the open favorites menus in place")
+{
+    g_Favorite.m_Clear();
+    g_Favorite.m_Append(FAVO_MEDIAFILE, L"C:\\v\\a.mp4");
+    CMenuPlus* menus[] = {m_Menu_BuildPopup(kMenuIdFileFavorites),
+                          m_Menu_BuildPopup(kMenuIdFavorites)};
+    for (CMenuPlus* popup : menus) {
+        REQUIRE(popup);
+        m_Popups.push_back(popup);
+        CHECK(Ids(popup) == std::vector<UINT>{39768});
+    }
+    // The history item menu's "add to favorites" on entry 0.
+    REQUIRE(m_Recent_AddRecord(L"C:\\v\\b.mp4"));
+    g_MenuHistoryEntry = 0;
+    SMENUNOTIFY n = {};
+    n.MenuId = 4596;
+    n.ItemId = 4600;
+    n.Closes = 1;
+    n.Popup = menus[0];
+    CHECK(m_OnMenuCommand(MENUCODE_CHOSEN, reinterpret_cast<LPARAM>(&n)) == 1);
+    CHECK(g_Favorite.m_GetCount() == 2);
+    CHECK(g_MenuFavoritesChanged == 0);
+    for (CMenuPlus* popup : menus) {
+        CHECK(Ids(popup) == std::vector<UINT>{39768, 39769});
+        CHECK(std::wstring(Items(popup)[1].Text) == L"b.mp4");
+    }
+    // Without a change the menus are left alone.
+    menus[1]->m_DeleteAllItems();
+    n.ItemId = 4999;  // an item that does nothing
+    m_OnMenuCommand(MENUCODE_CHOSEN, reinterpret_cast<LPARAM>(&n));
+    CHECK(Ids(menus[1]).empty());
+    g_MenuHistoryEntry = -1;
+    g_Favorite.m_Clear();
 }

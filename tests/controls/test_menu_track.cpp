@@ -231,6 +231,44 @@ TEST_CASE("keys reach the popup through the loop; notices arrive in order")
     CHECK(s.Manager.m_pActive == nullptr);
 }
 
+TEST_CASE("a selection made while building survives the open, in a root and a submenu")
+{
+    SUBCASE("root: Enter chooses the item selected before tracking")
+    {
+        SMenuSetup s;
+        CMenuPlus* p = s.m_Popup(4, 5);
+        REQUIRE(p);
+        p->m_SetInitialSelection(3);
+        PostKeys(s.Owner.m_hWnd, {VK_RETURN});
+        CHECK(Track(s, p) == 3);
+        const auto cmds = s.Owner.m_Of(WM_APP_MENUCOMMAND);
+        REQUIRE(!cmds.empty());
+        CHECK(cmds.front().WParam == MENUCODE_SELCHANGED);
+        CHECK(cmds.front().Block.Index == 3);
+    }
+    SUBCASE("submenu: opening it keeps its selection instead of its first item")
+    {
+        SMenuSetup s;
+        CMenuPlus* p = s.m_Popup(4, 0);
+        CMenuPlus* sub = s.m_Popup(9, 4);
+        REQUIRE(p);
+        REQUIRE(sub);
+        sub->m_SetInitialSelection(2);
+        SMENUITEM it = m_TestItem(50);
+        it.Submenu = sub;
+        m_MenuItem_SetHasSubmenu(&it, 1);
+        p->m_InsertItem(&it, -1, 0);
+        PostKeys(s.Owner.m_hWnd, {VK_DOWN, VK_RIGHT, VK_RETURN});
+        Track(s, p);
+        std::vector<SNotice> chosen;
+        for (const SNotice& n : s.Owner.m_Of(WM_APP_MENUCOMMAND))
+            if (n.WParam == MENUCODE_CHOSEN) chosen.push_back(n);
+        REQUIRE(chosen.size() == 1);
+        CHECK(chosen[0].Block.MenuId == 9);
+        CHECK(chosen[0].Block.ItemId == 102);
+    }
+}
+
 TEST_CASE("a run-after-close choice reaches the owner after the loop, without pointers")
 {
     for (UINT runAfterClose : {0u, 1u}) {

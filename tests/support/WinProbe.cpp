@@ -36,6 +36,14 @@
 //                                         selection state and mode; with
 //                                         from and to, the item dragged
 //                                         between those indexes (code 201)
+//   WinProbe menutip <class>            prints "rect=l,t,r,b" of the tooltip
+//                                         tool (id 1) of a visible popup of
+//                                         the class, in screen pixels, then
+//                                         its text; exit code 3 when no popup
+//                                         has one
+//   WinProbe wintext <class>            prints WM_GETTEXT of the first
+//                                         visible one (a tooltip says the
+//                                         text it shows)
 //   WinProbe saver [0|1]                 sets the screen-saver switch when
 //                                         given; prints it
 //   WinProbe hold                        stays until killed, holding the
@@ -644,6 +652,71 @@ int m_Tip(const wchar_t* className, int id)
     return remote ? rc : 4;
 }
 
+// The tooltip a popup menu keeps for its selected item: one tool, id 1, on
+// the popup's own window.
+int m_MenuTip(const wchar_t* className)
+{
+    for (HWND popup : m_FindAll(className)) {
+        if (!IsWindowVisible(popup)) continue;
+        STipFind find{0, {}};
+        GetWindowThreadProcessId(popup, &find.pid);
+        EnumWindows(m_CollectTips, reinterpret_cast<LPARAM>(&find));
+        HANDLE process =
+            OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE | PROCESS_VM_READ, FALSE, find.pid);
+        if (!process) return 4;
+        auto* remote = static_cast<SRemoteTip*>(
+            VirtualAllocEx(process, nullptr, sizeof(SRemoteTip), MEM_COMMIT, PAGE_READWRITE));
+        int rc = 3;
+        for (HWND tips : find.found) {
+            if (!remote || GetWindow(tips, GW_OWNER) != popup) continue;
+            SRemoteTip local = {};
+            local.info.cbSize = sizeof(TOOLINFOW);
+            local.info.hwnd = popup;
+            local.info.uId = 1;
+            local.info.lpszText = remote->text;
+            SIZE_T done = 0;
+            DWORD_PTR found = 0;
+            if (!WriteProcessMemory(process, remote, &local, sizeof(local), &done) ||
+                !SendMessageTimeoutW(tips, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(remote),
+                                     SMTO_ABORTIFHUNG, 5000, &found) ||
+                !found || !ReadProcessMemory(process, remote, &local, sizeof(local), &done))
+                continue;
+            RECT rect = local.info.rect;
+            MapWindowPoints(popup, nullptr, reinterpret_cast<POINT*>(&rect), 2);
+            local.info.lpszText = remote->text;
+            DWORD_PTR ignored = 0;
+            if (!WriteProcessMemory(process, remote, &local, sizeof(local), &done)) continue;
+            SendMessageTimeoutW(tips, TTM_GETTEXTW, ARRAYSIZE(local.text),
+                                reinterpret_cast<LPARAM>(remote), SMTO_ABORTIFHUNG, 5000, &ignored);
+            if (!ReadProcessMemory(process, remote, &local, sizeof(local), &done)) continue;
+            local.text[ARRAYSIZE(local.text) - 1] = 0;
+            printf("rect=%ld,%ld,%ld,%ld\n", rect.left, rect.top, rect.right, rect.bottom);
+            m_PrintUtf8(local.text);
+            rc = 0;
+            break;
+        }
+        if (remote) VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+        CloseHandle(process);
+        if (rc == 0) return 0;
+    }
+    return 3;
+}
+
+// WM_GETTEXT of the first visible window of the class.
+int m_WindowText(const wchar_t* className)
+{
+    HWND shown = m_FirstVisible(className);
+    wchar_t text[1024] = L"";
+    DWORD_PTR length = 0;
+    if (!shown ||
+        !SendMessageTimeoutW(shown, WM_GETTEXT, ARRAYSIZE(text), reinterpret_cast<LPARAM>(text),
+                             SMTO_ABORTIFHUNG, 5000, &length))
+        return 1;
+    text[ARRAYSIZE(text) - 1] = 0;
+    m_PrintUtf8(text);
+    return 0;
+}
+
 // Top-level windows of one process.
 struct SProcessTops {
     DWORD pid;
@@ -890,6 +963,8 @@ int wmain(int argc, wchar_t** argv)
     if (wcscmp(command, L"child") == 0 && argc > 3) return m_Child(className, _wtoi(argv[3]));
     if (wcscmp(command, L"enabled") == 0 && argc > 3) return m_Enabled(className, _wtoi(argv[3]));
     if (wcscmp(command, L"tip") == 0 && argc > 3) return m_Tip(className, _wtoi(argv[3]));
+    if (wcscmp(command, L"menutip") == 0) return m_MenuTip(className);
+    if (wcscmp(command, L"wintext") == 0) return m_WindowText(className);
     if (wcscmp(command, L"owned") == 0) return m_Owned(className);
     if (wcscmp(command, L"rows") == 0 && argc > 3) return m_Rows(className, _wtoi(argv[3]));
     if (wcscmp(command, L"menucmd") == 0 && argc > 3)
