@@ -487,7 +487,7 @@ void m_Zoom_Toggle100()
     }
 }
 
-void m_ShowSizeText(int withLabel)
+void m_ShowSizeText(int withLabel, int durationMs)
 {
     wchar_t text[256];
     if (!m_HasVideo()) {
@@ -500,7 +500,7 @@ void m_ShowSizeText(int withLabel)
         m_Format(text, 256, L"SIZE : %.1f%%```(%d`*`%d)", zoom * 100, v.cx, v.cy);
         if (withLabel) m_AppendZoomLabel(text, 256, &g_ZoomRefs, zoom);
     }
-    m_Show(text);
+    m_OSD_ShowText(text, -1, durationMs, -1, -1, -1, -1);
 }
 
 void m_WindowSize_OnTimer()

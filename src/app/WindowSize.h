@@ -194,6 +194,7 @@ void m_Size_SetCmd(int w, int h);
 void m_Size_StepCmd(int mode, int step, int showMessage = 1);
 void m_WindowSize_SetCmd(int w, int h);
 void m_Zoom_Toggle100();
-void m_ShowSizeText(int withLabel);
+// durationMs -1: the status text's default time.
+void m_ShowSizeText(int withLabel, int durationMs = -1);
 // Timer 47: the size text, unless Shift or Ctrl is held.
 void m_WindowSize_OnTimer();
