@@ -174,11 +174,6 @@ LRESULT m_OnNotifyMain(WPARAM code, LPARAM value)
         m_Shuffle_Build(0);
     return 0;
 }
-// The handle is the system's until released.
-void m_OnDropFiles(HDROP drop)
-{
-    if (drop) DragFinish(drop);
-}
 // Timer 2 is the continuous seek's wait; timer 39 polls for the engine
 // while a seek-bar position waits.
 void m_Commands_OnTimer(UINT id)

@@ -6,3 +6,7 @@ CFavorite g_Favorite;
 int CFavorite::m_ReadFile(int) { return 0; }
 
 void CFavorite::m_RefreshTree(int, int) {}
+
+int CFavorite::m_GetItemCount() const { return 0; }
+
+const SFAVORITEITEM* CFavorite::m_GetItem(int) const { return nullptr; }
