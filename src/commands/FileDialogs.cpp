@@ -29,15 +29,34 @@ const wchar_t* m_Title(int add) { return add ? L"ファイルを追加" : L"フ�
 
 // A choice too large for the buffer ends the dialog with nothing chosen; it
 // is told rather than passed over in silence.
-void m_ReportDialogFailure()
+void m_ReportDialogFailure(DWORD error)
 {
-    const DWORD error = CommDlgExtendedError();
     if (error == 0) return;
     m_WriteLog(L"DLG : Error / GetOpenFileNameW() = 0x%04X", (unsigned)error);
     if (error == FNERR_BUFFERTOOSMALL) {
         m_OSD_ShowText(L"ERR (MAX) : TOO MANY FILES", 1, 4000, -1, 100, -1, -1);
         m_PlaySoundCue(8);
     }
+}
+
+// Windows ends a multiple choice that overflows the buffer with
+// FNERR_BUFFERTOOSMALL and the size it needed in the first character. Wine 8
+// ends it as a cancel (no error) but still leaves that size there; a real
+// cancel leaves the cleared buffer as it was.
+DWORD m_DialogError(const wchar_t* buffer)
+{
+    const DWORD error = CommDlgExtendedError();
+    if (error == 0 && (unsigned)buffer[0] > (unsigned)kOpenDialogBufferCap)
+        return FNERR_BUFFERTOOSMALL;
+    return error;
+}
+
+// A whole choice starts with a full path: a drive or a UNC server.
+int m_ChoiceIsWhole(const OPENFILENAMEW& ofn)
+{
+    const wchar_t* text = ofn.lpstrFile;
+    const int full = (text[0] && text[1] == L':') || (text[0] == L'\\' && text[1] == L'\\');
+    return full && ofn.nFileOffset > 0 && ofn.nFileOffset < ofn.nMaxFile;
 }
 
 // One chosen file: opened as any path is, or added.
@@ -137,7 +156,7 @@ int m_OpenFileDialog(HWND owner, int add)
 {
     wchar_t lastDir[kPathCap] = L"";
     m_ReadSettingRaw(kMain, L"LastDir", lastDir, kPathCap);
-    s_Buffer[0] = s_Buffer[1] = 0;
+    ZeroMemory(s_Buffer, sizeof(s_Buffer));
     OPENFILENAMEW ofn = {};
     ofn.lStructSize = sizeof(ofn);
     ofn.hwndOwner = owner;
@@ -148,7 +167,11 @@ int m_OpenFileDialog(HWND owner, int add)
     ofn.lpstrTitle = m_Title(add);
     ofn.Flags = OFN_EXPLORER | OFN_ALLOWMULTISELECT | OFN_HIDEREADONLY | OFN_ENABLESIZING;
     if (!GetOpenFileNameW(&ofn)) {
-        m_ReportDialogFailure();
+        m_ReportDialogFailure(m_DialogError(s_Buffer));
+        return 0;
+    }
+    if (!m_ChoiceIsWhole(ofn)) {
+        m_ReportDialogFailure(FNERR_BUFFERTOOSMALL);
         return 0;
     }
     SCHOSENFILES chosen;
@@ -183,7 +206,7 @@ int m_OpenPlaylistDialog(HWND owner, int add)
     ofn.lpstrDefExt = L"zvpl";
     ofn.Flags = OFN_HIDEREADONLY | OFN_ENABLESIZING;
     if (!GetOpenFileNameW(&ofn)) {
-        m_ReportDialogFailure();
+        m_ReportDialogFailure(CommDlgExtendedError());
         return 0;
     }
     m_DialogFolder_Of(path, folder);
