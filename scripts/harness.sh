@@ -23,7 +23,7 @@ ZV_PACKAGES=(
   cmake make python3 mingw-w64 wine wine64 xvfb xauth openbox x11-utils
   pulseaudio pulseaudio-utils gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   gstreamer1.0-libav gstreamer1.0-plugins-bad ffmpeg libimage-exiftool-perl hyperfine fonts-ipafont
-  doctest-dev xdotool xclip imagemagick mkvtoolnix
+  doctest-dev xdotool xclip imagemagick mkvtoolnix python3-xlib
 )
 
 log() { printf 'harness: %s\n' "$*" >&2; }
@@ -354,6 +354,12 @@ cmd_bench() {
   for exe in "$ZV_BUILD"/bin/bench_*.exe; do
     [ -e "$exe" ] || continue
     "$(wine_bin)" "$exe" </dev/null || rc=1
+  done
+  # Benchmarks that drive the player from outside, as X clients.
+  local script
+  for script in "$ZV_ROOT"/bench/bench_*.py; do
+    [ -e "$script" ] || continue
+    ZV_BUILD=$ZV_BUILD /usr/bin/python3 "$script" </dev/null || rc=1
   done
   return $rc
 }

@@ -18,10 +18,12 @@
 #include "base/UiLook.h"
 #include "commands/CommandHandlers.h"
 #include "commands/ContinuousSeek.h"
+#include "commands/FileDialogs.h"
 #include "commands/FileTool.h"
 #include "commands/MenuItemModel.h"
 #include "commands/OpenCommands.h"
 #include "commands/OpenPlayingFile.h"
+#include "commands/RewriteIniCmd.h"
 #include "commands/StreamSelect.h"
 #include "controls/MenuManager.h"
 #include "filedata/Chapters.h"
@@ -103,9 +105,18 @@ void m_ShowMainWindowState(int command)
 }
 
 // Dialogs and tools of parts not built yet.
-void m_Settings_Rewrite() { m_TraceCall(L"m_Settings_Rewrite()"); }
 void m_ChooseColour() { m_TraceCall(L"m_ChooseColour()"); }
-void m_OpenDialog(int folder) { m_TraceCall(L"m_OpenDialog(%d)", folder); }
+
+// 0 media files, 1 a folder, 2 a playlist; owned by the main window.
+void m_OpenDialog(int kind, int add)
+{
+    if (kind == 0)
+        m_OpenFileDialog(g_hWndMain, add);
+    else if (kind == 1)
+        m_OpenFolderDialog(g_hWndMain, add);
+    else if (kind == 2)
+        m_OpenPlaylistDialog(g_hWndMain, add);
+}
 
 }  // namespace
 
@@ -203,7 +214,7 @@ SEXECOPS m_ExecOps_Real()
     o.Timer_ToggleDialog = m_Timer_ToggleDialog;
     o.RunTask = m_RunTask;
     o.Bind_ShowTable = m_Bind_ShowTable;
-    o.Settings_Rewrite = m_Settings_Rewrite;
+    o.Settings_Rewrite = m_Test_RewriteIni;
     o.ChooseColour = m_ChooseColour;
     o.OpenDialog = m_OpenDialog;
     o.OpenParentFolder = m_OpenParentFolder;

@@ -114,7 +114,7 @@ struct SEXECOPS {
     void (*Bind_ShowTable)();
     void (*Settings_Rewrite)();
     void (*ChooseColour)();
-    void (*OpenDialog)(int folder);
+    void (*OpenDialog)(int kind, int add);
     void (*OpenParentFolder)();
     void (*OpenAlone)(int newInstance);
     void (*FileTool)(int value);

@@ -195,7 +195,7 @@ void m_TestCase(int value)
 void m_OpenCase(int value)
 {
     if (value == 0 || value == 1)
-        g_ExecOps.OpenDialog(value);
+        g_ExecOps.OpenDialog(value, 0);
     else if (value == 2)
         g_ExecOps.ReopenMediaFile(1);
     else if (value == 3)

@@ -90,7 +90,7 @@ int m_FileCommand(const SMENUCHOICE& c)
         case 4128:
         case 4129:
         case 4130:
-            g_ExecOps.OpenDialog(static_cast<int>(c.Id - 4128));
+            g_ExecOps.OpenDialog(static_cast<int>(c.Id - 4128), GetKeyState(VK_CONTROL) < 0);
             return 1;
         case 4132:
         case 4133:

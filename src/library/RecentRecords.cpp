@@ -14,7 +14,10 @@ bool m_InTable(int index) { return index >= 0 && index < s_Count; }
 
 int m_Recent_GetRecordCount() { return s_Count; }
 
-SRECENTITEM* m_Recent_GetRecord(int index) { return m_InTable(index) ? &s_Records[index] : nullptr; }
+SRECENTITEM* m_Recent_GetRecord(int index)
+{
+    return m_InTable(index) ? &s_Records[index] : nullptr;
+}
 
 const wchar_t* m_Recent_GetRecordPath(int index)
 {
@@ -50,6 +53,21 @@ int m_Recent_AddRecord(const wchar_t* path)
 }
 
 void m_Recent_ClearRecords() { s_Count = 0; }
+
+void m_Recent_Add(const wchar_t* path, int minutes)
+{
+    if (!path || !path[0]) return;
+    int at = s_Count;
+    for (int i = 0; i < s_Count && at == s_Count; ++i)
+        if (lstrcmpiW(s_Records[i].Path, path) == 0) at = i;
+    if (at == s_Count && s_Count >= kRecentRecordCap) at = 0;
+    if (at < s_Count) {
+        memmove(&s_Records[at], &s_Records[at + 1], sizeof(SRECENTITEM) * (s_Count - at - 1));
+        --s_Count;
+    }
+    if (!m_Recent_AddRecord(path)) return;
+    s_Records[s_Count - 1].Minutes = minutes;
+}
 
 int m_Recent_GetDeleteMark(int index) { return m_InTable(index) ? s_Records[index].DeleteMark : 0; }
 

@@ -38,6 +38,9 @@ void m_Recent_SetRecordMinutes(int index, int minutes);
 // way records arrive); 0 when the table is full.
 int m_Recent_AddRecord(const wchar_t* path);
 void m_Recent_ClearRecords();
+// Enters a path as the newest record with its play minutes: a record of the
+// same path (letter case aside) moves there; a full table lets its oldest go.
+void m_Recent_Add(const wchar_t* path, int minutes);
 
 // Marks of the history menus: an entry marked for deletion goes when the
 // menu closes; the pin keeps it at the top of the most-played list.

@@ -47,6 +47,24 @@ void m_FillTrack(STRACKINFO* t, const wchar_t* listPath, const wchar_t* info,
 
 }  // namespace
 
+int m_M3u_ReadFirstPath(const wchar_t* path, wchar_t* out)
+{
+    out[0] = 0;
+    CListText text;
+    if (!path || !text.m_Load(path, LISTTEXT_M3U)) return 0;
+    const wchar_t* cursor = text.m_Text();
+    const wchar_t* end = cursor + text.m_Length();
+    wchar_t line[kM3uLineCap];
+    if (!m_NextLine(&cursor, end, line) || wcsncmp(line, L"#EXTM3U", 7) != 0) return 0;
+    while (m_NextLine(&cursor, end, line)) {
+        if (wcsncmp(line, L"#EXTINF:", 8) != 0) continue;
+        if (!m_NextLine(&cursor, end, line) || !line[0]) return 0;
+        if (!m_GetFullPath(out, MAX_PATH + 1, path, line)) lstrcpynW(out, line, MAX_PATH + 1);
+        return 1;
+    }
+    return 0;
+}
+
 int m_M3u_ReadTracks(const wchar_t* path, STRACKINFO* tracks, int limit, int first)
 {
     CListText text;
