@@ -348,18 +348,49 @@ int m_CreateDirectoryTree(const wchar_t* path)
     return 1;
 }
 
-int m_FindFileRecursive(wchar_t* out, int size, const wchar_t* name, const wchar_t* folder,
-                        int depth)
+namespace {
+
+// A folder's identity: its volume and file index.
+struct SFOLDERID {
+    DWORD Volume, High, Low;
+};
+
+bool m_FolderId(const wchar_t* folder, SFOLDERID* id)
 {
-    if (!out || size < 1) return 0;
-    out[0] = 0;
-    if (!name || !*name || !folder || !*folder) return 0;
-    wchar_t candidate[kPathCap];
-    if (JoinPath(candidate, kPathCap, folder, name) && m_PathExistsKind(candidate) != 0 &&
-        Copy(out, size, candidate))
-        return 1;
-    out[0] = 0;
-    if (depth < 1) return 0;
+    HANDLE h = CreateFileW(folder, FILE_READ_ATTRIBUTES,
+                           FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                           OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return false;
+    BY_HANDLE_FILE_INFORMATION info;
+    const bool ok = GetFileInformationByHandle(h, &info) != FALSE;
+    CloseHandle(h);
+    if (ok) *id = {info.dwVolumeSerialNumber, info.nFileIndexHigh, info.nFileIndexLow};
+    return ok;
+}
+
+// The folders above the one searched; a folder met again is a loop.
+constexpr int kSearchAncestorCap = 300;
+struct SFOLDERSEARCH {
+    const wchar_t* Name;
+    wchar_t* Out;
+    int Size;
+    SFOLDERID Ancestors[kSearchAncestorCap];
+    int Count;
+};
+
+bool m_IsAncestor(const SFOLDERSEARCH& s, const SFOLDERID& id)
+{
+    for (int i = 0; i < s.Count; ++i)
+        if (s.Ancestors[i].Volume == id.Volume && s.Ancestors[i].High == id.High &&
+            s.Ancestors[i].Low == id.Low)
+            return true;
+    return false;
+}
+
+int m_SearchFolder(SFOLDERSEARCH& s, const wchar_t* folder, int depth);
+
+int m_SearchSubfolders(SFOLDERSEARCH& s, const wchar_t* folder, int depth)
+{
     wchar_t pattern[kPathCap];
     if (!JoinPath(pattern, kPathCap, folder, L"*.*")) return 0;
     WIN32_FIND_DATAW data;
@@ -368,13 +399,49 @@ int m_FindFileRecursive(wchar_t* out, int size, const wchar_t* name, const wchar
     int found = 0;
     do {
         if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) continue;
+        // Links and junctions are not followed: one may lead back up.
+        if (data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) continue;
         if (!wcscmp(data.cFileName, L".") || !wcscmp(data.cFileName, L"..")) continue;
         wchar_t sub[kPathCap];
         if (JoinPath(sub, kPathCap, folder, data.cFileName))
-            found = m_FindFileRecursive(out, size, name, sub, depth - 1);
+            found = m_SearchFolder(s, sub, depth - 1);
     } while (!found && FindNextFileW(find, &data));
     FindClose(find);
     return found;
+}
+
+int m_SearchFolder(SFOLDERSEARCH& s, const wchar_t* folder, int depth)
+{
+    wchar_t candidate[kPathCap];
+    if (JoinPath(candidate, kPathCap, folder, s.Name) && m_PathExistsKind(candidate) != 0 &&
+        Copy(s.Out, s.Size, candidate))
+        return 1;
+    s.Out[0] = 0;
+    if (depth < 1) return 0;
+    // Wine shows a Unix link to a folder as the folder itself: the folder's
+    // identity tells a loop apart there.
+    SFOLDERID id;
+    const bool known = m_FolderId(folder, &id);
+    if (known && (m_IsAncestor(s, id) || s.Count >= kSearchAncestorCap)) return 0;
+    if (known) s.Ancestors[s.Count++] = id;
+    const int found = m_SearchSubfolders(s, folder, depth);
+    if (known) --s.Count;
+    return found;
+}
+
+}  // namespace
+
+int m_FindFileRecursive(wchar_t* out, int size, const wchar_t* name, const wchar_t* folder,
+                        int depth)
+{
+    if (!out || size < 1) return 0;
+    out[0] = 0;
+    if (!name || !*name || !folder || !*folder) return 0;
+    SFOLDERSEARCH search = {};
+    search.Name = name;
+    search.Out = out;
+    search.Size = size;
+    return m_SearchFolder(search, folder, depth);
 }
 
 bool m_JoinFolderName(wchar_t* out, const wchar_t* folder, const wchar_t* name)

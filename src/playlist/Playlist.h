@@ -7,6 +7,10 @@
 #include "playlist/PlaylistWindowState.h"
 #include "playlist/TrackInfo.h"
 
+struct SMENUITEM;
+struct SMENUITEMENTRY;
+struct SMENUNOTIFY;
+
 constexpr int kPlaylistTrackCap = 1000;
 
 // The playlist window: dialog resource and control ids.
@@ -215,6 +219,30 @@ public:
     int m_MarkSubListRow(HWND list, int playing, int playingImage, int idleImage);
     // The sub-lists take the playing track when none is shown.
     void m_FollowPlayingTrack(int playing);
+
+    // ---- menus and their commands (PlaylistMenu*.cpp, PlaylistCommands*.cpp) ----
+    // The context menu of one of the four lists for the row (-1: the first
+    // selected), at the cursor or at the row.
+    void m_ShowContextMenu(HWND list, int row, int atCursor);
+    // Menus 2354..2366; null for other ids.
+    CMenuPlus* m_BuildMenu(UINT menuId);
+    CMenuPlus* m_CreateMenu(const UINT* ids, int count, UINT menuId);
+    void m_AddMenuItem(CMenuPlus* popup, UINT id);
+    void m_FillMenuItem(SMENUITEM* item, UINT id, int clear);
+    void m_SetMenuItemLook(SMENUITEM* item, UINT id);
+    void m_SetMenuItemState(SMENUITEM* item, UINT id);
+    void m_RefreshMenuItems(CMenuPlus* popup, int recurse);
+    void m_RefreshMenuItem(CMenuPlus* popup, UINT id, int refresh);
+    // 1 when it built the entry's missing submenu.
+    int m_OnSubMenu(SMENUITEMENTRY* entry);
+    static const wchar_t* m_GetMenuTip(UINT id);
+    int m_OnControlCommand(int id, int notification);
+    int m_OnButton(int id, int notification);
+    // WM_APP_MENUCOMMAND: 1 handled, 0 without a notice or popup, or for a
+    // code other than a choice.
+    int m_OnCommand(UINT code, const SMENUNOTIFY* notify);
+    // Deletes the selected chapters of the shown track.
+    void m_DeleteSelectedChapters();
 
     SPLAYLISTWND m_W;  // the window's state
 

@@ -229,6 +229,10 @@ int m_PlWnd_OnNotify(CPlaylist& p, NMHDR* header, LRESULT* result)
         case NM_CLICK:
             m_OnClick(p, list, listId, *reinterpret_cast<NMITEMACTIVATE*>(header));
             return 1;
+        case NM_RCLICK:
+            p.m_ShowContextMenu(list, reinterpret_cast<NMITEMACTIVATE*>(header)->iItem, 1);
+            *result = 1;
+            return 1;
     }
     return 0;
 }

@@ -11,6 +11,7 @@
 #include "base/Dpi.h"
 #include "base/UiLook.h"
 #include "controls/ButtonPlus.h"
+#include "controls/MenuItem.h"
 #include "controls/MenuMessages.h"
 #include "playlist/PlaylistWindowInput.h"
 #include "settings/Settings.h"
@@ -62,13 +63,26 @@ void m_OnCommand(CPlaylist& p, WPARAM wParam)
         m_ShowPlayListWnd(0, SW_SHOW);
         return;
     }
-    // Until the buttons have menus, a click on the first one toggles the
-    // check boxes.
-    if (id == kPlaylistButtonFirstId && code == BPN_CLICK) {
-        p.m_SetCheckMode(!p.m_CheckMode);
-        p.m_FillChapterList(-1, 0);
-        if (p.m_W.Buttons[0]) p.m_W.Buttons[0]->m_SetCheck(p.m_CheckMode, 1);
+    p.m_OnControlCommand(id, code);
+}
+
+// The popups' notices: choices, submenus, tips and closing.
+INT_PTR m_OnMenuMessage(CPlaylist& p, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    switch (msg) {
+        case WM_APP_MENUCOMMAND:
+            return m_Result(hwnd, p.m_OnCommand(static_cast<UINT>(wParam),
+                                                reinterpret_cast<const SMENUNOTIFY*>(lParam)));
+        case WM_APP_MENUSUBMENU:
+            return m_Result(hwnd, p.m_OnSubMenu(reinterpret_cast<SMENUITEMENTRY*>(wParam)));
+        case WM_APP_MENUGETTIP:
+            return m_Result(hwnd,
+                            reinterpret_cast<LRESULT>(p.m_GetMenuTip(static_cast<UINT>(wParam))));
+        case WM_APP_MENUCLOSING:
+            if (lParam >= 2354 && lParam <= 2357) p.m_W.ContextPopup = nullptr;
+            return m_Result(hwnd, 1);
     }
+    return FALSE;
 }
 
 void m_OnDestroyed(CPlaylist& p)
@@ -186,6 +200,11 @@ INT_PTR m_OnMessage(CPlaylist& p, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPa
         case WM_APP_MENUDISMISSED:
             SendMessageW(p.m_W.MainWnd, msg, wParam, lParam);
             return TRUE;
+        case WM_APP_MENUCOMMAND:
+        case WM_APP_MENUSUBMENU:
+        case WM_APP_MENUGETTIP:
+        case WM_APP_MENUCLOSING:
+            return m_OnMenuMessage(p, hwnd, msg, wParam, lParam);
     }
     if (msg >= WM_KEYFIRST && msg <= WM_SYSDEADCHAR) {
         SendMessageW(p.m_W.MainWnd, msg, wParam, lParam);

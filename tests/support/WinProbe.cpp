@@ -28,12 +28,13 @@
 //   WinProbe post <class> <message> <wParam> [lParam]
 //                                         posts the message (a number, or a
 //                                         name to register) to each of them
-//   WinProbe menucmd <class> <item id> [menu id [state [mode [from to]]]]
+//   WinProbe menucmd <class> <item id> [menu id [state [mode [repeat | from to]]]]
 //                                         sends the first one a chosen menu
 //                                         item (WM_APP_MENUCOMMAND with a
 //                                         notice block written into its
 //                                         process), from that menu with that
-//                                         selection state and mode; with
+//                                         selection state and mode (and
+//                                         the repeat flag of a step); with
 //                                         from and to, the item dragged
 //                                         between those indexes (code 201)
 //   WinProbe menutip <class>            prints "rect=l,t,r,b" of the tooltip
@@ -430,15 +431,18 @@ struct SPROBEMENU {
     UINT Mode;
     int From;
     int To;
+    UINT Repeat;
 };
 
 SPROBEMENU m_ParseMenuArgs(int argc, wchar_t** argv)
 {
-    SPROBEMENU m = {100, 0, 0, 0, 0, 0, 0};
+    SPROBEMENU m = {100, 0, 0, 0, 0, 0, 0, 0};
     m.ItemId = (UINT)wcstoul(argv[3], nullptr, 10);
     if (argc > 4) m.MenuId = (UINT)wcstoul(argv[4], nullptr, 10);
     if (argc > 5) m.SelState = (UINT)wcstoul(argv[5], nullptr, 10);
     if (argc > 6) m.Mode = (UINT)wcstoul(argv[6], nullptr, 10);
+    // One more number after the mode: the caller flag of a repeated step.
+    if (argc == 8) m.Repeat = (UINT)wcstoul(argv[7], nullptr, 10);
     if (argc > 8) {
         m.Code = 201;
         m.From = _wtoi(argv[7]);
@@ -469,6 +473,7 @@ int m_MenuCommand(const wchar_t* className, const SPROBEMENU& m)
         memcpy(block + 12, &m.To, sizeof(m.To));
         memcpy(block + 24, &m.ItemId, sizeof(m.ItemId));
         memcpy(block + 28, &m.SelState, sizeof(m.SelState));
+        memcpy(block + 32, &m.Repeat, sizeof(m.Repeat));
         memcpy(block + 36, &m.Mode, sizeof(m.Mode));
         memcpy(block + 44, &closes, sizeof(closes));
         memcpy(block + 64, &remote, sizeof(remote));
