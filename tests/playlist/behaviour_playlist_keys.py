@@ -114,7 +114,8 @@ class PlaylistKeys(BehaviourTest):
         ps.press_and_trace(self, self.box, ps.PLAY_BUTTON, "pause")
         # The duration scan has filled every row's time.
         scanned = lambda: all(r["texts"][1].strip() for r in zvtest.list_rows(PLAYLIST, TRACKS))  # noqa: E731,E501
-        self.assertTrue(zvtest.wait_for(lambda: len(texts(TRACKS)) == 3 + fillers and scanned(), 90))
+        self.assertTrue(zvtest.wait_for(
+            lambda: len(texts(TRACKS)) == 3 + fillers and scanned(), 90))
         return proc
 
     def click_row(self, list_id, row):
