@@ -53,14 +53,17 @@ int m_PreFilter(MSG* msg)
 
 namespace {
 
-// The playlist window's track list takes the focus (its chapter and marker
-// lists, which Shift would pick, are not there yet).
+// The playlist window's track list takes the focus, or with Shift held its
+// marker or chapter list.
 int m_FocusPlaylistLists()
 {
     HWND playlist = g_Playlist.m_GetWindow();
     if (!playlist) return 0;
     HWND list = g_Playlist.m_GetTrackList();
-    SetFocus(list && IsWindowVisible(list) ? list : playlist);
+    if (list && IsWindowVisible(list))
+        g_Playlist.m_FocusList(GetKeyState(VK_SHIFT) >= 0);
+    else
+        SetFocus(playlist);
     return 1;
 }
 

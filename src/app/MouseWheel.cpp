@@ -1,4 +1,4 @@
-// The wheel: over a shown playlist window it scrolls the playlist, else it
+// The wheel: over a shown playlist window the playlist may take it, else it
 // runs the wheel's binding once per notch (fine wheels once per five steps).
 #include <windows.h>
 
@@ -18,12 +18,13 @@ int m_WheelToPlaylist(int delta, POINT screen)
     if (!g_Settings.Common_WhlWnd || !playlist || !IsWindowVisible(playlist)) return 0;
     RECT rc;
     if (!GetWindowRect(playlist, &rc) || !PtInRect(&rc, screen)) return 0;
-    HWND target = WindowFromPoint(screen);
-    if (!target || GetAncestor(target, GA_ROOT) != playlist) target = playlist;
-    if (g_Settings.Common_WhlFcs) SetFocus(target);
-    SendMessageW(target, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(delta)),
-                 MAKELPARAM(screen.x, screen.y));
-    return 1;
+    if (g_Settings.Common_WhlFcs) {
+        HWND target = WindowFromPoint(screen);
+        SetFocus(target && GetAncestor(target, GA_ROOT) == playlist ? target : playlist);
+    }
+    return g_Playlist.m_OnMouseWheel(nullptr, WM_MOUSEWHEEL,
+                                     MAKEWPARAM(0, static_cast<WORD>(delta)),
+                                     MAKELPARAM(screen.x, screen.y));
 }
 
 }  // namespace

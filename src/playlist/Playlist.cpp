@@ -37,9 +37,6 @@ BOOL m_RegisterDialogClass(HINSTANCE instance)
 
 }  // namespace
 
-// The window's keys grow with the playlist window.
-BOOL CPlaylist::m_PreTranslateKey(MSG*) { return FALSE; }
-
 HWND CPlaylist::m_CreateWnd()
 {
     if (m_hWnd) return m_hWnd;
@@ -111,11 +108,6 @@ HWND CPlaylist::m_GetList(int id) const
     for (int i = 0; i < 4; ++i)
         if (kIds[i] == id) return m_W.Lists[i];
     return nullptr;
-}
-
-void CPlaylist::m_FocusList(int)
-{
-    if (m_hList) SetFocus(m_hList);
 }
 
 void CPlaylist::m_ClearWindow() { m_hWnd = m_hList = nullptr; }

@@ -130,7 +130,6 @@ public:
     // Leaves out what all names share when the widest does not fit; 1 when
     // any elided name changed.
     int m_ElideTrackNames();
-    BOOL m_PreTranslateKey(MSG* msg);
     HWND m_GetWindow() const { return m_hWnd; }
     HWND m_GetTrackList() const { return m_hList; }
 
@@ -171,6 +170,17 @@ public:
     void m_EndTrackDrag(POINT listPoint);
     // Forgets the window's handles once the dialog is gone.
     void m_ClearWindow();
+
+    // ---- keys, wheel and list input (PlaylistKeys*.cpp) ----
+    // Nonzero when the key, key-up or wheel message was consumed.
+    BOOL m_PreTranslateKey(MSG* msg);
+    // 1 when the wheel belongs to the playlist (scrolled, or kept because
+    // the list cannot scroll); the first argument is not used.
+    int m_OnMouseWheel(HWND unused, UINT msg, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK m_ListSubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+    // The list's context menu at the row (-1: the first selected one), at
+    // the cursor or at the row.
+    void m_ShowContextMenu(HWND list, int row, int atCursor);
 
     // ---- layout and DPI (PlaylistLayout*.cpp) ----
     // Mode 0 takes the current split as the user's; 1 and 2 recompute it
@@ -285,6 +295,10 @@ private:
     int m_FindSelected(int* selected) const;
 
     void m_StopDragScroll();
+    int m_OnKeyDown(const MSG& msg);
+    int m_OnKeyUp(const MSG& msg);
+    // F3: the checks of the selected tracks or chapters are inverted.
+    void m_InvertSelectedChecks(HWND list, int chapters);
 
     int m_DropFound = -1;    // insertion index last found under the cursor
     int m_DropMarkRow = -1;  // insertion index whose mark is drawn, -1 none

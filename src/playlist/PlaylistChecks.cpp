@@ -4,6 +4,7 @@
 #include <commctrl.h>
 
 #include "app/AppMessages.h"
+#include "controls/ButtonPlus.h"
 
 namespace {
 
@@ -55,17 +56,26 @@ int CPlaylist::m_GetPlayingCheckedChapters()
     return g_PlayingTrack < 0 ? 0 : m_CountCheckedChapters(-1);
 }
 
-// The rows take their check state from the unchecked flags; the list is
-// quiet meanwhile so that the state changes are not taken as clicks.
+// The track and chapter rows take their check state from the unchecked
+// flags; the lists are quiet meanwhile so that the state changes are not
+// taken as clicks.
 void CPlaylist::m_ShowTrackChecks()
 {
     const UINT noticesOn = m_NoticesOn;
     m_NoticesOn = 0;
     SendMessageW(m_hList, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_CHECKBOXES,
                  m_CheckMode ? LVS_EX_CHECKBOXES : 0);
+    HWND chapters = m_W.Lists[1];
+    if (chapters)
+        SendMessageW(chapters, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_CHECKBOXES,
+                     m_CheckMode ? LVS_EX_CHECKBOXES : 0);
     if (m_CheckMode) {
         for (int i = 0; i < m_Count; ++i) m_SetRowCheck(m_hList, i, m_Tracks[i].Unchecked);
         m_CountCheckedTracks();
+        const STRACKINFO* shown = m_GetTrack(m_ShownTrack);
+        const int rows = chapters ? (int)SendMessageW(chapters, LVM_GETITEMCOUNT, 0, 0) : 0;
+        for (int k = 0; shown && k < rows && k < kFileInfoItemCap; ++k)
+            m_SetRowCheck(chapters, k, shown->ChapterUnchecked[k]);
         if (m_ShownTrack >= 0) m_CountCheckedChapters(m_ShownTrack);
     } else {
         m_CheckedTracks = m_Count;
@@ -85,6 +95,7 @@ void CPlaylist::m_SetCheckMode(int mode)
     } else {
         m_ShowTrackChecks();
         InvalidateRect(m_hList, nullptr, TRUE);
+        if (m_W.Buttons[0]) m_W.Buttons[0]->m_SetCheck(mode, 1);
     }
     m_SendNotice(kNoticeCheckMode, mode);
 }

@@ -29,36 +29,6 @@ const wchar_t* const kButtonTips[kPlaylistButtonCount] = {
     L"メニュー項目を右クリックすると、メニューを表示したまま設定を変更できます。",
 };
 
-// Keys that move inside a list stay there; every other key goes on to the
-// main window until the list has keys of its own.
-bool m_IsListNavigationKey(WPARAM key)
-{
-    switch (key) {
-        case VK_UP:
-        case VK_DOWN:
-        case VK_PRIOR:
-        case VK_NEXT:
-        case VK_HOME:
-        case VK_END:
-        case VK_SPACE:
-            return true;
-    }
-    return false;
-}
-
-LRESULT CALLBACK m_ListSubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
-{
-    CPlaylist* playlist = reinterpret_cast<CPlaylist*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    int slot = 0;
-    while (playlist && slot < 4 && playlist->m_W.Lists[slot] != hwnd) ++slot;
-    if (!playlist || slot == 4) return DefWindowProcW(hwnd, msg, wParam, lParam);
-    WNDPROC previous = playlist->m_W.ListProcs[slot];
-    if (msg >= WM_KEYFIRST && msg <= WM_SYSDEADCHAR && !m_IsListNavigationKey(wParam) &&
-        playlist->m_W.MainWnd)
-        return SendMessageW(playlist->m_W.MainWnd, msg, wParam, lParam);
-    return CallWindowProcW(previous, hwnd, msg, wParam, lParam);
-}
-
 void m_AddColumn(HWND list, int index, const wchar_t* caption, int format, int width)
 {
     LVCOLUMNW column = {};

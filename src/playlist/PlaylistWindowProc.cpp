@@ -130,6 +130,9 @@ INT_PTR m_OnMouse(CPlaylist& p, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
         case WM_MOUSEMOVE:
             m_PlWnd_OnMouseMove(p, wParam, lParam);
             return TRUE;
+        case WM_MOUSEWHEEL:
+            p.m_OnMouseWheel(hwnd, msg, wParam, lParam);
+            return TRUE;
         case WM_MOUSELEAVE:
             m_PlWnd_OnMouseLeave(p);
             return TRUE;
