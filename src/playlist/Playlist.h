@@ -178,9 +178,6 @@ public:
     // the list cannot scroll); the first argument is not used.
     int m_OnMouseWheel(HWND unused, UINT msg, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK m_ListSubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
-    // The list's context menu at the row (-1: the first selected one), at
-    // the cursor or at the row.
-    void m_ShowContextMenu(HWND list, int row, int atCursor);
 
     // ---- layout and DPI (PlaylistLayout*.cpp) ----
     // Mode 0 takes the current split as the user's; 1 and 2 recompute it

@@ -227,13 +227,15 @@ class PlaylistKeys(BehaviourTest):
         self.wait_log("NOTICE : 2012 1")
         # The menu keys ask for the list's menu at its selection.
         key("Menu")
-        self.wait_log("CALL : m_ShowContextMenu(1397,-1,0)")
+        self.wait_log("MENU : Id=2356 ")
+        key("Escape")
 
         # Shift+Tab: back to the track list, where Shift+F10 asks for its
         # menu and Space runs the player's binding (pause).
         key("shift+Tab")
         key("shift+F10")
-        self.wait_log("CALL : m_ShowContextMenu(1401,-1,0)")
+        self.wait_log("MENU : Id=2354 ")
+        key("Escape")
         after = len(ps.traces(self.box))
         key("space")
         toggled = zvtest.wait_for(lambda: [t for t in ps.traces(self.box)[after:]
