@@ -16,6 +16,7 @@
 #include "app/WindowHelpers.h"
 #include "app/WindowSize.h"
 #include "base/SoundCue.h"
+#include "commands/FolderAssoc.h"
 #include "controls/SliderPlus.h"
 #include "controls/Statusbar.h"
 #include "filedata/DataFiles.h"
@@ -208,7 +209,7 @@ void m_ApplyFolderLists()
     if (!g_Settings.Common_SvDirPl)
         m_DirPlaylist_Clear();
     else
-        m_DirPlaylist_Load();
+        m_DirPlaylist_Rebuild();
 }
 
 void m_ReloadFavorites()

@@ -7,6 +7,7 @@
 #include "base/PathUtil.h"
 #include "base/SoundCue.h"
 #include "base/WindowMisc.h"
+#include "commands/FileDialogs.h"
 #include "commands/FileTool.h"
 #include "commands/OpenCommands.h"
 #include "controls/ButtonPlus.h"
@@ -247,10 +248,10 @@ int m_PlCmd_Tracks(CPlaylist& p, const SPLMENUCHOICE& c)
             m_PlCmd_SearchFolder(p);
             return 1;
         case 8709:
-            m_TraceCall(L"m_OpenFileDialog(1, 1)");
+            m_OpenFileDialog(p.m_GetWindow(), 1);
             return 1;
         case 8710:
-            m_TraceCall(L"m_OpenFolderDialog(1, 1)");
+            m_OpenFolderDialog(p.m_GetWindow(), 1);
             return 1;
         case 8711:
             p.m_ClearPlayList();
@@ -302,20 +303,20 @@ int m_PlCmd_Tracks(CPlaylist& p, const SPLMENUCHOICE& c)
             m_SelectAll(p.m_W.Lists[3]);
             return 1;
         case 8722:
-            m_TraceCall(L"m_OpenPlaylistDialog(1, 1)");
+            m_OpenPlaylistDialog(p.m_GetWindow(), 1);
             return 1;
         case 8723:
         case 8724:
             p.m_FindDuplicates(0);
             return 1;
         case 8814:
-            m_TraceCall(L"m_OpenPlaylistDialog(1, %d)", add);
+            m_OpenPlaylistDialog(p.m_GetWindow(), add);
             return 1;
         case 8815:
-            m_TraceCall(L"m_OpenFileDialog(1, %d)", add);
+            m_OpenFileDialog(p.m_GetWindow(), add);
             return 1;
         case 8816:
-            m_TraceCall(L"m_OpenFolderDialog(1, %d)", add);
+            m_OpenFolderDialog(p.m_GetWindow(), add);
             return 1;
         case 8817:
             m_Reload();

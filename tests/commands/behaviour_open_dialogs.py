@@ -107,7 +107,10 @@ class FileDialogs(BehaviourTest):
         for name in names:
             open(os.path.join(self.media, "sub", name), "wb").close()
         names = " ".join('"%s"' % name for name in names)
-        subprocess.run(["xclip", "-selection", "clipboard"], input=names.encode(), check=True)
+        # xclip stays behind to serve the selection: it must not keep the
+        # test's output open.
+        subprocess.run(["xclip", "-selection", "clipboard"], input=names.encode(), check=True,
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         self.dialog(4128, "ファイルを開く")
         xdotool("key", "ctrl+v")
         time.sleep(0.5)
