@@ -31,23 +31,10 @@ void m_TraceNotice(const wchar_t* format, ...)
 
 bool m_CtrlHeld() { return GetKeyState(VK_CONTROL) < 0; }
 
-int m_OpenNotice(int listId)
-{
-    switch (listId) {
-        case kPlaylistListId:
-            return kNoticeOpenTrack;
-        case kChapterListId:
-            return kNoticeOpenChapter;
-        case kRangeListId:
-            return kNoticeOpenRange;
-    }
-    return kNoticeOpenMarker;
-}
-
 void m_OnEnter(const CPlaylist& p, HWND list, int listId)
 {
     const int row = list ? m_ListView_GetFirstSelected(list) : -1;
-    if (row >= 0) m_PlKeys_Notice(p, m_OpenNotice(listId), row);
+    if (row >= 0) m_PlKeys_Notice(p, m_PlWnd_OpenNotice(listId), row);
 }
 
 // The first selected row's label is edited; the end of the edit takes the

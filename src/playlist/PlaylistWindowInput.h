@@ -30,5 +30,7 @@ int m_PlWnd_OnNotify(CPlaylist& p, NMHDR* header, LRESULT* result);
 int m_PlWnd_ButtonHeight();
 // Column widths from [Playlist] "Clm" and the track list's usable width.
 void m_PlWnd_SetColumnsFromShares(CPlaylist& p);
+// The notice that opens a row of the list with this id.
+int m_PlWnd_OpenNotice(int listId);
 // Sends WM_APP_NOTIFYMAIN to the main window.
 void m_PlWnd_Notice(const CPlaylist& p, int code, LPARAM value);

@@ -149,19 +149,6 @@ void m_OnEndLabelEdit(CPlaylist& p, HWND list, int listId, const LVITEMW& item)
     SetWindowLongPtrW(list, GWL_STYLE, GetWindowLongPtrW(list, GWL_STYLE) & ~LVS_EDITLABELS);
 }
 
-int m_ActivateNotice(int listId)
-{
-    switch (listId) {
-        case kPlaylistListId:
-            return kNoticeOpenTrack;
-        case kChapterListId:
-            return kNoticeOpenChapter;
-        case kRangeListId:
-            return kNoticeOpenRange;
-    }
-    return kNoticeOpenMarker;
-}
-
 void m_OnItemChanged(CPlaylist& p, HWND list, int listId, const NMLISTVIEW& change)
 {
     if (!(change.uChanged & LVIF_STATE) || change.iItem < 0) return;
@@ -209,7 +196,7 @@ int m_PlWnd_OnNotify(CPlaylist& p, NMHDR* header, LRESULT* result)
             return 1;
         case LVN_ITEMACTIVATE: {
             const int row = m_FirstSelected(list);
-            if (row >= 0) m_PlWnd_Notice(p, m_ActivateNotice(listId), row);
+            if (row >= 0) m_PlWnd_Notice(p, m_PlWnd_OpenNotice(listId), row);
             return 1;
         }
         case LVN_BEGINDRAG:
@@ -235,4 +222,17 @@ int m_PlWnd_OnNotify(CPlaylist& p, NMHDR* header, LRESULT* result)
             return 1;
     }
     return 0;
+}
+
+int m_PlWnd_OpenNotice(int listId)
+{
+    switch (listId) {
+        case kPlaylistListId:
+            return kNoticeOpenTrack;
+        case kChapterListId:
+            return kNoticeOpenChapter;
+        case kRangeListId:
+            return kNoticeOpenRange;
+    }
+    return kNoticeOpenMarker;
 }
