@@ -28,7 +28,7 @@ import play_support as ps  # noqa: E402
 from play_support import engine_media  # noqa: E402
 import screen  # noqa: E402
 import zvtest  # noqa: E402
-from behaviour_menus import POPUP_CLASS, built_menus  # noqa: E402
+from behaviour_menus import POPUP_CLASS, MenuWatch  # noqa: E402
 from screen import PARKED, xdotool  # noqa: E402
 from zvtest import BehaviourTest, parse_window, probe, read_ini, winpath  # noqa: E402
 
@@ -83,7 +83,7 @@ def pointer():
     return int(re.search(r"x:(\d+)", out).group(1)), int(re.search(r"y:(\d+)", out).group(1))
 
 
-class CtrlPlayer(BehaviourTest):
+class CtrlPlayer(MenuWatch, BehaviourTest):
     """Starts the player on a target with the settings of the case."""
 
     def start(self, target, main):
@@ -117,32 +117,6 @@ class CtrlPlayer(BehaviourTest):
 
     def click(self, cid, fraction=0.5, button=1):
         screen.click_child(self, self.win, cid, fraction, button)
-
-    def menus(self):
-        return built_menus(ps.open_support.log_text(self.box))
-
-    def wait_menu(self, menu_id, after):
-        found = []
-
-        def built():
-            found[:] = [m for m in self.menus()[after:] if m[0] == menu_id]
-            return found
-        self.assertTrue(zvtest.wait_for(built, 8), "menu %d not built: %r"
-                        % (menu_id, [m[0] for m in self.menus()]))
-        return found[0][1]
-
-    def popup(self):
-        """The shown popup's settled screen rectangle."""
-        rects = []
-
-        def settled():
-            code, out = probe("wait", POPUP_CLASS, "5000")
-            if code != 0:
-                return False
-            rects.append(tuple(int(v) for v in parse_window(out)["rect"].split(",")))
-            return len(rects) > 1 and rects[-1] == rects[-2] and rects[-1][2] - rects[-1][0] > 40
-        self.assertTrue(zvtest.wait_for(settled, 8), "no popup shown: %r" % rects[-3:])
-        return rects[-1]
 
     def close_popup(self):
         xdotool("key", "Escape")

@@ -98,24 +98,9 @@ def built_menus(log):
     return [(menu_id, items) for menu_id, _, items in menus]
 
 
-class Menus(KeyPlayer, BehaviourTest):
-    def start(self, target, tip=None):
-        if not shutil.which("xdotool"):
-            self.skipTest("no xdotool")
-        binds = {"Count": str(len(BINDINGS))}
-        binds.update({str(i): entry for i, entry in enumerate(BINDINGS)})
-        extra = {"Main": {"Pos": "100,380,855,555", "ErrLog": "1"}, "Bind": binds,
-                 # No on-screen texts over the video behind the menus.
-                 "Osc": {"Mode": "0"}}
-        if tip is not None:
-            extra["Common"] = {"Tip": str(tip)}
-        ps.settings(self.box, repeat=0, keep_awake=0, extra=extra)
-        self.open_playing(target)
-
-    def video(self):
-        rect = screen.child_rect(self.win, VIDEO_WINDOW)
-        self.assertIsNotNone(rect, "no video window")
-        return rect
+class MenuWatch:
+    """Reads the built popups from the test-mode log and the shown popup's
+    rectangle; for test cases that keep their player in self.box."""
 
     def menus(self):
         return built_menus(ps.open_support.log_text(self.box))
@@ -145,6 +130,26 @@ class Menus(KeyPlayer, BehaviourTest):
             return len(rects) > 1 and rects[-1] == rects[-2] and rects[-1][2] - rects[-1][0] > 40
         self.assertTrue(zvtest.wait_for(settled, 8), "no popup shown: %r" % rects[-3:])
         return rects[-1]
+
+
+class Menus(MenuWatch, KeyPlayer, BehaviourTest):
+    def start(self, target, tip=None):
+        if not shutil.which("xdotool"):
+            self.skipTest("no xdotool")
+        binds = {"Count": str(len(BINDINGS))}
+        binds.update({str(i): entry for i, entry in enumerate(BINDINGS)})
+        extra = {"Main": {"Pos": "100,380,855,555", "ErrLog": "1"}, "Bind": binds,
+                 # No on-screen texts over the video behind the menus.
+                 "Osc": {"Mode": "0"}}
+        if tip is not None:
+            extra["Common"] = {"Tip": str(tip)}
+        ps.settings(self.box, repeat=0, keep_awake=0, extra=extra)
+        self.open_playing(target)
+
+    def video(self):
+        rect = screen.child_rect(self.win, VIDEO_WINDOW)
+        self.assertIsNotNone(rect, "no video window")
+        return rect
 
     def assert_corner(self, rect, point):
         """The popup's bottom-left corner lies at the point; its window
