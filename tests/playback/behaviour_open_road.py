@@ -236,13 +236,14 @@ class MarksAndBars(BehaviourTest):
         self.assertEqual(self.box.close(proc)[0], 0)
 
     def test_auto_bars_hide_while_playing_and_stay_while_paused(self):
-        # Mode 2, "TmOpen" 100: the bars of the open show, then hide after 1 s.
-        proc = self.start(30, Osc={"Mode": "2", "TmOpen": "100"})
+        # Mode 2, "TmOpen" 300: the bars of the open show, then hide after 3 s
+        # (long enough for the first grab to find them on a loaded machine).
+        proc = self.start(30, Osc={"Mode": "2", "TmOpen": "300"})
         began = time.monotonic()
         self.assertNotEqual(screen.colours(self.wait_strip("opened.png", False)), {"FFFFFF"})
         strip = self.wait_strip("playing.png", True)
         self.assertEqual(screen.colours(strip), {"FFFFFF"})
-        self.assertGreater(time.monotonic() - began, 0.6)
+        self.assertGreater(time.monotonic() - began, 1.0)
         after = len(ps.traces(self.box))
         ps.button(ps.PLAY_BUTTON)
         ps.wait_trace(self, self.box, "pause", after)
